@@ -34,3 +34,11 @@ function(suite_add_qttest name)
   add_test(NAME ${name} COMMAND ${name})
   set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
 endfunction()
+
+# suite_help_topics(TARGET FOLDER): copies help/FOLDER beside the program, as
+# <program folder>/help/FOLDER, every time the program is built.
+function(suite_help_topics target folder)
+  add_custom_command(TARGET ${target} POST_BUILD
+    COMMAND ${CMAKE_COMMAND} -E copy_directory
+            ${PROJECT_SOURCE_DIR}/help/${folder} $<TARGET_FILE_DIR:${target}>/help/${folder})
+endfunction()

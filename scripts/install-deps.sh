@@ -9,7 +9,7 @@ packages=(
   qt6-qpa-plugins libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
-  xvfb xauth poppler-utils socat ripgrep grep
+  xvfb xauth x11-utils imagemagick poppler-utils socat ripgrep grep
   fonts-dejavu-core
 )
 

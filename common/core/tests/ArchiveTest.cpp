@@ -73,6 +73,7 @@ TEST(Archive, DamagedDataThrowsInsteadOfOverreading) {
         ArchiveReader r(data);
         EXPECT_THROW(r.ReadString(), ArchiveFormatError);
     }
-    ArchiveReader r(std::string("\xFF\xFF\xFF\x7F", 4));
+    const std::string hugeCount("\xFF\xFF\xFF\x7F", 4);
+    ArchiveReader r(hugeCount);
     EXPECT_THROW(r.ReadByteArray(), ArchiveFormatError);
 }

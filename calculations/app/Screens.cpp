@@ -1,0 +1,12 @@
+#include "Screens.h"
+
+#include "calc/TriangleScreens.h"
+#include "calc/ui/MainMenu.h"
+
+namespace calc {
+
+void RegisterAllScreens(frmArbormateEDITORv74& menu) {
+    RegisterTriangleScreens(menu);  // picRAtrig, and ANGLE CONVERSION on every screen
+}
+
+}  // namespace calc

@@ -1,0 +1,202 @@
+#pragma once
+
+// The frame every calculator screen is built on.
+//
+// A screen derives from CalcScreen, passes a ScreenSetup (names, size in twips, help
+// topic, decimal places key) and builds its own controls in its constructor with the
+// Add... helpers, which place controls in twips and give them their objectNames. It
+// overrides only what is its own: Calculate, Reset, PrintText, PrintDiagram and
+// LengthFields (or ConvertLengths), and SaveSettings when it keeps more than the
+// decimal places. Everything else (title drag, "X" and "?", the picture-label buttons,
+// the decimal places box, help, print, the inch/mm conversion, the calculator picture,
+// ANGLE CONVERSION, close) is the frame's.
+//
+//   class frmKeyseatV74 : public CalcScreen {
+//   public:
+//       frmKeyseatV74(CalcEnv& env, QWidget* parent = nullptr)
+//           : CalcScreen(env, {"frmKeyseatV74", "Keyseat Depth", "Keyseat",
+//                              7000, 5000, "html\\Keyseat.htm", "Keyway"}, parent) {
+//           txtDia_ = AddEntryBox("txtDia", 600, 900, 1215, 285);
+//           AddCommand(Command::Calculate, 5520, 3720);
+//           AddDecimalPlacesBox(6000, 600);
+//       }
+//       void Calculate() override { ... }
+//   };
+//
+// The screen is a frameless dialog that deletes itself when closed.
+
+#include <QColor>
+#include <QDialog>
+#include <QList>
+#include <QPointer>
+#include <QString>
+#include <functional>
+
+#include "calc/CalcEnv.h"
+#include "calc/ui/FrameWidgets.h"
+#include "calc/ui/PrintAnswer.h"
+
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QRadioButton;
+class QPainter;
+
+namespace calc {
+
+enum class Command {
+    Calculate,        // lblCalculate1/2 "CALCULATE"
+    Reset,            // lblReset1/2 "RESET"
+    Print,            // lblPrint1/2 "PRINT"
+    Help,             // lblHelp1/2 "HELP"
+    Close,            // lblClose1/2 "CLOSE"
+    InchToMm,         // lblInch2MM1/2 "INCH TO MM"
+    MmToInch,         // lblMM2Inch1/2 "MM TO INCH"
+    AngleConversion,  // lblAngConvers1/2 "ANGLE CONVERSION"
+    InchMetric,       // lblInchMetric1/2 "INCH SYSTEM"
+    Copy,             // lblCopy1/2 "COPY ALL TO CLIPBOARD"
+};
+
+struct ScreenSetup {
+    QString objectName;     // "frmRtAngleV74"
+    QString windowCaption;  // "Solve Right Angle Triangles"
+    QString titleText;      // shown in the title strip: "Right Angle Trigonometry"
+    int widthTw = 0;
+    int heightTw = 0;
+    QString helpTopic;   // "html\\RATriangle.htm"; empty: no help
+    QString decimalKey;  // "RightAngle": decimal places kept in [DecimalPlaces]
+    QString decimalSection = "DecimalPlaces";
+    bool centre = true;  // centred on the display when it opens
+    QColor background = kMenuBack;
+};
+
+class CalcScreen : public QDialog {
+    Q_OBJECT
+public:
+    CalcScreen(CalcEnv& env, const ScreenSetup& setup, QWidget* parent = nullptr);
+    ~CalcScreen() override;
+
+    CalcEnv& Env() const { return env_; }
+    const ScreenSetup& Setup() const { return setup_; }
+
+    // ---- What a screen provides --------------------------------------------------
+    virtual void Calculate() {}
+    virtual void Reset() {}
+    // The print answer; line breaks are LF CR. Empty: PRINT does nothing.
+    virtual QString PrintText() const { return {}; }
+    // The diagram printed at the top-left of the page; none by default.
+    virtual PrintPicture PrintDiagram() const { return {}; }
+    // Entry boxes and result fields holding lengths, for INCH TO MM / MM TO INCH.
+    virtual QList<QWidget*> LengthFields() const { return {}; }
+    // Converts the lengths; the frame rule rewrites every length field (an empty one
+    // becomes 0 formatted). Screens with their own rule override this.
+    virtual void ConvertLengths(bool toMillimetres);
+    // Saves the decimal places under (decimalSection, decimalKey); screens that keep
+    // more call this base too.
+    virtual void SaveSettings();
+    virtual void InchMetric() {}
+    // Paints the screen's own drawing (its diagram) under the controls.
+    virtual void PaintBackground(QPainter&) {}
+    virtual void CopyToClipboard() {}
+
+    // ---- The frame's commands (run on release of their buttons) -----------------
+    void Help();
+    void Print();
+    void InchToMm() { ConvertLengths(true); }
+    void MmToInch() { ConvertLengths(false); }
+    void OpenAngleConversion();
+    void StartCalculator();
+    // Help windows closed, settings saved, screen closed and deleted.
+    void CloseScreen();
+
+    // ---- Decimal places ----------------------------------------------------------
+    // The count from txtDecPlaces (4 when the screen has no box).
+    int DecimalPlaces() const;
+    // How results are shown: 15 significant digits, then the decimal places.
+    QString Format(double value) const;
+    QLineEdit* DecimalPlacesBox() const { return decPlaces_; }
+
+    // ---- Print and angle conversion hooks ----------------------------------------
+    void SetPrintHooks(const PrintHooks& hooks) { printHooks_ = hooks; }
+    // The angle conversion screen comes from another library; the program (or a test)
+    // tells the frame how to make it.
+    using ScreenMaker = std::function<QWidget*(CalcEnv& env)>;
+    static void SetAngleConversionMaker(ScreenMaker maker);
+    // The screen opened by the last OpenAngleConversion, while it is open.
+    QWidget* AngleConversionScreen() const { return angleScreen_; }
+
+    // Help lives in <program folder>/help/calculations; tests may point elsewhere.
+    static QString HelpFolder();
+    static void SetHelpFolder(const QString& folder);
+    static inline const QString kHelpContents = QStringLiteral("Introduction.htm");
+
+protected:
+    // ---- Building blocks for the screen's constructor (positions in twips) --------
+    // `caption` replaces the standard caption ("CONVERT" on lblCalculate2, say).
+    CommandButton* AddCommand(Command command, int xTw, int yTw, int wTw = 1215, int hTw = 1215,
+                              const QString& caption = {});
+    CalculatorPicture* AddCalculatorPicture(int xTw, int yTw, int wTw = 1215, int hTw = 1215);
+    // txtDecPlaces, set from the settings (or "4") and checked when left.
+    QLineEdit* AddDecimalPlacesBox(int xTw, int yTw, int wTw = 615, int hTw = 285);
+    QLineEdit* AddEntryBox(const QString& name, int xTw, int yTw, int wTw, int hTw);
+    // A result field: a sunken label (hidden or shown as the screen needs).
+    QLabel* AddResultField(const QString& name, int xTw, int yTw, int wTw, int hTw);
+    QLabel* AddLabel(const QString& name, const QString& text, int xTw, int yTw, int wTw, int hTw);
+    // Check boxes, option buttons and the frames that group them, on RGB 211, 233, 255.
+    // An option button placed on a frame takes the frame as `parent` (positions are then
+    // relative to the frame).
+    QCheckBox* AddCheckBox(const QString& name, const QString& text, int xTw, int yTw, int wTw,
+                           int hTw, QWidget* parent = nullptr);
+    QRadioButton* AddOption(const QString& name, const QString& text, int xTw, int yTw, int wTw,
+                            int hTw, QWidget* parent = nullptr);
+    QGroupBox* AddFrame(const QString& name, const QString& title, int xTw, int yTw, int wTw,
+                        int hTw);
+    // Runs `check` when `box` (unless locked) loses the focus to another control of the screen;
+    // false puts the focus back into the box. Checks never run while a message is
+    // up, while the focus is being put back, or while the screen closes.
+    void CheckOnLeave(QLineEdit* box, std::function<bool()> check);
+    // Puts the focus back into `box` once the current event is done.
+    void RefocusLater(QLineEdit* box);
+
+    TitleStrip* Title() const { return title_; }
+    MarkLabel* MarkX() const { return markX_; }
+    MarkLabel* MarkQuestion() const { return markQuestion_; }
+    CommandButton* CommandButtonFor(Command command) const;
+
+    void closeEvent(QCloseEvent* event) override;
+    void reject() override;
+    void paintEvent(QPaintEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void RunCommand(Command command);
+
+    CalcEnv& env_;
+    ScreenSetup setup_;
+    TitleStrip* title_ = nullptr;
+    MarkLabel* markX_ = nullptr;
+    MarkLabel* markQuestion_ = nullptr;
+    QLineEdit* decPlaces_ = nullptr;
+    QList<QPair<Command, CommandButton*>> commands_;
+    QList<QPair<QLineEdit*, std::function<bool()>>> checks_;
+    PrintHooks printHooks_;
+    QPointer<QWidget> angleScreen_;
+    QPointer<QLineEdit> refocusing_;
+    bool checking_ = false;
+    bool closing_ = false;
+    bool closed_ = false;
+};
+
+// Gives a check box, option button or frame the grouped-controls colour.
+void ColourGroupedControl(QWidget* control);
+
+// Caption, face drawing and base name of a command.
+struct CommandLook {
+    QString baseName;
+    QString caption;
+    FaceDrawing drawing;
+};
+CommandLook LookOf(Command command);
+
+}  // namespace calc

@@ -1,0 +1,154 @@
+#pragma once
+
+// The small widgets every calculator screen shares: picture-label command buttons,
+// the "X" and "?" marks, the title strip that drags the window and the system
+// calculator picture.
+
+#include <QColor>
+#include <QLabel>
+#include <QObject>
+#include <QPoint>
+#include <QString>
+
+namespace calc {
+
+inline const QColor kButtonFace(50, 117, 160);
+inline const QColor kGroupBack(211, 233, 255);
+inline const QColor kMenuBack(214, 239, 255);
+inline const QColor kMarkXBack(255, 192, 192);
+
+// A label that reports mouse presses and releases, and Enter/Space when it has the focus.
+class PressLabel : public QLabel {
+    Q_OBJECT
+public:
+    explicit PressLabel(QWidget* parent = nullptr);
+
+signals:
+    void pressed(Qt::MouseButton button);
+    void released(Qt::MouseButton button);
+    // Enter or Space on the focused label.
+    void keyActivated();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+};
+
+enum class FaceDrawing {
+    Calculate,
+    Reset,
+    Print,
+    Help,
+    Close,
+    InchToMm,
+    MmToInch,
+    AngleConversion,
+    InchMetric,
+    Copy,
+    Blank,
+};
+
+// The face of a command: a blue square with a white line drawing in its upper part.
+class CommandFace : public PressLabel {
+    Q_OBJECT
+public:
+    CommandFace(FaceDrawing drawing, QWidget* parent);
+    FaceDrawing Drawing() const { return drawing_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    FaceDrawing drawing_;
+};
+
+// Paints one face drawing into `area` (white strokes); also used for the menu and tests.
+void PaintFaceDrawing(QPainter& painter, FaceDrawing drawing, const QRectF& area);
+
+// A command made of two labels, <base>1 (the face) and <base>2 (the caption, white text
+// over the lower part of the face). Press on either turns the caption black; release
+// turns it white and then emits triggered(). Enter/Space on the focused face (reached
+// with Tab) runs the command too.
+class CommandButton : public QObject {
+    Q_OBJECT
+public:
+    // `faceRect` in pixels, relative to `parent`.
+    CommandButton(QWidget* parent, const QString& baseName, const QString& caption,
+                  FaceDrawing drawing, const QRect& faceRect);
+
+    CommandFace* Face() const { return face_; }
+    PressLabel* Caption() const { return caption_; }
+    void SetVisible(bool visible);
+    void SetEnabled(bool enabled);
+
+signals:
+    void triggered();
+
+private:
+    void OnPress();
+    void OnRelease();
+
+    CommandFace* face_;
+    PressLabel* caption_;
+};
+
+// "X" or "?" in the title strip: press turns the text white, release black, then
+// triggered() is emitted.
+class MarkLabel : public PressLabel {
+    Q_OBJECT
+public:
+    MarkLabel(const QString& objectName, const QString& text, const QColor& background,
+              QWidget* parent);
+
+signals:
+    void triggered();
+};
+
+// The strip across the top of a frameless window: dragging it with the left button
+// (and only the left button) moves the window.
+class TitleStrip : public QLabel {
+    Q_OBJECT
+public:
+    TitleStrip(const QString& text, QWidget* parent);
+    QPoint GrabPoint() const { return grab_; }
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    QPoint grab_;
+};
+
+// The system calculator picture: PicRechner1 (shown), PicRechner2 (pressed look, hidden),
+// PicRechner3 (spare used for the swap) and lblRechner1 over them. Press shows the
+// pressed look, release the normal one and then emits triggered().
+class CalculatorPicture : public QObject {
+    Q_OBJECT
+public:
+    CalculatorPicture(QWidget* parent, const QRect& rect);
+    bool ShowsPressedLook() const { return pressed_; }
+
+signals:
+    void triggered();
+
+private:
+    void Swap();
+
+    QLabel* pic1_;
+    QLabel* pic2_;
+    QLabel* pic3_;
+    PressLabel* label_;
+    bool pressed_ = false;
+};
+
+// Paints the calculator picture into `area`; `pressed` gives the pressed-in look.
+void PaintCalculatorPicture(QPainter& painter, const QRectF& area, bool pressed);
+
+// Draws the two strokes of an arrow head whose tip is at `tipTwips` (twips, converted
+// to the painter's pixels): "top", "bottom", "left" or "right"; any other word draws
+// nothing.
+void DrawArrowHead(QPainter& painter, const QString& direction, QPointF tipTwips);
+
+}  // namespace calc

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+#include "calc/MessageService.h"
+
+namespace calc {
+
+// Message boxes for the running program: the caption and icon as asked, an OK button,
+// or Yes / No / Cancel for questions (closing the box answers Cancel). The box sits
+// over the active window.
+class QtMessageService : public IMessageService {
+public:
+    void ShowMessage(const std::string& text, const std::string& caption, MsgIcon icon) override;
+    MsgAnswer AskYesNoCancel(const std::string& text, const std::string& caption) override;
+};
+
+}  // namespace calc

@@ -1,0 +1,387 @@
+#include "calc/ui/CalcScreen.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QFocusEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QRadioButton>
+#include <QScreen>
+
+#include "calc/Numeric.h"
+#include "calc/ui/QtControls.h"
+#include "calc/ui/SystemPrograms.h"
+#include "calc/ui/Twips.h"
+#include "common/HelpWindow.h"
+
+namespace calc {
+
+namespace {
+
+CalcScreen::ScreenMaker& AngleMaker() {
+    static CalcScreen::ScreenMaker maker;
+    return maker;
+}
+
+QString& HelpFolderOverride() {
+    static QString folder;
+    return folder;
+}
+
+constexpr int kTitleHeightTw = 300;
+constexpr int kMarkSizeTw = 285;
+
+}  // namespace
+
+CommandLook LookOf(Command command) {
+    switch (command) {
+        case Command::Calculate:
+            return {"lblCalculate", "CALCULATE", FaceDrawing::Calculate};
+        case Command::Reset:
+            return {"lblReset", "RESET", FaceDrawing::Reset};
+        case Command::Print:
+            return {"lblPrint", "PRINT", FaceDrawing::Print};
+        case Command::Help:
+            return {"lblHelp", "HELP", FaceDrawing::Help};
+        case Command::Close:
+            return {"lblClose", "CLOSE", FaceDrawing::Close};
+        case Command::InchToMm:
+            return {"lblInch2MM", "INCH TO MM", FaceDrawing::InchToMm};
+        case Command::MmToInch:
+            return {"lblMM2Inch", "MM TO INCH", FaceDrawing::MmToInch};
+        case Command::AngleConversion:
+            return {"lblAngConvers", "ANGLE CONVERSION", FaceDrawing::AngleConversion};
+        case Command::InchMetric:
+            return {"lblInchMetric", "INCH SYSTEM", FaceDrawing::InchMetric};
+        case Command::Copy:
+            return {"lblCopy", "COPY ALL TO CLIPBOARD", FaceDrawing::Copy};
+    }
+    return {"lblCommand", "", FaceDrawing::Blank};
+}
+
+CalcScreen::CalcScreen(CalcEnv& env, const ScreenSetup& setup, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), env_(env), setup_(setup) {
+    setObjectName(setup_.objectName);
+    setWindowTitle(setup_.windowCaption);
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFixedSize(TwSize(setup_.widthTw, setup_.heightTw));
+    setAutoFillBackground(true);
+    QPalette p = palette();
+    p.setColor(QPalette::Window, setup_.background);
+    setPalette(p);
+
+    title_ = new TitleStrip(setup_.titleText, this);
+    title_->setGeometry(0, 0, width(), Tw(kTitleHeightTw));
+    title_->setAutoFillBackground(true);
+    QPalette tp = title_->palette();
+    tp.setColor(QPalette::Window, kButtonFace);
+    tp.setColor(QPalette::WindowText, Qt::white);
+    title_->setPalette(tp);
+
+    const int markTop = Tw(10);
+    markQuestion_ = new MarkLabel("lblQuestion", "?", QColor(235, 245, 255), this);
+    markQuestion_->setToolTip("HELP");
+    markQuestion_->setGeometry(width() - Tw(610), markTop, Tw(kMarkSizeTw), Tw(kMarkSizeTw));
+    markX_ = new MarkLabel("lblX", "X", kMarkXBack, this);
+    markX_->setToolTip("Close");
+    markX_->setGeometry(width() - Tw(310), markTop, Tw(kMarkSizeTw), Tw(kMarkSizeTw));
+    connect(markQuestion_, &MarkLabel::triggered, this, &CalcScreen::Help);
+    connect(markX_, &MarkLabel::triggered, this, &CalcScreen::CloseScreen);
+
+    if (setup_.centre) {
+        const QScreen* display = screen() ? screen() : QGuiApplication::primaryScreen();
+        if (display) {
+            const QRect area = display->geometry();
+            move(area.x() + (area.width() - width()) / 2,
+                 area.y() + (area.height() - height()) / 2);
+        }
+    }
+}
+
+CalcScreen::~CalcScreen() = default;
+
+CommandButton* CalcScreen::AddCommand(Command command, int xTw, int yTw, int wTw, int hTw,
+                                      const QString& caption) {
+    const CommandLook look = LookOf(command);
+    auto* button =
+        new CommandButton(this, look.baseName, caption.isEmpty() ? look.caption : caption,
+                          look.drawing, TwRect(xTw, yTw, wTw, hTw));
+    connect(button, &CommandButton::triggered, this, [this, command] { RunCommand(command); });
+    commands_.append({command, button});
+    return button;
+}
+
+CommandButton* CalcScreen::CommandButtonFor(Command command) const {
+    for (const auto& [c, button] : commands_)
+        if (c == command) return button;
+    return nullptr;
+}
+
+void CalcScreen::RunCommand(Command command) {
+    switch (command) {
+        case Command::Calculate:
+            Calculate();
+            break;
+        case Command::Reset:
+            Reset();
+            break;
+        case Command::Print:
+            Print();
+            break;
+        case Command::Help:
+            Help();
+            break;
+        case Command::Close:
+            CloseScreen();
+            break;
+        case Command::InchToMm:
+            InchToMm();
+            break;
+        case Command::MmToInch:
+            MmToInch();
+            break;
+        case Command::AngleConversion:
+            OpenAngleConversion();
+            break;
+        case Command::InchMetric:
+            InchMetric();
+            break;
+        case Command::Copy:
+            CopyToClipboard();
+            break;
+    }
+}
+
+CalculatorPicture* CalcScreen::AddCalculatorPicture(int xTw, int yTw, int wTw, int hTw) {
+    auto* picture = new CalculatorPicture(this, TwRect(xTw, yTw, wTw, hTw));
+    connect(picture, &CalculatorPicture::triggered, this, &CalcScreen::StartCalculator);
+    return picture;
+}
+
+QLineEdit* CalcScreen::AddDecimalPlacesBox(int xTw, int yTw, int wTw, int hTw) {
+    decPlaces_ = AddEntryBox("txtDecPlaces", xTw, yTw, wTw, hTw);
+    decPlaces_->setAlignment(Qt::AlignCenter);
+    QString text = "4";
+    if (!setup_.decimalKey.isEmpty()) {
+        const std::string stored =
+            env_.settings.GetSetting(kSettingsApp, S(setup_.decimalSection), S(setup_.decimalKey));
+        if (!stored.empty()) text = Q(stored);
+    }
+    decPlaces_->setText(text);
+    CheckOnLeave(decPlaces_, [this] {
+        decPlaces_->setText(Q(CheckDecimalPlacesText(env_, S(decPlaces_->text()))));
+        return true;
+    });
+    return decPlaces_;
+}
+
+QLineEdit* CalcScreen::AddEntryBox(const QString& name, int xTw, int yTw, int wTw, int hTw) {
+    auto* box = new QLineEdit(this);
+    box->setObjectName(name);
+    box->setGeometry(TwRect(xTw, yTw, wTw, hTw));
+    return box;
+}
+
+QLabel* CalcScreen::AddResultField(const QString& name, int xTw, int yTw, int wTw, int hTw) {
+    auto* field = new QLabel(this);
+    field->setObjectName(name);
+    field->setGeometry(TwRect(xTw, yTw, wTw, hTw));
+    field->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    field->setAutoFillBackground(true);
+    QPalette p = field->palette();
+    p.setColor(QPalette::Window, QColor(255, 255, 225));
+    p.setColor(QPalette::WindowText, Qt::black);
+    field->setPalette(p);
+    field->setIndent(3);
+    field->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    return field;
+}
+
+QLabel* CalcScreen::AddLabel(const QString& name, const QString& text, int xTw, int yTw, int wTw,
+                             int hTw) {
+    auto* label = new QLabel(text, this);
+    label->setObjectName(name);
+    label->setGeometry(TwRect(xTw, yTw, wTw, hTw));
+    return label;
+}
+
+void ColourGroupedControl(QWidget* control) {
+    control->setAutoFillBackground(true);
+    QPalette p = control->palette();
+    p.setColor(QPalette::Window, kGroupBack);
+    p.setColor(QPalette::Button, kGroupBack);
+    control->setPalette(p);
+}
+
+QCheckBox* CalcScreen::AddCheckBox(const QString& name, const QString& text, int xTw, int yTw,
+                                   int wTw, int hTw, QWidget* parent) {
+    auto* box = new QCheckBox(text, parent ? parent : this);
+    box->setObjectName(name);
+    box->setGeometry(TwRect(xTw, yTw, wTw, hTw));
+    ColourGroupedControl(box);
+    return box;
+}
+
+QRadioButton* CalcScreen::AddOption(const QString& name, const QString& text, int xTw, int yTw,
+                                    int wTw, int hTw, QWidget* parent) {
+    auto* option = new QRadioButton(text, parent ? parent : this);
+    option->setObjectName(name);
+    option->setGeometry(TwRect(xTw, yTw, wTw, hTw));
+    ColourGroupedControl(option);
+    return option;
+}
+
+QGroupBox* CalcScreen::AddFrame(const QString& name, const QString& title, int xTw, int yTw,
+                                int wTw, int hTw) {
+    auto* frame = new QGroupBox(title, this);
+    frame->setObjectName(name);
+    frame->setGeometry(TwRect(xTw, yTw, wTw, hTw));
+    ColourGroupedControl(frame);
+    return frame;
+}
+
+void CalcScreen::CheckOnLeave(QLineEdit* box, std::function<bool()> check) {
+    checks_.append({box, std::move(check)});
+    box->installEventFilter(this);
+}
+
+void CalcScreen::RefocusLater(QLineEdit* box) {
+    refocusing_ = box;
+    QMetaObject::invokeMethod(
+        this,
+        [this, target = QPointer<QLineEdit>(box)] {
+            if (target && !closing_) target->setFocus(Qt::OtherFocusReason);
+            refocusing_ = nullptr;
+        },
+        Qt::QueuedConnection);
+}
+
+bool CalcScreen::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusOut) {
+        const auto reason = static_cast<QFocusEvent*>(event)->reason();
+        // Leaving for a message box or another window is not leaving the box.
+        const bool leftWithinScreen =
+            reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+        if (leftWithinScreen && !checking_ && !closing_ && !refocusing_) {
+            for (const auto& [box, check] : checks_) {
+                // A locked box shows a result; nothing was typed there to check.
+                if (box != watched || box->isReadOnly()) continue;
+                checking_ = true;
+                const bool accepted = check();
+                checking_ = false;
+                if (!accepted) RefocusLater(box);
+                break;
+            }
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+int CalcScreen::DecimalPlaces() const {
+    if (!decPlaces_) return 4;
+    return DecimalPlacesFromText(S(decPlaces_->text()));
+}
+
+QString CalcScreen::Format(double value) const {
+    return Q(FormatResult(value, DecimalPlaces()));
+}
+
+void CalcScreen::ConvertLengths(bool toMillimetres) {
+    const int places = DecimalPlaces();
+    for (QWidget* field : LengthFields()) {
+        const std::string text = S(FieldText(field));
+        const double value = toMillimetres ? InchTextToMm(text) : MmTextToInch(text);
+        SetFieldText(field, Q(FormatDecimals(DoubleToText15(value), places)));
+    }
+}
+
+void CalcScreen::SaveSettings() {
+    if (decPlaces_ && !setup_.decimalKey.isEmpty())
+        env_.settings.SaveSetting(kSettingsApp, S(setup_.decimalSection), S(setup_.decimalKey),
+                                  S(decPlaces_->text()));
+}
+
+QString CalcScreen::HelpFolder() {
+    if (!HelpFolderOverride().isEmpty()) return HelpFolderOverride();
+    return common::HelpWindow::ProgramHelpFolder("calculations");
+}
+
+void CalcScreen::SetHelpFolder(const QString& folder) {
+    HelpFolderOverride() = folder;
+}
+
+void CalcScreen::Help() {
+    if (setup_.helpTopic.isEmpty()) return;
+    common::HelpWindow::ShowTopic(HelpFolder(), kHelpContents, setup_.helpTopic);
+}
+
+void CalcScreen::Print() {
+    const QString text = PrintText();
+    if (text.isEmpty()) return;
+    PrintAnswer(this, text, PrintDiagram(), printHooks_);
+}
+
+void CalcScreen::SetAngleConversionMaker(ScreenMaker maker) {
+    AngleMaker() = std::move(maker);
+}
+
+void CalcScreen::OpenAngleConversion() {
+    if (angleScreen_) {
+        angleScreen_->raise();
+        angleScreen_->activateWindow();
+        return;
+    }
+    if (!AngleMaker()) return;
+    QWidget* screen = AngleMaker()(env_);
+    if (!screen) return;
+    // Modal over this screen (and so over the menu): the screen waits until it is closed,
+    // while help windows stay usable.
+    screen->setParent(this, screen->windowFlags() | Qt::Dialog);
+    screen->setAttribute(Qt::WA_DeleteOnClose);
+    screen->setWindowModality(Qt::WindowModal);
+    angleScreen_ = screen;
+    screen->show();
+    screen->raise();
+    screen->activateWindow();
+}
+
+void CalcScreen::StartCalculator() {
+    LaunchSystemCalculator(env_);
+}
+
+void CalcScreen::CloseScreen() {
+    close();
+}
+
+void CalcScreen::reject() {
+    close();
+}
+
+void CalcScreen::closeEvent(QCloseEvent* event) {
+    if (!closed_) {
+        closing_ = true;
+        closed_ = true;
+        common::HelpWindow::CloseAll();
+        SaveSettings();
+    }
+    // Not QDialog::closeEvent: it would call reject(), which closes again.
+    event->accept();
+}
+
+void CalcScreen::paintEvent(QPaintEvent* event) {
+    QDialog::paintEvent(event);
+    {
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        PaintBackground(painter);
+    }
+    // A frameless window needs its own edge to stand apart from what lies behind it.
+    QPainter painter(this);
+    painter.setPen(QPen(QColor(30, 70, 100), 1));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+}  // namespace calc

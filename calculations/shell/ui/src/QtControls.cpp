@@ -1,0 +1,54 @@
+#include "calc/ui/QtControls.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+
+#include "calc/LocalText.h"
+
+namespace calc {
+
+void SetTitleCaption(const CalcEnv& env, QLabel* label) {
+    if (const auto caption = TitleCaption(env)) label->setText(Q(*caption));
+}
+
+void SetUnitOptions(const CalcEnv& env, QRadioButton* inchOption, QRadioButton* metricOption) {
+    const auto options = UnitOptions(env);
+    if (!options) return;
+    inchOption->setText(Q(options->inchCaption));
+    metricOption->setText(Q(options->metricCaption));
+    if (options->metricSelected)
+        metricOption->setChecked(true);
+    else
+        inchOption->setChecked(true);
+}
+
+void SetBoxEditable(QLineEdit* box, bool editable) {
+    const QPalette system = QApplication::palette();
+    QPalette p = box->palette();
+    p.setColor(QPalette::Base,
+               editable ? system.color(QPalette::Base) : system.color(QPalette::Button));
+    p.setColor(QPalette::Text, system.color(QPalette::WindowText));
+    box->setPalette(p);
+    box->setReadOnly(!editable);
+}
+
+void SetControlVisible(QWidget* control, bool visible) {
+    control->setVisible(visible);
+}
+
+QString FieldText(const QWidget* field) {
+    if (const auto* edit = qobject_cast<const QLineEdit*>(field)) return edit->text();
+    if (const auto* label = qobject_cast<const QLabel*>(field)) return label->text();
+    return {};
+}
+
+void SetFieldText(QWidget* field, const QString& text) {
+    if (auto* edit = qobject_cast<QLineEdit*>(field))
+        edit->setText(text);
+    else if (auto* label = qobject_cast<QLabel*>(field))
+        label->setText(text);
+}
+
+}  // namespace calc

@@ -1,0 +1,454 @@
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPrinter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "calc/LocalText.h"
+#include "calc/TestCalcEnv.h"
+#include "calc/ui/CalcScreen.h"
+#include "calc/ui/FrameWidgets.h"
+#include "calc/ui/QtControls.h"
+#include "calc/ui/SystemPrograms.h"
+#include "common/HelpWindow.h"
+
+using namespace calc;
+
+namespace {
+
+// A small screen on the frame: one length box, one length result, and a print answer.
+class SampleScreen : public CalcScreen {
+public:
+    SampleScreen(CalcEnv& env, QWidget* parent = nullptr)
+        : CalcScreen(
+              env,
+              {"frmSampleV74", "Sample", "Sample screen", 6000, 4500, "html\\Sample.htm", "Sample"},
+              parent) {
+        length_ = AddEntryBox("txtLength", 300, 600, 1215, 285);
+        result_ = AddResultField("lblResult", 300, 1000, 1215, 285);
+        other_ = AddEntryBox("txtOther", 300, 1400, 1215, 285);
+        AddDecimalPlacesBox(4000, 600);
+        AddCommand(Command::Calculate, 300, 3000);
+        AddCommand(Command::InchToMm, 1600, 3000);
+        AddCommand(Command::MmToInch, 2900, 3000);
+        AddCommand(Command::Print, 4200, 3000);
+        AddCommand(Command::AngleConversion, 4200, 1500);
+        AddCalculatorPicture(4200, 200 + 2000);
+        AddCheckBox("chkSample", "Sample", 1600, 600, 1500, 285);
+    }
+    void Calculate() override { ++calculated; }
+    QList<QWidget*> LengthFields() const override { return {length_, result_}; }
+    QString PrintText() const override {
+        return "\n\r\n\r\n\r\n\r\n\r\n\r\n\rLength: " + length_->text() +
+               "\n\rResult: " + result_->text();
+    }
+    PrintPicture PrintDiagram() const override {
+        return {QSize(120, 90), [](QPainter& p) {
+                    p.setPen(QPen(Qt::black, 2));
+                    p.setBrush(QColor(20, 80, 200));
+                    p.drawRect(10, 10, 100, 70);
+                }};
+    }
+
+    int calculated = 0;
+    QLineEdit* length_;
+    QLabel* result_;
+    QLineEdit* other_;
+};
+
+template <typename T = QWidget>
+T* Child(QWidget* parent, const char* name) {
+    T* w = parent->findChild<T*>(name);
+    if (!w) qFatal("no child %s", name);
+    return w;
+}
+
+void Click(QWidget* w, Qt::MouseButton button = Qt::LeftButton) {
+    QTest::mousePress(w, button, {}, w->rect().center());
+    QTest::mouseRelease(w, button, {}, w->rect().center());
+}
+
+QColor TextColour(QWidget* w) {
+    return w->palette().color(QPalette::WindowText);
+}
+
+void SendMouse(QWidget* w, QEvent::Type type, QPoint pos, Qt::MouseButton button,
+               Qt::MouseButtons buttons) {
+    QMouseEvent event(type, pos, w->mapToGlobal(pos), button, buttons, Qt::NoModifier);
+    QApplication::sendEvent(w, &event);
+}
+
+QString PdfText(const QString& path) {
+    QProcess p;
+    p.start("pdftotext", {path, "-"});
+    p.waitForFinished(10000);
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+int PdfImageCount(const QString& path) {
+    QProcess p;
+    p.start("pdfimages", {"-list", path});
+    p.waitForFinished(10000);
+    // Two header lines, then one line per image.
+    const auto lines = QString::fromUtf8(p.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+    return std::max<int>(0, lines.size() - 2);
+}
+
+}  // namespace
+
+class FrameTest : public QObject {
+    Q_OBJECT
+    std::unique_ptr<TestCalcEnv> t_;
+    QPointer<SampleScreen> screen_;
+
+    SampleScreen* Open() {
+        screen_ = new SampleScreen(t_->env);
+        screen_->show();
+        screen_->activateWindow();
+        if (!QTest::qWaitForWindowActive(screen_)) qWarning("window not active");
+        return screen_;
+    }
+    // Leaves `from` for `to` as a Tab would.
+    static void Leave(QLineEdit* from, QWidget* to) {
+        from->setFocus(Qt::TabFocusReason);
+        QVERIFY(from->hasFocus());
+        to->setFocus(Qt::TabFocusReason);
+        QCoreApplication::processEvents();
+    }
+
+private slots:
+    void init() { t_ = std::make_unique<TestCalcEnv>(); }
+    void cleanup() {
+        delete screen_.data();
+        common::HelpWindow::CloseAll();
+        t_.reset();
+    }
+
+    void decimalPlacesBoxRules_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<bool>("message");
+        QTest::newRow("empty") << ""
+                               << "0" << false;
+        QTest::newRow("2.6") << "2.6"
+                             << "3" << false;
+        QTest::newRow("2.5 to even") << "2.5"
+                                     << "2" << false;
+        QTest::newRow("3.5 to even") << "3.5"
+                                     << "4" << false;
+        QTest::newRow("5") << "5"
+                           << "5" << false;
+        QTest::newRow("6") << "6"
+                           << "4" << true;
+        QTest::newRow("-1") << "-1"
+                            << "4" << true;
+        QTest::newRow("not a number") << "abc"
+                                      << "4" << true;
+    }
+    void decimalPlacesBoxRules() {
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        QFETCH(bool, message);
+        auto* s = Open();
+        auto* box = Child<QLineEdit>(s, "txtDecPlaces");
+        QCOMPARE(box->text(), QString("4"));  // nothing stored yet
+        box->setText(typed);
+        Leave(box, s->other_);
+        QCOMPARE(box->text(), shown);
+        if (message) {
+            QCOMPARE(t_->messages.Count(), 1u);
+            QCOMPARE(t_->messages.Last().text, std::string("Maximum decimal places is 5."));
+            QCOMPARE(t_->messages.Last().caption, std::string("Calculations for Tarvik"));
+        } else {
+            QVERIFY(t_->messages.Empty());
+        }
+        // The focus went on: the box is not held.
+        QVERIFY(s->other_->hasFocus());
+    }
+
+    void decimalPlacesAreKeptUnderTheScreensKey() {
+        auto* s = Open();
+        Child<QLineEdit>(s, "txtDecPlaces")->setText("2");
+        Click(Child(s, "lblX"));
+        QVERIFY(!screen_ || !screen_->isVisible());
+        QTest::qWait(0);
+        QCOMPARE(t_->settings.GetSetting("Arbormate", "decimalplaces", "SAMPLE"), std::string("2"));
+        auto* again = Open();
+        QCOMPARE(Child<QLineEdit>(again, "txtDecPlaces")->text(), QString("2"));
+    }
+
+    void inchToMmTwiceMultipliesTwice() {
+        auto* s = Open();
+        s->length_->setText("1");
+        s->result_->setText("0.5");
+        Click(Child(s, "lblInch2MM1"));
+        QCOMPARE(s->length_->text(), QString("25.4"));
+        QCOMPARE(s->result_->text(), QString("12.7"));
+        Click(Child(s, "lblInch2MM2"));
+        QCOMPARE(s->length_->text(), QString("645.16"));
+        QCOMPARE(s->result_->text(), QString("322.58"));
+        Click(Child(s, "lblMM2Inch1"));
+        QCOMPARE(s->length_->text(), QString("25.4"));
+        // An empty length reads as 0 under the frame's rule.
+        s->length_->clear();
+        Click(Child(s, "lblMM2Inch1"));
+        QCOMPARE(s->length_->text(), QString("0.0"));
+    }
+
+    void commandCaptionTurnsBlackWhilePressed() {
+        auto* s = Open();
+        auto* face = Child(s, "lblCalculate1");
+        auto* caption = Child<QLabel>(s, "lblCalculate2");
+        QCOMPARE(caption->text(), QString("CALCULATE"));
+        QTest::mousePress(face, Qt::LeftButton);
+        QCOMPARE(TextColour(caption), QColor(Qt::black));
+        QCOMPARE(s->calculated, 0);
+        QTest::mouseRelease(face, Qt::LeftButton);
+        QCOMPARE(TextColour(caption), QColor(Qt::white));
+        QCOMPARE(s->calculated, 1);
+        Click(caption);  // the caption half works alike, and again
+        QCOMPARE(s->calculated, 2);
+        // Keyboard: Enter or Space on the focused face.
+        face->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(face, Qt::Key_Return);
+        QTest::keyClick(face, Qt::Key_Space);
+        QCOMPARE(s->calculated, 4);
+        QCOMPARE(Child(s, "lblCalculate1")->palette().color(QPalette::Window).isValid(), true);
+    }
+
+    void titleDragFollowsOnlyTheLeftButton() {
+        auto* s = Open();
+        auto* strip = Child(s, "lblTitle");
+        const QPoint start = s->pos();
+        SendMouse(strip, QEvent::MouseButtonPress, {20, 5}, Qt::RightButton, Qt::RightButton);
+        SendMouse(strip, QEvent::MouseMove, {80, 45}, Qt::NoButton, Qt::RightButton);
+        SendMouse(strip, QEvent::MouseButtonRelease, {80, 45}, Qt::RightButton, Qt::NoButton);
+        QCOMPARE(s->pos(), start);
+        SendMouse(strip, QEvent::MouseMove, {80, 45}, Qt::NoButton,
+                  Qt::LeftButton | Qt::RightButton);
+        QCOMPARE(s->pos(), start);
+        SendMouse(strip, QEvent::MouseButtonPress, {20, 5}, Qt::LeftButton, Qt::LeftButton);
+        SendMouse(strip, QEvent::MouseMove, {80, 45}, Qt::NoButton, Qt::LeftButton);
+        QCOMPARE(s->pos(), start + QPoint(60, 40));
+    }
+
+    void opensCentredOnTheDisplay() {
+        auto* s = Open();
+        const QRect display = s->screen()->geometry();
+        QCOMPARE(s->size(), QSize(400, 300));
+        QCOMPARE(s->x(), display.x() + (display.width() - 400) / 2);
+        QCOMPARE(s->y(), display.y() + (display.height() - 300) / 2);
+        QCOMPARE(Child<QLabel>(s, "lblQuestion")->toolTip(), QString("HELP"));
+        QCOMPARE(Child(s, "chkSample")->palette().color(QPalette::Window), QColor(211, 233, 255));
+        QCOMPARE(Child(s, "PicRechner1")->palette().color(QPalette::Window), QColor(50, 117, 160));
+    }
+
+    void printTwoCopiesMakesTwoJobsWithDiagramAndText() {
+        QTemporaryDir dir;
+        auto* s = Open();
+        s->length_->setText("3/8");
+        s->result_->setText("0.375");
+        QStringList files;
+        PrintHooks hooks;
+        hooks.chooseOptions = [](QPrinter& printer, QWidget*) {
+            printer.setCopyCount(2);
+            return true;
+        };
+        hooks.beforeJob = [&](QPrinter& printer, int copy) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            files << dir.filePath(QString("copy%1.pdf").arg(copy + 1));
+            printer.setOutputFileName(files.last());
+        };
+        s->SetPrintHooks(hooks);
+        Click(Child(s, "lblPrint1"));
+        QCOMPARE(files.size(), 2);
+        for (const QString& file : files) {
+            QVERIFY2(QFile::exists(file), qPrintable(file));
+            const QString text = PdfText(file);
+            QVERIFY2(text.contains("Length: 3/8"), qPrintable(text));
+            QVERIFY2(text.contains("Result: 0.375"), qPrintable(text));
+            // LF CR breaks are line breaks: the two values are on separate lines.
+            QVERIFY(!text.contains("3/8Result"));
+            QCOMPARE(PdfImageCount(file), 1);
+        }
+    }
+
+    void copiesPrintedToAFileEachGetTheirOwnFile() {
+        QTemporaryDir dir;
+        PrintHooks hooks;
+        hooks.chooseOptions = [&](QPrinter& printer, QWidget*) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(dir.filePath("answer.pdf"));
+            printer.setCopyCount(2);
+            return true;
+        };
+        QCOMPARE(PrintAnswer(nullptr, "Answer", {}, hooks), 2);
+        QVERIFY(PdfText(dir.filePath("answer.pdf")).contains("Answer"));
+        QVERIFY(PdfText(dir.filePath("answer-2.pdf")).contains("Answer"));
+    }
+
+    void textNeverPrintsOverTheDiagram() {
+        // Too few empty lines to clear the diagram: the text starts below it.
+        QTemporaryDir dir;
+        const QString file = dir.filePath("short.pdf");
+        PrintHooks hooks;
+        hooks.chooseOptions = [](QPrinter&, QWidget*) { return true; };
+        hooks.beforeJob = [&](QPrinter& printer, int) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(file);
+            printer.setPageMargins(QMarginsF(0, 0, 0, 0));
+        };
+        const PrintPicture picture{QSize(120, 96),
+                                   [](QPainter& p) { p.fillRect(0, 0, 120, 96, Qt::black); }};
+        QCOMPARE(PrintAnswer(nullptr, "\n\rFirst", picture, hooks), 1);
+        QProcess p;
+        p.start("pdftotext", {"-bbox", file, "-"});
+        QVERIFY(p.waitForFinished());
+        const QString html = QString::fromUtf8(p.readAllStandardOutput());
+        const QRegularExpression word("yMin=\"([0-9.]+)\"[^>]*>First<");
+        const auto match = word.match(html);
+        QVERIFY2(match.hasMatch(), qPrintable(html));
+        // 96 pixels = 1 inch = 72 points.
+        QVERIFY2(match.captured(1).toDouble() >= 72.0, qPrintable(match.captured(1)));
+    }
+
+    void arrowHeadStrokes() {
+        QImage image(200, 200, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        {
+            QPainter p(&image);
+            DrawArrowHead(p, "sideways", QPointF(1500, 1500));
+        }
+        QCOMPARE(image.pixelColor(100, 100), QColor(Qt::white));
+        {
+            QPainter p(&image);
+            DrawArrowHead(p, "top", QPointF(1500, 1500));   // twips: tip at pixel (100, 100)
+            DrawArrowHead(p, "left", QPointF(1500, 2250));  // tip at (100, 150)
+        }
+        // "top": strokes to (x +- 58, y + 100) twips = about (+-3.9, +6.7) pixels.
+        QVERIFY(image.pixelColor(102, 103) != QColor(Qt::white));
+        QVERIFY(image.pixelColor(98, 103) != QColor(Qt::white));
+        QCOMPARE(image.pixelColor(100, 95), QColor(Qt::white));
+        // "left": strokes to (x + 100, y -+ 58).
+        QVERIFY(image.pixelColor(103, 148) != QColor(Qt::white));
+        QCOMPARE(image.pixelColor(95, 150), QColor(Qt::white));
+    }
+
+    void cancelledPrintIsSilent() {
+        auto* s = Open();
+        int jobs = 0;
+        PrintHooks hooks;
+        hooks.chooseOptions = [](QPrinter&, QWidget*) { return false; };
+        hooks.beforeJob = [&](QPrinter&, int) { ++jobs; };
+        s->SetPrintHooks(hooks);
+        Click(Child(s, "lblPrint1"));
+        QCOMPARE(jobs, 0);
+        QVERIFY(t_->messages.Empty());
+    }
+
+    void helpOpensTheTopicAndCloseClosesHelp() {
+        QTemporaryDir dir;
+        QDir().mkpath(dir.filePath("html"));
+        QFile intro(dir.filePath("Introduction.htm"));
+        QVERIFY(intro.open(QIODevice::WriteOnly));
+        intro.write("<html><body><a href=\"html/Sample.htm\">Sample</a></body></html>");
+        intro.close();
+        QFile topic(dir.filePath("html/Sample.htm"));
+        QVERIFY(topic.open(QIODevice::WriteOnly));
+        topic.write("<html><body>sample help</body></html>");
+        topic.close();
+        CalcScreen::SetHelpFolder(dir.path());
+
+        auto* s = Open();
+        Click(Child(s, "lblQuestion"));
+        QCOMPARE(common::HelpWindow::OpenWindows().size(), 1);
+        QCOMPARE(common::HelpWindow::OpenWindows().first()->CurrentTopic(),
+                 QString("html/Sample.htm"));
+        Click(Child(s, "lblX"));
+        QVERIFY(common::HelpWindow::OpenWindows().isEmpty());
+        QTest::qWait(0);
+        QVERIFY(screen_.isNull());  // the screen is gone
+        CalcScreen::SetHelpFolder({});
+    }
+
+    void angleConversionOpensOneModalScreen() {
+        int made = 0;
+        CalcScreen::SetAngleConversionMaker([&](CalcEnv&) {
+            ++made;
+            auto* w = new QDialog;
+            w->setObjectName("frmDegreeConvertV74");
+            return w;
+        });
+        auto* s = Open();
+        Click(Child(s, "lblAngConvers1"));
+        QWidget* opened = s->AngleConversionScreen();
+        QVERIFY(opened);
+        QVERIFY(opened->isVisible());
+        QCOMPARE(opened->windowModality(), Qt::WindowModal);
+        Click(Child(s, "lblAngConvers2"));
+        QCOMPARE(made, 1);
+        opened->close();
+        QTest::qWait(0);
+        QVERIFY(!s->AngleConversionScreen());
+        CalcScreen::SetAngleConversionMaker({});
+    }
+
+    void calculatorPictureStartsTheFirstCalculatorOnPath() {
+        QTemporaryDir dir;
+        const QByteArray oldPath = qgetenv("PATH");
+        qputenv("PATH", dir.path().toUtf8());
+        t_->SetLanguage("English");
+        auto* s = Open();
+        auto* label = Child(s, "lblRechner1");
+        QTest::mousePress(label, Qt::LeftButton);
+        QVERIFY(Child<QLabel>(s, "PicRechner1")->isVisible());
+        QTest::mouseRelease(label, Qt::LeftButton);
+        QCOMPARE(t_->messages.Count(), 1u);
+        QCOMPARE(t_->messages.Last().text, std::string("Cannot find the MS Windows calculator."));
+        QCOMPARE(t_->messages.Last().caption, std::string("Arbormate"));
+
+        // A calculator on PATH is started instead.
+        const QString marker = dir.filePath("started");
+        QFile script(dir.filePath("xcalc"));
+        QVERIFY(script.open(QIODevice::WriteOnly));
+        script.write(QString("#!/bin/sh\necho started > '%1'\n").arg(marker).toUtf8());
+        script.close();
+        script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        Click(label);
+        QTRY_VERIFY(QFile::exists(marker));
+        QCOMPARE(t_->messages.Count(), 1u);
+        qputenv("PATH", oldPath);
+    }
+
+    void systemInformationMissingIsReported() {
+        const QByteArray oldPath = qgetenv("PATH");
+        QTemporaryDir dir;
+        qputenv("PATH", dir.path().toUtf8());
+        QVERIFY(!StartSysInfo(t_->env));
+        QCOMPARE(t_->messages.Last().text,
+                 std::string("System Information Is Unavailable At This Time"));
+        qputenv("PATH", oldPath);
+    }
+
+    void setBoxEditableLocksAndColours() {
+        QLineEdit box;
+        SetBoxEditable(&box, false);
+        QVERIFY(box.isReadOnly());
+        QCOMPARE(box.palette().color(QPalette::Base),
+                 QApplication::palette().color(QPalette::Button));
+        SetBoxEditable(&box, true);
+        QVERIFY(!box.isReadOnly());
+        QCOMPARE(box.palette().color(QPalette::Base),
+                 QApplication::palette().color(QPalette::Base));
+    }
+};
+
+QTEST_MAIN(FrameTest)
+#include "FrameTest.moc"

@@ -1,0 +1,148 @@
+#include <QLabel>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "calc/TestCalcEnv.h"
+#include "calc/ui/CalcScreen.h"
+#include "calc/ui/MainMenu.h"
+
+using namespace calc;
+
+namespace {
+
+template <typename T = QWidget>
+T* Child(QWidget* parent, const char* name) {
+    T* w = parent->findChild<T*>(name);
+    if (!w) qFatal("no child %s", name);
+    return w;
+}
+
+void Click(QWidget* w) {
+    QTest::mousePress(w, Qt::LeftButton, {}, w->rect().center());
+    QTest::mouseRelease(w, Qt::LeftButton, {}, w->rect().center());
+}
+
+}  // namespace
+
+class MenuTest : public QObject {
+    Q_OBJECT
+    std::unique_ptr<TestCalcEnv> t_;
+    std::unique_ptr<frmArbormateEDITORv74> menu_;
+
+private slots:
+    void initTestCase() { QCoreApplication::setApplicationVersion("7.8.0"); }
+    void init() {
+        t_ = std::make_unique<TestCalcEnv>();
+        menu_ = std::make_unique<frmArbormateEDITORv74>(t_->env);
+        menu_->SetQuitAction([] {});
+        menu_->show();
+    }
+    void cleanup() {
+        menu_.reset();
+        t_.reset();
+    }
+
+    void twelvePicturesWithTheirToolTips() {
+        QCOMPARE(menu_->size(), QSize(409, 385));
+        QCOMPARE(MenuItems().size(), 12);
+        for (const MenuItem& item : MenuItems()) {
+            auto* pic = Child<MenuPicture>(menu_.get(), qPrintable(item.pictureName));
+            QVERIFY(!pic->isEnabled());
+            QCOMPARE(pic->toolTip(), QString(kNotAvailableToolTip));
+        }
+        menu_->RegisterScreen("picChord", [](CalcEnv&, QWidget*) { return new QDialog; });
+        auto* chord = Child<MenuPicture>(menu_.get(), "picChord");
+        QVERIFY(chord->isEnabled());
+        QCOMPARE(chord->toolTip(), QString("Click tocalculate chord measurements."));
+        QCOMPARE(Child<QLabel>(menu_.get(), "Label1")->text(), QString("Arbormate"));
+        QCOMPARE(Child<QLabel>(menu_.get(), "Label2")->text(), QString("for Tarvik"));
+    }
+
+    void modelessScreenIsFoundAgainNotMadeTwice() {
+        int made = 0;
+        menu_->RegisterScreen(
+            "picGrid",
+            [&](CalcEnv&, QWidget* parent) {
+                ++made;
+                return new QDialog(parent);
+            },
+            ShowMode::Modeless);
+        Click(Child(menu_.get(), "picGrid"));
+        QWidget* grid = menu_->OpenInstance("picGrid");
+        QVERIFY(grid && grid->isVisible());
+        QCOMPARE(grid->windowModality(), Qt::NonModal);
+        Click(Child(menu_.get(), "picGrid"));
+        QCOMPARE(made, 1);
+        QCOMPARE(menu_->OpenInstance("picGrid"), grid);
+        // Closed, it is made afresh.
+        grid->close();
+        QTest::qWait(0);
+        QVERIFY(!menu_->OpenInstance("picGrid"));
+        Click(Child(menu_.get(), "picGrid"));
+        QCOMPARE(made, 2);
+    }
+
+    void calculatorScreensOpenModal() {
+        menu_->RegisterScreen("picRAtrig",
+                              [](CalcEnv&, QWidget* parent) { return new QDialog(parent); });
+        Click(Child(menu_.get(), "picRAtrig"));
+        QWidget* screen = menu_->OpenInstance("picRAtrig");
+        QVERIFY(screen);
+        QCOMPARE(screen->windowModality(), Qt::WindowModal);
+        QVERIFY(screen->testAttribute(Qt::WA_DeleteOnClose));
+    }
+
+    void questionMarkPopUpAndAboutBox() {
+        auto* about2 = Child<QLabel>(menu_.get(), "lblAbout2");
+        auto* help2 = Child<QLabel>(menu_.get(), "lblHelp2");
+        QVERIFY(about2->isHidden() && help2->isHidden());
+        Click(Child(menu_.get(), "lblQuestion"));
+        QVERIFY(!about2->isHidden() && !help2->isHidden());
+        Click(about2);
+        auto* about = menu_->findChild<dlgAboutEDITORv74*>("dlgAboutEDITORv74");
+        QVERIFY(about && about->isVisible());
+        // The pop-up stays until the About box has closed.
+        QVERIFY(!about2->isHidden());
+        QCOMPARE(Child<QLabel>(about, "lblVersion")->text(), QString("Version 7.8.0"));
+        QCOMPARE(Child<QLabel>(about, "lblTitle")->text(), QString("Arbormate for Tarvik"));
+        QCOMPARE(about->palette().color(QPalette::Window), QColor(0, 0, 0));
+        QCOMPARE(Child<QPushButton>(about, "cmdSysInfo")->text(), QString("&System Info..."));
+        Click(Child(about, "lblClose2"));
+        QTest::qWait(0);
+        QVERIFY(about2->isHidden() && help2->isHidden());
+    }
+
+    void aboutTitleFollowsTheLanguage() {
+        t_->SetLanguage("German");
+        dlgAboutEDITORv74 german(t_->env);
+        QCOMPARE(Child<QLabel>(&german, "lblTitle")->text(), QString("Arbormate"));
+        t_->SetLanguage("english");  // not a language: the title stays
+        dlgAboutEDITORv74 none(t_->env);
+        QCOMPARE(Child<QLabel>(&none, "lblTitle")->text(), QString("Arbormate for Tarvik"));
+    }
+
+    void versionTextPadsMissingParts() {
+        QCoreApplication::setApplicationVersion("7.8");
+        QCOMPARE(dlgAboutEDITORv74::VersionText(), QString("Version 7.8.0"));
+        QCoreApplication::setApplicationVersion("7.8.0");
+    }
+
+    void endingTheProgramClosesScreensAndHelp() {
+        bool quit = false;
+        menu_->SetQuitAction([&] { quit = true; });
+        menu_->RegisterScreen(
+            "picGrid", [](CalcEnv&, QWidget* parent) { return new QDialog(parent); },
+            ShowMode::Modeless);
+        QPointer<QWidget> grid = menu_->OpenScreen("picGrid");
+        QVERIFY(grid);
+        Click(Child(menu_.get(), "lblX"));
+        QVERIFY(quit);
+        QVERIFY(!menu_->isVisible());
+        QTest::qWait(0);
+        QVERIFY(grid.isNull());
+    }
+};
+
+QTEST_MAIN(MenuTest)
+#include "MenuTest.moc"

@@ -1,0 +1,303 @@
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+
+#include "calc/Numeric.h"
+#include "calc/TriangleScreens.h"
+#include "calc/ui/MainMenu.h"
+#include "calc/ui/QtControls.h"
+#include "calc/ui/Twips.h"
+
+namespace calc {
+
+namespace {
+
+constexpr const char* kTooMuch =
+    "Too much data entered. Enter two sides, or one side and one angle.";
+constexpr const char* kNotEnough =
+    "Not enough data specified. Enter two sides, or one side and one angle.";
+constexpr const char* kHypotenuse = "The hypotenuse cannot be smaller than another side.";
+constexpr const char* kAngleLimit = "Angle value must be less than 90.";
+const QString kLineBreak = QStringLiteral("\n\r");
+
+const QColor kTriangleFill(255, 248, 220);
+const QColor kTriangleBack(205, 230, 250);
+
+constexpr RtValue kSides[] = {RtValue::SideA, RtValue::SideB, RtValue::SideC};
+
+bool IsAngle(RtValue v) {
+    return v == RtValue::AngleA || v == RtValue::AngleB;
+}
+
+}  // namespace
+
+frmRtAngleV74::frmRtAngleV74(CalcEnv& env, QWidget* parent)
+    : CalcScreen(env,
+                 {"frmRtAngleV74", "Solve Right Angle Triangles", "Right Angle Trigonometry", 8280,
+                  5170, "html\\RATriangle.htm", "RightAngle", "DecimalPlaces", true, kTriangleBack},
+                 parent) {
+    struct Place {
+        RtValue value;
+        const char* box;
+        const char* field;
+        int x, y;
+    };
+    const Place places[] = {
+        {RtValue::SideA, "txtLegB", "lblLegB", 2340, 3190},
+        {RtValue::SideB, "txtLegA", "lblLegA", 165, 2010},
+        {RtValue::SideC, "txtHyp", "lblHyp", 2520, 1800},
+        {RtValue::AngleA, "txtAngleA", "lblAngleA", 600, 600},
+        {RtValue::AngleB, "txtAngleB", "lblAngleB", 4560, 3000},
+    };
+    AddLabel("lblSmalla", "Side a", 2640, 3000, 900, 195);
+    AddLabel("lblSmallb", "Side  b", 525, 1800, 900, 195);
+    AddLabel("lblSmallc", "Side c", 2880, 1560, 900, 225);
+    AddLabel("lblBigA", "Angle A", 720, 360, 900, 225);
+    AddLabel("lblBigB", "Angle B", 4680, 2760, 900, 225);
+    AddLabel("lblRTAngle90", QString::fromUtf8("90°"), 960, 3120, 500, 225);
+    for (const Place& p : places) {
+        Slot& slot = SlotOf(p.value);
+        slot.field = AddResultField(p.field, p.x, p.y, 1215, 285);
+        slot.field->hide();
+        slot.box = AddEntryBox(p.box, p.x, p.y, 1215, 285);
+        CheckOnLeave(slot.box, [this, v = p.value] { return CheckBox(v); });
+    }
+    area_ = AddLabel("lblArea", "", 2355, 2520, 2600, 285);
+    auto* hint = AddLabel("Label2", "Enter 2 sides or 1 side and 1 angle.", 3840, 600, 3975, 735);
+    hint->setAlignment(Qt::AlignCenter);
+    hint->setFrameStyle(QFrame::Box | QFrame::Plain);
+    hint->setWordWrap(true);
+    QFont hf = hint->font();
+    hf.setBold(true);
+    hint->setFont(hf);
+    auto* placesLabel = AddLabel("Label1", "Decimal Places in Answer", 4800, 1695, 2460, 285);
+    placesLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    AddDecimalPlacesBox(7320, 1680);
+
+    AddCalculatorPicture(240, 3720);
+    AddCommand(Command::Print, 1560, 3720);
+    AddCommand(Command::AngleConversion, 2880, 3720);
+    AddCommand(Command::MmToInch, 4200, 3720);
+    AddCommand(Command::InchToMm, 5520, 3720);
+    AddCommand(Command::Reset, 6840, 3720);
+    AddCommand(Command::Calculate, 6840, 2400);
+}
+
+void frmRtAngleV74::PaintBackground(QPainter& p) {
+    const QPolygonF triangle(
+        {QPointF(TwPoint(810, 570)), QPointF(TwPoint(810, 3360)), QPointF(TwPoint(6285, 3360))});
+    p.setPen(QPen(QColor(30, 70, 110), 2));
+    p.setBrush(kTriangleFill);
+    p.drawPolygon(triangle);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(30, 70, 110), 1));
+    const QPointF corner = triangle[1];
+    p.drawRect(QRectF(corner.x(), corner.y() - 12, 12, 12));
+}
+
+bool frmRtAngleV74::Present(RtValue v) const {
+    const std::string text = S(SlotOf(v).box->text());
+    return IsNumberOrFraction(text) && text.find('-') == std::string::npos &&
+           ParseNumberText(text) > 0;
+}
+
+void frmRtAngleV74::PairSwitch(RtValue first, RtValue second) {
+    for (int i = 0; i < 5; ++i) {
+        const auto v = static_cast<RtValue>(i);
+        const bool inPair = v == first || v == second;
+        SlotOf(v).box->setHidden(!inPair);
+        SlotOf(v).field->setHidden(inPair);
+    }
+}
+
+bool frmRtAngleV74::CheckBox(RtValue v) {
+    QLineEdit* box = SlotOf(v).box;
+    if (box->text().isEmpty()) return true;
+    const double value = ParseEntryText(Env(), S(box->text()));
+    if (IsAngle(v)) {
+        if (value >= 90) {
+            Env().messages.ShowMessage(kAngleLimit, kAppTitle, MsgIcon::None);
+            box->clear();
+            return false;
+        }
+        if (value <= 0) {
+            box->clear();
+            return false;
+        }
+        const RtValue other = v == RtValue::AngleA ? RtValue::AngleB : RtValue::AngleA;
+        SlotOf(other).box->hide();
+        SlotOf(other).field->show();
+        for (RtValue side : {RtValue::SideC, RtValue::SideB, RtValue::SideA})
+            if (Present(side)) PairSwitch(v, side);
+        return true;
+    }
+    if (value <= 0) {
+        box->clear();
+        return false;
+    }
+    if (Present(RtValue::AngleA))
+        PairSwitch(v, RtValue::AngleA);
+    else if (Present(RtValue::AngleB))
+        PairSwitch(v, RtValue::AngleB);
+
+    RtValue first = RtValue::SideC, second = RtValue::SideA;
+    switch (v) {
+        case RtValue::SideB:
+            first = RtValue::SideC, second = RtValue::SideA;
+            break;
+        case RtValue::SideA:
+            first = RtValue::SideC, second = RtValue::SideB;
+            break;
+        default:
+            first = RtValue::SideB, second = RtValue::SideA;
+            break;
+    }
+    bool applied = false;
+    if (Present(first)) {
+        PairSwitch(v, first);
+        applied = true;
+    } else if (Present(second)) {
+        PairSwitch(v, second);
+        applied = true;
+    }
+    if (applied) SlotOf(RtValue::AngleB).field->show();
+    return true;
+}
+
+void frmRtAngleV74::Calculate() {
+    RightTriangle known;
+    for (int i = 0; i < 5; ++i) {
+        const auto v = static_cast<RtValue>(i);
+        known.Set(v, ParseEntryText(Env(), S(SlotOf(v).box->text())));
+    }
+    const RightTriangleSolution solution = SolveRightTriangle(known);
+    switch (solution.status) {
+        case RightTriangleStatus::NotEnoughData:
+            Env().messages.ShowMessage(kNotEnough, kAppTitle, MsgIcon::None);
+            UpdateArea();
+            return;
+        case RightTriangleStatus::TooMuchData:
+            Env().messages.ShowMessage(kTooMuch, kAppTitle, MsgIcon::None);
+            UpdateArea();
+            return;
+        case RightTriangleStatus::HypotenuseTooShort:
+            Env().messages.ShowMessage(kHypotenuse, kAppTitle, MsgIcon::None);
+            return;
+        case RightTriangleStatus::AngleTooLarge:
+            Env().messages.ShowMessage(kAngleLimit, kAppTitle, MsgIcon::None);
+            return;
+        case RightTriangleStatus::Solved:
+            break;
+    }
+    for (int i = 0; i < 5; ++i) {
+        if (!solution.computed[i]) continue;
+        const auto v = static_cast<RtValue>(i);
+        Slot& slot = SlotOf(v);
+        slot.field->setText(Format(solution.values.Get(v)));
+        slot.field->show();
+        slot.box->clear();
+        slot.box->hide();
+    }
+    UpdateArea();
+}
+
+void frmRtAngleV74::UpdateArea() {
+    auto side = [this](RtValue v) {
+        const Slot& slot = SlotOf(v);
+        const QString text = slot.box->isHidden() ? slot.field->text() : slot.box->text();
+        return ParseEntryText(Env(), S(text));
+    };
+    const double b = side(RtValue::SideB);
+    const double a = side(RtValue::SideA);
+    area_->setText("Area: " + Format(b * a / 2) + QString::fromUtf8(" units²"));
+}
+
+void frmRtAngleV74::ConvertLengths(bool toMillimetres) {
+    bool any = false;
+    for (RtValue v : kSides) any = any || ParseNumberText(S(SlotOf(v).box->text())) != 0;
+    if (!any) return;
+    const double factor = toMillimetres ? kMmPerInch : kInchPerMm;
+    for (RtValue v : kSides) {
+        QLineEdit* box = SlotOf(v).box;
+        if (!box->text().isEmpty()) box->setText(Format(ParseNumberText(S(box->text())) * factor));
+    }
+    for (RtValue v : kSides) {
+        QLabel* field = SlotOf(v).field;
+        if (!field->text().isEmpty())
+            field->setText(Format(ParseNumberText(S(field->text())) * factor));
+    }
+    UpdateArea();
+}
+
+void frmRtAngleV74::Reset() {
+    for (Slot& slot : slots_) {
+        slot.field->hide();
+        slot.field->clear();
+        slot.box->show();
+        slot.box->clear();
+    }
+    area_->clear();
+}
+
+QString frmRtAngleV74::PrintValue(RtValue v) const {
+    const QString typed = SlotOf(v).box->text();
+    return ParseNumberText(S(typed)) > 0 ? typed : SlotOf(v).field->text();
+}
+
+QString frmRtAngleV74::PrintText() const {
+    const QString degree = QString::fromUtf8("°");
+    QString text = kLineBreak.repeated(6);
+    text += kLineBreak + "Side a: " + PrintValue(RtValue::SideA);
+    text += kLineBreak + "Side b: " + PrintValue(RtValue::SideB);
+    text += kLineBreak + "Side c: " + PrintValue(RtValue::SideC);
+    text += kLineBreak + "Angle A: " + PrintValue(RtValue::AngleA) + degree;
+    text += kLineBreak + "Angle B: " + PrintValue(RtValue::AngleB) + degree;
+    text += kLineBreak + "Angle C: 90" + degree;
+    text += kLineBreak + area_->text();
+    return text;
+}
+
+PrintPicture frmRtAngleV74::PrintDiagram() const {
+    return {QSize(187, 141), &frmRtAngleV74::PaintPrintDiagram};
+}
+
+void frmRtAngleV74::PaintPrintDiagram(QPainter& p) {
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    const QPointF top(30, 12), corner(30, 108), right(170, 108);
+    p.setPen(QPen(Qt::black, 1.5));
+    p.setBrush(Qt::NoBrush);
+    p.drawPolygon(QPolygonF({top, corner, right}));
+    p.setPen(QPen(Qt::black, 1));
+    p.drawRect(QRectF(corner.x(), corner.y() - 9, 9, 9));
+    QFont f("DejaVu Sans");
+    f.setPixelSize(11);
+    p.setFont(f);
+    p.drawText(QRectF(corner.x() + 11, corner.y() - 22, 30, 14), Qt::AlignLeft | Qt::AlignVCenter,
+               QString::fromUtf8("90°"));
+    f.setItalic(true);
+    f.setPixelSize(13);
+    p.setFont(f);
+    p.drawText(QRectF(12, 52, 14, 16), Qt::AlignCenter, "b");
+    p.drawText(QRectF(92, 108, 14, 16), Qt::AlignCenter, "a");
+    p.drawText(QRectF(104, 46, 14, 16), Qt::AlignCenter, "c");
+    f.setItalic(false);
+    f.setBold(true);
+    p.setFont(f);
+    p.drawText(QRectF(33, 26, 14, 16), Qt::AlignCenter, "A");
+    p.drawText(QRectF(138, 91, 14, 16), Qt::AlignCenter, "B");
+    f.setBold(false);
+    f.setPixelSize(11);
+    p.setFont(f);
+    p.drawText(QRectF(0, 124, 187, 16), Qt::AlignCenter, "Right Angle Triangle");
+    p.restore();
+}
+
+void RegisterTriangleScreens(frmArbormateEDITORv74& menu) {
+    menu.RegisterScreen(
+        "picRAtrig", [](CalcEnv& env, QWidget* parent) { return new frmRtAngleV74(env, parent); });
+    CalcScreen::SetAngleConversionMaker(
+        [](CalcEnv& env) { return new frmDegreeConvertV74(env, nullptr); });
+}
+
+}  // namespace calc

@@ -1,0 +1,85 @@
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "common/HelpWindow.h"
+
+using common::HelpWindow;
+
+namespace {
+
+void Write(const QString& path, const QByteArray& text) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(text);
+}
+
+}  // namespace
+
+class HelpWindowTest : public QObject {
+    Q_OBJECT
+    QTemporaryDir dir_;
+    QString folder_;
+
+private slots:
+    void initTestCase() {
+        QVERIFY(dir_.isValid());
+        folder_ = dir_.path() + "/help";
+        Write(folder_ + "/Introduction.htm",
+              "<html><head><title>Shop help</title></head><body><h1>Contents</h1><ul>"
+              "<li><a href=\"html/First.htm\">First <b>topic</b></a></li>"
+              "<li><a href=\"html/Second.htm#usage\">Second topic</a></li>"
+              "<li><a href=\"http://example.invalid/\">Outside</a></li>"
+              "</ul></body></html>");
+        Write(folder_ + "/html/First.htm", "<html><body><p>first page</p></body></html>");
+        Write(folder_ + "/html/Second.htm",
+              "<html><body><h2 id=\"usage\">Usage</h2><p>second page</p></body></html>");
+        Write(dir_.path() + "/secret.htm", "<html><body>outside</body></html>");
+    }
+    void cleanup() { HelpWindow::CloseAll(); }
+
+    void contentsListAndTitleComeFromTheContentsPage() {
+        auto* w = HelpWindow::ShowContents(folder_, "Introduction.htm");
+        QVERIFY(w);
+        QCOMPARE(w->windowTitle(), QString("Shop help"));
+        QCOMPARE(w->ContentsTitles(), QStringList({"Contents", "First topic", "Second topic"}));
+        QCOMPARE(w->CurrentTopic(), QString("Introduction.htm"));
+    }
+
+    void windowsStyleTopicNamesOpenTheFile() {
+        auto* w = HelpWindow::ShowTopic(folder_, "Introduction.htm", "html\\First.htm");
+        QVERIFY(w);
+        QCOMPARE(w->CurrentTopic(), QString("html/First.htm"));
+        // Same folder: the one window is reused.
+        auto* again = HelpWindow::ShowTopic(folder_, "Introduction.htm", "::/html/Second.htm");
+        QCOMPARE(again, w);
+        QCOMPARE(w->CurrentTopic(), QString("html/Second.htm"));
+        QCOMPARE(HelpWindow::OpenWindows().size(), 1);
+    }
+
+    void missingOrEscapingTopicsAreSilent() {
+        QCOMPARE(HelpWindow::ShowTopic(folder_, "Introduction.htm", "html\\Nothing.htm"), nullptr);
+        QCOMPARE(HelpWindow::ShowTopic(folder_, "Introduction.htm", "..\\secret.htm"), nullptr);
+        QCOMPARE(HelpWindow::ShowTopic(dir_.path() + "/nofolder", "Introduction.htm",
+                                       "Introduction.htm"),
+                 nullptr);
+        QVERIFY(HelpWindow::OpenWindows().isEmpty());
+        // A topic that exists still opens without a contents page.
+        auto* w = HelpWindow::ShowTopic(folder_, "Missing.htm", "html/First.htm");
+        QVERIFY(w);
+        QVERIFY(w->ContentsTitles().isEmpty());
+    }
+
+    void closeAllClosesEveryWindow() {
+        QVERIFY(HelpWindow::ShowContents(folder_, "Introduction.htm"));
+        QVERIFY(HelpWindow::ShowTopic(folder_ + "/html", "First.htm", "Second.htm"));
+        QCOMPARE(HelpWindow::OpenWindows().size(), 2);
+        HelpWindow::CloseAll();
+        QVERIFY(HelpWindow::OpenWindows().isEmpty());
+    }
+};
+
+QTEST_MAIN(HelpWindowTest)
+#include "HelpWindowTest.moc"

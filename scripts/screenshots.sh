@@ -1,0 +1,50 @@
+#!/usr/bin/env bash
+# Saves pictures of the programs into docs/screenshots/, on a virtual display:
+#   scripts/screenshots.sh [build folder]        (default: build)
+# The main menu is taken from the running program itself; the other pictures come from
+# calc_screenshot, which drives the same menu and screens (see the SHOTS list below:
+# add a line to add a picture). Settings go to a temporary folder, never the user's.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+build=${1:-build}
+out=docs/screenshots
+mkdir -p "$out"
+if ! log=$(cmake --build "$build" --target calculations calc_screenshot 2>&1); then
+  echo "$log" >&2
+  exit 1
+fi
+
+export TARVIK_CONFIG_DIR
+TARVIK_CONFIG_DIR=$(mktemp -d)
+trap 'rm -rf "$TARVIK_CONFIG_DIR"' EXIT
+
+# name | calc_screenshot arguments (target, then steps: box=text, @click, +check, list#N)
+SHOTS=(
+  "about|about"
+  "help|help"
+  "right-angle-solved|open picRAtrig txtLegB=3 txtLegA=4 @lblCalculate1"
+  "angle-conversion|angle txtDegreeDecimal=12.3456 @lblCalculate1"
+)
+
+run_on_display() {
+  xvfb-run -a -s "-screen 0 1280x1024x24" "$@"
+}
+
+# The real program: its menu opens centred on the 1280x1024 display (409 x 385 pixels).
+run_on_display bash -c '
+  "$1/bin/calculations" & pid=$!
+  sleep 2
+  import -window root "$2/main-menu-desktop.png"
+  kill "$pid"
+' _ "$build" "$out"
+convert "$out/main-menu-desktop.png" -crop 409x385+435+319 +repage "$out/main-menu.png"
+rm -f "$out/main-menu-desktop.png"
+echo "$out/main-menu.png"
+
+for shot in "${SHOTS[@]}"; do
+  name=${shot%%|*}
+  read -r -a args <<<"${shot#*|}"
+  run_on_display "$build/bin/calc_screenshot" "$out/$name.png" "${args[@]}"
+  echo "$out/$name.png"
+done

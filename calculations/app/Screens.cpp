@@ -2,11 +2,13 @@
 
 #include "calc/TriangleScreens.h"
 #include "calc/ui/MainMenu.h"
+#include "speedfeed/SpeedFeedScreens.h"
 
 namespace calc {
 
 void RegisterAllScreens(frmArbormateEDITORv74& menu) {
     RegisterTriangleScreens(menu);  // picRAtrig, and ANGLE CONVERSION on every screen
+    RegisterSpeedFeedScreens(menu);  // picSpeedFeed
 }
 
 }  // namespace calc

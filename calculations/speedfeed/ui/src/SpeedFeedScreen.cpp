@@ -1,0 +1,604 @@
+#include <QComboBox>
+#include <QEvent>
+#include <QFocusEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <cmath>
+
+#include "SpeedFeedPictures.h"
+#include "calc/LocalText.h"
+#include "calc/Numeric.h"
+#include "calc/ui/FrameWidgets.h"
+#include "calc/ui/MainMenu.h"
+#include "calc/ui/QtControls.h"
+#include "calc/ui/Twips.h"
+#include "speedfeed/SpeedFeedScreens.h"
+
+namespace calc {
+namespace {
+
+constexpr const char* kUnitSection = "InchMetric";
+constexpr const char* kUnitKey = "SpeedFeed";
+constexpr const char* kShowDrilling = "Show Drill Point/Countersink";
+constexpr const char* kHideDrilling = "Hide Drill Point/Countersink";
+constexpr const char* kFractionTip = "Common fractions under 1 may be entered here.";
+constexpr const char* kSurfaceFinishMissing = "The surface finish screen is not available yet.";
+
+// The drill point diagram and its controls: left, top and size in twips.
+constexpr int kPictureX = 4980, kPictureY = 420, kPictureW = 4030, kPictureH = 4700;
+
+CalcScreen::ScreenMaker& SurfaceFinishMaker() {
+    static CalcScreen::ScreenMaker maker;
+    return maker;
+}
+
+void Colour(QWidget* widget, const QColor& background, const QColor& text = Qt::black) {
+    widget->setAutoFillBackground(true);
+    QPalette p = widget->palette();
+    p.setColor(QPalette::Window, background);
+    p.setColor(QPalette::WindowText, text);
+    widget->setPalette(p);
+}
+
+void SetText(QLineEdit* box, const std::string& text) {
+    const QString value = Q(text);
+    if (box->text() != value) box->setText(value);
+}
+
+}  // namespace
+
+void frmSpeedFeedV74::SetSurfaceFinishMaker(ScreenMaker maker) {
+    SurfaceFinishMaker() = std::move(maker);
+}
+
+frmSpeedFeedV74::frmSpeedFeedV74(CalcEnv& env, QWidget* parent)
+    : CalcScreen(env,
+                 {"frmSpeedFeedV74", " Machining Calculations", "Machining Calculations", 9130,
+                  7090, "html\\SpeedsFeeds.htm", "SpeedFeed"},
+                 parent) {
+    // Colours, size, centring and the decimal places (read under "Speedfeed": the store
+    // matches the key whatever its letter case).
+    BuildControls();
+
+    Env().settings.SaveSetting(kSettingsApp, kLanguageSection, kLanguageKey, "English");
+
+    FillList1();
+    drillPoint2b_->setGeometry(drillPoint1b_->geometry());
+    topPointLength_->hide();
+    bottomPointLen_->hide();
+
+    LoadDrillCharts();
+
+    lblShowHide_->setText(kHideDrilling);
+    optFeedRev_->setChecked(true);
+    optSSpeed_->setChecked(true);
+    ApplyFeedMode();
+    ApplySpeedMode();
+    ShowHide(false);
+
+    for (int i = 1; i <= 100; ++i) cboNumFlutes_->addItem(QString::number(i));
+    cboNumFlutes_->setCurrentIndex(0);
+
+    const std::string unit = Env().settings.GetSetting(kSettingsApp, kUnitSection, kUnitKey);
+    if (unit == "Inch") {
+        ApplySwitchToInch();
+        const QSignalBlocker block(optInch_);
+        optInch_->setChecked(true);
+    } else if (unit == "Metric") {
+        ApplySwitchToMetric();
+        const QSignalBlocker block(optMetric_);
+        optMetric_->setChecked(true);
+    }
+
+    ToggleDrillingDisplay();
+}
+
+frmSpeedFeedV74::~frmSpeedFeedV74() = default;
+
+void frmSpeedFeedV74::BuildControls() {
+    auto entry = [this](const char* name, int x, int y, int w = 1215) {
+        QLineEdit* box = AddEntryBox(name, x, y, w, 285);
+        box->setText("0");
+        return box;
+    };
+    auto option = [](QGroupBox* frame, const char* name, const char* caption, int x, int y, int w) {
+        auto* opt = new QRadioButton(caption, frame);
+        opt->setObjectName(name);
+        opt->setGeometry(TwRect(x, y, w, 285));
+        Colour(opt, kGroupBack);
+        return opt;
+    };
+    auto frame = [this](const char* name, int x, int y, int w, int h) {
+        auto* box = new QGroupBox(this);
+        box->setObjectName(name);
+        box->setGeometry(TwRect(x, y, w, h));
+        Colour(box, kGroupBack);
+        box->setStyleSheet(
+            "QGroupBox { background-color: rgb(211, 233, 255); border: 1px solid rgb(120, 150, "
+            "180); margin: 0px; }");
+        return box;
+    };
+
+    // Left column: diameter, units, speeds, feeds, teeth and the drill charts.
+    AddLabel("lblDia", "Diameter of Tool (Workpiece for Lathe)", 120, 390, 3300, 420)
+        ->setWordWrap(true);
+    txtDia_ = entry("txtDia", 3540, 450);
+    txtDia_->setToolTip(kFractionTip);
+
+    QGroupBox* frame1 = frame("Frame1", 120, 900, 1900, 435);
+    optInch_ = option(frame1, "optInch", "Inch", 120, 75, 800);
+    optMetric_ = option(frame1, "optMetric", "Metric", 960, 75, 880);
+    optInch_->setChecked(true);
+    QLabel* places = AddLabel("lblDecPlaces", "Decimal Places inAnswer", 2160, 900, 1860, 435);
+    places->setWordWrap(true);
+    AddDecimalPlacesBox(4080, 975);
+
+    QGroupBox* frame2 = frame("Frame2", 120, 1440, 3300, 780);
+    optSSpeed_ = option(frame2, "optSSpeed", "Surface speed: Feet/min", 120, 75, 3120);
+    optRPM_ = option(frame2, "optRPM", "RPM", 120, 420, 3120);
+    txtSSpeed_ = entry("txtSSpeed", 3540, 1515);
+    txtRPM_ = entry("txtRPM", 3540, 1860);
+
+    QGroupBox* frame3 = frame("Frame3", 120, 2340, 3300, 1140);
+    optFeedRev_ = option(frame3, "optFeedRev", "Inches/Rev   (or thread pitch)", 120, 75, 3120);
+    optFeedFlute_ = option(frame3, "optFeedFlute", "Inches/tooth", 120, 420, 3120);
+    optInchesPerMinute_ = option(frame3, "optInchesPerMinute", "Inches/min", 120, 765, 3120);
+    txtFeedRev_ = entry("txtFeedRev", 3540, 2415);
+    txtFeedRev_->setToolTip(kFractionTip);
+    txtFeedFlute_ = entry("txtFeedFlute", 3540, 2760);
+    txtInchesPerMinute_ = entry("txtInchesPerMinute", 3540, 3105);
+
+    AddLabel("lblNumFlutes", "Number of Teeth  (Use 1 for Lathe or Tap)", 120, 3570, 3300, 420)
+        ->setWordWrap(true);
+    cboNumFlutes_ = new QComboBox(this);
+    cboNumFlutes_->setObjectName("cboNumFlutes");
+    cboNumFlutes_->setEditable(true);
+    cboNumFlutes_->setInsertPolicy(QComboBox::NoInsert);
+    cboNumFlutes_->setGeometry(TwRect(3540, 3615, 1215, 315));
+    cboNumFlutes_->installEventFilter(this);
+
+    QFont courier("Courier New");
+    courier.setStyleHint(QFont::TypeWriter);
+    courier.setFixedPitch(true);
+    courier.setPointSize(8);
+    AddLabel("lblDrillCharts", "Drill charts: pick a drill to fill the diameter", 120, 4080, 4635,
+             255);
+    cboChartName_ = new QComboBox(this);
+    cboChartName_->setObjectName("cboChartName");
+    cboChartName_->setGeometry(TwRect(120, 4350, 4635, 330));
+    cboChartName_->setFont(courier);
+    cboDrillCharts_ = new QComboBox(this);
+    cboDrillCharts_->setObjectName("cboDrillCharts");
+    cboDrillCharts_->setGeometry(TwRect(120, 4770, 4635, 330));
+    cboDrillCharts_->setFont(courier);
+    cboDrillCharts_->setMaxVisibleItems(20);
+    list1_ = new QListWidget(this);
+    list1_->setObjectName("List1");
+    list1_->hide();
+
+    // Right: the two pictures that share one place and the drill point controls.
+    drillPoint1b_ = new DrillPointPicture(this);
+    drillPoint1b_->setObjectName("DrillPoint1b");
+    drillPoint1b_->setGeometry(TwRect(kPictureX, kPictureY, kPictureW, kPictureH));
+    drillPoint2b_ = new CuttingPicture(this);
+    drillPoint2b_->setObjectName("DrillPoint2b");
+    drillPoint2b_->setGeometry(
+        TwRect(kPictureX + kPictureW + 600, kPictureY, kPictureW, kPictureH));
+
+    using D = DrillDiagram;
+    const QPointF o(Tw(kPictureX), Tw(kPictureY));
+    auto at = [&o](double x, double y) { return o + QPointF(x, y); };
+    using K = DimensionLine::Kind;
+    const double c = D::CentreX();
+    const double half = (D::kHoleRight - D::kHoleLeft) / 2;
+    const double flank = std::atan2(half, D::kTipY - D::kFullDepthY) * 180 / M_PI;
+    auto* line1 = new DimensionLine(this, "Line1", at(100, D::kSurfaceY), at(100, D::kFullDepthY),
+                                    K::Arrows, kLineColour);
+    auto* line2 = new DimensionLine(this, "Line2", at(94, D::kFullDepthY),
+                                    at(D::kHoleLeft - 2, D::kFullDepthY), K::Plain, kLineColour);
+    topPointLength_ =
+        new DimensionLine(this, "TopPointLength", at(D::kHoleRight + 2, D::kFullDepthY),
+                          at(228, D::kFullDepthY), K::Plain, kPointLengthColour);
+    bottomPointLen_ = new DimensionLine(this, "BottomPointLen", at(c + 2, D::kTipY),
+                                        at(228, D::kTipY), K::Plain, kPointLengthColour);
+    auto* line3 = new DimensionLine(this, "Line3", at(222, D::kFullDepthY), at(222, D::kTipY),
+                                    K::Arrows, kPointLengthColour);
+    auto* line4 = new DimensionLine(this, "Line4", at(254, D::kSurfaceY), at(254, D::kTipY),
+                                    K::Arrows, kTotalDepthColour);
+    auto* line5 = new DimensionLine(this, "Line5", at(D::kBlockRight + 2, D::kSurfaceY),
+                                    at(260, D::kSurfaceY), K::Plain, kTotalDepthColour);
+    auto* line6 = new DimensionLine(this, "Line6", at(232, D::kTipY), at(260, D::kTipY), K::Plain,
+                                    kTotalDepthColour);
+    auto* line7 = new DimensionLine(this, "Line7", at(c, D::kTipY), QPointF(15, 90 - flank), K::Arc,
+                                    kAngleColour, 2 * flank);
+    auto* line8 = new DimensionLine(this, "Line8", at(D::kHoleLeft, 14), at(D::kHoleRight, 14),
+                                    K::Arrows, kLineColour);
+    auto* line9 = new DimensionLine(this, "Line9", at(D::kHoleLeft, 6),
+                                    at(D::kHoleLeft, D::kSurfaceY - 2), K::Plain, kLineColour);
+    auto* line10 = new DimensionLine(this, "Line10", at(D::kHoleRight, 6),
+                                     at(D::kHoleRight, D::kSurfaceY - 2), K::Plain, kLineColour);
+
+    txtDrlDepth_ = entry("txtDrlDepth", kPictureX + 150, kPictureY + 1140);
+    // Entry rows under the diagram, each in the colour of its dimension.
+    auto row = [&](const char* label, const char* caption, const char* box, int y,
+                   const QColor& colour) {
+        QLabel* l = AddLabel(label, caption, kPictureX + 300, y, 1650, 285);
+        QPalette p = l->palette();
+        p.setColor(QPalette::WindowText, colour);
+        l->setPalette(p);
+        QFont f = l->font();
+        f.setBold(true);
+        l->setFont(f);
+        l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        drillingControls_ << l;
+        return entry(box, kPictureX + 2070, y);
+    };
+    txtPointAngle_ =
+        row("lblPtAng", "Point Angle", "txtPointAngle", kPictureY + 3390, kAngleColour);
+    txtPointAngle_->setText("118");
+    txtDrlPoint_ =
+        row("lblPtLen", "Point Length", "txtDrlPoint", kPictureY + 3765, kPointLengthColour);
+    txtTotalDepth_ =
+        row("lblTotalDepth", "TotalDepth", "txtTotalDepth", kPictureY + 4140, kTotalDepthColour);
+    drillingControls_ << txtDrlPoint_ << txtPointAngle_ << txtTotalDepth_ << txtDrlDepth_
+                      << topPointLength_ << bottomPointLen_ << line1 << line2 << line3 << line4
+                      << line5 << line6 << line7 << line8 << line9 << line10;
+
+    lblShowHide_ = new PressLabel(this);
+    lblShowHide_->setObjectName("lblShowHide");
+    lblShowHide_->setGeometry(TwRect(kPictureX, kPictureY + kPictureH + 60, kPictureW, 300));
+    lblShowHide_->setAlignment(Qt::AlignCenter);
+    lblShowHide_->setFocusPolicy(Qt::TabFocus);
+    lblShowHide_->setCursor(Qt::PointingHandCursor);
+    QFont bold = lblShowHide_->font();
+    bold.setBold(true);
+    lblShowHide_->setFont(bold);
+    Colour(lblShowHide_, kButtonFace, Qt::white);
+    connect(lblShowHide_, &PressLabel::pressed, this,
+            [this] { Colour(lblShowHide_, kButtonFace, Qt::black); });
+    connect(lblShowHide_, &PressLabel::released, this, [this] {
+        Colour(lblShowHide_, kButtonFace, Qt::white);
+        ToggleDrillingDisplay();
+    });
+    connect(lblShowHide_, &PressLabel::keyActivated, this, &frmSpeedFeedV74::ToggleDrillingDisplay);
+
+    // Commands along the bottom.
+    const int y = 5700, size = 1095, step = 1125;
+    AddCommand(Command::Calculate, 120, y, size, size);
+    AddCommand(Command::Reset, 120 + step, y, size, size);
+    auto* materials = new CommandButton(this, "lblMaterials", "MATERIAL LIST", FaceDrawing::Blank,
+                                        TwRect(120 + 2 * step, y, size, size));
+    new FaceOverlay(materials->Face(), PaintMaterialsFace);
+    connect(materials, &CommandButton::triggered, this, [this] { OpenMaterials(); });
+    surfFin_ = new CommandButton(this, "lblSurfFin", "Surface Finish", FaceDrawing::Blank,
+                                 TwRect(120 + 3 * step, y, size, size));
+    new FaceOverlay(surfFin_->Face(), PaintSurfaceFinishFace);
+    connect(surfFin_, &CommandButton::triggered, this, &frmSpeedFeedV74::OpenSurfaceFinish);
+    if (!SurfaceFinishMaker()) {
+        surfFin_->SetEnabled(false);
+        surfFin_->Face()->setToolTip(kSurfaceFinishMissing);
+        surfFin_->Caption()->setToolTip(kSurfaceFinishMissing);
+    }
+    AddCommand(Command::Print, 120 + 4 * step, y, size, size);
+    AddCommand(Command::Help, 120 + 5 * step, y, size, size);
+    AddCalculatorPicture(120 + 6 * step, y, size, size);
+    AddCommand(Command::Close, 120 + 7 * step, y, size, size);
+
+    // Leaving a box: the check, then the rewrite.
+    auto ruleR = [this](QLineEdit* box, bool keepEmpty = false) {
+        box->setText(Q(ApplyEntryRule(Env(), S(box->text()), keepEmpty)));
+    };
+    CheckOnLeave(txtSSpeed_, [this, ruleR] {
+        if (!ValidateEntryBox(Env(), S(txtSSpeed_->text()), TextSurfaceSpeed(Env()))) return false;
+        ruleR(txtSSpeed_);
+        return true;
+    });
+    CheckOnLeave(txtInchesPerMinute_, [this, ruleR] {
+        if (!ValidateEntryBox(Env(), S(txtInchesPerMinute_->text()), TextFeedPerMinute(Env())))
+            return false;
+        ruleR(txtInchesPerMinute_);
+        return true;
+    });
+    for (QLineEdit* box : {txtDia_, txtFeedRev_, txtRPM_, txtDrlPoint_}) {
+        CheckOnLeave(box, [box, ruleR] {
+            ruleR(box);
+            return true;
+        });
+    }
+    CheckOnLeave(txtFeedFlute_, [this, ruleR] {
+        ruleR(txtFeedFlute_, true);
+        return true;
+    });
+    CheckOnLeave(txtPointAngle_, [this, ruleR] {
+        ruleR(txtPointAngle_);
+        CheckPointAngle(Env(), S(txtPointAngle_->text()));
+        return true;
+    });
+
+    for (QRadioButton* opt : {optSSpeed_, optRPM_}) {
+        connect(opt, &QRadioButton::toggled, this, [this](bool on) {
+            if (on) ApplySpeedMode();
+        });
+    }
+    for (QRadioButton* opt : {optFeedRev_, optFeedFlute_, optInchesPerMinute_}) {
+        connect(opt, &QRadioButton::toggled, this, [this](bool on) {
+            if (on) ApplyFeedMode();
+        });
+    }
+    // Only a change of unit converts: choosing the unit already selected does nothing.
+    connect(optMetric_, &QRadioButton::toggled, this, [this](bool on) {
+        if (on) ApplySwitchToMetric();
+    });
+    connect(optInch_, &QRadioButton::toggled, this, [this](bool on) {
+        if (on) ApplySwitchToInch();
+    });
+    connect(cboChartName_, &QComboBox::currentIndexChanged, this, &frmSpeedFeedV74::OnChartChosen);
+    connect(cboDrillCharts_, &QComboBox::activated, this, &frmSpeedFeedV74::OnDrillPicked);
+}
+
+void frmSpeedFeedV74::FillList1() {
+    for (const std::string& line : DrillChartLines()) list1_->addItem(Q(line));
+}
+
+void frmSpeedFeedV74::LoadDrillCharts() {
+    std::vector<std::string> lines;
+    lines.reserve(list1_->count());
+    for (int i = 0; i < list1_->count(); ++i) lines.push_back(S(list1_->item(i)->text()));
+    charts_ = std::make_unique<DrillChartBook>(ParseDrillCharts(lines));
+    fillingCharts_ = true;
+    cboChartName_->clear();
+    for (const DrillChart& chart : charts_->Charts()) cboChartName_->addItem(Q(chart.name));
+    fillingCharts_ = false;
+    if (cboChartName_->count() == 0) {
+        cboDrillCharts_->setEnabled(false);
+        return;
+    }
+    {
+        const QSignalBlocker block(cboChartName_);
+        cboChartName_->setCurrentIndex(0);
+    }
+    OnChartChosen(0);
+    charts_->CheckDrillUnit(Env(), *this);
+}
+
+void frmSpeedFeedV74::OnChartChosen(int position) {
+    if (fillingCharts_ || !charts_) return;
+    const ChartChoice choice = charts_->ChooseChart(position, Env(), *this);
+    if (choice.shownPosition != cboChartName_->currentIndex()) {
+        const QSignalBlocker block(cboChartName_);
+        cboChartName_->setCurrentIndex(choice.shownPosition);
+    }
+    const QSignalBlocker block(cboDrillCharts_);
+    cboDrillCharts_->clear();
+    if (!choice.listEnabled) {
+        cboDrillCharts_->setEnabled(false);
+        return;
+    }
+    for (std::size_t i = 0; i < choice.rowTexts.size(); ++i) {
+        if (i == 0) {
+            cboDrillCharts_->addItem(Q(choice.rowTexts[i]));
+        } else {
+            cboDrillCharts_->addItem(Q(choice.rowTexts[i]), static_cast<int>(i));
+        }
+    }
+    cboDrillCharts_->setCurrentIndex(0);
+    cboDrillCharts_->setEnabled(true);
+}
+
+void frmSpeedFeedV74::OnDrillPicked(int index) {
+    if (!charts_) return;
+    const int position = cboDrillCharts_->itemData(index).toInt();
+    if (const auto value = charts_->PickDrill(position, Env(), *this)) {
+        txtDia_->setText(Q(*value));
+        txtDia_->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+bool frmSpeedFeedV74::MetricSelected() const {
+    return optMetric_->isChecked();
+}
+void frmSpeedFeedV74::SwitchToMetric() {
+    optMetric_->setChecked(true);
+}
+void frmSpeedFeedV74::SwitchToInch() {
+    optInch_->setChecked(true);
+}
+bool frmSpeedFeedV74::InchSelected() const {
+    return optInch_->isChecked();
+}
+
+void frmSpeedFeedV74::DisplayInchCaption() {
+    optSSpeed_->setText("Surface speed in Feet/Min");
+    optFeedFlute_->setText("Inches per tooth");
+    optFeedRev_->setText("Inches per Rev (or thread pitch)");
+    optInchesPerMinute_->setText("Inches per Minute");
+    optRPM_->setText("RPM");
+}
+
+void frmSpeedFeedV74::DisplayMetricCaption() {
+    optSSpeed_->setText("Surface speed in M/Min");
+    optFeedFlute_->setText("MM per tooth");
+    optFeedRev_->setText("MM per Rev (or thread pitch)");
+    optInchesPerMinute_->setText("MM per Minute");
+    optRPM_->setText("RPM");
+}
+
+void frmSpeedFeedV74::ApplySwitchToMetric() {
+    DisplayMetricCaption();
+    SpeedFeedBoxes boxes = ReadBoxes();
+    ConvertBoxesToMetric(boxes, DecimalPlaces());
+    WriteBoxes(boxes);
+    Env().settings.SaveSetting(kSettingsApp, kUnitSection, kUnitKey, "Metric");
+}
+
+void frmSpeedFeedV74::ApplySwitchToInch() {
+    DisplayInchCaption();
+    SpeedFeedBoxes boxes = ReadBoxes();
+    ConvertBoxesToInch(boxes, DecimalPlaces());
+    WriteBoxes(boxes);
+    Env().settings.SaveSetting(kSettingsApp, kUnitSection, kUnitKey, "Inch");
+}
+
+void frmSpeedFeedV74::ApplySpeedMode() {
+    const bool surface = optSSpeed_->isChecked();
+    SetBoxEditable(txtSSpeed_, surface);
+    SetBoxEditable(txtRPM_, !surface);
+}
+
+void frmSpeedFeedV74::ApplyFeedMode() {
+    SetBoxEditable(txtFeedRev_, optFeedRev_->isChecked());
+    SetBoxEditable(txtFeedFlute_, optFeedFlute_->isChecked());
+    SetBoxEditable(txtInchesPerMinute_, optInchesPerMinute_->isChecked());
+}
+
+void frmSpeedFeedV74::ShowHide(bool visible) {
+    for (QWidget* control : drillingControls_) SetControlVisible(control, visible);
+}
+
+bool frmSpeedFeedV74::DrillingShown() const {
+    return !txtDrlPoint_->isHidden();
+}
+
+void frmSpeedFeedV74::ToggleDrillingDisplay() {
+    if (lblShowHide_->text() == kShowDrilling) {
+        drillPoint1b_->show();
+        drillPoint2b_->hide();
+        ShowHide(true);
+        lblShowHide_->setText(kHideDrilling);
+    } else if (lblShowHide_->text() == kHideDrilling) {
+        drillPoint1b_->hide();
+        drillPoint2b_->show();
+        ShowHide(false);
+        lblShowHide_->setText(kShowDrilling);
+    }
+}
+
+bool frmSpeedFeedV74::CheckTeethOnLeave() {
+    std::string text = S(cboNumFlutes_->currentText());
+    const bool accepted = CheckNumberOfTeeth(Env(), text);
+    if (Q(text) != cboNumFlutes_->currentText()) cboNumFlutes_->setEditText(Q(text));
+    return accepted;
+}
+
+bool frmSpeedFeedV74::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == cboNumFlutes_ && event->type() == QEvent::FocusOut) {
+        // Only the machinist moving on runs the check; focus put back by another box's
+        // refusal does not, so two refusing boxes cannot pass the focus to and fro.
+        const auto reason = static_cast<QFocusEvent*>(event)->reason();
+        const bool movedOn = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
+                             reason == Qt::MouseFocusReason || reason == Qt::ShortcutFocusReason;
+        if (movedOn && !teethRefocusPending_ && isVisible() && !CheckTeethOnLeave()) {
+            teethRefocusPending_ = true;
+            QMetaObject::invokeMethod(
+                this,
+                [this] {
+                    teethRefocusPending_ = false;
+                    cboNumFlutes_->setFocus(Qt::OtherFocusReason);
+                },
+                Qt::QueuedConnection);
+        }
+    }
+    return CalcScreen::eventFilter(watched, event);
+}
+
+SpeedFeedBoxes frmSpeedFeedV74::ReadBoxes() const {
+    SpeedFeedBoxes b;
+    b.dia = S(txtDia_->text());
+    b.sSpeed = S(txtSSpeed_->text());
+    b.rpm = S(txtRPM_->text());
+    b.feedRev = S(txtFeedRev_->text());
+    b.feedFlute = S(txtFeedFlute_->text());
+    b.inchesPerMinute = S(txtInchesPerMinute_->text());
+    b.numFlutes = S(cboNumFlutes_->currentText());
+    b.pointAngle = S(txtPointAngle_->text());
+    b.drlPoint = S(txtDrlPoint_->text());
+    b.drlDepth = S(txtDrlDepth_->text());
+    b.totalDepth = S(txtTotalDepth_->text());
+    return b;
+}
+
+void frmSpeedFeedV74::WriteBoxes(const SpeedFeedBoxes& b) {
+    SetText(txtDia_, b.dia);
+    SetText(txtSSpeed_, b.sSpeed);
+    SetText(txtRPM_, b.rpm);
+    SetText(txtFeedRev_, b.feedRev);
+    SetText(txtFeedFlute_, b.feedFlute);
+    SetText(txtInchesPerMinute_, b.inchesPerMinute);
+    SetText(txtPointAngle_, b.pointAngle);
+    SetText(txtDrlPoint_, b.drlPoint);
+    SetText(txtDrlDepth_, b.drlDepth);
+    SetText(txtTotalDepth_, b.totalDepth);
+}
+
+SpeedFeedOptions frmSpeedFeedV74::Options() const {
+    SpeedFeedOptions o;
+    o.metric = optMetric_->isChecked();
+    o.speed = optRPM_->isChecked() ? SpeedMode::Rpm : SpeedMode::SurfaceSpeed;
+    o.feed = optFeedFlute_->isChecked()         ? FeedMode::PerTooth
+             : optInchesPerMinute_->isChecked() ? FeedMode::PerMinute
+                                                : FeedMode::PerRev;
+    o.drillingShown = DrillingShown();
+    o.places = DecimalPlaces();
+    return o;
+}
+
+void frmSpeedFeedV74::Calculate() {
+    SpeedFeedBoxes boxes = ReadBoxes();
+    CalculateSpeedFeed(Env(), boxes, Options());
+    WriteBoxes(boxes);
+}
+
+void frmSpeedFeedV74::Reset() {
+    for (QLineEdit* box : {txtDia_, txtDrlPoint_, txtFeedFlute_, txtFeedRev_, txtInchesPerMinute_,
+                           txtSSpeed_, txtRPM_, txtTotalDepth_, txtDrlDepth_}) {
+        box->setText("0");
+    }
+}
+
+QString frmSpeedFeedV74::PrintText() const {
+    return Q(BuildSpeedFeedPrintText(Env(), ReadBoxes(), !InchSelected()));
+}
+
+frmMaterialsV74* frmSpeedFeedV74::OpenMaterials() {
+    if (materials_) {
+        materials_->raise();
+        materials_->activateWindow();
+        return materials_;
+    }
+    auto* screen = new frmMaterialsV74(Env(), this, this);
+    screen->setWindowModality(Qt::ApplicationModal);
+    materials_ = screen;
+    screen->show();
+    screen->raise();
+    screen->activateWindow();
+    return screen;
+}
+
+void frmSpeedFeedV74::OpenSurfaceFinish() {
+    if (surfaceFinish_) {
+        surfaceFinish_->raise();
+        surfaceFinish_->activateWindow();
+        return;
+    }
+    if (!SurfaceFinishMaker()) return;
+    QWidget* screen = SurfaceFinishMaker()(Env());
+    if (!screen) return;
+    screen->setAttribute(Qt::WA_DeleteOnClose);
+    screen->setWindowModality(Qt::ApplicationModal);
+    surfaceFinish_ = screen;
+    screen->show();
+    screen->raise();
+    screen->activateWindow();
+}
+
+void RegisterSpeedFeedScreens(frmArbormateEDITORv74& menu) {
+    menu.RegisterScreen("picSpeedFeed", [](CalcEnv& env, QWidget* parent) {
+        return new frmSpeedFeedV74(env, parent);
+    });
+}
+
+}  // namespace calc

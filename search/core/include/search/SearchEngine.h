@@ -1,0 +1,45 @@
+#pragma once
+
+#include <chrono>
+#include <memory>
+#include <optional>
+
+#include "search/DateTime.h"
+#include "search/SearchConfig.h"
+#include "search/SearchResult.h"
+
+namespace scarrow {
+
+// Where a search reports. The window, the command line and the tests each plug in
+// their own.
+class ISearchSink {
+public:
+    virtual ~ISearchSink() = default;
+    // A file that meets the criteria, with its occurrences in scan order. Called on the
+    // searching thread as soon as the file is scanned.
+    virtual void ResultFound(std::unique_ptr<CSearchResult> result) = 0;
+    // Asked from inside the walk and the scan about every SearchOptions::pollInterval
+    // (not after every byte): the window pumps its events here. Returning false stops
+    // the search at once; a file being scanned still reports what it found so far when
+    // that already meets the criteria.
+    virtual bool GoOn() = 0;
+};
+
+struct SearchOptions {
+    // "Now" for the week, month and year filters; unset: the local clock at the start.
+    std::optional<CDateTime> now;
+    // How often GoOn is asked.
+    std::chrono::milliseconds pollInterval{33};
+    // The occurrences kept per file (32 bytes each); a file with more still counts
+    // whole (CSearchResult::m_nOccurrences), so a search for "0" over huge programs
+    // cannot exhaust the memory.
+    std::size_t maxOccurrencesPerFile = 1'000'000;
+};
+
+// Walks criteria.m_strFolder (run ValidateCriteria first) and scans each file that
+// passes the extension and date filters; returns when the walk is finished or GoOn
+// said no. Symbolic links are followed, but every real folder is walked once, so a
+// link loop ends; folders and files that cannot be read are skipped.
+void RunSearch(const CSearchConfig& criteria, ISearchSink& sink, const SearchOptions& options = {});
+
+}  // namespace scarrow

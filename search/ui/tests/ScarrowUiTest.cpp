@@ -1,0 +1,557 @@
+// The Scarrow windows on the offscreen platform, over real files in a temporary folder.
+
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMimeData>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBlock>
+#include <QTimer>
+#include <QUrl>
+#include <fstream>
+#include <memory>
+
+#include "search/Config.h"
+#include "search/SearchEngine.h"
+#include "search/ui/LeftView.h"
+#include "search/ui/MainFrame.h"
+#include "search/ui/RightView.h"
+#include "search/ui/ScarrowApp.h"
+#include "search/ui/ScarrowDoc.h"
+#include "search/ui/SearchDlg.h"
+#include "search/ui/UiSupport.h"
+
+using namespace scarrow;
+using namespace scarrow::ui;
+
+namespace {
+
+class RecordingPrompts : public IUserPrompts {
+public:
+    void ShowMessage(QWidget*, const QString& text, Icon) override { messages << text; }
+    void Beep() override { ++beeps; }
+    QStringList messages;
+    int beeps = 0;
+};
+
+class CollectingSink : public ISearchSink {
+public:
+    void ResultFound(std::unique_ptr<CSearchResult> result) override {
+        results.push_back(std::move(result));
+    }
+    bool GoOn() override { return true; }
+    std::vector<std::unique_ptr<CSearchResult>> results;
+};
+
+void WriteBytes(const QString& path, const std::string& bytes) {
+    std::ofstream out(path.toStdString(), std::ios::binary);
+    out << bytes;
+}
+
+template <class T>
+T* Child(QObject* parent, const char* name) {
+    T* child = parent->findChild<T*>(QLatin1String(name));
+    if (!child) qFatal("no child %s", name);
+    return child;
+}
+
+CSearchConfig CriteriaFor(const QString& folder, std::vector<std::string> words) {
+    CSearchConfig c;
+    c.m_strFolder = folder.toStdString();
+    c.m_words = std::move(words);
+    return c;
+}
+
+}  // namespace
+
+class ScarrowUiTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+    void init() {
+        m_dir = std::make_unique<QTemporaryDir>();
+        QVERIFY(m_dir->isValid());
+        m_config = std::make_unique<CConfig>(
+            std::filesystem::path(m_dir->filePath("history.cfg").toStdString()));
+        m_prompts = RecordingPrompts();
+    }
+
+    void searchNeedsWords() {
+        CScarrowDoc doc;
+        CSearchDlg dlg(doc, *m_config, m_prompts);
+        auto* search = Child<QPushButton>(&dlg, "btnSearch");
+        auto* remove = Child<QPushButton>(&dlg, "btnRemove");
+        QVERIFY(!search->isEnabled());
+        QVERIFY(!remove->isEnabled());
+
+        dlg.m_askPhrase = [](QString& phrase) {
+            phrase = QStringLiteral("TOOL CHANGE");
+            return true;
+        };
+        Child<QPushButton>(&dlg, "btnAdd")->click();
+        QVERIFY(search->isEnabled());
+        QVERIFY(remove->isEnabled());
+        QCOMPARE(Child<QListWidget>(&dlg, "listWords")->item(0)->text(),
+                 QStringLiteral("TOOL CHANGE"));
+
+        Child<QListWidget>(&dlg, "listWords")->setCurrentRow(0);
+        remove->click();
+        QVERIFY(!search->isEnabled());
+        QVERIFY(!remove->isEnabled());
+    }
+
+    void phraseDialogOkNeedsText() {
+        CAddPhraseDlg dlg;
+        auto* ok = Child<QPushButton>(&dlg, "btnOK");
+        QVERIFY(!ok->isEnabled());
+        QTest::keyClicks(Child<QLineEdit>(&dlg, "editPhrase"), "G43");
+        QVERIFY(ok->isEnabled());
+        Child<QLineEdit>(&dlg, "editPhrase")->clear();
+        QVERIFY(!ok->isEnabled());
+    }
+
+    void enablingFollowsTheRadios() {
+        CScarrowDoc doc;
+        CSearchDlg dlg(doc, *m_config, m_prompts);
+        auto* from = Child<QLineEdit>(&dlg, "editFrom");
+        auto* ext = Child<QLineEdit>(&dlg, "editExtensions");
+        auto* spin = Child<QWidget>(&dlg, "spinLines");
+        QVERIFY(!from->isEnabled() && !ext->isEnabled() && !spin->isEnabled());
+        QVERIFY(!Child<QPushButton>(&dlg, "btnFromHistory")->isEnabled());  // no history
+        Child<QRadioButton>(&dlg, "radioSpecifyDates")->click();
+        Child<QRadioButton>(&dlg, "radioExtensionList")->click();
+        Child<QRadioButton>(&dlg, "radioFirstLines")->click();
+        QVERIFY(from->isEnabled() && ext->isEnabled() && spin->isEnabled());
+        QVERIFY(Child<QPushButton>(&dlg, "btnToDate")->isEnabled());
+        QVERIFY(!Child<QWidget>(&dlg, "animation")->isVisibleTo(&dlg));
+    }
+
+    void cancelAtStartLeavesAnEmptyList() {
+        CMainFrame frame(*m_config, m_prompts);
+        bool ran = false;
+        frame.m_beforeSearchDialog = [&ran](CSearchDlg& dlg) {
+            ran = true;
+            QTimer::singleShot(0, &dlg, [&dlg] { Child<QPushButton>(&dlg, "btnCancel")->click(); });
+        };
+        frame.ActivateFrame();
+        QTRY_VERIFY(ran);
+        QTRY_VERIFY(!QApplication::activeModalWidget());
+        QCOMPARE(frame.LeftView()->model()->rowCount(), 0);
+        QVERIFY(m_config->m_history.empty());
+    }
+
+    void fromHistoryCyclesAndWraps() {
+        for (int i = 0; i < 5; ++i)  // most recent first
+            m_config->m_history.push_back(
+                CriteriaFor(QStringLiteral("/cnc/f%1").arg(i), {"W" + std::to_string(i)}));
+        CScarrowDoc doc;
+        CSearchDlg dlg(doc, *m_config, m_prompts);
+        auto* folder = Child<QLineEdit>(&dlg, "editFolder");
+        auto* words = Child<QListWidget>(&dlg, "listWords");
+        QCOMPARE(folder->text(), QStringLiteral("/cnc/f0"));  // the most recent folder, no words
+        QCOMPARE(words->count(), 0);
+        auto* history = Child<QPushButton>(&dlg, "btnFromHistory");
+        QVERIFY(history->isEnabled());
+        const int expected[] = {0, 1, 2, 3, 4, 0, 1};
+        for (int i : expected) {
+            history->click();
+            QCOMPARE(folder->text(), QStringLiteral("/cnc/f%1").arg(i));
+            QCOMPARE(words->item(0)->text(), QStringLiteral("W%1").arg(i));
+        }
+
+        Child<QPushButton>(&dlg, "btnReset")->click();
+        QCOMPARE(words->count(), 0);
+        QCOMPARE(folder->text(), QStringLiteral("/cnc/f0"));
+    }
+
+    void refusedEntriesStartNoSearch_data() {
+        QTest::addColumn<QString>("lines");
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("0 lines") << "0"
+                                 << ""
+                                 << "Please enter an integer between 1 and 4294967295.";
+        QTest::newRow("too many lines") << "4294967296"
+                                        << ""
+                                        << "Please enter an integer between 1 and 4294967295.";
+        QTest::newRow("no folder") << "10"
+                                   << "-"
+                                   << "Initial folder is not specified!";
+        QTest::newRow("missing folder") << "10"
+                                        << "missing"
+                                        << "%1 folder has not been found";
+    }
+
+    void refusedEntriesStartNoSearch() {
+        QFETCH(QString, lines);
+        QFETCH(QString, folder);
+        QFETCH(QString, message);
+        WriteBytes(m_dir->filePath("a.nc"), "G01 X1\n");
+        CScarrowDoc doc;
+        CSearchDlg dlg(doc, *m_config, m_prompts);
+        QString folderText = m_dir->path();
+        if (folder == "-")
+            folderText.clear();
+        else if (!folder.isEmpty())
+            folderText = m_dir->filePath(folder);
+        Child<QLineEdit>(&dlg, "editFolder")->setText(folderText);
+        Child<QLineEdit>(&dlg, "editLines")->setText(lines);
+        Child<QListWidget>(&dlg, "listWords")->addItem(QStringLiteral("G01"));
+        dlg.UpdateControls();
+        Child<QPushButton>(&dlg, "btnSearch")->click();
+        QCOMPARE(m_prompts.messages,
+                 QStringList{message.contains("%1") ? message.arg(folderText) : message});
+        QVERIFY(doc.Results().empty());
+        QVERIFY(m_config->m_history.empty());
+        QVERIFY(dlg.result() != QDialog::Accepted);
+    }
+
+    void searchFillsTheListAndTheHistory() {
+        WriteBytes(m_dir->filePath("a.nc"), "O1000\nT1 M6\nG01 X1\n");
+        WriteBytes(m_dir->filePath("b.nc"), "O2000\nG00 X0\n");
+        CMainFrame frame(*m_config, m_prompts);
+        frame.m_beforeSearchDialog = [this](CSearchDlg& dlg) {
+            QTimer::singleShot(0, &dlg, [this, &dlg] {
+                Child<QLineEdit>(&dlg, "editFolder")->setText(m_dir->path() + "/");
+                Child<QListWidget>(&dlg, "listWords")->addItem(QStringLiteral("t1 m6"));
+                dlg.UpdateControls();
+                Child<QPushButton>(&dlg, "btnSearch")->click();
+            });
+        };
+        QCOMPARE(frame.OnSearchDialog(), int(QDialog::Accepted));
+        QVERIFY(m_prompts.messages.isEmpty());
+        QCOMPARE(frame.LeftView()->model()->rowCount(), 1);
+        auto* model = frame.LeftView()->Model();
+        QCOMPARE(model->data(model->index(0, 0), Qt::DisplayRole).toString(),
+                 QStringLiteral("a.nc"));
+        QCOMPARE(model->data(model->index(0, 1), Qt::DisplayRole).toString(), m_dir->path());
+        QCOMPARE(m_config->m_history.size(), std::size_t(1));
+        QCOMPARE(QString::fromStdString(m_config->m_history[0].m_strFolder),
+                 m_dir->path());  // slash removed
+    }
+
+    void stopEndsTheSearchAndClosesTheDialog() {
+        for (int i = 0; i < 60; ++i)
+            WriteBytes(m_dir->filePath(QStringLiteral("f%1.nc").arg(i)), "WORD\n");
+        CScarrowDoc doc;
+        CSearchDlg dlg(doc, *m_config, m_prompts);
+        SearchOptions everyChance;
+        everyChance.pollInterval = std::chrono::milliseconds(0);
+        dlg.SetSearchOptions(everyChance);
+        Child<QLineEdit>(&dlg, "editFolder")->setText(m_dir->path());
+        Child<QListWidget>(&dlg, "listWords")->addItem(QStringLiteral("WORD"));
+        dlg.UpdateControls();
+        auto* search = Child<QPushButton>(&dlg, "btnSearch");
+        bool sawStop = false;
+        QTimer::singleShot(0, &dlg, [&] {
+            if (!dlg.IsSearching()) return;
+            sawStop = search->text() == QStringLiteral("Stop") && search->isEnabled() &&
+                      !Child<QPushButton>(&dlg, "btnCancel")->isEnabled() &&
+                      !Child<QLineEdit>(&dlg, "editFolder")->isEnabled() &&
+                      Child<QWidget>(&dlg, "animation")->isVisibleTo(&dlg);
+            search->click();
+        });
+        search->click();
+        QVERIFY2(sawStop, "the search ended before the events were pumped");
+        QVERIFY(!dlg.IsSearching());
+        QCOMPARE(dlg.result(), int(QDialog::Accepted));
+        QVERIFY(doc.Results().size() < 60);
+        QVERIFY(!QGuiApplication::overrideCursor());
+    }
+
+    void dateDialogSetsTheDate() {
+        CScarrowDoc doc;
+        CSearchDlg dlg(doc, *m_config, m_prompts);
+        Child<QRadioButton>(&dlg, "radioSpecifyDates")->click();
+        QDate offered;
+        dlg.m_askDate = [&offered](QDate& date) {
+            offered = date;
+            date = QDate(2024, 3, 15);
+            return true;
+        };
+        Child<QPushButton>(&dlg, "btnFromDate")->click();
+        QCOMPARE(offered, QDate(1980, 1, 1));
+        QVERIFY(dlg.SaveControls());
+        QCOMPARE(ToQDateTime(dlg.Criteria().m_dateFrom),
+                 QDateTime(QDate(2024, 3, 15), QTime(0, 0)));
+        CDateTime parsed;
+        QVERIFY(ParseDateFromEdit(Child<QLineEdit>(&dlg, "editFrom")->text(), parsed));
+        QVERIFY(parsed.IsEqual(dlg.Criteria().m_dateFrom));
+
+        Child<QLineEdit>(&dlg, "editTo")->setText(QStringLiteral("not a date"));
+        QVERIFY(!dlg.SaveControls());
+        QCOMPARE(m_prompts.messages.last(), QStringLiteral("Please enter a date and/or time."));
+    }
+
+    void calendarDialogReturnsItsDate() {
+        CCalendarDlg dlg(QDate(2023, 7, 4));
+        QCOMPARE(dlg.Date(), QDate(2023, 7, 4));
+        QVERIFY(Child<QPushButton>(&dlg, "btnOK")->isEnabled());
+    }
+
+    void deletedFileGivesAMessage() {
+        const QString path = m_dir->filePath("gone.nc");
+        WriteBytes(path, "G01\n");
+        CSearchConfig c = CriteriaFor(m_dir->path(), {"G01"});
+        CollectingSink sink;
+        RunSearch(c, sink);
+        QCOMPARE(sink.results.size(), std::size_t(1));
+        QFile::remove(path);
+
+        CScarrowDoc doc;
+        CSplitFrame pane(doc, m_prompts);
+        doc.AddResult(std::move(sink.results[0]));
+        doc.ShowResult(doc.Results()[0].get(), nullptr);
+        QCOMPARE(m_prompts.messages,
+                 QStringList{QStringLiteral("Unable to open file %1").arg(path)});
+        QVERIFY(pane.View()->toPlainText().isEmpty());
+        QVERIFY(!pane.View()->Result());
+        QVERIFY(!pane.NextAction()->isEnabled());
+        QVERIFY(!QGuiApplication::overrideCursor());
+    }
+
+    void sizeSortsAscendingEveryClick() {
+        CScarrowDoc doc;
+        CLeftView view(doc);
+        view.resize(800, 300);
+        view.show();
+        const std::uint64_t sizes[] = {5'000'000'000ull, 10, 300};
+        for (std::uint64_t s : sizes) {
+            auto r = std::make_unique<CSearchResult>();
+            r->m_strPath = "/cnc/p" + std::to_string(s) + ".nc";
+            r->m_dwSize = s;
+            doc.AddResult(std::move(r));
+        }
+        QHeaderView* header = view.header();
+        const QPoint sizeHeading(header->sectionViewportPosition(3) + header->sectionSize(3) / 2,
+                                 header->height() / 2);
+        for (int click = 0; click < 2; ++click) {
+            QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, sizeHeading);
+            QStringList shown;
+            for (int row = 0; row < 3; ++row)
+                shown << view.model()->index(row, 3).data().toString();
+            QCOMPARE(shown, (QStringList{"10", "300", "5000000000"}));
+            QCOMPARE(header->sortIndicatorOrder(), Qt::AscendingOrder);
+        }
+    }
+
+    void listTextsAndOtherSorts() {
+        CScarrowDoc doc;
+        CLeftView view(doc);
+        auto add = [&doc](std::string path, CDateTime date) {
+            auto r = std::make_unique<CSearchResult>();
+            r->m_strPath = std::move(path);
+            r->m_date = date;
+            doc.AddResult(std::move(r));
+        };
+        add("/b/Zeta.nc", CDateTime(0.0, CDateTime::Status::Invalid));
+        add("/a/alpha.nc", CDateTime::FromDate(2024, 5, 1));
+        add("/Beta.nc", CDateTime::FromDate(2020, 1, 1));
+        auto* model = view.Model();
+        QCOMPARE(model->index(0, 2).data().toString(), QStringLiteral("Invalid DateTime"));
+        QCOMPARE(model->index(2, 1).data().toString(), QString());  // slash is the first character
+
+        model->sort(0);
+        QCOMPARE(model->index(0, 0).data().toString(), QStringLiteral("alpha.nc"));
+        QCOMPARE(model->index(1, 0).data().toString(), QStringLiteral("Beta.nc"));
+        model->sort(2);  // oldest first, the invalid date last
+        QCOMPARE(model->index(0, 0).data().toString(), QStringLiteral("Beta.nc"));
+        QCOMPARE(model->index(2, 0).data().toString(), QStringLiteral("Zeta.nc"));
+        model->sort(1);
+        QCOMPARE(model->index(0, 1).data().toString(), QString());
+        QCOMPARE(model->index(2, 1).data().toString(), QStringLiteral("/b"));
+
+        doc.ClearResults();
+        QCOMPARE(model->rowCount(), 0);
+    }
+
+    void dragOffersTheFiles() {
+        CScarrowDoc doc;
+        CLeftView view(doc);
+        for (const char* name : {"/cnc/one.nc", "/cnc/two.nc", "/cnc/three.nc"}) {
+            auto r = std::make_unique<CSearchResult>();
+            r->m_strPath = name;
+            doc.AddResult(std::move(r));
+        }
+        view.selectionModel()->select(view.model()->index(0, 0),
+                                      QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        view.selectionModel()->select(view.model()->index(2, 0),
+                                      QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        std::unique_ptr<QMimeData> mime(view.MimeDataForSelection());
+        QVERIFY(mime);
+        QCOMPARE(mime->urls(), (QList<QUrl>{QUrl::fromLocalFile("/cnc/one.nc"),
+                                            QUrl::fromLocalFile("/cnc/three.nc")}));
+        QCOMPARE(mime->data(CResultListModel::kPrivateMimeType).size(), 1);
+        QCOMPARE(view.model()->rowCount(), 3);
+    }
+
+    void occurrencesMarkedAndVisited_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("chunk");
+        QTest::newRow("LF") << QByteArray("G01 X1\nY2 G01\nG01 Z3\n") << (1 << 20);
+        QTest::newRow("CR LF") << QByteArray("G01 X1\r\nY2 G01\r\nG01 Z3\r\n") << (1 << 20);
+        QTest::newRow("lone CR") << QByteArray("G01 X1\rY2 G01\r\nG01 Z3\r") << (1 << 20);
+        QTest::newRow("text after it not ASCII")
+            << QByteArray("G01 X1\nY2 G01\nG01 Z3\n(\xC3\xBC G01)\n") << (1 << 20);
+        QTest::newRow("small pieces")
+            << QByteArray("G01 X1\r\nY2 G01\r\nG01 Z3\r\n").repeated(1) << 4;
+    }
+
+    void occurrencesMarkedAndVisited() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, chunk);
+        const QString path = m_dir->filePath("prog.nc");
+        WriteBytes(path, bytes.toStdString());
+        CSearchConfig c = CriteriaFor(m_dir->path(), {"g01"});
+        CollectingSink sink;
+        RunSearch(c, sink);
+        QCOMPARE(sink.results.size(), std::size_t(1));
+        QCOMPARE(sink.results[0]->m_foundWords.size(), std::size_t(3));
+
+        CScarrowDoc doc;
+        CSplitFrame pane(doc, m_prompts);
+        pane.resize(400, 300);
+        pane.show();
+        CRightView* view = pane.View();
+        view->SetLoadChunkChars(chunk);
+        doc.AddResult(std::move(sink.results[0]));
+        doc.ShowResult(doc.Results()[0].get(), nullptr);
+        QVERIFY(m_prompts.messages.isEmpty());
+
+        const QList<QTextEdit::ExtraSelection> marks = view->extraSelections();
+        QCOMPARE(marks.size(), 3);
+        for (const QTextEdit::ExtraSelection& mark : marks) {
+            QCOMPARE(mark.cursor.selectedText(), QStringLiteral("G01"));
+            QCOMPARE(mark.format.foreground().color(), QColor(255, 255, 255));
+            QCOMPARE(mark.format.background().color(), QColor(255, 0, 0));
+        }
+        QCOMPARE(view->document()->findBlockByNumber(1).text(), QStringLiteral("Y2 G01"));
+        QCOMPARE(view->textCursor().position(), 0);
+
+        QVERIFY(pane.NextAction()->isEnabled());
+        QVERIFY(!pane.PreviousAction()->isEnabled());
+        for (int i = 0; i < 3; ++i) {
+            pane.NextAction()->trigger();
+            QCOMPARE(view->textCursor().selectionStart(), marks[i].cursor.selectionStart());
+            QCOMPARE(view->textCursor().selectedText(), QStringLiteral("G01"));
+        }
+        QCOMPARE(m_prompts.beeps, 0);
+        QVERIFY(!pane.NextAction()->isEnabled());
+        view->NextOccurrence();
+        QCOMPARE(m_prompts.beeps, 1);
+
+        QVERIFY(pane.PreviousAction()->isEnabled());
+        pane.PreviousAction()->trigger();
+        QCOMPARE(view->textCursor().selectionStart(), marks[1].cursor.selectionStart());
+        pane.PreviousAction()->trigger();
+        QVERIFY(!pane.PreviousAction()->isEnabled());
+        view->PreviousOccurrence();
+        QCOMPARE(m_prompts.beeps, 2);
+
+        doc.ClearResults();
+        QVERIFY(view->toPlainText().isEmpty());
+        QVERIFY(view->extraSelections().isEmpty());
+    }
+
+    void manyOccurrencesMarkOnlyWhatIsOnScreen() {
+        std::string text;
+        for (int i = 0; i < 5000; ++i) text += "G01 X" + std::to_string(i) + "\n";
+        WriteBytes(m_dir->filePath("long.nc"), text);
+        CollectingSink sink;
+        RunSearch(CriteriaFor(m_dir->path(), {"G01"}), sink);
+        QCOMPARE(sink.results.size(), std::size_t(1));
+        CScarrowDoc doc;
+        CSplitFrame pane(doc, m_prompts);
+        pane.resize(400, 300);
+        pane.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&pane));
+        doc.AddResult(std::move(sink.results[0]));
+        doc.ShowResult(doc.Results()[0].get(), nullptr);
+        CRightView* view = pane.View();
+        QCOMPARE(view->Marks().size(), std::size_t(5000));
+        const auto marks = view->extraSelections();
+        QVERIFY(!marks.isEmpty());
+        QVERIFY(marks.size() < 200);
+        QCOMPARE(marks.first().cursor.selectedText(), QStringLiteral("G01"));
+        view->verticalScrollBar()->setValue(view->verticalScrollBar()->maximum());
+        QCOMPARE(view->extraSelections().last().cursor.selectionStart(),
+                 view->Marks().back().start);
+    }
+
+    void historyProblemsAreTold() {
+        const QString path = m_dir->filePath("history.cfg");
+        QVERIFY(HistoryLoadProblem(*m_config).isEmpty());  // no file yet: first start
+
+        CConfig saved(path.toStdString());
+        saved.AddToHistory(CriteriaFor("/a", {"x"}));
+        saved.AddToHistory(CriteriaFor("/b", {"y"}));
+        QVERIFY(saved.Save());
+        m_config->Load();
+        QVERIFY(HistoryLoadProblem(*m_config).isEmpty());
+
+        std::string bytes = saved.Serialize();
+        WriteBytes(path, bytes.substr(0, bytes.size() - 3));
+        CConfig cut(path.toStdString());
+        cut.Load();
+        QVERIFY(HistoryLoadProblem(cut).contains(QStringLiteral("damaged")));
+
+        WriteBytes(path, "not a history file");
+        CConfig foreign(path.toStdString());
+        foreign.Load();
+        QVERIFY(
+            HistoryLoadProblem(foreign).contains(QStringLiteral("is not a search history file")));
+    }
+
+    void programLoadsAndSavesTheHistory() {
+        const QString path = m_dir->filePath("history.cfg");
+        WriteBytes(path, "broken");
+        {
+            CScarrowApp app(m_prompts, path.toStdString());
+            app.InitInstance();
+            QCOMPARE(m_prompts.messages.size(), 1);
+            QVERIFY(m_prompts.messages[0].contains(QStringLiteral("is not a search history file")));
+            bool opened = false;
+            app.MainFrame()->m_beforeSearchDialog = [&](CSearchDlg& dlg) {
+                opened = true;
+                QTimer::singleShot(0, &dlg, [&dlg] { dlg.reject(); });
+            };
+            QTRY_VERIFY(opened);  // the dialog opens at once
+            QTRY_VERIFY(!QApplication::activeModalWidget());
+            app.Config().AddToHistory(CriteriaFor("/cnc", {"G43"}));
+            QVERIFY(app.ExitInstance());
+        }
+        CConfig reread(path.toStdString());
+        reread.Load();
+        QCOMPARE(reread.m_history.size(), std::size_t(1));
+        QCOMPARE(reread.m_history[0].m_strFolder, std::string("/cnc"));
+    }
+
+    void recentFilesKeepFourMostRecentFirst() {
+        CRecentFileList list;
+        list.Load();
+        for (const char* p : {"/p/a", "/p/b", "/p/c", "/p/d", "/p/e", "/p/c"}) list.Add(QString::fromLatin1(p));
+        CRecentFileList reread;
+        reread.Load();
+        QCOMPARE(reread.Entries(), (QStringList{"/p/c", "/p/e", "/p/d", "/p/b"}));
+        QSettings settings(QStringLiteral("Local AppWizard-Generated Applications"), QStringLiteral("Scarrow"));
+        QCOMPARE(settings.value(QStringLiteral("Recent File List/File1")).toString(), QStringLiteral("/p/c"));
+        for (const QString& p : reread.Entries()) list.Remove(p);
+    }
+
+private:
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<CConfig> m_config;
+    RecordingPrompts m_prompts;
+};
+
+QTEST_MAIN(ScarrowUiTest)
+#include "ScarrowUiTest.moc"

@@ -1,30 +1,33 @@
-// Scarrow: `scarrow search ...` searches on the command line; without a command the
-// window opens with the search dialog.
+// Scarrow: `scarrow search ...` searches on the command line; anything else starts the
+// window program beside this one. This program links no Qt, so a command-line search
+// does not pay for loading the window libraries.
 
-#include <QApplication>
-#include <QIcon>
+#include <unistd.h>
+
+#include <cerrno>
 #include <cstring>
+#include <filesystem>
 #include <iostream>
+#include <string_view>
 
+#include "search/Config.h"
 #include "search/SearchCommand.h"
-#include "search/ui/MainFrame.h"
-#include "search/ui/ScarrowApp.h"
-#include "search/ui/UiSupport.h"
 
 int main(int argc, char** argv) {
-    if (argc >= 2 && std::strcmp(argv[1], "search") == 0)
+    if (argc >= 2 && std::string_view(argv[1]) == "search")
         return scarrow::RunSearchCommand(argc, argv, std::cout, std::cerr);
 
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Scarrow"));
-    QApplication::setApplicationVersion(QStringLiteral(SCARROW_VERSION));
-    scarrow::ui::InitUiResources();
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/scarrow/scarrow.svg")));
-
-    scarrow::ui::CDefaultPrompts prompts;
-    scarrow::ui::CScarrowApp scarrowApp(prompts);
-    scarrowApp.InitInstance();
-    const int status = QApplication::exec();
-    scarrowApp.ExitInstance();
-    return status;
+    const std::filesystem::path self = scarrow::ProgramFilePath();
+    if (self.empty()) {
+        std::cerr << "scarrow: cannot start the search window: the folder of this program is "
+                     "unknown (/proc is not mounted?)\n";
+        return scarrow::kExitError;
+    }
+    // argv[0] stays as the user typed it: the window calls itself "scarrow".
+    const std::filesystem::path window = self.parent_path() / "scarrow-window";
+    ::execv(window.c_str(), argv);
+    const int error = errno;
+    std::cerr << "scarrow: cannot start the search window " << window.string() << ": "
+              << std::strerror(error) << '\n';
+    return scarrow::kExitError;
 }

@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <cmath>
 #include <cstdlib>
+#include <optional>
 
 #include "TempTree.h"
 #include "common/AtomicFile.h"
@@ -84,7 +87,7 @@ TEST(HistoryFile, SaveAndLoadKeepEverything) {
 TEST(HistoryFile, MissingForeignOrDamagedFilesNeverStopTheProgram) {
     TempTree tree;
     CConfig missing(tree.Path("none.cfg"));
-    missing.Load();
+    EXPECT_EQ(missing.Load().status, HistoryFileStatus::Missing);
     EXPECT_TRUE(missing.m_history.empty());
 
     CConfig three("x");
@@ -93,37 +96,43 @@ TEST(HistoryFile, MissingForeignOrDamagedFilesNeverStopTheProgram) {
     const std::size_t recordSize = (bytes.size() - 13) / 3;
 
     CConfig reader("x");
-    // Every cut keeps exactly the records that were read whole.
+    // Every cut keeps exactly the records that were read whole, and says it is damaged.
     for (std::size_t cut = 0; cut <= bytes.size(); ++cut) {
-        reader.Deserialize(std::string_view(bytes).substr(0, cut));
+        const HistoryLoadResult result = reader.Deserialize(std::string_view(bytes).substr(0, cut));
         const std::size_t whole = cut < 13 ? 0 : (cut - 13) / recordSize;
         ASSERT_EQ(reader.m_history.size(), whole) << "cut at " << cut;
+        const HistoryFileStatus expected = cut == 0              ? HistoryFileStatus::Missing
+                                           : cut == bytes.size() ? HistoryFileStatus::Loaded
+                                                                 : HistoryFileStatus::Damaged;
+        ASSERT_EQ(result.status, expected) << "cut at " << cut;
+        ASSERT_EQ(result.message.empty(), expected != HistoryFileStatus::Damaged);
     }
 
     std::string foreign = bytes;
     foreign[0] = 0x18;
-    reader.Deserialize(foreign);
+    EXPECT_EQ(reader.Deserialize(foreign).status, HistoryFileStatus::Foreign);
     EXPECT_TRUE(reader.m_history.empty());
 
     // Counts far beyond the data allocate nothing and keep what is there.
     std::string huge = bytes;
     huge[9] = huge[10] = huge[11] = '\xFF';
     huge[12] = 0x7F;
-    reader.Deserialize(huge);
+    EXPECT_EQ(reader.Deserialize(huge).status, HistoryFileStatus::Damaged);
     EXPECT_EQ(reader.m_history.size(), 3u);
     std::string hugeWords = bytes;
     hugeWords[13] = hugeWords[14] = hugeWords[15] = hugeWords[16] = '\xFF';
-    reader.Deserialize(hugeWords);
+    EXPECT_EQ(reader.Deserialize(hugeWords).status, HistoryFileStatus::Damaged);
     EXPECT_TRUE(reader.m_history.empty());
+    // A count of 0 or less announces no entries: a sound, empty history.
     std::string negative = bytes;
     negative[12] = '\x80';
-    reader.Deserialize(negative);
+    EXPECT_EQ(reader.Deserialize(negative).status, HistoryFileStatus::Loaded);
     EXPECT_TRUE(reader.m_history.empty());
 
     // Unknown date statuses and impossible values load as invalid dates.
     std::string odd = bytes;
     odd[13 + 4 + 4 + 2 + 6] = 7;  // status of the first record's m_dateFrom
-    reader.Deserialize(odd);
+    EXPECT_EQ(reader.Deserialize(odd).status, HistoryFileStatus::Loaded);
     ASSERT_EQ(reader.m_history.size(), 3u);
     EXPECT_EQ(reader.m_history[0].m_dateFrom.GetStatus(), CDateTime::Status::Invalid);
     EXPECT_EQ(CDateTime(std::nan("")).GetStatus(), CDateTime::Status::Invalid);
@@ -134,9 +143,66 @@ TEST(HistoryFile, KeepsAtMostFiveRecordsFromAFile) {
     CConfig seven("x");
     for (int i = 0; i < 7; ++i) seven.m_history.push_back(Sample("/f" + std::to_string(i)));
     CConfig reader("x");
-    reader.Deserialize(seven.Serialize());
+    EXPECT_EQ(reader.Deserialize(seven.Serialize()).status, HistoryFileStatus::Loaded);
     ASSERT_EQ(reader.m_history.size(), 5u);
     EXPECT_EQ(reader.m_history[4].m_strFolder, "/f4");
+}
+
+TEST(HistoryFile, LoadTellsWhatItFoundInTheFile) {
+    TempTree tree;
+    const std::string path = tree.Path("scarrow.cfg");
+    CConfig three(path);
+    for (int i = 0; i < 3; ++i) three.m_history.push_back(Sample("/f" + std::to_string(i)));
+    const std::string bytes = three.Serialize();
+    struct Case {
+        const char* name;
+        std::optional<std::string> contents;  // none: no file
+        HistoryFileStatus status;
+        std::size_t entries;
+        std::string message;
+    };
+    const Case cases[] = {
+        {"no file", std::nullopt, HistoryFileStatus::Missing, 0, ""},
+        {"empty file", "", HistoryFileStatus::Missing, 0, ""},
+        {"sound file", bytes, HistoryFileStatus::Loaded, 3, ""},
+        {"foreign file", "G90 G54\n", HistoryFileStatus::Foreign, 0,
+         path + " is not a search history file. The search history starts empty, and the file "
+                "will be replaced when Scarrow closes."},
+        {"header cut", bytes.substr(0, 10), HistoryFileStatus::Damaged, 0,
+         "The search history file " + path + " is damaged. The search history starts empty."},
+        {"last record cut", bytes.substr(0, bytes.size() - 3), HistoryFileStatus::Damaged, 2,
+         "The search history file " + path + " is damaged: 2 of its 3 entries could be read."},
+    };
+    for (const Case& c : cases) {
+        std::filesystem::remove(path);
+        if (c.contents) tree.Write("scarrow.cfg", *c.contents);
+        CConfig config(path);
+        config.m_history.push_back(Sample("/stale"));  // Load starts afresh
+        const HistoryLoadResult result = config.Load();
+        EXPECT_EQ(result.status, c.status) << c.name;
+        EXPECT_EQ(config.m_history.size(), c.entries) << c.name;
+        EXPECT_EQ(result.message, c.message) << c.name;
+    }
+
+    std::filesystem::remove(path);
+    tree.Folder("scarrow.cfg");
+    CConfig folder(path);
+    HistoryLoadResult result = folder.Load();
+    EXPECT_EQ(result.status, HistoryFileStatus::Unreadable);
+    EXPECT_EQ(result.message,
+              "The search history file " + path + " is a folder. The search history starts empty.");
+    std::filesystem::remove(path);
+
+    if (::geteuid() != 0) {  // root reads any file
+        tree.Write("scarrow.cfg", bytes);
+        ::chmod(path.c_str(), 0);
+        CConfig locked(path);
+        result = locked.Load();
+        EXPECT_EQ(result.status, HistoryFileStatus::Unreadable);
+        EXPECT_TRUE(locked.m_history.empty());
+        EXPECT_EQ(result.message, "The search history file " + path +
+                                      " cannot be read. The search history starts empty.");
+    }
 }
 
 TEST(HistoryFile, SaveReportsAFolderThatCannotBeMade) {
@@ -247,6 +313,16 @@ TEST(HistoryPath, BesideAWritableProgramElseTheUserConfigFolder) {
     EXPECT_EQ(DefaultHistoryPath(tree.Root() / "scarrow"), tree.Root() / "elsewhere.cfg");
     ::unsetenv("SCARROW_HISTORY_FILE");
     ::unsetenv("XDG_CONFIG_HOME");
+}
+
+TEST(HistoryPath, NamedAfterScarrowWhicheverProgramReadsIt) {
+    // The window runs as a program of its own beside `scarrow` and shares its history.
+    ::unsetenv("SCARROW_HISTORY_FILE");
+    const std::filesystem::path folder = ProgramFilePath().parent_path();
+    ASSERT_FALSE(folder.empty());
+    EXPECT_EQ(ScarrowProgramFile(), folder / "scarrow");
+    EXPECT_EQ(CConfig().m_strPath, DefaultHistoryPath(folder / "scarrow"));
+    EXPECT_EQ(CConfig().m_strPath.filename(), "scarrow.cfg");
 }
 
 }  // namespace

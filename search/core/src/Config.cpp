@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <optional>
+#include <string>
 #include <system_error>
 
 #include "common/Archive.h"
@@ -68,32 +70,66 @@ bool IsWritableFolder(const std::filesystem::path& folder) {
 
 }  // namespace
 
-CConfig::CConfig() : m_strPath(DefaultHistoryPath(ProgramFilePath())) {}
+CConfig::CConfig() : m_strPath(DefaultHistoryPath(ScarrowProgramFile())) {}
 
 CConfig::CConfig(std::filesystem::path historyFile) : m_strPath(std::move(historyFile)) {}
 
-void CConfig::Load() {
+HistoryLoadResult CConfig::Load() {
     m_strReserved.clear();
     m_history.clear();
+    std::error_code ec;
+    const std::filesystem::file_status status = std::filesystem::status(m_strPath, ec);
+    if (status.type() == std::filesystem::file_type::not_found) {
+        return {HistoryFileStatus::Missing, {}};
+    }
+    const std::string name = m_strPath.string();
+    if (status.type() == std::filesystem::file_type::directory) {
+        return {
+            HistoryFileStatus::Unreadable,
+            "The search history file " + name + " is a folder. The search history starts empty."};
+    }
     const std::optional<std::string> bytes = common::ReadWholeFile(m_strPath);
-    if (bytes) Deserialize(*bytes);
+    if (!bytes) {
+        return {HistoryFileStatus::Unreadable,
+                "The search history file " + name +
+                    " cannot be read. The search history starts empty."};
+    }
+    return Deserialize(*bytes);
 }
 
-void CConfig::Deserialize(std::string_view bytes) {
+HistoryLoadResult CConfig::Deserialize(std::string_view bytes) {
     m_strReserved.clear();
     m_history.clear();
+    if (bytes.empty()) return {HistoryFileStatus::Missing, {}};
+    const std::string name = m_strPath.string();
     common::ArchiveReader r(bytes);
+    std::int32_t count = 0;
     try {
-        if (r.ReadI32() != kSignature) return;
+        if (r.ReadI32() != kSignature) {
+            return {HistoryFileStatus::Foreign,
+                    name +
+                        " is not a search history file. The search history starts empty, and "
+                        "the file will be replaced when Scarrow closes."};
+        }
         m_strReserved = r.ReadString();
         r.ReadI32();  // the version: every version has the same record layout
-        const std::int32_t count = r.ReadI32();
+        count = r.ReadI32();
+    } catch (const common::ArchiveFormatError&) {
+        m_strReserved.clear();
+        return {HistoryFileStatus::Damaged, "The search history file " + name +
+                                                " is damaged. The search history starts empty."};
+    }
+    try {
         for (std::int32_t i = 0; i < count && m_history.size() < kMaxHistory; ++i) {
             m_history.push_back(ReadRecord(r));
         }
     } catch (const common::ArchiveFormatError&) {
-        // A damaged file keeps the records read whole before the damage.
+        // The records read whole before the damage are kept.
+        return {HistoryFileStatus::Damaged, "The search history file " + name + " is damaged: " +
+                                                std::to_string(m_history.size()) + " of its " +
+                                                std::to_string(count) + " entries could be read."};
     }
+    return {HistoryFileStatus::Loaded, {}};
 }
 
 std::string CConfig::Serialize() const {
@@ -131,6 +167,10 @@ std::filesystem::path ProgramFilePath() {
     std::error_code ec;
     std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
     return ec ? std::filesystem::path() : exe;
+}
+
+std::filesystem::path ScarrowProgramFile() {
+    return ProgramFilePath().parent_path() / "scarrow";
 }
 
 std::filesystem::path DefaultHistoryPath(const std::filesystem::path& programFile) {

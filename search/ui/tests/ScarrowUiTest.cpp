@@ -487,28 +487,46 @@ private slots:
                  view->Marks().back().start);
     }
 
-    void historyProblemsAreTold() {
-        const QString path = m_dir->filePath("history.cfg");
-        QVERIFY(HistoryLoadProblem(*m_config).isEmpty());  // no file yet: first start
+    void historyProblemsAreTold_data() {
+        QTest::addColumn<int>("damage");  // 0 no file, 1 sound, 2 last record cut, 3 foreign
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<int>("entries");
+        QTest::newRow("first start") << 0 << QString() << 0;
+        QTest::newRow("sound file") << 1 << QString() << 2;
+        QTest::newRow("damaged file") << 2 << QStringLiteral("is damaged: 1 of its 2 entries") << 1;
+        QTest::newRow("foreign file") << 3 << QStringLiteral("is not a search history file") << 0;
+    }
 
+    void historyProblemsAreTold() {
+        QFETCH(int, damage);
+        QFETCH(QString, message);
+        QFETCH(int, entries);
+        const QString path = m_dir->filePath("history.cfg");
         CConfig saved(path.toStdString());
         saved.AddToHistory(CriteriaFor("/a", {"x"}));
         saved.AddToHistory(CriteriaFor("/b", {"y"}));
-        QVERIFY(saved.Save());
-        m_config->Load();
-        QVERIFY(HistoryLoadProblem(*m_config).isEmpty());
+        const std::string bytes = saved.Serialize();
+        if (damage == 1) WriteBytes(path, bytes);
+        if (damage == 2) WriteBytes(path, bytes.substr(0, bytes.size() - 3));
+        if (damage == 3) WriteBytes(path, "not a history file");
 
-        std::string bytes = saved.Serialize();
-        WriteBytes(path, bytes.substr(0, bytes.size() - 3));
-        CConfig cut(path.toStdString());
-        cut.Load();
-        QVERIFY(HistoryLoadProblem(cut).contains(QStringLiteral("damaged")));
-
-        WriteBytes(path, "not a history file");
-        CConfig foreign(path.toStdString());
-        foreign.Load();
-        QVERIFY(
-            HistoryLoadProblem(foreign).contains(QStringLiteral("is not a search history file")));
+        CScarrowApp app(m_prompts, path.toStdString());
+        bool opened = false;
+        app.InitInstance();
+        app.MainFrame()->m_beforeSearchDialog = [&](CSearchDlg& dlg) {
+            opened = true;
+            QTimer::singleShot(0, &dlg, [&dlg] { dlg.reject(); });
+        };
+        QTRY_VERIFY(opened);  // the message does not keep the dialog from opening
+        QTRY_VERIFY(!QApplication::activeModalWidget());
+        QCOMPARE(app.Config().m_history.size(), std::size_t(entries));
+        if (message.isEmpty()) {
+            QVERIFY(m_prompts.messages.isEmpty());
+        } else {
+            QCOMPARE(m_prompts.messages.size(), 1);
+            QVERIFY(m_prompts.messages[0].contains(message));
+            QVERIFY(m_prompts.messages[0].contains(path));
+        }
     }
 
     void programLoadsAndSavesTheHistory() {
@@ -538,12 +556,15 @@ private slots:
     void recentFilesKeepFourMostRecentFirst() {
         CRecentFileList list;
         list.Load();
-        for (const char* p : {"/p/a", "/p/b", "/p/c", "/p/d", "/p/e", "/p/c"}) list.Add(QString::fromLatin1(p));
+        for (const char* p : {"/p/a", "/p/b", "/p/c", "/p/d", "/p/e", "/p/c"})
+            list.Add(QString::fromLatin1(p));
         CRecentFileList reread;
         reread.Load();
         QCOMPARE(reread.Entries(), (QStringList{"/p/c", "/p/e", "/p/d", "/p/b"}));
-        QSettings settings(QStringLiteral("Local AppWizard-Generated Applications"), QStringLiteral("Scarrow"));
-        QCOMPARE(settings.value(QStringLiteral("Recent File List/File1")).toString(), QStringLiteral("/p/c"));
+        QSettings settings(QStringLiteral("Local AppWizard-Generated Applications"),
+                           QStringLiteral("Scarrow"));
+        QCOMPARE(settings.value(QStringLiteral("Recent File List/File1")).toString(),
+                 QStringLiteral("/p/c"));
         for (const QString& p : reread.Entries()) list.Remove(p);
     }
 

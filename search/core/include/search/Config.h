@@ -10,6 +10,22 @@
 
 namespace scarrow {
 
+// What CConfig::Load found. Every status leaves a usable history; all but Loaded and
+// Missing deserve a word to the user, because the history they had is not all there.
+enum class HistoryFileStatus {
+    Loaded,      // the file was read whole
+    Missing,     // no file yet, or an empty one: the first start
+    Unreadable,  // the file exists but cannot be read (permissions, a folder): empty history
+    Foreign,     // the file is not a history file: empty history, replaced on saving
+    Damaged,     // the file ends or breaks before its last record: the whole records are kept
+};
+
+struct HistoryLoadResult {
+    HistoryFileStatus status = HistoryFileStatus::Loaded;
+    // What to tell the user, naming the file; empty for Loaded and Missing.
+    std::string message;
+};
+
 // The history of the last five sets of criteria and its binary file.
 class CConfig {
 public:
@@ -17,7 +33,7 @@ public:
     static constexpr std::int32_t kVersion = 1;
     static constexpr std::size_t kMaxHistory = 5;
 
-    // The history file at the default place (DefaultHistoryPath for this program).
+    // The history file at the default place: DefaultHistoryPath(ScarrowProgramFile()).
     CConfig();
     // The history file at `historyFile` (tests, other callers).
     explicit CConfig(std::filesystem::path historyFile);
@@ -26,7 +42,7 @@ public:
     // Reads the history file. A missing, unreadable or foreign file leaves the history
     // empty; a damaged file keeps the records read whole before the damage. Never
     // throws. At most kMaxHistory records are kept.
-    void Load();
+    HistoryLoadResult Load();
     // Writes the history file atomically, creating its folder when needed. Returns false
     // (with a reason in `error` when given) when it cannot be written.
     bool Save(std::string* error = nullptr) const;
@@ -35,10 +51,10 @@ public:
     // criteria is put there; the sixth entry is dropped.
     void AddToHistory(const CSearchConfig& criteria);
 
-    // The file's bytes for the current contents, and the reading of such bytes; Load
-    // and Save use them.
+    // The file's bytes for the current contents, and the reading of such bytes (the
+    // result as for Load, the message naming m_strPath); Load and Save use them.
     std::string Serialize() const;
-    void Deserialize(std::string_view bytes);
+    HistoryLoadResult Deserialize(std::string_view bytes);
 
     std::string m_strReserved;
     std::vector<CSearchConfig> m_history;  // most recent first
@@ -47,6 +63,10 @@ public:
 
 // The path of the running program (from /proc/self/exe); empty when unknown.
 std::filesystem::path ProgramFilePath();
+
+// The program file the user starts, "scarrow" in the folder of the running program: the
+// window runs as a program of its own beside it and keeps the history of "scarrow".
+std::filesystem::path ScarrowProgramFile();
 
 // Where the history file lives for the program file `programFile` (for example
 // /opt/tarvik/scarrow): the environment variable SCARROW_HISTORY_FILE when set and not

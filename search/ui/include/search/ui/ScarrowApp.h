@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QString>
 #include <filesystem>
 #include <memory>
 
@@ -11,12 +10,9 @@ namespace scarrow::ui {
 class CMainFrame;
 class IUserPrompts;
 
-// What the user must hear about the history file after CConfig::Load: nothing for a
-// missing or sound file, otherwise why the history is empty or shorter than the file.
-QString HistoryLoadProblem(const CConfig& loaded);
-
-// The program: loads the history, shows the window (which opens the search dialog at
-// once), saves the history when it ends.
+// The program: loads the history (telling the user when the file was there but could not
+// be read whole), shows the window (which opens the search dialog at once), saves the
+// history when it ends.
 class CScarrowApp {
 public:
     explicit CScarrowApp(IUserPrompts& prompts);

@@ -1,0 +1,422 @@
+#include "transfer/Port.h"
+
+#include <poll.h>
+#include <sys/ioctl.h>
+#include <termios.h>
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QSocketNotifier>
+#include <QThread>
+#include <QTimer>
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+#include <limits>
+#include <optional>
+
+#include "transfer/TransferWindow.h"
+
+namespace sendrik {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string Trim(const std::string& s) {
+    const auto first = s.find_first_not_of(" \t\r");
+    if (first == std::string::npos) return {};
+    const auto last = s.find_last_not_of(" \t\r");
+    return s.substr(first, last - first + 1);
+}
+
+// The last status shown while a write waits; shared by every port of the process.
+struct WaitStatus {
+    bool known = false;
+    int error = 0;
+    bool held = false;
+    qint64 input = 0;
+    qint64 output = 0;
+};
+WaitStatus g_lastStatus;
+
+}  // namespace
+
+void ITransferWindow::PumpMessages() {
+    if (QCoreApplication::instance() && !QCoreApplication::closingDown())
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
+
+void WaitForEvents(int timeoutMs) {
+    if (!QCoreApplication::instance()) {
+        QThread::msleep(static_cast<unsigned long>(std::min(timeoutMs, 10)));
+        return;
+    }
+    // The timer bounds the wait; serial data, a finished write or any window event
+    // end it earlier.
+    QTimer timer;
+    timer.setSingleShot(true);
+    timer.start(timeoutMs);
+    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+}
+
+PortMap PortMap::Load(const fs::path& mapFile) {
+    PortMap map;
+    std::ifstream in(mapFile);
+    std::string line;
+    int lineNo = 0;
+    while (std::getline(in, line)) {
+        ++lineNo;
+        line = Trim(line);
+        if (line.empty() || line[0] == '#') continue;
+        const auto eq = line.find('=');
+        const std::string number = eq == std::string::npos ? "" : Trim(line.substr(0, eq));
+        const std::string device = eq == std::string::npos ? "" : Trim(line.substr(eq + 1));
+        int value = 0;
+        bool ok = !number.empty() && number.size() <= 4 && !device.empty();
+        for (char c : number) {
+            if (c < '0' || c > '9')
+                ok = false;
+            else
+                value = value * 10 + (c - '0');
+        }
+        if (!ok || value < 1) {
+            map.m_problems.push_back(mapFile.string() + ", line " + std::to_string(lineNo) +
+                                     ": expected a line like 3=/dev/ttyUSB0");
+            continue;
+        }
+        map.m_entries[value] = device;
+    }
+    return map;
+}
+
+fs::path PortMap::MapFileFor(const fs::path& configFile) {
+    return configFile.parent_path() / "ports.cfg";
+}
+
+std::string PortMap::DefaultDevicePath(int number) {
+    if (number >= 1 && number <= 8) return "/dev/ttyS" + std::to_string(number - 1);
+    if (number >= 9 && number <= 20) return "/dev/ttyUSB" + std::to_string(number - 9);
+    if (number >= 21 && number <= 30) return "/dev/ttyACM" + std::to_string(number - 21);
+    return {};
+}
+
+std::string PortMap::DevicePath(int number) const {
+    const auto it = m_entries.find(number);
+    if (it != m_entries.end()) return it->second;
+    // A device the map names keeps only its mapped number, so no port is listed twice.
+    const std::string device = DefaultDevicePath(number);
+    for (const auto& [mapped, path] : m_entries)
+        if (path == device) return {};
+    return device;
+}
+
+std::string PortDisplayName(int number, const PortMap& map) {
+    std::string name = "COM" + std::to_string(number);
+    const std::string device = map.DevicePath(number);
+    if (!device.empty()) name += " (" + device + ")";
+    return name;
+}
+
+CPort::CPort(const PortMap& map, ITransferWindow* owner) : m_map(map), m_owner(owner) {}
+
+CPort::~CPort() {
+    Close();
+}
+
+bool CPort::IsOpen() const {
+    return m_port.isOpen();
+}
+
+void CPort::Close() {
+    if (m_port.isOpen()) m_port.close();
+}
+
+void CPort::RecordError(int code, const std::string& text) {
+    m_nLastError = code;
+    m_strLastError = text;
+}
+
+bool CPort::Open(int number, const PORT_CONFIG& config) {
+    Close();
+    m_bLost = false;
+    m_strDevice = m_map.DevicePath(number);
+    if (m_strDevice.empty()) {
+        RecordError(ENODEV, "COM" + std::to_string(number) + " names no device.");
+        return false;
+    }
+    m_port.setPortName(QString::fromStdString(m_strDevice));
+    // QSerialPort opens the device exclusively (TIOCEXCL and a lock file).
+    if (!m_port.open(QIODevice::ReadWrite)) {
+        RecordError(static_cast<int>(m_port.error()), m_port.errorString().toStdString());
+        return false;
+    }
+    if (!ApplySettings(config)) {
+        // ApplySettings records the failures that are not QSerialPort's own.
+        if (m_port.error() != QSerialPort::NoError)
+            RecordError(static_cast<int>(m_port.error()), m_port.errorString().toStdString());
+        m_port.close();
+        return false;
+    }
+    // No read time-outs to set: QSerialPort reads without blocking (VMIN 0, VTIME 0)
+    // and reports data as it arrives, which the 1 ms interval time-out gave on Windows.
+    m_port.clearError();
+    return true;
+}
+
+bool CPort::ApplySettings(const PORT_CONFIG& config) {
+    if (!m_port.setBaudRate(static_cast<qint32>(config.m_dwBaudRate))) return false;
+
+    QSerialPort::DataBits dataBits;
+    switch (config.m_byDataBits) {
+        case 5:
+            dataBits = QSerialPort::Data5;
+            break;
+        case 6:
+            dataBits = QSerialPort::Data6;
+            break;
+        case 7:
+            dataBits = QSerialPort::Data7;
+            break;
+        case 8:
+            dataBits = QSerialPort::Data8;
+            break;
+        default:
+            RecordError(EINVAL, std::to_string(config.m_byDataBits) +
+                                    " data bits are not supported by this port.");
+            return false;
+    }
+    if (!m_port.setDataBits(dataBits)) return false;
+
+    static const QSerialPort::Parity kParity[] = {QSerialPort::NoParity, QSerialPort::OddParity,
+                                                  QSerialPort::EvenParity, QSerialPort::MarkParity,
+                                                  QSerialPort::SpaceParity};
+    if (!m_port.setParity(config.m_byParity < 5 ? kParity[config.m_byParity]
+                                                : QSerialPort::NoParity))
+        return false;
+
+    // Linux has no separate code for one and a half stop bits: a UART sends 1.5 stop
+    // bits for 5 data bits when asked for two, as the Windows drivers do.
+    const QSerialPort::StopBits stopBits =
+        config.m_byStopBits == 0 ? QSerialPort::OneStop : QSerialPort::TwoStop;
+    if (!m_port.setStopBits(stopBits)) return false;
+
+    // Linux has no DSR output flow and no DTR handshake: "hardware" is RTS/CTS with DTR
+    // raised, "hardware without DTR" the same with DTR dropped. Pseudo-terminals and
+    // some adapters have no modem lines, so setting DTR and RTS may fail there; the
+    // port still works, so those failures are not errors.
+    bool dtr = true;
+    switch (config.m_nFlowControl) {
+        case kFlowHardware:
+            if (!m_port.setFlowControl(QSerialPort::HardwareControl)) return false;
+            break;
+        case kFlowHardwareNoDtr:
+            if (!m_port.setFlowControl(QSerialPort::HardwareControl)) return false;
+            dtr = false;
+            break;
+        case kFlowXonXoff:
+            if (!m_port.setFlowControl(QSerialPort::SoftwareControl)) return false;
+            break;
+        default:
+            if (!m_port.setFlowControl(QSerialPort::NoFlowControl)) return false;
+            break;
+    }
+    m_port.setDataTerminalReady(dtr);
+    if (config.m_nFlowControl != kFlowHardware && config.m_nFlowControl != kFlowHardwareNoDtr)
+        m_port.setRequestToSend(true);
+    m_port.clearError();
+
+    if (config.m_nFlowControl == kFlowXonXoff) {
+        // QSerialPort has no setting for the XON and XOFF characters, so they go to the
+        // terminal device underneath (c_cc[VSTART], c_cc[VSTOP]). IXANY is cleared: only
+        // XON may resume output, as on the machine side.
+        termios tio{};
+        const int fd = static_cast<int>(m_port.handle());
+        if (::tcgetattr(fd, &tio) != 0) {
+            RecordError(errno, std::strerror(errno));
+            return false;
+        }
+        tio.c_cc[VSTART] = config.m_chXon;
+        tio.c_cc[VSTOP] = config.m_chXoff;
+        tio.c_iflag &= ~static_cast<tcflag_t>(IXANY);
+        tio.c_iflag |= IXON | IXOFF;
+        if (::tcsetattr(fd, TCSANOW, &tio) != 0) {
+            RecordError(errno, std::strerror(errno));
+            return false;
+        }
+    }
+    return true;
+}
+
+void CPort::WaitForData(int timeoutMs) {
+    if (QCoreApplication::instance() || !m_port.isOpen()) {
+        WaitForEvents(timeoutMs);
+    } else if (!m_port.waitForReadyRead(timeoutMs) && m_port.error() == QSerialPort::TimeoutError) {
+        m_port.clearError();
+    }
+}
+
+bool CPort::DeviceLost() {
+    // Bytes already taken from the device are read first.
+    if (!m_port.isOpen() || m_port.bytesAvailable() > 0) return m_bLost;
+    // A hung-up terminal reads as endless end-of-file, which QSerialPort takes for "no
+    // data" and is woken for again at once; poll tells the hang-up apart.
+    pollfd p{static_cast<int>(m_port.handle()), POLLIN, 0};
+    const bool hungUp = ::poll(&p, 1, 0) > 0 && (p.revents & (POLLHUP | POLLERR | POLLNVAL));
+    if (hungUp || m_port.error() == QSerialPort::ResourceError) {
+        RecordError(hungUp ? EIO : static_cast<int>(m_port.error()),
+                    hungUp ? "The device was disconnected." : m_port.errorString().toStdString());
+        m_port.close();
+        m_bLost = true;
+    }
+    return m_bLost;
+}
+
+std::size_t CPort::BytesWaiting() {
+    if (!m_port.isOpen()) return 0;
+    return static_cast<std::size_t>(std::max<qint64>(0, m_port.bytesAvailable()));
+}
+
+bool CPort::Read(std::uint8_t* buffer, std::size_t count, std::size_t& read) {
+    read = 0;
+    if (!m_port.isOpen()) {
+        RecordError(EBADF, "The port is not open.");
+        return false;
+    }
+    if (m_port.bytesAvailable() == 0 && !m_port.waitForReadyRead(2000)) {
+        RecordError(static_cast<int>(m_port.error()), m_port.errorString().toStdString());
+        m_port.clearError();
+        return false;
+    }
+    const qint64 n = m_port.read(reinterpret_cast<char*>(buffer), static_cast<qint64>(count));
+    if (n < 0) {
+        RecordError(static_cast<int>(m_port.error()), m_port.errorString().toStdString());
+        m_port.clearError();
+        return false;
+    }
+    read = static_cast<std::size_t>(n);
+    return true;
+}
+
+bool CPort::Write(const std::uint8_t* bytes, std::size_t count, std::size_t& written) {
+    written = 0;
+    if (!m_port.isOpen()) {
+        RecordError(EBADF, "The port is not open.");
+        return false;
+    }
+    // Written straight to the device rather than through QSerialPort's buffer: a
+    // device that takes nothing for the moment (XOFF received, CTS low, buffer full)
+    // answers EAGAIN, which QSerialPort reports as a write error, and the real error
+    // number of a failure is kept for the user.
+    const int fd = static_cast<int>(m_port.handle());
+    std::optional<QSocketNotifier> room;
+    if (QCoreApplication::instance()) {
+        room.emplace(static_cast<qintptr>(fd), QSocketNotifier::Write);
+        room->setEnabled(false);
+    }
+    QElapsedTimer tick;
+    tick.start();
+    m_lastOutput = std::numeric_limits<qint64>::max();
+    while (written < count) {
+        const ssize_t n = ::write(fd, bytes + written, count - written);
+        if (n > 0) {
+            written += static_cast<std::size_t>(n);
+            continue;
+        }
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0 && errno != EAGAIN && errno != EWOULDBLOCK) {
+            RecordError(errno, std::strerror(errno));
+            return false;
+        }
+        // Wait for room, a window event or 100 ms, whichever comes first.
+        if (room) {
+            room->setEnabled(true);
+            WaitForEvents(100);
+            room->setEnabled(false);
+        } else {
+            pollfd p{fd, POLLOUT, 0};
+            ::poll(&p, 1, 100);
+        }
+        if (m_owner && m_owner->StopFlag() != 0) {
+            // Cancelled: what the device still holds is not sent either.
+            ::tcflush(fd, TCOFLUSH);
+            return false;
+        }
+        if (tick.elapsed() >= 100) {
+            UpdateStatusDisplay(static_cast<qint64>(count - written));
+            tick.restart();
+        }
+    }
+    // Output moves again (XON came): the status must not go on saying "Waiting...".
+    if (m_owner && g_lastStatus.known && g_lastStatus.held) {
+        g_lastStatus.held = false;
+        m_owner->SetStatusText("Sending...");
+    }
+    return true;
+}
+
+bool CPort::Drain() {
+    if (!m_port.isOpen()) return true;
+    const int fd = static_cast<int>(m_port.handle());
+    QElapsedTimer tick;
+    tick.start();
+    m_lastOutput = std::numeric_limits<qint64>::max();
+    int output = 0;
+    while (::ioctl(fd, TIOCOUTQ, &output) == 0 && output > 0) {
+        WaitForEvents(50);
+        if (m_owner && m_owner->StopFlag() != 0) {
+            ::tcflush(fd, TCOFLUSH);
+            return false;
+        }
+        if (tick.elapsed() >= 100) {
+            UpdateStatusDisplay(0);
+            tick.restart();
+        }
+    }
+    return true;
+}
+
+void CPort::UpdateStatusDisplay(qint64 unwritten) {
+    if (!m_owner) return;
+    int input = 0;
+    int output = 0;
+    const int fd = static_cast<int>(m_port.handle());
+    if (::ioctl(fd, FIONREAD, &input) != 0 || ::ioctl(fd, TIOCOUTQ, &output) != 0) {
+        m_owner->SetStatusText("Error!!!");
+        return;
+    }
+    // Linux does not report whether a received XOFF (or a low CTS) holds the output;
+    // output that has not moved for a whole wait interval is taken as held.
+    const qint64 queued = unwritten + output;
+    const bool held = queued > 0 && queued >= m_lastOutput;
+    m_lastOutput = queued;
+    const int error = static_cast<int>(m_port.error());
+    WaitStatus now{true, error, held, input + m_port.bytesAvailable(), queued};
+    const bool statusChanged = !g_lastStatus.known || now.held != g_lastStatus.held ||
+                               now.input != g_lastStatus.input || now.output != g_lastStatus.output;
+    const bool errorChanged = now.error != g_lastStatus.error;
+    g_lastStatus = now;
+    if (statusChanged || errorChanged) m_owner->SetStatusText(held ? "Waiting..." : "Sending...");
+}
+
+std::vector<int> EnumeratePorts(const PortMap& map) {
+    std::vector<int> ports;
+    for (int number = 1; number <= 30; ++number) {
+        const std::string device = map.DevicePath(number);
+        if (device.empty() || !fs::exists(device)) continue;
+        QSerialPort port(QString::fromStdString(device));
+        port.setBaudRate(9600);
+        port.setDataBits(QSerialPort::Data8);
+        port.setParity(QSerialPort::NoParity);
+        port.setStopBits(QSerialPort::OneStop);
+        port.setFlowControl(QSerialPort::NoFlowControl);
+        if (port.open(QIODevice::ReadWrite)) {
+            ports.push_back(number);
+            port.close();
+        }
+    }
+    return ports;
+}
+
+}  // namespace sendrik

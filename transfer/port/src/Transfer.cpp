@@ -1,0 +1,166 @@
+#include "transfer/Transfer.h"
+
+#include <cstdio>
+#include <filesystem>
+
+namespace sendrik {
+
+namespace {
+
+std::string Fill(std::string text, std::string_view what, std::string_view with) {
+    const std::size_t at = text.find(what);
+    if (at != std::string::npos) text.replace(at, what.size(), with);
+    return text;
+}
+
+constexpr std::size_t kBlockSize = 512;
+
+}  // namespace
+
+void CPortWriter::Write(const std::uint8_t* bytes, std::size_t count) {
+    std::size_t done = 0;
+    while (m_stop == 0 && done < count) {
+        std::size_t written = 0;
+        if (!m_port.Write(bytes + done, count - done, written)) {
+            if (m_stop == 0) {
+                std::string message =
+                    Fill(kMsgPortWritingError, "%d", std::to_string(m_port.LastError()));
+                if (!m_port.LastErrorText().empty()) message += "\n" + m_port.LastErrorText();
+                m_window.ShowMessage(message);
+                m_stop = 1;
+            }
+            return;
+        }
+        done += written;
+    }
+}
+
+std::size_t CPortReader::Read(std::uint8_t* buffer, std::size_t capacity) {
+    const std::size_t waiting = m_port.BytesWaiting();
+    if (waiting == 0) return 0;
+    std::size_t read = 0;
+    if (!m_port.Read(buffer, std::min(waiting, capacity), read)) return 0;
+    return read;
+}
+
+bool SendFile(CPort& port, const CPortConfig& config, const std::string& path,
+              ITransferWindow& window) {
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (!file) {
+        window.ShowMessage(Fill(kMsgUnableToOpenFile, "%s", path));
+        return false;
+    }
+    if (config.m_send.m_nDelaySeconds > 0 &&
+        !window.RunTransferDelay(path, config.m_send.m_nDelaySeconds)) {
+        std::fclose(file);
+        return false;
+    }
+    std::error_code ec;
+    const std::uintmax_t length = std::filesystem::file_size(path, ec);
+
+    int& stop = window.StopFlag();
+    window.SetMainWindowEnabled(false);
+    stop = 0;
+    window.ShowProgress("Sending file " + path, true, "");
+    window.SetStatusText(kStatusSending);
+
+    CFileReader reader(file);
+    CPortWriter writer(port, stop, window);
+    CTransferStream stream(config.m_send, stop, writer);
+    if (ITransferLineSubscriber* subscriber = window.LineSubscriber())
+        stream.AddSubscriber(subscriber);
+    stream.Begin();
+
+    std::uint8_t block[kBlockSize];
+    std::uintmax_t total = 0;
+    int position = 0;
+    std::size_t count = reader.Read(block, kBlockSize);
+    while (count > 0 && stop == 0) {
+        stream.Process(block, count);
+        window.PumpMessages();
+        total += count;
+        const int percent =
+            (ec || length == 0)
+                ? 100
+                : static_cast<int>(std::min<std::uintmax_t>(100, total * 100 / length));
+        if (percent != position) {
+            window.SetProgressPos(percent);
+            position = percent;
+        }
+        count = reader.Read(block, kBlockSize);
+    }
+    stream.End();
+    // The device may still hold several seconds' worth at a low baud rate: the transfer
+    // is over when the machine has it, and closing the port must not freeze the window.
+    // A program that ended at its second "%" is sent in full too; only Cancel (or a
+    // write error) drops what the device still holds.
+    const bool endedAtPercent = stream.EndedAtPercent();
+    if (endedAtPercent) stop = 0;
+    if (stop == 0) port.Drain();
+    if (endedAtPercent) stop = 1;
+
+    window.HideProgress();
+    window.SetMainWindowEnabled(true);
+    std::fclose(file);
+    window.SetPortSettingsText("");
+    window.SetStatusText("");
+    return true;
+}
+
+void ReceiveToFile(CPort& port, const CPortConfig& config, const std::string& path,
+                   ITransferWindow& window) {
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    if (!file) {
+        window.ShowMessage(kMsgFailedToOpenFile);
+        port.Close();
+        return;
+    }
+    int& stop = window.StopFlag();
+    stop = 0;
+    window.ShowProgress("Storing data to file " + path, false, kStatusWaitingForData);
+    window.SetMainWindowEnabled(false);
+    window.SetStatusText(kStatusWaitingForData);
+
+    CPortReader reader(port);
+    CFileWriter writer(file);
+    CTransferStream stream(config.m_receive, stop, writer);
+    if (ITransferLineSubscriber* subscriber = window.LineSubscriber())
+        stream.AddSubscriber(subscriber);
+    stream.Begin();
+
+    std::uint8_t block[kBlockSize];
+    bool receiving = false;
+    bool lost = false;
+    while (stop == 0) {
+        const std::size_t count = reader.Read(block, kBlockSize);
+        if (count > 0) {
+            stream.Process(block, count);
+            if (!receiving) {
+                window.SetStatusText(kStatusReceiving);
+                receiving = true;
+            }
+        }
+        if (!lost && port.DeviceLost()) {
+            // Nothing more can arrive; what came is kept when the user cancels.
+            window.SetStatusText(kStatusError);
+            lost = true;
+        }
+        window.PumpMessages();
+        // While the line is idle the loop sleeps until data or a window event arrives.
+        if (count == 0 && stop == 0) port.WaitForData(50);
+    }
+    stream.End();
+
+    window.HideProgress();
+    window.SetMainWindowEnabled(true);
+    const bool writeFailed = writer.Failed() || std::fflush(file) != 0 || std::ferror(file);
+    std::fclose(file);
+    port.Close();
+    window.SetPortSettingsText("");
+    window.SetStatusText("");
+    if (writeFailed)
+        window.ShowMessage("Failed to write file " + path +
+                           ".\nThe received program may be incomplete.");
+}
+
+}  // namespace sendrik

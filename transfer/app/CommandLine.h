@@ -1,0 +1,51 @@
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace sendrik::cli {
+
+// Exit statuses of the command line.
+inline constexpr int kExitOk = 0;
+inline constexpr int kExitFailure = 1;        // a transfer or a file failed
+inline constexpr int kExitUsage = 2;          // the arguments are wrong
+inline constexpr int kExitInterrupted = 130;  // stopped by Ctrl+C
+
+enum class Command {
+    Window,  // no subcommand: the main window opens
+    Help,
+    Send,
+    Receive,
+    Configs,
+    Ports,
+};
+
+struct Options {
+    Command command = Command::Window;
+    std::string configFile;  // --config-file: another "port.cfg"
+    std::string configName;  // --config
+    std::string port;        // --port: a port number or a device path
+    int idleTimeout = 0;     // --idle-timeout in seconds; 0: none
+    std::vector<std::string> files;
+    std::string commandFile;  // window: the file to send when the window first becomes active
+    std::string error;        // why the arguments were refused; empty when they are sound
+};
+
+// Reads the arguments (without the program name). Without a subcommand, an argument that
+// holds "/" or "\" names the file the window sends at start (the last one wins), taken
+// whole; other arguments are left to the window toolkit.
+Options ParseArguments(const std::vector<std::string>& args);
+
+// The --help text.
+std::string UsageText();
+
+// The configuration file in use: --config-file, else "port.cfg" in its usual place.
+std::string ConfigFilePath(const Options& options, const std::string& programDir);
+
+// Runs a subcommand (anything but Window) and returns the exit status. Send and receive
+// need a QCoreApplication. Results go to `out`; progress, status and errors to `err`.
+int RunCommand(const Options& options, const std::string& programDir, std::ostream& out,
+               std::ostream& err);
+
+}  // namespace sendrik::cli

@@ -1,8 +1,5 @@
-# Scarrow: the engine on the command line against GNU grep and ripgrep over a generated
-# corpus of G-code programs. Run bench/search/run.sh (builds nothing itself).
-add_executable(scarrow-search-bench ${CMAKE_CURRENT_LIST_DIR}/search/driver.cpp)
-target_link_libraries(scarrow-search-bench PRIVATE scarrow_cli)
-suite_warnings(scarrow-search-bench)
+# Scarrow: `scarrow search` against GNU grep and ripgrep over a generated corpus of
+# G-code programs. Run bench/search/run.sh (builds nothing itself).
 
 add_executable(scarrow-gen-corpus ${CMAKE_CURRENT_LIST_DIR}/search/gen_corpus.cpp)
 suite_warnings(scarrow-gen-corpus)

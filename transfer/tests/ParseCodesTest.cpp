@@ -56,6 +56,24 @@ TEST(PortConfigDefaults, AsShipped) {
         send.m_bSkipNonPrintable + send.m_bReplaceEol + send.m_bCheckPercent + send.m_nSkipComments,
         0);
 
+    // Restore Default brings a changed direction back to exactly these values.
+    for (TRANSFER_CONFIG* changed :
+         {static_cast<TRANSFER_CONFIG*>(&receive), static_cast<TRANSFER_CONFIG*>(&send)}) {
+        changed->m_eolRecognize = {30};
+        changed->m_bRecognizeEol = changed->m_bCheckPercent = changed->m_bSkipEmptyLines = 1;
+        changed->m_eolReplace = {13};
+        changed->m_bReplaceEol = 1 - changed->m_bReplaceEol;
+        changed->m_header = changed->m_trailer = {37};
+        changed->m_nDelaySeconds = 65;
+        changed->m_strFolder = "/nc";
+        changed->m_nSkipComments = 7;
+        changed->m_bSkipNonPrintable = 1 - changed->m_bSkipNonPrintable;
+        changed->m_bSkipLineNumbers = 1;
+        changed->SetDefault();
+    }
+    EXPECT_EQ(receive, TRANSFER_CONFIG_RECEIVE());
+    EXPECT_EQ(send, TRANSFER_CONFIG_SEND());
+
     CPortConfig config;
     EXPECT_EQ(config.m_strName, "New Config");
     EXPECT_EQ(config.m_port.m_dwBaudRate, 9600u);

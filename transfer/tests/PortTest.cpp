@@ -269,6 +269,18 @@ void PortTest::sendMissingFileIsReported() {
     CPort port(map, &window);
     QVERIFY(!SendFile(port, CPortConfig(), "/no/such/O1000.nc", window));
     QCOMPARE(window.messages, std::vector<std::string>{"Unable to open file /no/such/O1000.nc"});
+
+    // A folder is no program, and a file that fails while it is read was not sent whole.
+    RecordingWindow folder;
+    const std::string dir = dir_.path().toStdString();
+    QVERIFY(!SendFile(port, CPortConfig(), dir, folder));
+    QCOMPARE(folder.messages, std::vector<std::string>{"Unable to open file " + dir});
+    RecordingWindow broken;
+    QVERIFY(!SendFile(port, CPortConfig(), "/proc/self/mem", broken));  // reading it fails
+    QCOMPARE(broken.messages,
+             std::vector<std::string>{
+                 "Failed to read file /proc/self/mem.\nThe program was not sent completely."});
+    QVERIFY(broken.enabled && !broken.progressShown);
 }
 
 void PortTest::receiveEndsAtSecondPercent() {

@@ -5,8 +5,10 @@
 #include <pty.h>
 #include <unistd.h>
 
-#include <chrono>
+#include <atomic>
+#include <mutex>
 #include <string>
+#include <thread>
 
 // A pseudo-terminal pair: the program under test opens the slave by its name as its
 // serial port; the test plays the machine on the master.
@@ -17,6 +19,7 @@ public:
         if (::openpty(&master_, &slave_, name, nullptr, nullptr) == 0) slaveName_ = name;
     }
     ~PtyPair() {
+        StopCollecting();
         CloseMaster();
         if (slave_ >= 0) ::close(slave_);
     }
@@ -28,6 +31,7 @@ public:
     int Master() const { return master_; }
     int Slave() const { return slave_; }
     void CloseMaster() {
+        StopCollecting();
         if (master_ >= 0) ::close(master_);
         master_ = -1;
     }
@@ -58,8 +62,38 @@ public:
         }
     }
 
+    // Reads everything the program writes, on a thread of its own, so a long send never
+    // stalls on a full pseudo-terminal buffer; Received() is what came so far.
+    void StartCollecting() {
+        run_ = true;
+        thread_ = std::thread([this] {
+            char buffer[4096];
+            while (run_) {
+                pollfd p{master_, POLLIN, 0};
+                if (::poll(&p, 1, 20) <= 0 || !(p.revents & POLLIN)) continue;
+                const ssize_t n = ::read(master_, buffer, sizeof buffer);
+                if (n > 0) {
+                    std::lock_guard lock(mutex_);
+                    received_.append(buffer, static_cast<std::size_t>(n));
+                }
+            }
+        });
+    }
+    void StopCollecting() {
+        run_ = false;
+        if (thread_.joinable()) thread_.join();
+    }
+    std::string Received() {
+        std::lock_guard lock(mutex_);
+        return received_;
+    }
+
 private:
     int master_ = -1;
     int slave_ = -1;
     std::string slaveName_;
+    std::atomic<bool> run_{false};
+    std::thread thread_;
+    std::mutex mutex_;
+    std::string received_;
 };

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -142,6 +143,35 @@ TEST_F(SettingsFile, SaveFailureIsReported) {
         << message;
 }
 
+TEST_F(SettingsFile, UnreadableFileIsNeverWrittenOver) {
+    if (::geteuid() == 0) GTEST_SKIP() << "root reads every file";
+    {
+        CSettings shop(path_);
+        shop.Add(FullConfig("Lathe"));
+        ASSERT_EQ(shop.Save(), "");
+    }
+    const std::string original = ReadFile(path_);
+    fs::permissions(path_, fs::perms::none);
+
+    CSettings settings(path_);
+    const std::string message = settings.Load();
+    EXPECT_NE(message.find("Can't read file: " + path_), std::string::npos) << message;
+    EXPECT_EQ(settings.GetCount(), 0);
+    settings.Add(std::make_unique<CPortConfig>());
+    EXPECT_EQ(settings.Save(), "");
+
+    const std::string aside = path_ + "_unreadable";
+    fs::permissions(aside, fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_EQ(ReadFile(aside), original);
+    CSettings reread(path_);
+    EXPECT_EQ(reread.Load(), "");
+    ASSERT_EQ(reread.GetCount(), 1);
+    EXPECT_EQ(reread.GetAt(0)->m_strName, "New Config");
+    // A second save writes the new file again and leaves the kept one alone.
+    EXPECT_EQ(settings.Save(), "");
+    EXPECT_EQ(ReadFile(aside), original);
+}
+
 TEST_F(SettingsFile, SaveCreatesTheConfigFolder) {
     CSettings settings((dir_ / "sub" / "tarvik" / "port.cfg").string());
     EXPECT_EQ(settings.Save(), "");
@@ -229,6 +259,17 @@ TEST_F(SettingsFile, FixedRecordVersions) {
     settings.Load();
     ASSERT_EQ(settings.Save(), "");
     EXPECT_EQ(ReadFile(path_).substr(0, 8), U32(3122361) + U32(13));
+}
+
+TEST_F(SettingsFile, FixedRecordEmptyReceiveLineEndKeepsTheDefault) {
+    std::string record = FixedRecord(6);
+    record.replace(77, 11, std::string(11, '\0'));
+    WriteFile(U32(6) + U32(0) + record);
+    CSettings settings(path_);
+    EXPECT_EQ(settings.Load(), "");
+    ASSERT_EQ(settings.GetCount(), 1);
+    EXPECT_EQ(settings.GetAt(0)->m_receive.m_bReplaceEol, 1);
+    EXPECT_EQ(settings.GetAt(0)->m_receive.m_eolReplace, (ByteSequence{10, 13}));
 }
 
 TEST_F(SettingsFile, FixedRecordV2SendLineEndFlag) {

@@ -278,6 +278,9 @@ TEST(TransferStream, LineNumbers) {
             {"number at the line end keeps the line", numbers, "X1 N5\r\nY2\r\n", "X1 \r\nY2\r\n"},
             {"slash at the very end", numbers, "G00\r\nG01/", "G00\r\nG01/"},
             {"slash at the end of a line", numbers, "G01/\r\nG02\r\n", "G01/\r\nG02\r\n"},
+            // Detection gives up on a long first line; the blocks must still stay apart.
+            {"no known line end", numbers, std::string(130, '-') + "\r\nX1 N5\r\nY2\r\n",
+             std::string(130, '-') + "\r\nX1 \r\nY2\r\n"},
         });
     TRANSFER_CONFIG_SEND config;
     config.m_bSkipLineNumbers = 1;
@@ -291,6 +294,29 @@ TEST(TransferStream, NonPrintableBytes) {
              {
                  {"dropped", skip, std::string("\0A\xC8\tB\x7F\r\n", 8), "A\tB\r\n"},
                  {"kept", nullptr, std::string("\0A\xC8\r\n", 5), std::string("\0A\xC8\r\n", 5)},
+             });
+
+    // A configured line end made of control bytes still ends the lines; its bytes are
+    // filtered only where they turn out not to be a line end.
+    TRANSFER_CONFIG_RECEIVE receive;  // skips non-printable bytes, replaces with LF CR
+    receive.m_eolRecognize = {30};
+    receive.m_bRecognizeEol = 1;
+    const Result rs = RunStream(receive, "G00\x1EG01\x01\x1E");
+    EXPECT_EQ(rs.output, "G00\n\rG01\n\r");
+    EXPECT_EQ(rs.lines, (std::vector<std::string>{"G00\n\r", "G01\n\r"}));
+    const ConfigEdit etxEot = [](TRANSFER_CONFIG& c) {
+        c.m_bSkipNonPrintable = 1;
+        c.m_eolRecognize = {3, 4};
+    };
+    const std::string etx = "\x03", eot = "\x04";
+    RunTable(TRANSFER_CONFIG_SEND(),
+             {
+                 {"control line end", etxEot, "A" + etx + eot + "B" + etx + eot,
+                  "A" + etx + eot + "B" + etx + eot},
+                 {"lone start dropped", etxEot, "A" + etx + "B" + etx + eot, "AB" + etx + eot},
+                 {"start held at the end dropped", etxEot, "A" + etx + eot + "B" + etx,
+                  "A" + etx + eot + "B"},
+                 {"lone start kept", kCrLf, "A" + etx + "B\r\n", "A" + etx + "B\r\n"},
              });
 }
 

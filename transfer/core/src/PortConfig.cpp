@@ -176,42 +176,39 @@ void TRANSFER_CONFIG::Serialize(common::ArchiveReader& ar, std::uint32_t version
     }
 }
 
+namespace {
+
+// Everything off and empty: the send defaults, and the base of the receive defaults.
+void ResetTransferConfig(TRANSFER_CONFIG& c) {
+    c.m_eolRecognize.clear();
+    c.m_bRecognizeEol = 0;
+    c.m_eolReplace.clear();
+    c.m_bReplaceEol = 0;
+    c.m_bCheckPercent = 0;
+    c.m_bSkipEmptyLines = 0;
+    c.m_header.clear();
+    c.m_trailer.clear();
+    c.m_nDelaySeconds = 0;
+    c.m_strFolder.clear();
+    c.m_nSkipComments = 0;
+    c.m_bSkipNonPrintable = 0;
+    c.m_bSkipLineNumbers = 0;
+    c.m_dwReserved = 0;
+    c.m_byReserved1 = 0;
+    c.m_byReserved2 = 0;
+}
+
+}  // namespace
+
 void TRANSFER_CONFIG_SEND::SetDefault() {
-    m_eolRecognize.clear();
-    m_bRecognizeEol = 0;
-    m_eolReplace.clear();
-    m_bReplaceEol = 0;
-    m_bCheckPercent = 0;
-    m_bSkipEmptyLines = 0;
-    m_header.clear();
-    m_trailer.clear();
-    m_nDelaySeconds = 0;
-    m_strFolder.clear();
-    m_nSkipComments = 0;
-    m_bSkipNonPrintable = 0;
-    m_bSkipLineNumbers = 0;
-    m_dwReserved = 0;
-    m_byReserved1 = 0;
-    m_byReserved2 = 0;
+    ResetTransferConfig(*this);
 }
 
 void TRANSFER_CONFIG_RECEIVE::SetDefault() {
-    m_eolRecognize.clear();
-    m_bRecognizeEol = 0;
+    ResetTransferConfig(*this);
     m_eolReplace = {10, 13};
     m_bReplaceEol = 1;
-    m_bCheckPercent = 0;
-    m_bSkipEmptyLines = 0;
-    m_header.clear();
-    m_trailer.clear();
-    m_nDelaySeconds = 0;
-    m_strFolder.clear();
-    m_nSkipComments = 0;
     m_bSkipNonPrintable = 1;
-    m_bSkipLineNumbers = 0;
-    m_dwReserved = 0;
-    m_byReserved1 = 0;
-    m_byReserved2 = 0;
 }
 
 void CPortConfig::SetDefault() {

@@ -3,7 +3,9 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <system_error>
 
 #include "common/Archive.h"
@@ -79,7 +81,10 @@ void ConvertFixedRecord(std::string_view r, std::uint32_t v, CPortConfig& c) {
         c.m_send.m_eolReplace = FixedU32(r, 68) != 0 ? ByteSequence{13, 10} : ByteSequence{13};
     } else {
         c.m_send.m_eolReplace = bytes(FixedField(r, 66, 11));
-        c.m_receive.m_eolReplace = bytes(FixedField(r, 77, 11));
+        // The receive replacement stays switched on: an empty stored line end must not
+        // become "replace with nothing", which would join every received line.
+        if (const std::string_view receiveEol = FixedField(r, 77, 11); !receiveEol.empty())
+            c.m_receive.m_eolReplace = bytes(receiveEol);
         const auto percent = static_cast<std::int32_t>(FixedU32(r, 88));
         c.m_send.m_bCheckPercent = percent;
         c.m_receive.m_bCheckPercent = percent;
@@ -160,8 +165,21 @@ fs::path DefaultConfigPath(const fs::path& programDir) {
 }
 
 std::string CSettings::Load() {
+    m_bUnreadable = false;
     const std::optional<std::string> data = common::ReadWholeFile(m_strPath);
-    if (!data) return {};
+    if (!data) {
+        const int error = errno;
+        std::error_code ec;
+        if (fs::status(m_strPath, ec).type() == fs::file_type::not_found) return {};
+        // A file that is there but cannot be read (its permissions, a disk error) still
+        // holds the shop's configurations: the next Save must not replace it.
+        m_bUnreadable = true;
+        const std::string reason = error != 0 ? std::strerror(error) : "read error";
+        return "Can't read file: " + m_strPath + " (" + reason +
+               ").\nIts port configurations can't be used. When the configurations are "
+               "saved, it is kept as " +
+               m_strPath + "_unreadable.";
+    }
     if (data->empty()) {
         RemoveAll();
         return {};
@@ -267,6 +285,14 @@ std::string CSettings::Save() const {
     std::error_code ec;
     if (path.has_parent_path()) fs::create_directories(path.parent_path(), ec);
     std::string error;
+    if (m_bUnreadable) {
+        const std::string aside = m_strPath + "_unreadable";
+        fs::rename(path, aside, ec);
+        if (ec && fs::exists(fs::symlink_status(path, ec)))
+            return Replace(kMsgCantSave, "%s", m_strPath) +
+                   "\nThe file could not be read, nor moved to " + aside + ".";
+        m_bUnreadable = false;
+    }
     if (common::WriteFileAtomically(path, Serialize(), &error)) return {};
     std::string message = Replace(kMsgCantSave, "%s", m_strPath);
     if (!error.empty()) message += "\n" + error;

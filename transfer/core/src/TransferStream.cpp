@@ -107,7 +107,9 @@ void CTransferStream::ProcessChar(std::uint8_t b) {
             for (char c : hold) CharStep(static_cast<std::uint8_t>(c));
         }
     }
-    if (m_config.m_bSkipNonPrintable && !IsPrintable(b)) return;
+    // A configured line end may be made of control bytes (RS, ETX ...): those bytes are
+    // the line end, not noise, and dropping them would run every line into one.
+    if (m_config.m_bSkipNonPrintable && !IsPrintable(b) && !Contains(m_eol, b)) return;
     CharStep(b);
 }
 
@@ -117,7 +119,7 @@ void CTransferStream::CharStep(std::uint8_t b) {
         MatchLineEndByte(b);
         return;
     }
-    for (std::uint8_t p : m_pending) AppendToLine(p);
+    for (std::uint8_t p : m_pending) AppendOrdinary(p);
     m_pending.clear();
     AppendToLine(b);
     if (m_config.m_bCheckPercent && b == '%' && ++m_nPercent >= 2) {
@@ -132,9 +134,16 @@ void CTransferStream::MatchLineEndByte(std::uint8_t b) {
     // The line end may start afresh inside the bytes taken: give up as ordinary bytes
     // only those that cannot belong to it (A CR CR LF is the line "A CR").
     const std::size_t drop = LineEndFallback(m_pending, m_eol);
-    for (std::size_t i = 0; i < drop; ++i) AppendToLine(m_pending[i]);
+    for (std::size_t i = 0; i < drop; ++i) AppendOrdinary(m_pending[i]);
     m_pending.erase(m_pending.begin(), m_pending.begin() + static_cast<std::ptrdiff_t>(drop));
     if (!m_pending.empty() && m_pending == m_eol) CompleteLine();
+}
+
+void CTransferStream::AppendOrdinary(std::uint8_t b) {
+    // Line-end bytes that turned out not to end the line are text again, and the
+    // non-printable filter they were let through applies to them after all.
+    if (m_config.m_bSkipNonPrintable && !IsPrintable(b)) return;
+    AppendToLine(b);
 }
 
 void CTransferStream::AppendToLine(std::uint8_t b) {
@@ -178,7 +187,7 @@ void CTransferStream::CompleteLine() {
 }
 
 void CTransferStream::Flush() {
-    m_line.insert(m_line.end(), m_pending.begin(), m_pending.end());
+    for (std::uint8_t p : m_pending) AppendOrdinary(p);
     m_pending.clear();
     WriteLinePart();
 }
@@ -202,7 +211,7 @@ bool CTransferStream::InComment(std::uint8_t b) {
     } else if (b == ';' && (configured & kCommentSemicolon)) {
         if (!(m_commentState & kCommentSemicolon)) {
             // Line-end bytes taken before the comment are ordinary bytes of the line.
-            for (std::uint8_t p : m_pending) AppendToLine(p);
+            for (std::uint8_t p : m_pending) AppendOrdinary(p);
             m_pending.clear();
         }
         m_commentState |= kCommentSemicolon;
@@ -254,8 +263,11 @@ bool CTransferStream::TakeLineNumberByte(std::uint8_t b) {
     if (b >= '0' && b <= '9') return true;
     if (b == ' ' || (b >= 9 && b <= 13)) {
         // After "X1 N5" the line end still ends the line; only a line that holds
-        // nothing but the number goes with it.
-        if (Contains(m_eol, b) && LineHoldsContent()) {
+        // nothing but the number goes with it. Without a known line end, CR and LF are
+        // the text's own line breaks and always stay.
+        const bool breaks =
+            m_eol.empty() ? (b == 13 || b == 10) : Contains(m_eol, b) && LineHoldsContent();
+        if (breaks) {
             m_bInLineNumber = false;
             return false;
         }

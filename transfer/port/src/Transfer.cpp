@@ -46,6 +46,13 @@ std::size_t CPortReader::Read(std::uint8_t* buffer, std::size_t capacity) {
 bool SendFile(CPort& port, const CPortConfig& config, const std::string& path,
               ITransferWindow& window) {
     std::FILE* file = std::fopen(path.c_str(), "rb");
+    // A folder opens for reading here but holds no program: sending it would send only
+    // the header and trailer and look like success.
+    std::error_code dirError;
+    if (file && std::filesystem::is_directory(path, dirError)) {
+        std::fclose(file);
+        file = nullptr;
+    }
     if (!file) {
         window.ShowMessage(Fill(kMsgUnableToOpenFile, "%s", path));
         return false;
@@ -89,6 +96,9 @@ bool SendFile(CPort& port, const CPortConfig& config, const std::string& path,
         }
         count = reader.Read(block, kBlockSize);
     }
+    // A read error ends the loop like the end of the file; the machine then has only
+    // part of the program, which the user must hear of.
+    const bool readFailed = stop == 0 && std::ferror(file) != 0;
     stream.End();
     // The device may still hold several seconds' worth at a low baud rate: the transfer
     // is over when the machine has it, and closing the port must not freeze the window.
@@ -104,6 +114,10 @@ bool SendFile(CPort& port, const CPortConfig& config, const std::string& path,
     std::fclose(file);
     window.SetPortSettingsText("");
     window.SetStatusText("");
+    if (readFailed) {
+        window.ShowMessage(Fill(kMsgFileReadError, "%s", path));
+        return false;
+    }
     return true;
 }
 

@@ -255,6 +255,8 @@ CTransferPage::CTransferPage(TRANSFER_CONFIG& config, bool sendPage, IFileDialog
                   "checkPercentCheck", this);
     m_chkSkipEmptyLines = MakeCheck("Skip empty lines.", "skipEmptyLinesCheck", this);
     m_chkSkipLineNumbers = MakeCheck("Skip line numbers.", "skipLineNumbersCheck", this);
+    // The configuration file has no place for this choice.
+    m_chkSkipLineNumbers->setToolTip("Not stored: off again each time Sendrik starts.");
     m_chkSkipNonPrintable = MakeCheck("Skip non printable bytes", "skipNonPrintableCheck", this);
 
     auto* commentGroup = new QGroupBox("Skip Comments:", this);

@@ -14,13 +14,6 @@ namespace {
 
 constexpr int kPathRole = Qt::UserRole;
 
-QPushButton* MakeButton(const QString& caption, const char* name, QWidget* parent) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setAutoDefault(false);
-    return button;
-}
-
 }  // namespace
 
 CSendMultipleDlg::CSendMultipleDlg(CPortConfig& config, UiServices services, QWidget* parent)

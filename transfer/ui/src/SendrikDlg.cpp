@@ -7,6 +7,7 @@
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -48,13 +49,6 @@ QString DisplayLine(const std::string& bytes) {
         if (c.unicode() < 32) c = QChar(' ');
     }
     return text;
-}
-
-QPushButton* MakeButton(const QString& caption, const char* name, QWidget* parent) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setAutoDefault(false);
-    return button;
 }
 
 }  // namespace
@@ -427,6 +421,16 @@ void CSendrikDlg::changeEvent(QEvent* event) {
         !m_strCommandFile.isEmpty())
         // Let the window finish painting before the transfer takes over.
         QTimer::singleShot(0, this, &CSendrikDlg::SendCommandFile);
+}
+
+void CSendrikDlg::keyPressEvent(QKeyEvent* event) {
+    // Esc would close the window; during a transfer it must not stop it (and end the
+    // program) by a stray key press: the progress window's Cancel stops a transfer.
+    if (m_bTransferring && event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void CSendrikDlg::showEvent(QShowEvent* event) {

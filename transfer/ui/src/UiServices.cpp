@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+#include <QPushButton>
 
 namespace sendrik {
 
@@ -44,6 +45,13 @@ UiServices UiServices::Default() {
     static CQtMessageBoxes messages;
     static CQtFileDialogs files;
     return UiServices{&messages, &files};
+}
+
+QPushButton* MakeButton(const QString& caption, const char* name, QWidget* parent) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setAutoDefault(false);
+    return button;
 }
 
 QIcon SendrikIcon() {

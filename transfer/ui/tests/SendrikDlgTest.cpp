@@ -434,6 +434,11 @@ private slots:
 
         CSendrikDlg dlg(ConfigPath(), {}, Services());
         QString statusWhileWaiting;
+        int stopAfterEsc = -1;
+        QTimer::singleShot(150, [&] {
+            QTest::keyClick(&dlg, Qt::Key_Escape);  // a stray key stops nothing
+            stopAfterEsc = dlg.StopFlag();
+        });
         QTimer::singleShot(300, [&] {
             statusWhileWaiting = Edit(&dlg, "statusBox")->text();
             machine.Write("%\r\nO2000\r\nG00 X0\r\n%\r\nM30\r\n");
@@ -441,6 +446,7 @@ private slots:
         QTimer::singleShot(10000, &dlg, [&] { dlg.StopFlag() = 1; });  // never hang
         Button(&dlg, "receiveButton")->click();                        // returns at the second "%"
         QCOMPARE(statusWhileWaiting, QString("Waiting for data..."));
+        QCOMPARE(stopAfterEsc, 0);
         QCOMPARE(ReadFile(target.toStdString()), std::string("%\n\rO2000\n\rG00 X0\n\r%"));
         QCOMPARE(Edit(&dlg, "statusBox")->text(), QString());
         QCOMPARE(Edit(&dlg, "portSettingsBox")->text(), QString());

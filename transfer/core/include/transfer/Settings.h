@@ -36,7 +36,8 @@ public:
     // version is renamed to path + "_old" after reading.
     std::string Load();
     // Writes the whole list (version 13) atomically. Returns the text to show the user,
-    // empty on success.
+    // empty on success. A file that exists but that Load could not read is first moved
+    // aside (path + "_unreadable"), never written over.
     std::string Save() const;
     // The bytes Save writes.
     std::string Serialize() const;
@@ -72,6 +73,9 @@ public:
     std::vector<std::unique_ptr<CPortConfig>> m_configs;
     std::string m_strPath;
     std::int32_t m_nSelected = 0;  // position in the sorted list; -1 none
+
+private:
+    mutable bool m_bUnreadable = false;  // m_strPath exists but Load could not read it
 };
 
 // Message texts of the file.

@@ -35,7 +35,7 @@ private:
 
 // Sends one file through the open port with the configuration's send options. Returns
 // true to go on with further files (also after Cancel), false when the file could not
-// be opened or the start delay was cancelled.
+// be opened or read, or the start delay was cancelled.
 bool SendFile(CPort& port, const CPortConfig& config, const std::string& path,
               ITransferWindow& window);
 
@@ -47,6 +47,8 @@ void ReceiveToFile(CPort& port, const CPortConfig& config, const std::string& pa
 // Message texts (%s: the path; %d: the error number).
 inline constexpr const char* kMsgUnableToOpenFile = "Unable to open file %s";
 inline constexpr const char* kMsgFailedToOpenFile = "Failed to open file!";
+inline constexpr const char* kMsgFileReadError =
+    "Failed to read file %s.\nThe program was not sent completely.";
 inline constexpr const char* kMsgPortWritingError = "Port Writing Error: %d";
 inline constexpr const char* kStatusSending = "Sending...";
 inline constexpr const char* kStatusWaiting = "Waiting...";

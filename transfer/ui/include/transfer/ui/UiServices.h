@@ -4,6 +4,7 @@
 #include <QStringList>
 
 class QIcon;
+class QPushButton;
 class QWidget;
 
 namespace sendrik {
@@ -58,6 +59,10 @@ struct UiServices {
     // The real message boxes and file dialogs.
     static UiServices Default();
 };
+
+// A push button named `name` (its objectName) that does not become the default button
+// when it gets the focus.
+QPushButton* MakeButton(const QString& caption, const char* name, QWidget* parent);
 
 // The program icon, drawn in code so it needs no image plug-in.
 QIcon SendrikIcon();

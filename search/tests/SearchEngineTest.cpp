@@ -219,6 +219,24 @@ TEST(RunSearch, SubfoldersExtensionsAndTheRoot) {
     EXPECT_EQ(Found(c), (Names{"PROG.NC"}));
 }
 
+// Each folder in name order, letter case aside, and a subfolder walked where its name
+// falls, as a Windows file system lists them: the file system's own order is no order.
+TEST(RunSearch, FilesAndSubfoldersComeInNameOrder) {
+    TempTree tree;
+    for (const char* name : {"o1003.nc", "B/x.nc", "_x.nc", "O1001.nc", "a.nc", "O1002.NC",
+                             "c/y.nc", "Z.nc", "B/W.nc"}) {
+        tree.Write(name, "T1");
+    }
+    CollectingSink sink;
+    RunSearch(Criteria(tree.Root().string(), {"T1"}), sink);
+    std::vector<std::string> order;
+    for (const CSearchResult& r : sink.results) {
+        order.push_back(std::filesystem::path(r.m_strPath).lexically_relative(tree.Root()));
+    }
+    EXPECT_EQ(order, (Names{"a.nc", "B/W.nc", "B/x.nc", "c/y.nc", "O1001.nc", "O1002.NC",
+                            "o1003.nc", "Z.nc", "_x.nc"}));
+}
+
 TEST(RunSearch, SymbolicLinkLoopsEndAndEachFolderIsWalkedOnce) {
     TempTree tree;
     tree.Write("a/b/prog.nc", "T12");

@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <set>
 #include <string>
 #include <utility>
@@ -69,7 +70,25 @@ struct Folder {
     }
 };
 
-// Reads the folder's names; a folder of very many names still lets the sink stop it.
+// Names in the order a Windows file system lists them, letter case aside; the bytes
+// decide between names that differ only in case.
+bool NameBefore(const Entry& a, const Entry& b) {
+    const auto upper = [](unsigned char c) {
+        return c >= 'a' && c <= 'z' ? static_cast<unsigned char>(c - 32) : c;
+    };
+    const std::size_t n = std::min(a.name.size(), b.name.size());
+    for (std::size_t i = 0; i < n; ++i) {
+        const unsigned char x = upper(static_cast<unsigned char>(a.name[i]));
+        const unsigned char y = upper(static_cast<unsigned char>(b.name[i]));
+        if (x != y) return x < y;
+    }
+    if (a.name.size() != b.name.size()) return a.name.size() < b.name.size();
+    return a.name < b.name;
+}
+
+// Reads the folder's names, sorted by NameBefore: the order the file system keeps them
+// in is no order a person can follow. A folder of very many names still lets the sink
+// stop it.
 bool ReadFolder(Folder& folder, Poller& poller) {
     if (!folder.Open()) return false;
     const int listing = ::dup(folder.fd);
@@ -86,6 +105,7 @@ bool ReadFolder(Folder& folder, Poller& poller) {
         if (folder.entries.size() % 4096 == 0 && !poller.GoOn()) break;
     }
     ::closedir(dir);
+    std::sort(folder.entries.begin(), folder.entries.end(), NameBefore);
     return true;
 }
 

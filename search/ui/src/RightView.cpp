@@ -33,31 +33,44 @@ constexpr std::size_t kFileBlock = 1 << 20;
 
 // Turns the file's bytes into the text the view shows, keeping the positions the
 // search counted: a CR LF pair is one line end, and so is a lone CR, which the search
-// does not count (its positions are remembered to shift the marks). Everything up to
-// the first byte of 128 or above is ASCII, one character per byte; the rest is read as
-// UTF-8 when it is valid, else as Windows-1252.
+// does not count. A line longer than kMaxLineBytes is broken into several: the text
+// view lays a line out whole whenever it grows or is painted, so one huge line (a
+// binary file, a program without line ends) would never finish loading. The search's
+// positions of both kinds of added line end are remembered to shift the marks.
+// Everything up to the first byte of 128 or above is ASCII, one character per byte;
+// the rest is read as UTF-8 when it is valid, else as Windows-1252.
 class CTextDecoder {
 public:
+    static constexpr std::size_t kMaxLineBytes = 8192;
+
     QString Convert(std::string_view bytes, bool last) {
         std::string out;
-        out.reserve(bytes.size() + 1);
+        out.reserve(bytes.size() + bytes.size() / kMaxLineBytes + 1);
         for (const char c : bytes) {
             const auto b = static_cast<unsigned char>(c);
             if (m_pendingCr) {
                 m_pendingCr = false;
-                if (b != '\n') EndLoneCr(out);
+                if (b != '\n') AddLineEnd(out);
             }
             if (b == '\r') {
                 m_pendingCr = true;
                 continue;
             }
+            if (b == '\n') {
+                m_column = 0;
+            } else if (m_column >= kMaxLineBytes &&
+                       (!IsUtf8Continuation(b) || m_column >= kMaxLineBytes + 3)) {
+                // Never inside a UTF-8 character, unless the bytes are no UTF-8 anyway.
+                AddLineEnd(out);
+            }
             if (b >= 128) m_asciiSoFar = false;
             if (m_asciiSoFar) ++m_enginePos;
+            if (b != '\n') ++m_column;
             out.push_back(c);
         }
         if (last && m_pendingCr) {
             m_pendingCr = false;
-            EndLoneCr(out);
+            AddLineEnd(out);
         }
 
         QString text;
@@ -72,20 +85,25 @@ public:
 
     // Where the search's position `pos` is in the shown text.
     std::int64_t DisplayPosition(std::int64_t pos) const {
-        const auto before =
-            std::upper_bound(m_loneCr.begin(), m_loneCr.end(), pos) - m_loneCr.begin();
+        const auto before = std::upper_bound(m_addedLineEnds.begin(), m_addedLineEnds.end(), pos) -
+                            m_addedLineEnds.begin();
         return pos + before;
     }
 
 private:
-    void EndLoneCr(std::string& out) {
-        if (m_asciiSoFar) m_loneCr.push_back(m_enginePos);
+    static bool IsUtf8Continuation(unsigned char b) { return (b & 0xC0) == 0x80; }
+
+    // A line end the search did not count, before the character at m_enginePos.
+    void AddLineEnd(std::string& out) {
+        if (m_asciiSoFar) m_addedLineEnds.push_back(m_enginePos);
         out.push_back('\n');
+        m_column = 0;
     }
 
     QStringDecoder m_decoder{QStringDecoder::Utf8};
-    std::vector<std::int64_t> m_loneCr;
+    std::vector<std::int64_t> m_addedLineEnds;
     std::int64_t m_enginePos = 0;
+    std::size_t m_column = 0;
     bool m_pendingCr = false;
     bool m_asciiSoFar = true;
     bool m_utf8 = true;
@@ -204,7 +222,11 @@ void CRightView::ShowResult(CSearchResult* result) {
     for (const CFoundWord& found : result->m_foundWords) {
         const std::int64_t start = decoder.DisplayPosition(found.m_nPos);
         if (start >= textLength) break;
-        const std::int64_t end = std::min<std::int64_t>(start + found.m_nLength, textLength);
+        // The last character's place: a line end may have been added inside the word.
+        const std::int64_t end = std::min<std::int64_t>(
+            found.m_nLength > 0 ? decoder.DisplayPosition(found.m_nPos + found.m_nLength - 1) + 1
+                                : start,
+            textLength);
         m_marks.push_back({static_cast<int>(start), static_cast<int>(end - start)});
     }
     m_loading = false;

@@ -566,6 +566,9 @@ void CSearchDlg::OnSearch() {
     m_doc.ClearResults();
     m_config.AddToHistory(m_criteria);
     m_historyCursor = 0;
+    // Written now as well as at the end: a program that is killed or a session that
+    // ends keeps its searches. A failure is told once, when the program ends.
+    m_config.Save();
 
     m_searching = true;
     m_animation->Play();

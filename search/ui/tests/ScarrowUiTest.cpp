@@ -1,5 +1,6 @@
 // The Scarrow windows on the offscreen platform, over real files in a temporary folder.
 
+#include <QDir>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QListWidget>
@@ -216,12 +217,15 @@ private slots:
     }
 
     void searchFillsTheListAndTheHistory() {
-        WriteBytes(m_dir->filePath("a.nc"), "O1000\nT1 M6\nG01 X1\n");
-        WriteBytes(m_dir->filePath("b.nc"), "O2000\nG00 X0\n");
+        // Apart from the history file, which holds the words too.
+        const QString folder = m_dir->filePath("programs");
+        QVERIFY(QDir().mkpath(folder));
+        WriteBytes(folder + "/a.nc", "O1000\nT1 M6\nG01 X1\n");
+        WriteBytes(folder + "/b.nc", "O2000\nG00 X0\n");
         CMainFrame frame(*m_config, m_prompts);
-        frame.m_beforeSearchDialog = [this](CSearchDlg& dlg) {
-            QTimer::singleShot(0, &dlg, [this, &dlg] {
-                Child<QLineEdit>(&dlg, "editFolder")->setText(m_dir->path() + "/");
+        frame.m_beforeSearchDialog = [&folder](CSearchDlg& dlg) {
+            QTimer::singleShot(0, &dlg, [&folder, &dlg] {
+                Child<QLineEdit>(&dlg, "editFolder")->setText(folder + "/");
                 Child<QListWidget>(&dlg, "listWords")->addItem(QStringLiteral("t1 m6"));
                 dlg.UpdateControls();
                 Child<QPushButton>(&dlg, "btnSearch")->click();
@@ -233,10 +237,15 @@ private slots:
         auto* model = frame.LeftView()->Model();
         QCOMPARE(model->data(model->index(0, 0), Qt::DisplayRole).toString(),
                  QStringLiteral("a.nc"));
-        QCOMPARE(model->data(model->index(0, 1), Qt::DisplayRole).toString(), m_dir->path());
+        QCOMPARE(model->data(model->index(0, 1), Qt::DisplayRole).toString(), folder);
         QCOMPARE(m_config->m_history.size(), std::size_t(1));
         QCOMPARE(QString::fromStdString(m_config->m_history[0].m_strFolder),
-                 m_dir->path());  // slash removed
+                 folder);  // slash removed
+        // On disk already, should the program never reach its end.
+        CConfig onDisk(m_config->m_strPath);
+        QCOMPARE(onDisk.Load().status, HistoryFileStatus::Loaded);
+        QCOMPARE(onDisk.m_history.size(), std::size_t(1));
+        QVERIFY(onDisk.m_history[0].IsEqual(m_config->m_history[0]));
     }
 
     void stopEndsTheSearchAndClosesTheDialog() {
@@ -460,6 +469,31 @@ private slots:
         doc.ClearResults();
         QVERIFY(view->toPlainText().isEmpty());
         QVERIFY(view->extraSelections().isEmpty());
+    }
+
+    // One huge line would be laid out again at every piece loaded and never finish on a
+    // real screen: it is shown in lines of at most 8192 characters, the marks still on
+    // their words.
+    void hugeLinesAreBrokenAndTheMarksFollow() {
+        const std::string line = std::string(8190, 'x') + "G01" + std::string(20000, 'y') + "G01";
+        WriteBytes(m_dir->filePath("one-line.nc"), line + "\r\nG01\r\n");
+        CollectingSink sink;
+        RunSearch(CriteriaFor(m_dir->path(), {"G01"}), sink);
+        QCOMPARE(sink.results.size(), std::size_t(1));
+        CScarrowDoc doc;
+        CSplitFrame pane(doc, m_prompts);
+        pane.View()->SetLoadChunkChars(5000);
+        doc.AddResult(std::move(sink.results[0]));
+        doc.ShowResult(doc.Results()[0].get(), nullptr);
+        QTextDocument* text = pane.View()->document();
+        for (QTextBlock b = text->begin(); b.isValid(); b = b.next())
+            QVERIFY2(b.length() <= 8193, qPrintable(QString::number(b.length())));
+        const auto marks = pane.View()->extraSelections();
+        QCOMPARE(marks.size(), 3);
+        QCOMPARE(marks[0].cursor.selectedText(), QStringLiteral("G0\u20291"));  // broken inside
+        QCOMPARE(marks[1].cursor.selectedText(), QStringLiteral("G01"));
+        QCOMPARE(marks[2].cursor.selectedText(), QStringLiteral("G01"));
+        QCOMPARE(marks[2].cursor.block().text(), QStringLiteral("G01"));
     }
 
     void manyOccurrencesMarkOnlyWhatIsOnScreen() {

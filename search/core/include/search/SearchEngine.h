@@ -38,8 +38,9 @@ struct SearchOptions {
 
 // Walks criteria.m_strFolder (run ValidateCriteria first) and scans each file that
 // passes the extension and date filters; returns when the walk is finished or GoOn
-// said no. Symbolic links are followed, but every real folder is walked once, so a
-// link loop ends; folders and files that cannot be read are skipped.
+// said no. Each folder's entries come in name order, letter case aside, a subfolder
+// walked where its name falls. Symbolic links are followed, but every real folder is walked once,
+// so a link loop ends; folders and files that cannot be read are skipped.
 void RunSearch(const CSearchConfig& criteria, ISearchSink& sink, const SearchOptions& options = {});
 
 }  // namespace scarrow

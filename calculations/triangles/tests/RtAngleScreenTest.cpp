@@ -1,13 +1,17 @@
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPrinter>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include "calc/TestCalcEnv.h"
 #include "calc/TriangleScreens.h"
 #include "calc/ui/MainMenu.h"
+#include "calc/ui/QtMessageService.h"
 
 using namespace calc;
 
@@ -181,6 +185,43 @@ private slots:
         Box("txtDecPlaces")->setFocus(Qt::TabFocusReason);
         QCOMPARE(Messages().size(), 2);
         QVERIFY(b->text().isEmpty());
+    }
+
+    // The refusal in a real message box: once the machinist has closed it, the box has
+    // the keyboard again and leaving it runs its check.
+    void aRefusalInAMessageBoxLeavesTheBoxWorking() {
+        QtMessageService boxes;
+        CalcEnv env{t_->settings, boxes};
+        delete s_.data();
+        s_ = new frmRtAngleV74(env);
+        s_->show();
+        s_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(s_));
+        QStringList shown;
+        QTimer dismiss;
+        connect(&dismiss, &QTimer::timeout, this, [&shown] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                shown << box->text();
+                box->accept();
+            }
+        });
+        dismiss.start(10);
+
+        QLineEdit* angle = Box("txtAngleA");
+        angle->setFocus(Qt::MouseFocusReason);
+        QTRY_VERIFY(angle->hasFocus());
+        QTest::keyClicks(angle, "95");
+        QTest::keyClick(angle, Qt::Key_Tab);
+        QCOMPARE(shown, QStringList{"Angle value must be less than 90."});
+        QTRY_VERIFY(angle->hasFocus());
+        QVERIFY(angle->text().isEmpty());
+
+        QTest::keyClicks(angle, "30");
+        QTest::keyClick(angle, Qt::Key_Tab);
+        QVERIFY(!angle->hasFocus());
+        QVERIFY(Box("txtAngleB")->isHidden());
+        QVERIFY(!Field("lblAngleB")->isHidden());
+        delete s_.data();
     }
 
     void pairSwitchOnLeaving() {

@@ -66,10 +66,10 @@ long long ReadExponentDigits(std::string_view digits) {
     return value;
 }
 
-// The plain number spelling; nothing when `text` is not one.
-std::optional<Decimal> ParsePlain(std::string_view text) {
-    text = TrimBlanks(text);
-    std::size_t i = 0;
+// Reads an optional sign, digits with at most one ".", and an exponent ("E" or "D",
+// optional sign, digits) from text[i]; `i` ends after the last character used. An
+// exponent mark without digits is not used. Nothing when no digit was found.
+std::optional<Decimal> ScanNumber(std::string_view text, std::size_t& i) {
     bool negative = false;
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
     std::string mantissa;
@@ -88,18 +88,28 @@ std::optional<Decimal> ParsePlain(std::string_view text) {
     }
     if (mantissa.empty()) return std::nullopt;
     long long exponent = 0;
-    if (i < text.size()) {
-        if (!IsExponentMark(text[i])) return std::nullopt;
-        ++i;
+    if (i < text.size() && IsExponentMark(text[i])) {
+        std::size_t j = i + 1;
         bool expNegative = false;
-        if (i < text.size() && (text[i] == '+' || text[i] == '-')) expNegative = text[i++] == '-';
-        const std::size_t start = i;
-        while (i < text.size() && IsDigit(text[i])) ++i;
-        if (i == start || i != text.size()) return std::nullopt;
-        exponent = ReadExponentDigits(text.substr(start, i - start));
-        if (expNegative) exponent = -exponent;
+        if (j < text.size() && (text[j] == '+' || text[j] == '-')) expNegative = text[j++] == '-';
+        const std::size_t start = j;
+        while (j < text.size() && IsDigit(text[j])) ++j;
+        if (j > start) {
+            exponent = ReadExponentDigits(text.substr(start, j - start));
+            if (expNegative) exponent = -exponent;
+            i = j;
+        }
     }
     return MakeDecimal(negative, mantissa, intCount, exponent);
+}
+
+// The plain number spelling; nothing when `text` is not one.
+std::optional<Decimal> ParsePlain(std::string_view text) {
+    text = TrimBlanks(text);
+    std::size_t i = 0;
+    const auto d = ScanNumber(text, i);
+    if (!d || i != text.size()) return std::nullopt;
+    return d;
 }
 
 // The double nearest to `d`; nothing when it is too large for a double.
@@ -133,40 +143,7 @@ Decimal LeadingDecimal(std::string_view text) {
         if (!IsBlank(c)) compact += c;
     }
     std::size_t i = 0;
-    bool negative = false;
-    if (i < compact.size() && (compact[i] == '+' || compact[i] == '-')) {
-        negative = compact[i++] == '-';
-    }
-    std::string mantissa;
-    std::size_t intCount = 0;
-    bool point = false;
-    for (; i < compact.size(); ++i) {
-        const char c = compact[i];
-        if (IsDigit(c)) {
-            mantissa += c;
-            if (!point) ++intCount;
-        } else if (c == '.' && !point) {
-            point = true;
-        } else {
-            break;
-        }
-    }
-    if (mantissa.empty()) return Decimal{};
-    long long exponent = 0;
-    if (i < compact.size() && IsExponentMark(compact[i])) {
-        std::size_t j = i + 1;
-        bool expNegative = false;
-        if (j < compact.size() && (compact[j] == '+' || compact[j] == '-')) {
-            expNegative = compact[j++] == '-';
-        }
-        const std::size_t start = j;
-        while (j < compact.size() && IsDigit(compact[j])) ++j;
-        if (j > start) {
-            exponent = ReadExponentDigits(std::string_view(compact).substr(start, j - start));
-            if (expNegative) exponent = -exponent;
-        }
-    }
-    return MakeDecimal(negative, mantissa, intCount, exponent);
+    return ScanNumber(compact, i).value_or(Decimal{});
 }
 
 // Numerator / denominator around the first "/", both read as leading numbers; nothing
@@ -180,6 +157,11 @@ std::optional<double> FractionValue(std::string_view text) {
     const double value = numerator / denominator;
     if (!std::isfinite(value)) return std::nullopt;
     return value == 0.0 ? 0.0 : value;
+}
+
+// A fraction when the text holds "/", else a plain number; nothing when it is neither.
+std::optional<double> EntryValue(std::string_view text) {
+    return Contains(text, '/') ? FractionValue(text) : PlainValue(text);
 }
 
 double FiniteOrZero(double value) {
@@ -269,7 +251,7 @@ double ParseEntryText(const CalcEnv& env, std::string_view text) {
         MsgNegativeValues(env);
         return -1.0;
     }
-    std::optional<double> value = Contains(text, '/') ? FractionValue(text) : PlainValue(text);
+    const std::optional<double> value = EntryValue(text);
     if (!value) {
         ShowNotValidEntry(env, text);
         return -1.0;
@@ -278,8 +260,7 @@ double ParseEntryText(const CalcEnv& env, std::string_view text) {
 }
 
 double ParseNumberText(std::string_view text) {
-    if (Contains(text, '/')) return FractionValue(text).value_or(0.0);
-    return PlainValue(text).value_or(0.0);
+    return EntryValue(text).value_or(0.0);
 }
 
 bool IsNumberOrFraction(std::string_view text) {
@@ -431,8 +412,7 @@ bool CheckAngleSumBelow180(const CalcEnv& env, std::string_view textA, std::stri
 }
 
 bool IsEntryMissing(const CalcEnv& env, std::string_view text, std::string_view name) {
-    const auto value = PlainValue(text);
-    if (!text.empty() && !(IsPlainNumber(text) && value && *value == 0.0)) return false;
+    if (!text.empty() && PlainValue(text) != 0.0) return false;
     MsgNeedsAboveZero(env, name);
     return true;
 }
@@ -483,8 +463,7 @@ double ParseTaperEntry(const CalcEnv& env, std::string_view text, std::string_vi
         }
     }
     if (text.empty()) return 0.0;
-    const std::optional<double> value =
-        Contains(text, '/') ? FractionValue(text) : PlainValue(text);
+    const std::optional<double> value = EntryValue(text);
     if (!value) {
         ShowNotValidEntry(env, text);
         return -1.0;

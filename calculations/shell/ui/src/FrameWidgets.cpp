@@ -31,6 +31,25 @@ QPixmap CalculatorPixmap(QSize size, bool pressed) {
 
 PressLabel::PressLabel(QWidget* parent) : QLabel(parent) {}
 
+PressLabel* MakeLabelCommand(QWidget* parent, const QString& name, const QString& text) {
+    auto* label = new PressLabel(parent);
+    label->setObjectName(name);
+    label->setText(text);
+    label->setAlignment(Qt::AlignCenter);
+    label->setFocusPolicy(Qt::TabFocus);
+    label->setCursor(Qt::PointingHandCursor);
+    label->setAutoFillBackground(true);
+    QPalette p = label->palette();
+    p.setColor(QPalette::Window, kButtonFace);
+    label->setPalette(p);
+    SetTextColour(label, Qt::white);
+    QObject::connect(label, &PressLabel::pressed, label,
+                     [label] { SetTextColour(label, Qt::black); });
+    QObject::connect(label, &PressLabel::released, label,
+                     [label] { SetTextColour(label, Qt::white); });
+    return label;
+}
+
 void PressLabel::mousePressEvent(QMouseEvent* event) {
     emit pressed(event->button());
     event->accept();

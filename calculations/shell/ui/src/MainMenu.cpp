@@ -36,23 +36,6 @@ void CentreOnDisplay(QWidget* w) {
             area.y() + (area.height() - w->height()) / 2);
 }
 
-// A pop-up choice or other one-label command: press turns the text black, release white
-// and runs the action.
-PressLabel* ChoiceLabel(QWidget* parent, const QString& name, const QString& text) {
-    auto* label = new PressLabel(parent);
-    label->setObjectName(name);
-    label->setText(text);
-    label->setAlignment(Qt::AlignCenter);
-    label->setFocusPolicy(Qt::TabFocus);
-    label->setCursor(Qt::PointingHandCursor);
-    SetColours(label, kButtonFace, Qt::white);
-    QObject::connect(label, &PressLabel::pressed, label,
-                     [label] { SetColours(label, kButtonFace, Qt::black); });
-    QObject::connect(label, &PressLabel::released, label,
-                     [label] { SetColours(label, kButtonFace, Qt::white); });
-    return label;
-}
-
 }  // namespace
 
 const QList<MenuItem>& MenuItems() {
@@ -175,9 +158,9 @@ frmArbormateEDITORv74::frmArbormateEDITORv74(CalcEnv& env, QWidget* parent)
     markX->setToolTip("Exit");
     markX->setGeometry(width() - 23, 3, 20, 19);
 
-    about2_ = ChoiceLabel(this, "lblAbout2", "About");
+    about2_ = MakeLabelCommand(this, "lblAbout2", "About");
     about2_->setGeometry(width() - 70, 24, 66, 20);
-    help2_ = ChoiceLabel(this, "lblHelp2", "Help");
+    help2_ = MakeLabelCommand(this, "lblHelp2", "Help");
     help2_->setGeometry(width() - 70, 45, 66, 20);
     SetPopupVisible(false);
 

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPointer>
 
 namespace calc {
 
@@ -23,13 +24,23 @@ QMessageBox::Icon ToQt(MsgIcon icon) {
     return QMessageBox::NoIcon;
 }
 
+// Runs the box, then gives its parent (the window that was active) the keyboard back:
+// a message shown while a box is being left must not leave the screen without focus,
+// with the next box it moves to unchecked.
+int RunAndReturnFocus(QMessageBox& box) {
+    const QPointer<QWidget> owner = box.parentWidget();
+    const int result = box.exec();
+    if (owner && owner->isVisible()) owner->activateWindow();
+    return result;
+}
+
 }  // namespace
 
 void QtMessageService::ShowMessage(const std::string& text, const std::string& caption,
                                    MsgIcon icon) {
     QMessageBox box(ToQt(icon), QString::fromStdString(caption), QString::fromStdString(text),
                     QMessageBox::Ok, QApplication::activeWindow());
-    box.exec();
+    RunAndReturnFocus(box);
 }
 
 MsgAnswer QtMessageService::AskYesNoCancel(const std::string& text, const std::string& caption) {
@@ -37,7 +48,7 @@ MsgAnswer QtMessageService::AskYesNoCancel(const std::string& text, const std::s
         QMessageBox::Question, QString::fromStdString(caption), QString::fromStdString(text),
         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QApplication::activeWindow());
     box.setEscapeButton(QMessageBox::Cancel);
-    switch (box.exec()) {
+    switch (RunAndReturnFocus(box)) {
         case QMessageBox::Yes:
             return MsgAnswer::Yes;
         case QMessageBox::No:

@@ -1,5 +1,6 @@
 #include "speedfeed/DrillCharts.h"
 
+#include "TextLines.h"
 #include "calc/LocalText.h"
 
 namespace calc {
@@ -23,15 +24,7 @@ bool Contains(std::string_view text, std::string_view part) {
 }  // namespace
 
 std::vector<std::string> DrillChartLines() {
-    std::vector<std::string> lines;
-    std::string_view rest = kChartText;
-    while (!rest.empty()) {
-        const auto end = rest.find('\n');
-        lines.emplace_back(rest.substr(0, end));
-        if (end == std::string_view::npos) break;
-        rest.remove_prefix(end + 1);
-    }
-    return lines;
+    return SplitLines(kChartText);
 }
 
 std::vector<DrillChart> ParseDrillCharts(const std::vector<std::string>& lines) {

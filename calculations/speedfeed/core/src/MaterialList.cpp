@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "TextLines.h"
 #include "calc/Numeric.h"
 
 namespace calc {
@@ -22,15 +23,7 @@ std::string LowerAscii(std::string_view text) {
 }  // namespace
 
 std::vector<std::string> MaterialRows() {
-    std::vector<std::string> rows;
-    std::string_view rest = kMaterialText;
-    while (!rest.empty()) {
-        const auto end = rest.find('\n');
-        rows.emplace_back(rest.substr(0, end));
-        if (end == std::string_view::npos) break;
-        rest.remove_prefix(end + 1);
-    }
-    return rows;
+    return SplitLines(kMaterialText);
 }
 
 std::optional<MaterialPick> PickMaterialRow(std::string_view row) {

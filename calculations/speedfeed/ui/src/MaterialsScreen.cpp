@@ -15,34 +15,15 @@ namespace {
 constexpr int kListX = 120, kListY = 420, kListW = 6960;
 constexpr int kListTall = 4545, kListShort = 3570;
 
-void SetColours(QWidget* widget, const QColor& background, const QColor& text) {
-    widget->setAutoFillBackground(true);
-    QPalette p = widget->palette();
-    p.setColor(QPalette::Window, background);
-    p.setColor(QPalette::WindowText, text);
-    widget->setPalette(p);
-}
-
-// A single-label button: press turns its text black, release white and runs `action`.
+// A label command whose release (or Enter/Space) runs `action`.
 PressLabel* AddLabelButton(QWidget* parent, const char* name, const char* caption,
                            const QRect& rect, std::function<void()> action) {
-    auto* button = new PressLabel(parent);
-    button->setObjectName(name);
-    button->setText(caption);
+    PressLabel* button = MakeLabelCommand(parent, name, caption);
     button->setGeometry(rect);
-    button->setAlignment(Qt::AlignCenter);
-    button->setFocusPolicy(Qt::TabFocus);
-    button->setCursor(Qt::PointingHandCursor);
     QFont f = button->font();
     f.setBold(true);
     button->setFont(f);
-    SetColours(button, kButtonFace, Qt::white);
-    QObject::connect(button, &PressLabel::pressed, button,
-                     [button] { SetColours(button, kButtonFace, Qt::black); });
-    QObject::connect(button, &PressLabel::released, button, [button, action] {
-        SetColours(button, kButtonFace, Qt::white);
-        action();
-    });
+    QObject::connect(button, &PressLabel::released, button, [action] { action(); });
     QObject::connect(button, &PressLabel::keyActivated, button, action);
     return button;
 }

@@ -36,14 +36,6 @@ CalcScreen::ScreenMaker& SurfaceFinishMaker() {
     return maker;
 }
 
-void Colour(QWidget* widget, const QColor& background, const QColor& text = Qt::black) {
-    widget->setAutoFillBackground(true);
-    QPalette p = widget->palette();
-    p.setColor(QPalette::Window, background);
-    p.setColor(QPalette::WindowText, text);
-    widget->setPalette(p);
-}
-
 void SetText(QLineEdit* box, const std::string& text) {
     const QString value = Q(text);
     if (box->text() != value) box->setText(value);
@@ -105,18 +97,13 @@ void frmSpeedFeedV74::BuildControls() {
         box->setText("0");
         return box;
     };
-    auto option = [](QGroupBox* frame, const char* name, const char* caption, int x, int y, int w) {
-        auto* opt = new QRadioButton(caption, frame);
-        opt->setObjectName(name);
-        opt->setGeometry(TwRect(x, y, w, 285));
-        Colour(opt, kGroupBack);
-        return opt;
-    };
+    auto option = [this](QGroupBox* frame, const char* name, const char* caption, int x, int y,
+                         int w) { return AddOption(name, caption, x, y, w, 285, frame); };
     auto frame = [this](const char* name, int x, int y, int w, int h) {
         auto* box = new QGroupBox(this);
         box->setObjectName(name);
         box->setGeometry(TwRect(x, y, w, h));
-        Colour(box, kGroupBack);
+        ColourGroupedControl(box);
         box->setStyleSheet(
             "QGroupBox { background-color: rgb(211, 233, 255); border: 1px solid rgb(120, 150, "
             "180); margin: 0px; }");
@@ -248,22 +235,12 @@ void frmSpeedFeedV74::BuildControls() {
                       << topPointLength_ << bottomPointLen_ << line1 << line2 << line3 << line4
                       << line5 << line6 << line7 << line8 << line9 << line10;
 
-    lblShowHide_ = new PressLabel(this);
-    lblShowHide_->setObjectName("lblShowHide");
+    lblShowHide_ = MakeLabelCommand(this, "lblShowHide", "");
     lblShowHide_->setGeometry(TwRect(kPictureX, kPictureY + kPictureH + 60, kPictureW, 300));
-    lblShowHide_->setAlignment(Qt::AlignCenter);
-    lblShowHide_->setFocusPolicy(Qt::TabFocus);
-    lblShowHide_->setCursor(Qt::PointingHandCursor);
     QFont bold = lblShowHide_->font();
     bold.setBold(true);
     lblShowHide_->setFont(bold);
-    Colour(lblShowHide_, kButtonFace, Qt::white);
-    connect(lblShowHide_, &PressLabel::pressed, this,
-            [this] { Colour(lblShowHide_, kButtonFace, Qt::black); });
-    connect(lblShowHide_, &PressLabel::released, this, [this] {
-        Colour(lblShowHide_, kButtonFace, Qt::white);
-        ToggleDrillingDisplay();
-    });
+    connect(lblShowHide_, &PressLabel::released, this, &frmSpeedFeedV74::ToggleDrillingDisplay);
     connect(lblShowHide_, &PressLabel::keyActivated, this, &frmSpeedFeedV74::ToggleDrillingDisplay);
 
     // Commands along the bottom.
@@ -570,7 +547,8 @@ frmMaterialsV74* frmSpeedFeedV74::OpenMaterials() {
         return materials_;
     }
     auto* screen = new frmMaterialsV74(Env(), this, this);
-    screen->setWindowModality(Qt::ApplicationModal);
+    // Modal over this screen (and the menu) only: help windows stay usable beside it.
+    screen->setWindowModality(Qt::WindowModal);
     materials_ = screen;
     screen->show();
     screen->raise();
@@ -587,8 +565,9 @@ void frmSpeedFeedV74::OpenSurfaceFinish() {
     if (!SurfaceFinishMaker()) return;
     QWidget* screen = SurfaceFinishMaker()(Env());
     if (!screen) return;
+    screen->setParent(this, screen->windowFlags() | Qt::Dialog);
     screen->setAttribute(Qt::WA_DeleteOnClose);
-    screen->setWindowModality(Qt::ApplicationModal);
+    screen->setWindowModality(Qt::WindowModal);
     surfaceFinish_ = screen;
     screen->show();
     screen->raise();

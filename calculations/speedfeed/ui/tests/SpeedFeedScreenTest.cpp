@@ -5,6 +5,7 @@
 #include <QListWidget>
 #include <QPrinter>
 #include <QProcess>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -581,6 +582,45 @@ private slots:
             QVERIFY(s->SurfaceFinishScreen());
             s->SurfaceFinishScreen()->close();
         }
+        frmSpeedFeedV74::SetSurfaceFinishMaker({});
+    }
+
+    // The materials list and the surface finish screen hold the speeds and feeds screen
+    // (and so the menu) still, but leave other windows, such as the help they open, usable.
+    void openedScreensBlockOnlyTheSpeedsScreen() {
+        frmSpeedFeedV74::SetSurfaceFinishMaker([](CalcEnv&) { return new QWidget; });
+        QPushButton other("help stand-in");
+        other.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&other));
+        int clicks = 0;
+        connect(&other, &QPushButton::clicked, this, [&clicks] { ++clicks; });
+        Open s(ShownScreen());
+        Box(s.get(), "txtDia")->setText("5");
+        // A real mouse click on a window, as the window system delivers it.
+        auto clickThroughWindow = [](QWidget* w) {
+            QWindow* window = w->window()->windowHandle();
+            QTest::mouseClick(window, Qt::LeftButton, {},
+                              window->mapFromGlobal(w->mapToGlobal(w->rect().center())));
+        };
+
+        for (const char* opener : {"lblMaterials1", "lblSurfFin1"}) {
+            Release(s.get(), opener);
+            QWidget* opened = std::string(opener) == "lblMaterials1"
+                                  ? static_cast<QWidget*>(s->MaterialsScreen())
+                                  : s->SurfaceFinishScreen();
+            QVERIFY2(opened, opener);
+            QVERIFY(QTest::qWaitForWindowExposed(opened));
+            clicks = 0;
+            clickThroughWindow(&other);
+            QVERIFY2(clicks == 1, opener);
+            clickThroughWindow(s->findChild<QWidget*>("lblReset1"));
+            QCOMPARE(Text(s.get(), "txtDia"), QString("5"));
+            opened->close();
+            QTest::qWait(0);
+        }
+        // With nothing open over it the screen takes the click again.
+        clickThroughWindow(s->findChild<QWidget*>("lblReset1"));
+        QCOMPARE(Text(s.get(), "txtDia"), QString("0"));
         frmSpeedFeedV74::SetSurfaceFinishMaker({});
     }
 

@@ -35,6 +35,11 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 };
 
+// A one-label command (white text on the button blue, reachable with Tab): press turns
+// the text black, release white. Connect the action to released and keyActivated after
+// this, so the text is white again when it runs.
+PressLabel* MakeLabelCommand(QWidget* parent, const QString& name, const QString& text);
+
 enum class FaceDrawing {
     Calculate,
     Reset,

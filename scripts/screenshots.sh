@@ -25,6 +25,7 @@ SHOTS=(
   "help|help"
   "right-angle-solved|open picRAtrig txtLegB=3 txtLegA=4 @lblCalculate1"
   "angle-conversion|angle txtDegreeDecimal=12.3456 @lblCalculate1"
+  "speeds-feeds|open picSpeedFeed txtDia=1/2 txtSSpeed=300 txtFeedRev=.005 @lblCalculate1"
 )
 
 run_on_display() {

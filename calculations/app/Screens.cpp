@@ -7,7 +7,7 @@
 namespace calc {
 
 void RegisterAllScreens(frmArbormateEDITORv74& menu) {
-    RegisterTriangleScreens(menu);  // picRAtrig, and ANGLE CONVERSION on every screen
+    RegisterTriangleScreens(menu);   // picRAtrig, and ANGLE CONVERSION on every screen
     RegisterSpeedFeedScreens(menu);  // picSpeedFeed
 }
 

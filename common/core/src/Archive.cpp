@@ -6,7 +6,9 @@
 
 namespace common {
 
-void ArchiveWriter::WriteU8(std::uint8_t v) { data_.push_back(static_cast<char>(v)); }
+void ArchiveWriter::WriteU8(std::uint8_t v) {
+    data_.push_back(static_cast<char>(v));
+}
 
 void ArchiveWriter::WriteU16(std::uint16_t v) {
     WriteU8(static_cast<std::uint8_t>(v & 0xFF));
@@ -25,7 +27,9 @@ void ArchiveWriter::WriteDouble(double v) {
     WriteU32(static_cast<std::uint32_t>(bits >> 32));
 }
 
-void ArchiveWriter::WriteRaw(std::string_view bytes) { data_.append(bytes); }
+void ArchiveWriter::WriteRaw(std::string_view bytes) {
+    data_.append(bytes);
+}
 
 void ArchiveWriter::WriteByteArray(const std::vector<std::uint8_t>& bytes) {
     WriteU32(static_cast<std::uint32_t>(bytes.size()));

@@ -1,6 +1,6 @@
-#include "common/Archive.h"
-
 #include <gtest/gtest.h>
+
+#include "common/Archive.h"
 
 using namespace common;
 
@@ -62,12 +62,12 @@ TEST(Archive, EightBitStringsAreWindows1252) {
 TEST(Archive, DamagedDataThrowsInsteadOfOverreading) {
     const std::string cases[] = {
         std::string("\x05"
-                    "ab"),                                 // short 8-bit string
-        std::string("\xFF\xFF\xFF\xFF\xFF\xFF\x7F", 7),    // huge 32-bit length
+                    "ab"),                               // short 8-bit string
+        std::string("\xFF\xFF\xFF\xFF\xFF\xFF\x7F", 7),  // huge 32-bit length
         std::string("\xFF\xFE\xFF\x10"
                     "ab",
-                    6),                                    // short UTF-16 string
-        std::string("\xFF\x01", 2),                        // prefix cut short
+                    6),              // short UTF-16 string
+        std::string("\xFF\x01", 2),  // prefix cut short
     };
     for (const auto& data : cases) {
         ArchiveReader r(data);

@@ -1,8 +1,8 @@
-#include "common/AtomicFile.h"
-
 #include <gtest/gtest.h>
 
 #include <filesystem>
+
+#include "common/AtomicFile.h"
 
 namespace fs = std::filesystem;
 using namespace common;

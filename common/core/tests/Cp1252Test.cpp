@@ -1,6 +1,6 @@
-#include "common/Cp1252.h"
-
 #include <gtest/gtest.h>
+
+#include "common/Cp1252.h"
 
 using namespace common;
 
@@ -18,16 +18,17 @@ TEST(Cp1252, MapsTheHighTableAndLatin1) {
     EXPECT_EQ(Cp1252ToUtf8("Gr\xFC\xDF"), "Grüß");
     std::string out;
     ASSERT_TRUE(Utf8ToCp1252("Ø25 € ‰", out));
-    EXPECT_EQ(out, "\xD8"
-                   "25 \x80 \x89");
+    EXPECT_EQ(out,
+              "\xD8"
+              "25 \x80 \x89");
 }
 
 TEST(Cp1252, RefusesWhatTheCodePageCannotHold) {
     std::string out;
     EXPECT_FALSE(Utf8ToCp1252("Привет", out));
-    EXPECT_FALSE(Utf8ToCp1252("\xC3", out));       // truncated sequence
-    EXPECT_FALSE(Utf8ToCp1252("\xE2\x82", out));   // truncated sequence
-    EXPECT_FALSE(Utf8ToCp1252("\xFF", out));       // never valid in UTF-8
+    EXPECT_FALSE(Utf8ToCp1252("\xC3", out));      // truncated sequence
+    EXPECT_FALSE(Utf8ToCp1252("\xE2\x82", out));  // truncated sequence
+    EXPECT_FALSE(Utf8ToCp1252("\xFF", out));      // never valid in UTF-8
 }
 
 TEST(Cp1252, Utf16RoundTripIncludingSurrogatePairs) {

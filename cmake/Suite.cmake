@@ -35,6 +35,17 @@ function(suite_add_qttest name)
   set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
 endfunction()
 
+# suite_add_fuzzer(NAME SOURCE LIBS...): a libFuzzer program (clang) that CTest runs for a
+# few seconds; run one by hand for longer with:
+#   build-asan/bin/<name> -max_total_time=300 <corpus-dir>
+function(suite_add_fuzzer name source)
+  add_executable(${name} ${source})
+  target_link_libraries(${name} PRIVATE ${ARGN})
+  target_compile_options(${name} PRIVATE -fsanitize=fuzzer)
+  target_link_options(${name} PRIVATE -fsanitize=fuzzer)
+  add_test(NAME ${name} COMMAND ${name} -max_total_time=5 -rss_limit_mb=2048)
+endfunction()
+
 # suite_help_topics(TARGET FOLDER): copies help/FOLDER beside the program, as
 # <program folder>/help/FOLDER, every time the program is built.
 function(suite_help_topics target folder)

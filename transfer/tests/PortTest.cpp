@@ -327,11 +327,21 @@ void PortTest::receiveCancelKeepsHeldBytes() {
     CPort port(map, &window);
     CPortConfig config;
     QVERIFY(port.Open(4, config.m_port));
+    std::atomic<bool> wrote{false};
     Peer peer([&] {
         std::this_thread::sleep_for(std::chrono::milliseconds(100));
         pty.Write("G00 X1");
+        wrote = true;
     });
-    StopAfter guard(600, window.stop);  // Cancel
+    // The user cancels once the program has taken in the bytes, however slow the machine is.
+    QTimer cancel;
+    QObject::connect(&cancel, &QTimer::timeout, [&] {
+        if (wrote && pty.WaitUntilDrained(0) && port.BytesWaiting() == 0 &&
+            window.Showed("Receiving..."))
+            window.stop = 1;
+    });
+    cancel.start(10);
+    StopAfter guard(10000, window.stop);  // never hang the suite
     const QString file = dir_.filePath("cancelled.nc");
     ReceiveToFile(port, config, file.toStdString(), window);
     peer.join();
@@ -352,10 +362,16 @@ void PortTest::receiveKeepsDataWhenTheFarEndCloses() {
         std::this_thread::sleep_for(std::chrono::milliseconds(100));
         pty.Write(Program(20000));
         // Linux drops what the far end has not read yet when the master closes.
-        std::this_thread::sleep_for(std::chrono::milliseconds(1000));
+        pty.WaitUntilDrained(10000);
         pty.CloseMaster();
     });
-    StopAfter guard(2500, window.stop);  // the user cancels
+    // The user cancels once the lost line is reported.
+    QTimer cancel;
+    QObject::connect(&cancel, &QTimer::timeout, [&] {
+        if (window.Showed("Error!!!")) window.stop = 1;
+    });
+    cancel.start(10);
+    StopAfter guard(20000, window.stop);  // never hang the suite
     const QString file = dir_.filePath("unplugged.nc");
     ReceiveToFile(port, config, file.toStdString(), window);
     peer.join();

@@ -3,9 +3,12 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <pty.h>
+#include <sys/ioctl.h>
+#include <termios.h>
 #include <unistd.h>
 
 #include <atomic>
+#include <chrono>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -43,6 +46,23 @@ public:
             if (n <= 0) return;
             done += static_cast<std::size_t>(n);
         }
+    }
+
+    // True once the program has opened the slave and put it into raw mode. Bytes written
+    // before that would pass the terminal's default line handling (echo, CR to LF).
+    bool WaitUntilRaw(int timeoutMs) const {
+        return WaitFor(timeoutMs, [this] {
+            termios t{};
+            return ::tcgetattr(slave_, &t) == 0 && !(t.c_lflag & ICANON);
+        });
+    }
+
+    // True once the program has read every byte written to the master so far.
+    bool WaitUntilDrained(int timeoutMs) const {
+        return WaitFor(timeoutMs, [this] {
+            int pending = 0;
+            return ::ioctl(slave_, FIONREAD, &pending) == 0 && pending == 0;
+        });
     }
 
     // Appends what arrives within `timeoutMs`; false when nothing came.
@@ -89,6 +109,16 @@ public:
     }
 
 private:
+    template <class Done>
+    static bool WaitFor(int timeoutMs, Done done) {
+        const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+        while (!done()) {
+            if (std::chrono::steady_clock::now() >= end) return false;
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
+        return true;
+    }
+
     int master_ = -1;
     int slave_ = -1;
     std::string slaveName_;

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -13,6 +15,29 @@ using namespace sendrik;
 namespace fs = std::filesystem;
 
 namespace {
+
+// The super-user reads every file: when the tests run as root, `body` runs as nobody in a
+// child process, in `folder` handed over to nobody.
+template <class Body>
+void AsUnprivileged(const fs::path& folder, Body body) {
+    if (::geteuid() != 0) {
+        body();
+        return;
+    }
+    ASSERT_EQ(::chown(folder.c_str(), 65534, 65534), 0);
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        if (::setgid(65534) != 0 || ::setuid(65534) != 0) ::_exit(3);
+        body();
+        std::fflush(stdout);
+        ::_exit(::testing::Test::HasFailure() ? 1 : 0);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+}
 
 class SettingsFile : public ::testing::Test {
 protected:
@@ -144,32 +169,33 @@ TEST_F(SettingsFile, SaveFailureIsReported) {
 }
 
 TEST_F(SettingsFile, UnreadableFileIsNeverWrittenOver) {
-    if (::geteuid() == 0) GTEST_SKIP() << "root reads every file";
-    {
-        CSettings shop(path_);
-        shop.Add(FullConfig("Lathe"));
-        ASSERT_EQ(shop.Save(), "");
-    }
-    const std::string original = ReadFile(path_);
-    fs::permissions(path_, fs::perms::none);
+    AsUnprivileged(dir_, [&] {
+        {
+            CSettings shop(path_);
+            shop.Add(FullConfig("Lathe"));
+            ASSERT_EQ(shop.Save(), "");
+        }
+        const std::string original = ReadFile(path_);
+        fs::permissions(path_, fs::perms::none);
 
-    CSettings settings(path_);
-    const std::string message = settings.Load();
-    EXPECT_NE(message.find("Can't read file: " + path_), std::string::npos) << message;
-    EXPECT_EQ(settings.GetCount(), 0);
-    settings.Add(std::make_unique<CPortConfig>());
-    EXPECT_EQ(settings.Save(), "");
+        CSettings settings(path_);
+        const std::string message = settings.Load();
+        EXPECT_NE(message.find("Can't read file: " + path_), std::string::npos) << message;
+        EXPECT_EQ(settings.GetCount(), 0);
+        settings.Add(std::make_unique<CPortConfig>());
+        EXPECT_EQ(settings.Save(), "");
 
-    const std::string aside = path_ + "_unreadable";
-    fs::permissions(aside, fs::perms::owner_read | fs::perms::owner_write);
-    EXPECT_EQ(ReadFile(aside), original);
-    CSettings reread(path_);
-    EXPECT_EQ(reread.Load(), "");
-    ASSERT_EQ(reread.GetCount(), 1);
-    EXPECT_EQ(reread.GetAt(0)->m_strName, "New Config");
-    // A second save writes the new file again and leaves the kept one alone.
-    EXPECT_EQ(settings.Save(), "");
-    EXPECT_EQ(ReadFile(aside), original);
+        const std::string aside = path_ + "_unreadable";
+        fs::permissions(aside, fs::perms::owner_read | fs::perms::owner_write);
+        EXPECT_EQ(ReadFile(aside), original);
+        CSettings reread(path_);
+        EXPECT_EQ(reread.Load(), "");
+        ASSERT_EQ(reread.GetCount(), 1);
+        EXPECT_EQ(reread.GetAt(0)->m_strName, "New Config");
+        // A second save writes the new file again and leaves the kept one alone.
+        EXPECT_EQ(settings.Save(), "");
+        EXPECT_EQ(ReadFile(aside), original);
+    });
 }
 
 TEST_F(SettingsFile, SaveCreatesTheConfigFolder) {

@@ -258,7 +258,7 @@ private slots:
         QVERIFY(machine.Ok());
         Setup(machine, [](CPortConfig& c) { c.m_receive.m_bCheckPercent = 1; });
         std::thread feeder([&] {
-            std::this_thread::sleep_for(std::chrono::milliseconds(300));
+            machine.WaitUntilRaw(10000);
             machine.Write("%\r\nO2000\r\nG00 X0\r\n%\r\nM30\r\n");
         });
         const Run run = Execute({"receive", "--config", "Mill", Path("in.nc")});
@@ -277,7 +277,7 @@ private slots:
             c.m_receive.m_trailer = {37};
         });
         std::thread feeder([&] {
-            std::this_thread::sleep_for(std::chrono::milliseconds(200));
+            machine.WaitUntilRaw(10000);
             machine.Write("G00\r\nG01");
         });
         const Run run =
@@ -293,9 +293,11 @@ private slots:
         QVERIFY(machine.Ok());
         Setup(machine, [](CPortConfig& c) { c.m_receive.m_bReplaceEol = 0; });
         std::thread feeder([&] {
-            std::this_thread::sleep_for(std::chrono::milliseconds(200));
+            machine.WaitUntilRaw(10000);
             machine.Write("O3000\nG00\n");
-            std::this_thread::sleep_for(std::chrono::milliseconds(300));
+            machine.WaitUntilDrained(10000);
+            // The program moves the bytes from its port buffer to the file on its next round.
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));
             ::kill(::getpid(), SIGINT);
         });
         const Run run = Execute({"receive", "--config", "Mill", Path("in.nc")});

@@ -409,7 +409,12 @@ private slots:
         cancel.start(0);
         Button(&dlg, "sendMultipleButton")->click();
         cancel.stop();
-        QTest::qWait(300);
+        const auto endsWithSecond = [&] {
+            const std::string r = machine.Received();
+            return r.size() >= second.size() &&
+                   r.compare(r.size() - second.size(), second.size(), second) == 0;
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(endsWithSecond(), 5000);
         machine.StopCollecting();
         const std::string received = machine.Received();
         QCOMPARE(titles.size(), 2);

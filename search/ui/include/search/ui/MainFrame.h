@@ -56,10 +56,7 @@ public:
 
     CScarrowDoc& Document() const { return *m_doc; }
     CLeftView* LeftView() const { return m_leftView; }
-    CSplitFrame* SplitFrame() const { return m_splitFrame; }
     CRightView* RightView() const;
-    QPushButton* SearchButton() const { return m_searchButton; }
-    const CRecentFileList& RecentFiles() const { return m_recent; }
 
     // Shows the window and then runs the search dialog (at start and after New/Open).
     void ActivateFrame();

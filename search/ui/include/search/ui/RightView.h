@@ -36,7 +36,6 @@ public:
     void Clear();
 
     CSearchResult* Result() const { return m_result; }
-    bool IsLoading() const { return m_loading; }
     const std::vector<Mark>& Marks() const { return m_marks; }
 
     void NextOccurrence();

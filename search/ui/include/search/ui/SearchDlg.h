@@ -78,8 +78,6 @@ public:
 
     const CSearchConfig& Criteria() const { return m_criteria; }
     bool IsSearching() const { return m_searching; }
-    // Index of the history entry From History takes next; -1 without history.
-    int HistoryCursor() const { return m_historyCursor; }
 
     // Loads the controls from the working criteria.
     void LoadControls();

@@ -65,7 +65,6 @@ public:
     CSettings& Settings() { return m_settings; }
     const PortMap& GetPortMap() const { return m_portMap; }
     CCancelDlg* ProgressWindow() const { return m_pProgress; }
-    bool IsTransferring() const { return m_bTransferring; }
     const QString& CommandFile() const { return m_strCommandFile; }
     const QString& LastFolder() const { return m_strLastFolder; }
 

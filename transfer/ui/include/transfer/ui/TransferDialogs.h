@@ -25,7 +25,6 @@ public:
     void SetProgressPos(int percent);
 
     QLineEdit* LineEdit() const { return m_editLine; }
-    QProgressBar* ProgressBar() const { return m_progress; }
 
 public slots:
     void reject() override;  // OnCancel

@@ -115,7 +115,6 @@ public:
     int DecimalPlaces() const;
     // How results are shown: 15 significant digits, then the decimal places.
     QString Format(double value) const;
-    QLineEdit* DecimalPlacesBox() const { return decPlaces_; }
 
     // ---- Print and angle conversion hooks ----------------------------------------
     void SetPrintHooks(const PrintHooks& hooks) { printHooks_ = hooks; }
@@ -159,9 +158,6 @@ protected:
     // Puts the focus back into `box` once the current event is done.
     void RefocusLater(QLineEdit* box);
 
-    TitleStrip* Title() const { return title_; }
-    MarkLabel* MarkX() const { return markX_; }
-    MarkLabel* MarkQuestion() const { return markQuestion_; }
     CommandButton* CommandButtonFor(Command command) const;
 
     void closeEvent(QCloseEvent* event) override;

@@ -59,7 +59,6 @@ class CommandFace : public PressLabel {
     Q_OBJECT
 public:
     CommandFace(FaceDrawing drawing, QWidget* parent);
-    FaceDrawing Drawing() const { return drawing_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -116,7 +115,6 @@ class TitleStrip : public QLabel {
     Q_OBJECT
 public:
     TitleStrip(const QString& text, QWidget* parent);
-    QPoint GrabPoint() const { return grab_; }
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
@@ -133,7 +131,6 @@ class CalculatorPicture : public QObject {
     Q_OBJECT
 public:
     CalculatorPicture(QWidget* parent, const QRect& rect);
-    bool ShowsPressedLook() const { return pressed_; }
 
 signals:
     void triggered();

@@ -13,34 +13,14 @@
 #include "calc/SettingsStore.h"
 #include "calc/TestCalcEnv.h"
 #include "common/AtomicFile.h"
+#include "common/testing/Unprivileged.h"
 
 namespace calc {
 namespace {
 
 namespace fs = std::filesystem;
 
-// The super-user reads every file: when the tests run as root, `body` runs as nobody in a
-// child process, in `folder` handed over to nobody.
-template <class Body>
-void AsUnprivileged(const fs::path& folder, Body body) {
-    if (::geteuid() != 0) {
-        body();
-        return;
-    }
-    ASSERT_EQ(::chown(folder.c_str(), 65534, 65534), 0);
-    const pid_t child = ::fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        if (::setgid(65534) != 0 || ::setuid(65534) != 0) ::_exit(3);
-        body();
-        std::fflush(stdout);
-        ::_exit(::testing::Test::HasFailure() ? 1 : 0);
-    }
-    int status = 0;
-    ASSERT_EQ(::waitpid(child, &status, 0), child);
-    ASSERT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(WEXITSTATUS(status), 0);
-}
+using common::testing::AsUnprivileged;
 
 class SettingsStoreTest : public ::testing::Test {
 protected:

@@ -479,8 +479,21 @@ int RunTransfer(const Options& options, const std::string& path, std::ostream& e
 Options ParseArguments(const std::vector<std::string>& args) {
     Options options;
     std::size_t i = 0;
-    if (!args.empty()) {
-        const std::string& first = args.front();
+    // --config-file is the one option shared by every command, so scripts may also put it
+    // before the command: "sendrik --config-file PATH send ...".
+    while (i < args.size()) {
+        if (args[i] == "--config-file" && i + 1 < args.size()) {
+            options.configFile = args[i + 1];
+            i += 2;
+        } else if (args[i].rfind("--config-file=", 0) == 0) {
+            options.configFile = args[i].substr(std::string("--config-file=").size());
+            ++i;
+        } else {
+            break;
+        }
+    }
+    if (i < args.size()) {
+        const std::string& first = args[i];
         if (first == "send")
             options.command = Command::Send;
         else if (first == "receive")
@@ -491,7 +504,7 @@ Options ParseArguments(const std::vector<std::string>& args) {
             options.command = Command::Ports;
         else if (first == "help")
             options.command = Command::Help;
-        if (options.command != Command::Window) i = 1;
+        if (options.command != Command::Window) ++i;
     }
     const bool window = options.command == Command::Window;
     bool onlyFiles = false;

@@ -101,6 +101,22 @@ private slots:
             << "send|--config" << send << "error: --config needs a value";
         QTest::newRow("configs extra")
             << "configs|x" << int(Command::Configs) << "error: unexpected argument x";
+        QTest::newRow("config file before the command")
+            << "--config-file|/s/port.cfg|send|--config|Mill|a.nc" << send << "a.nc";
+        QTest::newRow("config file= before the command")
+            << "--config-file=/s/port.cfg|configs" << int(Command::Configs) << "";
+        QTest::newRow("config file before a window file")
+            << "--config-file|/s/port.cfg|/cnc/o1.nc" << window << "/cnc/o1.nc";
+    }
+
+    void configFileAnywhere() {
+        for (const char* args :
+             {"--config-file|/s/port.cfg|ports", "ports|--config-file|/s/port.cfg",
+              "--config-file=/s/port.cfg|/cnc/o1.nc"}) {
+            const Options options = ParseArguments(Split(args));
+            QCOMPARE(QString::fromStdString(options.error), QString());
+            QCOMPARE(QString::fromStdString(options.configFile), QString("/s/port.cfg"));
+        }
     }
 
     void parsing() {

@@ -330,8 +330,7 @@ void CalcScreen::SetAngleConversionMaker(ScreenMaker maker) {
 
 void CalcScreen::OpenAngleConversion() {
     if (angleScreen_) {
-        angleScreen_->raise();
-        angleScreen_->activateWindow();
+        BringToFront(angleScreen_);
         return;
     }
     if (!AngleMaker()) return;
@@ -340,12 +339,8 @@ void CalcScreen::OpenAngleConversion() {
     // Modal over this screen (and so over the menu): the screen waits until it is closed,
     // while help windows stay usable.
     screen->setParent(this, screen->windowFlags() | Qt::Dialog);
-    screen->setAttribute(Qt::WA_DeleteOnClose);
-    screen->setWindowModality(Qt::WindowModal);
     angleScreen_ = screen;
-    screen->show();
-    screen->raise();
-    screen->activateWindow();
+    ShowOwnedWindow(screen);
 }
 
 void CalcScreen::StartCalculator() {

@@ -50,6 +50,18 @@ PressLabel* MakeLabelCommand(QWidget* parent, const QString& name, const QString
     return label;
 }
 
+void BringToFront(QWidget* window) {
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+void ShowOwnedWindow(QWidget* window, bool modal) {
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->setWindowModality(modal ? Qt::WindowModal : Qt::NonModal);
+    BringToFront(window);
+}
+
 void PressLabel::mousePressEvent(QMouseEvent* event) {
     emit pressed(event->button());
     event->accept();

@@ -214,9 +214,7 @@ QWidget* frmArbormateEDITORv74::OpenInstance(const QString& pictureName) const {
 
 QWidget* frmArbormateEDITORv74::OpenScreen(const QString& pictureName) {
     if (QWidget* existing = OpenInstance(pictureName)) {
-        existing->show();
-        existing->raise();
-        existing->activateWindow();
+        BringToFront(existing);
         return existing;
     }
     const auto it = registry_.constFind(pictureName);
@@ -224,13 +222,8 @@ QWidget* frmArbormateEDITORv74::OpenScreen(const QString& pictureName) {
     QWidget* screen = it->factory(env_, this);
     if (!screen) return nullptr;
     if (!screen->isWindow()) screen->setWindowFlags(screen->windowFlags() | Qt::Dialog);
-    screen->setAttribute(Qt::WA_DeleteOnClose);
-    // Window-modal: the menu waits, while help windows stay usable beside the screen.
-    screen->setWindowModality(it->mode == ShowMode::Modal ? Qt::WindowModal : Qt::NonModal);
     open_.insert(pictureName, screen);
-    screen->show();
-    screen->raise();
-    screen->activateWindow();
+    ShowOwnedWindow(screen, it->mode == ShowMode::Modal);
     return screen;
 }
 
@@ -247,19 +240,14 @@ void frmArbormateEDITORv74::ShowHelp() {
 
 QDialog* frmArbormateEDITORv74::ShowAbout() {
     if (about_ && about_->isVisible()) {
-        about_->raise();
-        about_->activateWindow();
+        BringToFront(about_);
         return about_;
     }
     delete about_.data();
     auto* about = new dlgAboutEDITORv74(env_, this);
-    about->setAttribute(Qt::WA_DeleteOnClose);
-    about->setWindowModality(Qt::WindowModal);
     connect(about, &QDialog::finished, this, [this] { SetPopupVisible(false); });
     about_ = about;
-    about->show();
-    about->raise();
-    about->activateWindow();
+    ShowOwnedWindow(about);
     return about;
 }
 

@@ -542,36 +542,26 @@ QString frmSpeedFeedV74::PrintText() const {
 
 frmMaterialsV74* frmSpeedFeedV74::OpenMaterials() {
     if (materials_) {
-        materials_->raise();
-        materials_->activateWindow();
+        BringToFront(materials_);
         return materials_;
     }
     auto* screen = new frmMaterialsV74(Env(), this, this);
-    // Modal over this screen (and the menu) only: help windows stay usable beside it.
-    screen->setWindowModality(Qt::WindowModal);
     materials_ = screen;
-    screen->show();
-    screen->raise();
-    screen->activateWindow();
+    ShowOwnedWindow(screen);
     return screen;
 }
 
 void frmSpeedFeedV74::OpenSurfaceFinish() {
     if (surfaceFinish_) {
-        surfaceFinish_->raise();
-        surfaceFinish_->activateWindow();
+        BringToFront(surfaceFinish_);
         return;
     }
     if (!SurfaceFinishMaker()) return;
     QWidget* screen = SurfaceFinishMaker()(Env());
     if (!screen) return;
     screen->setParent(this, screen->windowFlags() | Qt::Dialog);
-    screen->setAttribute(Qt::WA_DeleteOnClose);
-    screen->setWindowModality(Qt::WindowModal);
     surfaceFinish_ = screen;
-    screen->show();
-    screen->raise();
-    screen->activateWindow();
+    ShowOwnedWindow(screen);
 }
 
 void RegisterSpeedFeedScreens(frmArbormateEDITORv74& menu) {

@@ -40,6 +40,13 @@ protected:
 // this, so the text is white again when it runs.
 PressLabel* MakeLabelCommand(QWidget* parent, const QString& name, const QString& text);
 
+// Shows an open window again, raised and with the keyboard.
+void BringToFront(QWidget* window);
+// Shows a window opened over its owner (it must already be the owner's child window): it
+// deletes itself when closed and, when `modal`, blocks the owner and the windows behind
+// it while help windows stay usable beside it.
+void ShowOwnedWindow(QWidget* window, bool modal = true);
+
 enum class FaceDrawing {
     Calculate,
     Reset,

@@ -80,14 +80,7 @@ void PORT_CONFIG::SetDefault() {
 }
 
 void PORT_CONFIG::Copy(const PORT_CONFIG& source) {
-    m_dwBaudRate = source.m_dwBaudRate;
-    m_byDataBits = source.m_byDataBits;
-    m_byParity = source.m_byParity;
-    m_byStopBits = source.m_byStopBits;
-    m_nFlowControl = source.m_nFlowControl;
-    m_chXon = source.m_chXon;
-    m_chXoff = source.m_chXoff;
-    m_nPort = source.m_nPort;
+    if (this != &source) *this = source;
 }
 
 void PORT_CONFIG::Serialize(common::ArchiveWriter& ar) const {

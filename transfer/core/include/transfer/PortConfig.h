@@ -42,6 +42,9 @@ struct PORT_CONFIG {
     std::uint8_t m_chXoff = 19;
     std::int32_t m_nPort = 0;  // 0: use the port chosen in the main window
 
+    PORT_CONFIG() = default;
+    PORT_CONFIG(const PORT_CONFIG&) = default;
+    PORT_CONFIG& operator=(const PORT_CONFIG&) = default;
     virtual ~PORT_CONFIG() = default;
     virtual void SetDefault();
     void Copy(const PORT_CONFIG& source);

@@ -155,12 +155,36 @@ MsgAnswer Ask(const CalcEnv& env, LocalEntry entry) {
 
 }  // namespace
 
-Language CurrentLanguage(const CalcEnv& env) {
+Language StoredLanguage(const CalcEnv& env) {
     const std::string value = env.settings.GetSetting(kSettingsApp, kLanguageSection, kLanguageKey);
     if (value == "English") return Language::English;
     if (value == "German") return Language::German;
     if (value == "French") return Language::French;
     return Language::None;
+}
+
+Language CurrentLanguage(const CalcEnv& env) {
+    const Language stored = StoredLanguage(env);
+    if (stored != Language::None) return stored;
+    return env.desktopLanguage == Language::None ? Language::English : env.desktopLanguage;
+}
+
+void StoreLanguage(const CalcEnv& env, Language language) {
+    const char* value = "";
+    switch (language) {
+        case Language::English:
+            value = "English";
+            break;
+        case Language::German:
+            value = "German";
+            break;
+        case Language::French:
+            value = "French";
+            break;
+        case Language::None:
+            break;
+    }
+    env.settings.SaveSetting(kSettingsApp, kLanguageSection, kLanguageKey, value);
 }
 
 LocalKind KindOf(LocalEntry entry) {

@@ -412,7 +412,8 @@ bool CheckAngleSumBelow180(const CalcEnv& env, std::string_view textA, std::stri
 }
 
 bool IsEntryMissing(const CalcEnv& env, std::string_view text, std::string_view name) {
-    if (!text.empty() && PlainValue(text) != 0.0) return false;
+    // "0/5", "0.0" and "0E3" are as missing as "0".
+    if (ParseNumberText(text) != 0.0) return false;
     MsgNeedsAboveZero(env, name);
     return true;
 }

@@ -13,20 +13,51 @@ namespace {
 
 using Texts = std::vector<std::string>;
 
-TEST(LocalText, NoLanguageSilencesEverything) {
+// Nothing stored, or a value that is not exactly a language name: the desktop's
+// language speaks, so no message goes unshown and no field name is empty.
+TEST(LocalText, WithoutAStoredLanguageTheDesktopsLanguageSpeaks) {
     for (const char* stored : {"", "english", "GERMAN", "Deutsch", " French"}) {
         TestCalcEnv t;
         if (*stored) t.settings.SaveSetting("Arbormate", "Calcs", "Language", stored);
-        EXPECT_EQ(CurrentLanguage(t.env), Language::None) << stored;
-        EXPECT_EQ(TextRollDiameter(t.env), "");
+        EXPECT_EQ(StoredLanguage(t.env), Language::None) << stored;
+        EXPECT_EQ(CurrentLanguage(t.env), Language::English) << stored;
+        EXPECT_EQ(TextRollDiameter(t.env), "Roll Diameter");
         MsgNotEnoughData(t.env);
         MsgInvalidAmount(t.env, "Side a");
-        EXPECT_EQ(AskSwitchToMetric(t.env), MsgAnswer::None);
-        EXPECT_TRUE(t.messages.Empty());
-        EXPECT_EQ(TitleCaption(t.env), std::nullopt);  // the About box keeps its title
-        EXPECT_EQ(UnitOptions(t.env), std::nullopt);
-        EXPECT_EQ(TextNumberOfHoles(t.env), "Number of Holes ");
+        t.messages.QueueAnswer(MsgAnswer::No);
+        EXPECT_EQ(AskSwitchToMetric(t.env), MsgAnswer::No);
+        EXPECT_EQ(t.messages.Texts(),
+                  (Texts{"Not enough data entered.",
+                         "Please insert a valid amount into Side a. If the amount is less than "
+                         "one, you may enter a common fraction.",
+                         "You have chosen a metric drill list. Would you like these calculations "
+                         "to switch to metric mode?"}));
+        EXPECT_EQ(TitleCaption(t.env), "Arbormate for Tarvik");
+        EXPECT_EQ(UnitOptions(t.env), (UnitOptionTexts{false, "Inch", "Metric"}));
+
+        t.messages.Clear();
+        t.env.desktopLanguage = Language::German;
+        EXPECT_EQ(CurrentLanguage(t.env), Language::German);
+        MsgNegativeValues(t.env);
+        EXPECT_EQ(t.messages.Last(),
+                  (RecordedMessage{"Negativen Werten wird nicht erlaubt.", "Arbormate"}));
+        EXPECT_EQ(TitleCaption(t.env), "Arbormate");
+        EXPECT_EQ(UnitOptions(t.env), (UnitOptionTexts{true, "Zoll", "Metrisch"}));
+        // Nothing is written for the user.
+        EXPECT_EQ(t.settings.GetSetting("Arbormate", "Calcs", "Language"), stored);
     }
+}
+
+TEST(LocalText, AStoredChoiceWinsOverTheDesktop) {
+    TestCalcEnv t;
+    t.env.desktopLanguage = Language::German;
+    StoreLanguage(t.env, Language::French);
+    EXPECT_EQ(t.settings.GetSetting("Arbormate", "Calcs", "Language"), "French");
+    EXPECT_EQ(TextInchSuffix(t.env), "(pouce)");
+    StoreLanguage(t.env, Language::English);
+    EXPECT_EQ(TextInchSuffix(t.env), "(inch)");
+    StoreLanguage(t.env, Language::None);
+    EXPECT_EQ(TextInchSuffix(t.env), "(Zoll)");
 }
 
 TEST(LocalText, English) {
@@ -180,7 +211,6 @@ TEST(LocalText, LanguageIsReadAfreshAtEveryLookup) {
         out << "[calcs]\nlanguage = French\n";
     }
     EXPECT_EQ(TextInchSuffix(t.env), "(pouce)");
-    // The speeds and feeds screen stores "English" whenever it loads.
     t.settings.SaveSetting("Arbormate", "Calcs", "Language", "English");
     EXPECT_EQ(TextInchSuffix(t.env), "(inch)");
 }

@@ -67,12 +67,12 @@ TEST(ParseEntryText, ValuesAndMessages) {
     }
 }
 
-TEST(ParseEntryText, WithoutLanguageOnlyTheLocalisedMessageIsSilent) {
+TEST(ParseEntryText, WithoutAStoredLanguageNoRefusalIsSilent) {
     TestCalcEnv t;
     EXPECT_EQ(ParseEntryText(t.env, "-2"), -1);
-    EXPECT_TRUE(t.messages.Empty());
     EXPECT_EQ(ParseEntryText(t.env, "abc"), -1);
-    EXPECT_EQ(t.messages.Texts(), Texts{"'abc' is not Valid."});
+    EXPECT_EQ(t.messages.Texts(),
+              (Texts{"Negative values are not allowed.", "'abc' is not Valid."}));
 }
 
 TEST(ParseNumberText, IsLenientAndSilent) {
@@ -165,8 +165,11 @@ TEST(Checks, IsEntryMissing) {
               {{"", true, {"Side a needs a value greater than zero."}},
                {"0", true, {"Side a needs a value greater than zero."}},
                {" 0.00 ", true, {"Side a needs a value greater than zero."}},
-               {"0/5", false, {}},
-               {"abc", false, {}},
+               {"0/5", true, {"Side a needs a value greater than zero."}},
+               {"0/1", true, {"Side a needs a value greater than zero."}},
+               {"0E3", true, {"Side a needs a value greater than zero."}},
+               {"3/0", true, {"Side a needs a value greater than zero."}},
+               {"1/8", false, {}},
                {"5", false, {}}});
 }
 
@@ -182,7 +185,7 @@ TEST(Checks, LimitsAndAngleSum) {
                                          "You entered an invalid value for Angle B."}));
 }
 
-TEST(Checks, GermanMessagesAndSilenceWithoutLanguage) {
+TEST(Checks, GermanMessagesAndEnglishWithoutAStoredLanguage) {
     TestCalcEnv t;
     t.SetLanguage("German");
     EXPECT_FALSE(ValidateEntryBox(t.env, "-1", "Seite b"));
@@ -190,9 +193,12 @@ TEST(Checks, GermanMessagesAndSilenceWithoutLanguage) {
               (RecordedMessage{"Seite b muß größer sein als Null.", "Arbormate", MsgIcon::None}));
     t.SetLanguage("");
     t.messages.Clear();
-    EXPECT_FALSE(ValidateEntryBox(t.env, "-1", "Side b"));  // still refused, silently
+    EXPECT_FALSE(ValidateEntryBox(t.env, "-1", "Side b"));
     EXPECT_FALSE(CheckEntryIsNumber(t.env, "abc", "Side b"));
-    EXPECT_TRUE(t.messages.Empty());
+    EXPECT_EQ(t.messages.Texts(),
+              (Texts{"Side b needs a value greater than zero.",
+                     "Please insert a valid amount into Side b. If the amount is less than one, "
+                     "you may enter a common fraction."}));
 }
 
 TEST(DecimalPlaces, BoxTextAndCount) {

@@ -122,6 +122,14 @@ CommandButton* CalcScreen::CommandButtonFor(Command command) const {
 
 void CalcScreen::RunCommand(Command command) {
     switch (command) {
+        case Command::Reset:
+        case Command::Help:
+        case Command::Close:
+            break;
+        default:
+            if (!CheckPendingEntry()) return;
+    }
+    switch (command) {
         case Command::Calculate:
             Calculate();
             break;
@@ -153,6 +161,60 @@ void CalcScreen::RunCommand(Command command) {
             CopyToClipboard();
             break;
     }
+}
+
+CommandButton* CalcScreen::AddScreenCommand(const QString& baseName, const QString& caption,
+                                            FaceDrawing drawing, int xTw, int yTw, int wTw, int hTw,
+                                            std::function<void()> action) {
+    auto* button = new CommandButton(this, baseName, caption, drawing, TwRect(xTw, yTw, wTw, hTw));
+    connect(button, &CommandButton::triggered, this,
+            [this, action = std::move(action)] { RunChecked(action); });
+    return button;
+}
+
+PressLabel* CalcScreen::AddLabelCommand(const QString& name, const QString& text, int xTw, int yTw,
+                                        int wTw, int hTw, std::function<void()> action) {
+    PressLabel* label = MakeLabelCommand(this, name, text);
+    label->setGeometry(TwRect(xTw, yTw, wTw, hTw));
+    auto run = [this, action = std::move(action)] { RunChecked(action); };
+    connect(label, &PressLabel::released, this, run);
+    connect(label, &PressLabel::keyActivated, this, run);
+    return label;
+}
+
+void CalcScreen::GuardControl(QWidget* control) {
+    if (guarded_.contains(control)) return;
+    guarded_.append(control);
+    control->installEventFilter(this);
+}
+
+const std::function<bool()>* CalcScreen::CheckFor(const QObject* box) const {
+    for (const auto& [b, check] : checks_)
+        if (b == box) return &check;
+    return nullptr;
+}
+
+bool CalcScreen::RunCheck(QLineEdit* box, const std::function<bool()>& check) {
+    checking_ = true;
+    const bool accepted = check();
+    checking_ = false;
+    if (!accepted) RefocusLater(box);
+    return accepted;
+}
+
+bool CalcScreen::CheckPendingEntry() {
+    // A refusal whose focus has not been put back yet already stopped this press.
+    if (refocusing_) return false;
+    if (checking_ || closing_) return true;
+    auto* box = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+    if (!box || box->window() != this || box->isReadOnly() || !box->isVisible()) return true;
+    const std::function<bool()>* check = CheckFor(box);
+    if (!check) return true;
+    return RunCheck(box, *check);
+}
+
+void CalcScreen::RunChecked(const std::function<void()>& action) {
+    if (CheckPendingEntry()) action();
 }
 
 CalculatorPicture* CalcScreen::AddCalculatorPicture(int xTw, int yTw, int wTw, int hTw) {
@@ -222,6 +284,7 @@ QCheckBox* CalcScreen::AddCheckBox(const QString& name, const QString& text, int
     box->setObjectName(name);
     box->setGeometry(TwRect(xTw, yTw, wTw, hTw));
     ColourGroupedControl(box);
+    GuardControl(box);
     return box;
 }
 
@@ -231,6 +294,7 @@ QRadioButton* CalcScreen::AddOption(const QString& name, const QString& text, in
     option->setObjectName(name);
     option->setGeometry(TwRect(xTw, yTw, wTw, hTw));
     ColourGroupedControl(option);
+    GuardControl(option);
     return option;
 }
 
@@ -260,7 +324,14 @@ void CalcScreen::RefocusLater(QLineEdit* box) {
 }
 
 bool CalcScreen::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::FocusOut) {
+    const QEvent::Type type = event->type();
+    if ((type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick) &&
+        guarded_.contains(static_cast<QWidget*>(watched))) {
+        // The press may already have taken the focus from the box and had its check
+        // refused (refocusing_), or the control takes no focus and the box still has it.
+        if (!CheckPendingEntry()) return true;
+    }
+    if (type == QEvent::FocusOut) {
         const auto reason = static_cast<QFocusEvent*>(event)->reason();
         // Leaving for a message box or another window is not leaving the box.
         const bool leftWithinScreen =
@@ -269,10 +340,7 @@ bool CalcScreen::eventFilter(QObject* watched, QEvent* event) {
             for (const auto& [box, check] : checks_) {
                 // A locked box shows a result; nothing was typed there to check.
                 if (box != watched || box->isReadOnly()) continue;
-                checking_ = true;
-                const bool accepted = check();
-                checking_ = false;
-                if (!accepted) RefocusLater(box);
+                RunCheck(box, check);
                 break;
             }
         }

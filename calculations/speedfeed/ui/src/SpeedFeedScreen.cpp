@@ -56,7 +56,8 @@ frmSpeedFeedV74::frmSpeedFeedV74(CalcEnv& env, QWidget* parent)
     // matches the key whatever its letter case).
     BuildControls();
 
-    Env().settings.SaveSetting(kSettingsApp, kLanguageSection, kLanguageKey, "English");
+    // The language is the user's choice (or the desktop's); opening a screen never
+    // changes it.
 
     FillList1();
     drillPoint2b_->setGeometry(drillPoint1b_->geometry());

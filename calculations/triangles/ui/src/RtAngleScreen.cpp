@@ -2,6 +2,7 @@
 #include <QLineEdit>
 #include <QPainter>
 
+#include "calc/LocalText.h"
 #include "calc/Numeric.h"
 #include "calc/TriangleScreens.h"
 #include "calc/ui/MainMenu.h"
@@ -24,6 +25,22 @@ const QColor kTriangleFill(255, 248, 220);
 const QColor kTriangleBack(205, 230, 250);
 
 constexpr RtValue kSides[] = {RtValue::SideA, RtValue::SideB, RtValue::SideC};
+
+const char* NameOf(RtValue v) {
+    switch (v) {
+        case RtValue::SideA:
+            return "Side a";
+        case RtValue::SideB:
+            return "Side b";
+        case RtValue::SideC:
+            return "Side c";
+        case RtValue::AngleA:
+            return "Angle A";
+        case RtValue::AngleB:
+            return "Angle B";
+    }
+    return "";
+}
 
 bool IsAngle(RtValue v) {
     return v == RtValue::AngleA || v == RtValue::AngleB;
@@ -121,6 +138,8 @@ bool frmRtAngleV74::CheckBox(RtValue v) {
             return false;
         }
         if (value <= 0) {
+            // A zero in any spelling is refused aloud; the reader already spoke for -1.
+            if (value == 0) MsgNeedsAboveZero(Env(), NameOf(v));
             box->clear();
             return false;
         }
@@ -132,6 +151,7 @@ bool frmRtAngleV74::CheckBox(RtValue v) {
         return true;
     }
     if (value <= 0) {
+        if (value == 0) MsgNeedsAboveZero(Env(), NameOf(v));
         box->clear();
         return false;
     }

@@ -22,11 +22,16 @@ inline constexpr double kInchPerMm = 0.0393700787401575;
 inline constexpr double kPi = 3.14159265358979;
 inline constexpr double kFeetPerMetre = 3.280839895;
 
+enum class Language { None, English, German, French };
+
 // What calculator code needs from its surroundings. Passed to every operation that
 // reads a setting or tells the machinist something; there are no singletons.
 struct CalcEnv {
     SettingsStore& settings;
     IMessageService& messages;
+    // The desktop's language: used wherever no language is stored. The program sets it
+    // from the system locale; it is never written to the settings.
+    Language desktopLanguage = Language::English;
 };
 
 }  // namespace calc

@@ -8,14 +8,17 @@
 
 // The table of localised field names and messages ("Module3"). Every lookup reads the
 // language afresh from the settings store ([Calcs] Language in Arbormate.ini): exactly
-// "English", "German" or "French"; anything else selects no language, and then texts
-// are empty, messages are not shown and questions return MsgAnswer::None.
+// "English", "German" or "French". Anything else ("english" too, or nothing stored)
+// selects the desktop's language (CalcEnv::desktopLanguage), so no text is empty and no
+// message goes unshown on a fresh install.
 namespace calc {
 
-enum class Language { None, English, German, French };
-
 // The stored language; Language::None for a missing or unknown value ("english" too).
+Language StoredLanguage(const CalcEnv& env);
+// The language every lookup uses: the stored one, else the desktop's.
 Language CurrentLanguage(const CalcEnv& env);
+// Stores the user's choice ("English", "German", "French"); None removes it.
+void StoreLanguage(const CalcEnv& env, Language language);
 
 // ---- Texts (empty with no language) ----------------------------------------------
 // Bolt circle and grid pattern.

@@ -97,8 +97,8 @@ bool CheckBelowLimit(const CalcEnv& env, std::string_view text, std::string_view
                      double limit);
 bool CheckAngleSumBelow180(const CalcEnv& env, std::string_view textA, std::string_view textB,
                            std::string_view name);
-// Before a calculation: true, after MsgNeedsAboveZero, when the text is empty or a
-// plain number equal to 0.
+// Before a calculation: true, after MsgNeedsAboveZero, when the text reads as 0 with
+// ParseNumberText (empty, "0", "0.0", "0/5", or no number at all).
 bool IsEntryMissing(const CalcEnv& env, std::string_view text, std::string_view name);
 
 // ---- Taper ratio entry (the shaft taper screen) ------------------------------------

@@ -110,6 +110,19 @@ public:
     // Help windows closed, settings saved, screen closed and deleted.
     void CloseScreen();
 
+    // ---- The entry being typed in ------------------------------------------------
+    // Command labels take no focus, so the box the machinist typed in last still has it
+    // when a command runs. Every command of the screen (the frame's, those added with
+    // AddScreenCommand / AddLabelCommand, and presses on the screen's option buttons,
+    // check boxes and drop-down lists) first runs the leave check of the focused entry
+    // box, with the same messages and focus rule as leaving it; a refusal stops the
+    // command. RESET, HELP, CLOSE, the marks and the calculator picture run without it:
+    // they use no entry.
+    // True when no entry box with a check has the focus, or its check accepts.
+    bool CheckPendingEntry();
+    // Runs `action` when CheckPendingEntry accepts.
+    void RunChecked(const std::function<void()>& action);
+
     // ---- Decimal places ----------------------------------------------------------
     // The count from txtDecPlaces (4 when the screen has no box).
     int DecimalPlaces() const;
@@ -135,6 +148,19 @@ protected:
     // `caption` replaces the standard caption ("CONVERT" on lblCalculate2, say).
     CommandButton* AddCommand(Command command, int xTw, int yTw, int wTw = 1215, int hTw = 1215,
                               const QString& caption = {});
+    // A picture-label command of the screen's own (<baseName>1 / <baseName>2) whose
+    // `action` runs on release after the pending-entry check.
+    CommandButton* AddScreenCommand(const QString& baseName, const QString& caption,
+                                    FaceDrawing drawing, int xTw, int yTw, int wTw, int hTw,
+                                    std::function<void()> action);
+    // A one-label command (MakeLabelCommand) whose `action` runs on release or Enter/Space
+    // after the pending-entry check.
+    PressLabel* AddLabelCommand(const QString& name, const QString& text, int xTw, int yTw, int wTw,
+                                int hTw, std::function<void()> action);
+    // Makes a press on `control` (option button, check box, drop-down list, list) wait for
+    // the pending-entry check: a refused entry swallows the press. AddCheckBox and
+    // AddOption do this for their controls.
+    void GuardControl(QWidget* control);
     CalculatorPicture* AddCalculatorPicture(int xTw, int yTw, int wTw = 1215, int hTw = 1215);
     // txtDecPlaces, set from the settings (or "4") and checked when left.
     QLineEdit* AddDecimalPlacesBox(int xTw, int yTw, int wTw = 615, int hTw = 285);
@@ -167,6 +193,9 @@ protected:
 
 private:
     void RunCommand(Command command);
+    // The check registered for `box`, or nullptr.
+    const std::function<bool()>* CheckFor(const QObject* box) const;
+    bool RunCheck(QLineEdit* box, const std::function<bool()>& check);
 
     CalcEnv& env_;
     ScreenSetup setup_;
@@ -176,6 +205,7 @@ private:
     QLineEdit* decPlaces_ = nullptr;
     QList<QPair<Command, CommandButton*>> commands_;
     QList<QPair<QLineEdit*, std::function<bool()>>> checks_;
+    QList<QWidget*> guarded_;
     PrintHooks printHooks_;
     QPointer<QWidget> angleScreen_;
     QPointer<QLineEdit> refocusing_;

@@ -106,7 +106,7 @@ QString CAddPhraseDlg::Phrase() const {
 CCalendarDlg::CCalendarDlg(const QDate& date, QWidget* parent)
     : QDialog(parent), m_calendar(new QCalendarWidget(this)) {
     setObjectName(QStringLiteral("calendarDlg"));
-    setWindowTitle(QStringLiteral("Chose Date"));
+    setWindowTitle(QStringLiteral("Choose Date"));
     m_calendar->setObjectName(QStringLiteral("calendar"));
     m_calendar->setGridVisible(true);
     if (date.isValid()) {
@@ -214,7 +214,7 @@ CSearchDlg::CSearchDlg(CScarrowDoc& doc, CConfig& config, IUserPrompts& prompts,
 
 void CSearchDlg::BuildControls() {
     // Folder
-    auto* folderLabel = new QLabel(QStringLiteral("Serarch in folder:"), this);
+    auto* folderLabel = new QLabel(QStringLiteral("Search in folder:"), this);
     m_folder = new QLineEdit(this);
     m_folder->setObjectName(QStringLiteral("editFolder"));
     folderLabel->setBuddy(m_folder);
@@ -302,8 +302,8 @@ void CSearchDlg::BuildControls() {
 
     // Extensions
     auto* extBox = new QGroupBox(QStringLiteral("File filter:"), this);
-    m_anyExt = MakeRadio(QStringLiteral("Any extention"), "radioAnyExtension", extBox);
-    m_extList = MakeRadio(QStringLiteral("Extentions from list"), "radioExtensionList", extBox);
+    m_anyExt = MakeRadio(QStringLiteral("Any extension"), "radioAnyExtension", extBox);
+    m_extList = MakeRadio(QStringLiteral("Extensions from list"), "radioExtensionList", extBox);
     m_extGroup = new QButtonGroup(this);
     m_extGroup->addButton(m_anyExt, 0);
     m_extGroup->addButton(m_extList, 1);

@@ -97,7 +97,7 @@ CSendrikDlg::CSendrikDlg(std::string configPath, QString commandFile, UiServices
     portLayout->addWidget(m_cboPort, 1);
     portLayout->addWidget(m_btnRefresh);
 
-    auto* configGroup = new QGroupBox("Port Configurarion:", m_body);
+    auto* configGroup = new QGroupBox("Port Configuration:", m_body);
     m_cboConfig = new QComboBox(configGroup);
     m_cboConfig->setObjectName("configBox");
     m_cboConfig->setMinimumContentsLength(24);

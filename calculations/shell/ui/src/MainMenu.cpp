@@ -53,7 +53,7 @@ const QList<MenuItem>& MenuItems() {
          "Click to calculate three wire thread measuring values."},
         {"picDovetail", "DOVETAIL", "Click to calculate values for measuring dovetails."},
         {"picTaper", "TAPER", "Click to calculate taper turning measurements."},
-        {"picChord", "CHORD GEOMETRY", "Click tocalculate chord measurements."},
+        {"picChord", "CHORD GEOMETRY", "Click to calculate chord measurements."},
     };
     return items;
 }

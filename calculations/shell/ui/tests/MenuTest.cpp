@@ -54,7 +54,7 @@ private slots:
         menu_->RegisterScreen("picChord", [](CalcEnv&, QWidget*) { return new QDialog; });
         auto* chord = Child<MenuPicture>(menu_.get(), "picChord");
         QVERIFY(chord->isEnabled());
-        QCOMPARE(chord->toolTip(), QString("Click tocalculate chord measurements."));
+        QCOMPARE(chord->toolTip(), QString("Click to calculate chord measurements."));
         QCOMPARE(Child<QLabel>(menu_.get(), "Label1")->text(), QString("Arbormate"));
         QCOMPARE(Child<QLabel>(menu_.get(), "Label2")->text(), QString("for Tarvik"));
     }

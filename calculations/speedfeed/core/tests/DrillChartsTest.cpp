@@ -107,6 +107,13 @@ TEST(DrillChartData, KeepsTheWellKnownRows) {
         {3, "M10 X 1.50 Tap-------Drill 8.50", "8.50"},
         {3, "M14 X 1.25 Tap-------Drill 12.75", "12.75"},
         {3, "M14 X 1.50 Tap-------Drill 12.50", "12.50"},
+        // The standard tapping drills of the published metric charts (ISO 2306 and the
+        // tap makers' charts), not the diameter minus the pitch.
+        {3, "M8 X 1.25 Tap--------Drill 6.80", "6.80"},
+        {3, "M9 X 1.25 Tap--------Drill 7.80", "7.80"},
+        {3, "M10 X 1.25 Tap-------Drill 8.80", "8.80"},
+        {3, "M12 X 1.25 Tap-------Drill 10.80", "10.80"},
+        {3, "M12 X 1.75 Tap-------Drill 10.20", "10.20"},
     };
     for (const auto& r : anywhere) {
         bool found = false;
@@ -229,7 +236,14 @@ TEST(DrillChartData, TaperPipeRowsAsListed) {
     }
 }
 
-TEST(DrillChartData, MetricTapDrillsAreMajorDiameterLessPitch) {
+TEST(DrillChartData, MetricTapDrillsAreTheStandardDrills) {
+    // Where ISO 2306 and the tap makers' charts give a standard drill that is not the
+    // diameter minus the pitch.
+    const std::map<std::string, double> standard = {{"M8 X 1.25", 6.80},
+                                                    {"M9 X 1.25", 7.80},
+                                                    {"M10 X 1.25", 8.80},
+                                                    {"M12 X 1.25", 10.80},
+                                                    {"M12 X 1.75", 10.20}};
     const auto& rows = Charts()[3].entries;
     for (const SpeedFeedEntry& e : rows) {
         SCOPED_TRACE(e.Text);
@@ -242,6 +256,9 @@ TEST(DrillChartData, MetricTapDrillsAreMajorDiameterLessPitch) {
         if (NameOf(e.Text).ends_with("RollTap")) {
             // Forming taps: about half the pitch off the major diameter.
             EXPECT_NEAR(drill, major - 0.442 * pitch, 0.025 + 1e-9);
+        } else if (auto it = standard.find(e.Text.substr(0, e.Text.find(" Tap")));
+                   it != standard.end()) {
+            EXPECT_NEAR(drill, it->second, 1e-9);
         } else {
             EXPECT_NEAR(drill, major - pitch, 1e-9);
         }
@@ -389,15 +406,19 @@ TEST_F(DrillChartChoice, DrillPickGivesTheValueWhateverTheUnitAnswer) {
     EXPECT_EQ(book.PickDrill(92, t.env, host), std::nullopt);
 }
 
-TEST(DrillChartChoiceRules, WithoutALanguageNothingIsAskedOrSwitched) {
+TEST(DrillChartChoiceRules, WithoutAStoredLanguageTheDesktopsLanguageAsks) {
     TestCalcEnv t;
+    t.env.desktopLanguage = Language::German;
     FakeHost host;
     DrillChartBook book{ParseDrillCharts(DrillChartLines())};
     book.ChooseChart(0, t.env, host);
-    const ChartChoice choice = book.ChooseChart(3, t.env, host);
-    EXPECT_TRUE(t.messages.Empty());
-    EXPECT_FALSE(host.metric);
-    EXPECT_EQ(choice.shownPosition, 3);
+    t.messages.QueueAnswer(MsgAnswer::Yes);
+    book.ChooseChart(3, t.env, host);
+    ASSERT_EQ(t.messages.Count(), 1u);
+    EXPECT_EQ(t.messages.Last().text,
+              "Sie haben eine metrische Bohrerliste gewählt. Wollen Sie ins metrische System "
+              "umschalten?");
+    EXPECT_TRUE(host.metric);
 }
 
 TEST(DrillChartChoiceRules, AnEmptyChartSwitchesTheDrillListOff) {

@@ -121,7 +121,7 @@ void frmSpeedFeedV74::BuildControls() {
     optInch_ = option(frame1, "optInch", "Inch", 120, 75, 800);
     optMetric_ = option(frame1, "optMetric", "Metric", 960, 75, 880);
     optInch_->setChecked(true);
-    QLabel* places = AddLabel("lblDecPlaces", "Decimal Places inAnswer", 2160, 900, 1860, 435);
+    QLabel* places = AddLabel("lblDecPlaces", "Decimal Places in Answer", 2160, 900, 1860, 435);
     places->setWordWrap(true);
     AddDecimalPlacesBox(4080, 975);
 

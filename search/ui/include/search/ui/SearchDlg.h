@@ -56,7 +56,7 @@ private:
     QPushButton* m_ok;
 };
 
-// "Chose Date": a calendar; OK takes its date.
+// "Choose Date": a calendar; OK takes its date.
 class CCalendarDlg : public QDialog {
     Q_OBJECT
 public:

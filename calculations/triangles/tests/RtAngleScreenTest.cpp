@@ -167,6 +167,55 @@ private slots:
         QVERIFY(Box("txtLegB")->text().isEmpty());
     }
 
+    // Typed and not left: the command checks the entry first, as leaving would.
+    void commandsCheckTheEntryBeingTypedIn() {
+        TypeAndLeave("txtLegA", "4");
+        QLineEdit* a = Box("txtLegB");
+        a->setFocus(Qt::TabFocusReason);
+        QTRY_VERIFY(a->hasFocus());
+        QTest::keyClicks(a, "abc");
+        Click(s_->findChild<QWidget*>("lblCalculate1"));
+        QCOMPARE(Messages(), QStringList{"'abc' is not Valid."});
+        QVERIFY(!Area().contains("-"));
+        QVERIFY(Field("lblAngleA")->text().isEmpty());
+        QTRY_VERIFY(a->hasFocus());
+        QCoreApplication::processEvents();  // the focus is put back
+
+        t_->messages.Clear();
+        a->clear();
+        QTest::keyClicks(a, "-3");
+        Click(s_->findChild<QWidget*>("lblInch2MM2"));
+        QCOMPARE(Messages(), QStringList{"Negative values are not allowed."});
+        QVERIFY(a->text().isEmpty());
+        QCOMPARE(Box("txtLegA")->text(), QString("4"));
+
+        // An accepted entry is used: 3 and 4 give the 3-4-5 triangle.
+        t_->messages.Clear();
+        QTRY_VERIFY(a->hasFocus());
+        QCoreApplication::processEvents();
+        QTest::keyClicks(a, "3");
+        Click(s_->findChild<QWidget*>("lblCalculate2"));
+        QVERIFY(Messages().isEmpty());
+        QCOMPARE(Field("lblHyp")->text(), QString("5.0"));
+    }
+
+    void sidesTooLargeForAnyResultWriteNothing() {
+        Box("txtLegB")->setText("1E200");
+        Box("txtLegA")->setText("1E200");
+        s_->Calculate();
+        QCOMPARE(Messages(), QStringList{"Impossible data entered: the triangle cannot be "
+                                         "calculated from these values."});
+        QVERIFY(Field("lblHyp")->text().isEmpty());
+        QVERIFY(Field("lblHyp")->isHidden());
+        QVERIFY(Area().isEmpty());
+        t_->messages.Clear();
+        Box("txtLegB")->setText("1E307");
+        s_->InchToMm();
+        QCOMPARE(Messages(), QStringList{"Impossible data entered: the converted length cannot be "
+                                         "calculated from these values."});
+        QCOMPARE(Box("txtLegB")->text(), QString("1E307"));
+    }
+
     void twoRefusedBoxesDoNotPassTheFocusBackAndForth() {
         QLineEdit* a = Box("txtAngleA");
         QLineEdit* b = Box("txtAngleB");

@@ -11,6 +11,7 @@
 #include <QRadioButton>
 #include <QScreen>
 
+#include "calc/Domain.h"
 #include "calc/Numeric.h"
 #include "calc/ui/QtControls.h"
 #include "calc/ui/SystemPrograms.h"
@@ -206,10 +207,12 @@ bool CalcScreen::CheckPendingEntry() {
     // A refusal whose focus has not been put back yet already stopped this press.
     if (refocusing_) return false;
     if (checking_ || closing_) return true;
-    auto* box = qobject_cast<QLineEdit*>(QApplication::focusWidget());
-    if (!box || box->window() != this || box->isReadOnly() || !box->isVisible()) return true;
-    const std::function<bool()>* check = CheckFor(box);
-    if (!check) return true;
+    QWidget* focused = QApplication::focusWidget();
+    if (!focused || focused->window() != this) return true;
+    auto* box = qobject_cast<QLineEdit*>(focused);
+    const std::function<bool()>* check = box ? CheckFor(box) : nullptr;
+    if (!check) return CheckPendingControl(focused);
+    if (box->isReadOnly() || !box->isVisible()) return true;
     return RunCheck(box, *check);
 }
 
@@ -328,7 +331,14 @@ bool CalcScreen::eventFilter(QObject* watched, QEvent* event) {
     if ((type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick) &&
         guarded_.contains(static_cast<QWidget*>(watched))) {
         // The press may already have taken the focus from the box and had its check
-        // refused (refocusing_), or the control takes no focus and the box still has it.
+        // refused (refocusing_): it is swallowed.
+        if (refocusing_) return true;
+        auto* control = static_cast<QWidget*>(watched);
+        QWidget* focused = QApplication::focusWidget();
+        // A press on the control being typed in is no command.
+        if (focused && (focused == control || control->isAncestorOf(focused)))
+            return QDialog::eventFilter(watched, event);
+        // The control takes no focus, so the box still has it.
         if (!CheckPendingEntry()) return true;
     }
     if (type == QEvent::FocusOut) {
@@ -359,11 +369,19 @@ QString CalcScreen::Format(double value) const {
 
 void CalcScreen::ConvertLengths(bool toMillimetres) {
     const int places = DecimalPlaces();
-    for (QWidget* field : LengthFields()) {
-        const std::string text = S(FieldText(field));
-        const double value = toMillimetres ? InchTextToMm(text) : MmTextToInch(text);
-        SetFieldText(field, Q(FormatDecimals(DoubleToText15(value), places)));
+    const double factor = toMillimetres ? kMmPerInch : kInchPerMm;
+    const QList<QWidget*> fields = LengthFields();
+    QStringList converted;
+    for (QWidget* field : fields) {
+        const double value = ParseNumberText(S(FieldText(field))) * factor;
+        // A length too large to convert: nothing is written.
+        if (!AllFinite({value})) {
+            ShowNotCalculable(env_, "the converted length");
+            return;
+        }
+        converted << Q(FormatDecimals(DoubleToText15(value), places));
     }
+    for (int i = 0; i < fields.size(); ++i) SetFieldText(fields[i], converted[i]);
 }
 
 void CalcScreen::SaveSettings() {

@@ -1,4 +1,6 @@
 #include <QApplication>
+#include <QCheckBox>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -12,6 +14,7 @@
 #include <QTest>
 
 #include "calc/LocalText.h"
+#include "calc/Numeric.h"
 #include "calc/TestCalcEnv.h"
 #include "calc/ui/CalcScreen.h"
 #include "calc/ui/FrameWidgets.h"
@@ -42,6 +45,8 @@ public:
         AddCommand(Command::AngleConversion, 4200, 1500);
         AddCalculatorPicture(4200, 200 + 2000);
         AddCheckBox("chkSample", "Sample", 1600, 600, 1500, 285);
+        CheckOnLeave(length_,
+                     [this] { return ValidateEntryBox(Env(), S(length_->text()), "Length"); });
     }
     void Calculate() override { ++calculated; }
     QList<QWidget*> LengthFields() const override { return {length_, result_}; }
@@ -435,6 +440,60 @@ private slots:
         QCOMPARE(t_->messages.Last().text,
                  std::string("System Information Is Unavailable At This Time"));
         qputenv("PATH", oldPath);
+    }
+
+    // A command label takes no focus: the box typed in last still has it, and its leave
+    // check runs before the command does.
+    void refusedPendingEntryStopsTheCommand_data() {
+        QTest::addColumn<QString>("control");
+        QTest::newRow("CALCULATE") << "lblCalculate1";
+        QTest::newRow("INCH TO MM caption") << "lblInch2MM2";
+        QTest::newRow("MM TO INCH") << "lblMM2Inch1";
+        QTest::newRow("PRINT") << "lblPrint2";
+        QTest::newRow("ANGLE CONVERSION") << "lblAngConvers1";
+        QTest::newRow("check box") << "chkSample";
+    }
+    void refusedPendingEntryStopsTheCommand() {
+        QFETCH(QString, control);
+        int printDialogs = 0;
+        CalcScreen::SetAngleConversionMaker([](CalcEnv&) { return new QDialog; });
+        auto* s = Open();
+        PrintHooks hooks;
+        hooks.chooseOptions = [&](QPrinter&, QWidget*) {
+            ++printDialogs;
+            return false;
+        };
+        s->SetPrintHooks(hooks);
+        auto* check = Child<QCheckBox>(s, "chkSample");
+        s->length_->setFocus(Qt::TabFocusReason);
+        QTRY_VERIFY(s->length_->hasFocus());
+        QTest::keyClicks(s->length_, "-3");
+        Click(Child(s, qPrintable(control)));
+        QCOMPARE(t_->messages.Texts(),
+                 (std::vector<std::string>{"Length needs a value greater than zero."}));
+        QCOMPARE(s->calculated, 0);
+        QCOMPARE(s->length_->text(), QString("-3"));
+        QCOMPARE(printDialogs, 0);
+        QVERIFY(!check->isChecked());
+        QVERIFY(!s->AngleConversionScreen());
+        QTRY_VERIFY(s->length_->hasFocus());
+        CalcScreen::SetAngleConversionMaker({});
+    }
+
+    void acceptedPendingEntryIsUsedByTheCommand() {
+        auto* s = Open();
+        s->length_->setFocus(Qt::TabFocusReason);
+        QTRY_VERIFY(s->length_->hasFocus());
+        QTest::keyClicks(s->length_, "1/2");
+        Click(Child(s, "lblInch2MM1"));
+        QVERIFY(t_->messages.Empty());
+        QCOMPARE(s->length_->text(), QString("12.7"));
+        Click(Child(s, "lblCalculate2"));
+        QCOMPARE(s->calculated, 1);
+        // A new pending entry is checked again.
+        s->length_->setText("abc");
+        Click(Child(s, "lblMM2Inch1"));
+        QCOMPARE(t_->messages.Count(), std::size_t(1));
     }
 
     void setBoxEditableLocksAndColours() {

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <limits>
 
+#include "calc/Domain.h"
 #include "calc/LocalText.h"
 #include "calc/Numeric.h"
 
@@ -95,24 +96,36 @@ bool CheckDrillingEntries(const CalcEnv& env, const SpeedFeedBoxes& boxes, bool 
     return !IsEntryMissing(env, boxes.dia, kDiameterOfTool);
 }
 
-void SolveDrillPoint(SpeedFeedBoxes& boxes, int places) {
+bool SolveDrillPoint(SpeedFeedBoxes& boxes, int places) {
     const double d = Read(boxes.dia);
     const double a = Read(boxes.pointAngle);
     const double l = Read(boxes.drlPoint);
     // Also reached with the drilling boxes hidden; an impossible angle there is left
     // alone rather than turned into a negative length.
     const bool angleUsable = a > 0 && a < kFlatPointAngle;
+    Domain domain;
     if ((boxes.dia.empty() || d == 0) && a != 0 && l != 0) {
-        if (angleUsable) boxes.dia = FormatResult(std::tan(a * kPi / 180 / 2) * l * 2, places);
-        return;
+        if (angleUsable) {
+            const double dia = domain.Finite(std::tan(a * kPi / 180 / 2) * l * 2);
+            if (!domain) return false;
+            boxes.dia = FormatResult(dia, places);
+        }
+        return true;
     }
     if (d != 0 && a != 0 && l == 0) {
-        if (angleUsable) boxes.drlPoint = FormatResult(d / 2 / std::tan(a / 2 * kPi / 180), places);
-        return;
+        if (angleUsable) {
+            const double point = domain.Divide(d / 2, std::tan(a / 2 * kPi / 180));
+            if (!domain) return false;
+            boxes.drlPoint = FormatResult(point, places);
+        }
+        return true;
     }
     if (d != 0 && l != 0 && a == 0) {
-        boxes.pointAngle = FormatResult(std::atan(d / 2 / l) * 180 / kPi * 2, places);
+        const double angle = domain.Finite(std::atan(domain.Divide(d / 2, l)) * 180 / kPi * 2);
+        if (!domain) return false;
+        boxes.pointAngle = FormatResult(angle, places);
     }
+    return true;
 }
 
 bool SolveSpeedAndFeed(const CalcEnv& env, SpeedFeedBoxes& boxes, const SpeedFeedOptions& options) {
@@ -204,9 +217,19 @@ void UpdateDepths(SpeedFeedBoxes& boxes) {
 bool CalculateSpeedFeed(const CalcEnv& env, SpeedFeedBoxes& boxes,
                         const SpeedFeedOptions& options) {
     if (!CheckDrillingEntries(env, boxes, options.drillingShown)) return false;
-    SolveDrillPoint(boxes, options.places);
-    SolveSpeedAndFeed(env, boxes, options);
-    UpdateDepths(boxes);
+    // Worked on a copy: a step that fails arithmetically leaves every box as it was.
+    SpeedFeedBoxes work = boxes;
+    if (!SolveDrillPoint(work, options.places)) {
+        ShowNotCalculable(env, "the drill point");
+        return false;
+    }
+    if (!SolveSpeedAndFeed(env, work, options)) return false;
+    UpdateDepths(work);
+    if (!AllFinite({ParseNumberText(work.drlDepth), ParseNumberText(work.totalDepth)})) {
+        ShowNotCalculable(env, "the depth");
+        return false;
+    }
+    boxes = work;
     return true;
 }
 

@@ -15,19 +15,6 @@ namespace {
 constexpr int kListX = 120, kListY = 420, kListW = 6960;
 constexpr int kListTall = 4545, kListShort = 3570;
 
-// A label command whose release (or Enter/Space) runs `action`.
-PressLabel* AddLabelButton(QWidget* parent, const char* name, const char* caption,
-                           const QRect& rect, std::function<void()> action) {
-    PressLabel* button = MakeLabelCommand(parent, name, caption);
-    button->setGeometry(rect);
-    QFont f = button->font();
-    f.setBold(true);
-    button->setFont(f);
-    QObject::connect(button, &PressLabel::released, button, [action] { action(); });
-    QObject::connect(button, &PressLabel::keyActivated, button, action);
-    return button;
-}
-
 }  // namespace
 
 frmMaterialsV74::frmMaterialsV74(CalcEnv& env, frmSpeedFeedV74* speedFeed, QWidget* parent)
@@ -67,19 +54,22 @@ frmMaterialsV74::frmMaterialsV74(CalcEnv& env, frmSpeedFeedV74* speedFeed, QWidg
     AddLabel("lblSearch", "Search for:", 120, 5175, 1000, 285);
     txtSearch_ = AddEntryBox("txtSearch", 1140, 5160, 2400, 315);
     txtSearch_->setText("0");
-    AddLabelButton(this, "lblSearchButton", "Search (down)", TwRect(3660, 5160, 1620, 315),
-                   [this] { Search(); });
-    AddLabelButton(this, "lblBackButton", "Back to Top", TwRect(5400, 5160, 1620, 315),
-                   [this] { BackToTop(); });
+    for (PressLabel* button : {AddLabelCommand("lblSearchButton", "Search (down)", 3660, 5160, 1620,
+                                               315, [this] { Search(); }),
+                               AddLabelCommand("lblBackButton", "Back to Top", 5400, 5160, 1620,
+                                               315, [this] { BackToTop(); })}) {
+        QFont f = button->font();
+        f.setBold(true);
+        button->setFont(f);
+    }
     QLabel* hint = AddLabel("Label3", "Click Help for material condition abbreviations.", 120, 5820,
                             3600, 480);
     hint->setWordWrap(true);
 
-    auto* copy =
-        new CommandButton(this, "lblCopyButton", "Copy Surface Speed to Machining Calculations",
-                          FaceDrawing::Blank, TwRect(3900, 5820, 3120, 1215));
+    auto* copy = AddScreenCommand("lblCopyButton", "Copy Surface Speed to Machining Calculations",
+                                  FaceDrawing::Blank, 3900, 5820, 3120, 1215,
+                                  [this] { CopySurfaceSpeed(); });
     new FaceOverlay(copy->Face(), PaintCopyFace);
-    connect(copy, &CommandButton::triggered, this, &frmMaterialsV74::CopySurfaceSpeed);
 
     connect(lstMaterials_, &QListWidget::currentRowChanged, this, [this](int row) {
         if (row >= 0) PickRow(row);

@@ -148,6 +148,7 @@ void frmSpeedFeedV74::BuildControls() {
     cboNumFlutes_->setInsertPolicy(QComboBox::NoInsert);
     cboNumFlutes_->setGeometry(TwRect(3540, 3615, 1215, 315));
     cboNumFlutes_->installEventFilter(this);
+    GuardControl(cboNumFlutes_);
 
     QFont courier("Courier New");
     courier.setStyleHint(QFont::TypeWriter);
@@ -164,6 +165,8 @@ void frmSpeedFeedV74::BuildControls() {
     cboDrillCharts_->setGeometry(TwRect(120, 4770, 4635, 330));
     cboDrillCharts_->setFont(courier);
     cboDrillCharts_->setMaxVisibleItems(20);
+    GuardControl(cboChartName_);
+    GuardControl(cboDrillCharts_);
     list1_ = new QListWidget(this);
     list1_->setObjectName("List1");
     list1_->hide();
@@ -236,26 +239,22 @@ void frmSpeedFeedV74::BuildControls() {
                       << topPointLength_ << bottomPointLen_ << line1 << line2 << line3 << line4
                       << line5 << line6 << line7 << line8 << line9 << line10;
 
-    lblShowHide_ = MakeLabelCommand(this, "lblShowHide", "");
-    lblShowHide_->setGeometry(TwRect(kPictureX, kPictureY + kPictureH + 60, kPictureW, 300));
+    lblShowHide_ = AddLabelCommand("lblShowHide", "", kPictureX, kPictureY + kPictureH + 60,
+                                   kPictureW, 300, [this] { ToggleDrillingDisplay(); });
     QFont bold = lblShowHide_->font();
     bold.setBold(true);
     lblShowHide_->setFont(bold);
-    connect(lblShowHide_, &PressLabel::released, this, &frmSpeedFeedV74::ToggleDrillingDisplay);
-    connect(lblShowHide_, &PressLabel::keyActivated, this, &frmSpeedFeedV74::ToggleDrillingDisplay);
 
     // Commands along the bottom.
     const int y = 5700, size = 1095, step = 1125;
     AddCommand(Command::Calculate, 120, y, size, size);
     AddCommand(Command::Reset, 120 + step, y, size, size);
-    auto* materials = new CommandButton(this, "lblMaterials", "MATERIAL LIST", FaceDrawing::Blank,
-                                        TwRect(120 + 2 * step, y, size, size));
+    auto* materials = AddScreenCommand("lblMaterials", "MATERIAL LIST", FaceDrawing::Blank,
+                                       120 + 2 * step, y, size, size, [this] { OpenMaterials(); });
     new FaceOverlay(materials->Face(), PaintMaterialsFace);
-    connect(materials, &CommandButton::triggered, this, [this] { OpenMaterials(); });
-    surfFin_ = new CommandButton(this, "lblSurfFin", "Surface Finish", FaceDrawing::Blank,
-                                 TwRect(120 + 3 * step, y, size, size));
+    surfFin_ = AddScreenCommand("lblSurfFin", "Surface Finish", FaceDrawing::Blank, 120 + 3 * step,
+                                y, size, size, [this] { OpenSurfaceFinish(); });
     new FaceOverlay(surfFin_->Face(), PaintSurfaceFinishFace);
-    connect(surfFin_, &CommandButton::triggered, this, &frmSpeedFeedV74::OpenSurfaceFinish);
     if (!SurfaceFinishMaker()) {
         surfFin_->SetEnabled(false);
         surfFin_->Face()->setToolTip(kSurfaceFinishMissing);
@@ -460,6 +459,21 @@ bool frmSpeedFeedV74::CheckTeethOnLeave() {
     const bool accepted = CheckNumberOfTeeth(Env(), text);
     if (Q(text) != cboNumFlutes_->currentText()) cboNumFlutes_->setEditText(Q(text));
     return accepted;
+}
+
+bool frmSpeedFeedV74::CheckPendingControl(QWidget* focused) {
+    if (focused != cboNumFlutes_ && focused != cboNumFlutes_->lineEdit()) return true;
+    if (teethRefocusPending_) return false;
+    if (CheckTeethOnLeave()) return true;
+    teethRefocusPending_ = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            teethRefocusPending_ = false;
+            cboNumFlutes_->setFocus(Qt::OtherFocusReason);
+        },
+        Qt::QueuedConnection);
+    return false;
 }
 
 bool frmSpeedFeedV74::eventFilter(QObject* watched, QEvent* event) {

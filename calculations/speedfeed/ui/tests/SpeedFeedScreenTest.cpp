@@ -309,7 +309,7 @@ private slots:
         QVERIFY(t->messages.Empty());
     }
 
-    void failureNamesRpmAndLeavesEarlierResults() {
+    void failureNamesRpmAndWritesNothing() {
         Open s(NewScreen());
         Option(s.get(), "optRPM")->setChecked(true);
         Option(s.get(), "optFeedFlute")->setChecked(true);
@@ -319,7 +319,8 @@ private slots:
         Box(s.get(), "txtFeedRev")->setText("7");
         Release(s.get(), "lblCalculate2");
         QCOMPARE(Texts(*t), QStringList{"RPM needs a value greater than zero."});
-        QCOMPARE(Text(s.get(), "txtInchesPerMinute"), QString("0.0"));
+        QCOMPARE(Text(s.get(), "txtInchesPerMinute"), QString("0"));
+        QCOMPARE(Text(s.get(), "txtDia"), QString("0"));
         QCOMPARE(Text(s.get(), "txtFeedRev"), QString("7"));
     }
 

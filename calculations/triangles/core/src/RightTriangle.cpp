@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "calc/Domain.h"
 #include "calc/Numeric.h"
 
 namespace calc {
@@ -96,15 +97,17 @@ RightTriangleSolution SolveRightTriangle(const RightTriangle& known) {
     }
 
     double a = known.a, b = known.b, c = known.c, A = known.A, B = known.B;
+    // Sides so large that their squares overflow, or so unbalanced that a quotient does.
+    Domain d;
     auto& done = out.computed;
     auto mark = [&](RtValue x, RtValue y, RtValue z) {
         done[static_cast<int>(x)] = done[static_cast<int>(y)] = done[static_cast<int>(z)] = true;
     };
     switch (found) {
         case 0:  // a, b
-            A = Deg(std::atan(a / b));
+            A = Deg(std::atan(d.Divide(a, b)));
             B = 90 - A;
-            c = std::sqrt(a * a + b * b);
+            c = d.Sqrt(a * a + b * b);
             mark(RtValue::AngleA, RtValue::AngleB, RtValue::SideC);
             break;
         case 1:  // b, A
@@ -117,7 +120,7 @@ RightTriangleSolution SolveRightTriangle(const RightTriangle& known) {
                 done[static_cast<int>(RtValue::AngleA)] = true;
             }
             a = b * std::tan(Rad(A));
-            c = std::sqrt(a * a + b * b);
+            c = d.Sqrt(a * a + b * b);
             done[static_cast<int>(RtValue::SideA)] = done[static_cast<int>(RtValue::SideC)] = true;
             break;
         case 3:  // b, c
@@ -125,8 +128,8 @@ RightTriangleSolution SolveRightTriangle(const RightTriangle& known) {
                 out.status = RightTriangleStatus::HypotenuseTooShort;
                 return out;
             }
-            a = std::sqrt(c * c - b * b);
-            A = Deg(std::atan(a / b));
+            a = d.Sqrt(c * c - b * b);
+            A = Deg(std::atan(d.Divide(a, b)));
             B = 90 - A;
             mark(RtValue::SideA, RtValue::AngleA, RtValue::AngleB);
             break;
@@ -139,8 +142,8 @@ RightTriangleSolution SolveRightTriangle(const RightTriangle& known) {
                 A = 90 - B;
                 done[static_cast<int>(RtValue::AngleA)] = true;
             }
-            b = a / std::tan(Rad(A));
-            c = std::sqrt(a * a + b * b);
+            b = d.Divide(a, std::tan(Rad(A)));
+            c = d.Sqrt(a * a + b * b);
             done[static_cast<int>(RtValue::SideB)] = done[static_cast<int>(RtValue::SideC)] = true;
             break;
         case 6:  // a, c
@@ -148,8 +151,8 @@ RightTriangleSolution SolveRightTriangle(const RightTriangle& known) {
                 out.status = RightTriangleStatus::HypotenuseTooShort;
                 return out;
             }
-            b = std::sqrt(c * c - a * a);
-            A = Deg(std::atan(a / b));
+            b = d.Sqrt(c * c - a * a);
+            A = Deg(std::atan(d.Divide(a, b)));
             B = 90 - A;
             mark(RtValue::SideB, RtValue::AngleA, RtValue::AngleB);
             break;
@@ -166,6 +169,11 @@ RightTriangleSolution SolveRightTriangle(const RightTriangle& known) {
             a = c * std::sin(Rad(A));
             done[static_cast<int>(RtValue::SideA)] = done[static_cast<int>(RtValue::SideB)] = true;
             break;
+    }
+    if (!d.Finite({a, b, c, A, B})) {
+        out.status = RightTriangleStatus::OutsideDomain;
+        done = {};
+        return out;
     }
     out.values = RightTriangle{a, b, c, A, B};
     out.status = RightTriangleStatus::Solved;

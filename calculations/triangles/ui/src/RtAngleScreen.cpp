@@ -2,6 +2,7 @@
 #include <QLineEdit>
 #include <QPainter>
 
+#include "calc/Domain.h"
 #include "calc/LocalText.h"
 #include "calc/Numeric.h"
 #include "calc/TriangleScreens.h"
@@ -206,6 +207,9 @@ void frmRtAngleV74::Calculate() {
         case RightTriangleStatus::AngleTooLarge:
             Env().messages.ShowMessage(kAngleLimit, kAppTitle, MsgIcon::None);
             return;
+        case RightTriangleStatus::OutsideDomain:
+            ShowNotCalculable(Env(), "the triangle");
+            return;
         case RightTriangleStatus::Solved:
             break;
     }
@@ -229,7 +233,13 @@ void frmRtAngleV74::UpdateArea() {
     };
     const double b = side(RtValue::SideB);
     const double a = side(RtValue::SideA);
-    area_->setText("Area: " + Format(b * a / 2) + QString::fromUtf8(" units²"));
+    const double area = b * a / 2;
+    // A refused side reads -1: no area from it, and none that overflows.
+    if (a < 0 || b < 0 || !AllFinite({area})) {
+        area_->clear();
+        return;
+    }
+    area_->setText("Area: " + Format(area) + QString::fromUtf8(" units²"));
 }
 
 void frmRtAngleV74::ConvertLengths(bool toMillimetres) {
@@ -237,6 +247,14 @@ void frmRtAngleV74::ConvertLengths(bool toMillimetres) {
     for (RtValue v : kSides) any = any || ParseNumberText(S(SlotOf(v).box->text())) != 0;
     if (!any) return;
     const double factor = toMillimetres ? kMmPerInch : kInchPerMm;
+    for (RtValue v : kSides) {
+        const Slot& slot = SlotOf(v);
+        if (!AllFinite({ParseNumberText(S(slot.box->text())) * factor,
+                        ParseNumberText(S(slot.field->text())) * factor})) {
+            ShowNotCalculable(Env(), "the converted length");
+            return;
+        }
+    }
     for (RtValue v : kSides) {
         QLineEdit* box = SlotOf(v).box;
         if (!box->text().isEmpty()) box->setText(Format(ParseNumberText(S(box->text())) * factor));

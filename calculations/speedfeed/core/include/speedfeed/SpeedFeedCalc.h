@@ -48,14 +48,16 @@ double SpeedConstant(bool metric);
 
 // Whether Calculate may go on; shows why not.
 bool CheckDrillingEntries(const CalcEnv& env, const SpeedFeedBoxes& boxes, bool drillingShown);
-// Fills in the one missing value of diameter, point angle and point length.
-void SolveDrillPoint(SpeedFeedBoxes& boxes, int places);
+// Fills in the one missing value of diameter, point angle and point length; false when
+// the result would not be finite (nothing written).
+bool SolveDrillPoint(SpeedFeedBoxes& boxes, int places);
 // Speeds and feeds; false (after "RPM needs a value greater than zero.") when a step
-// failed arithmetically: the steps after it are skipped, what was written stays.
+// failed arithmetically: the steps after it are skipped.
 bool SolveSpeedAndFeed(const CalcEnv& env, SpeedFeedBoxes& boxes, const SpeedFeedOptions& options);
 // Full-diameter depth and total depth from each other and the point length.
 void UpdateDepths(SpeedFeedBoxes& boxes);
-// CALCULATE: the four steps above in order. False when the entries were refused.
+// CALCULATE: the four steps above in order. False when the entries were refused or a
+// step failed arithmetically; then every box stays as it was.
 bool CalculateSpeedFeed(const CalcEnv& env, SpeedFeedBoxes& boxes, const SpeedFeedOptions& options);
 
 // The unit switches: lengths converted once and formatted with `places`, the surface

@@ -75,6 +75,7 @@ private:
     void ApplySwitchToMetric();
     void ApplySwitchToInch();
     bool CheckTeethOnLeave();
+    bool CheckPendingControl(QWidget* focused) override;
 
     SpeedFeedBoxes ReadBoxes() const;
     void WriteBoxes(const SpeedFeedBoxes& boxes);

@@ -30,6 +30,7 @@ enum class RightTriangleStatus {
     NotEnoughData,       // no pair of two values with at least one side
     HypotenuseTooShort,  // c not greater than the given leg
     AngleTooLarge,       // a known angle of 90 degrees or more
+    OutsideDomain,       // values too large (or too unbalanced) for any result to be finite
 };
 
 struct RightTriangleSolution {

@@ -185,6 +185,9 @@ protected:
     void RefocusLater(QLineEdit* box);
 
     CommandButton* CommandButtonFor(Command command) const;
+    // The pending-entry check of a focused control that is not a checked entry box (an
+    // editable drop-down list, say); true accepts. Screens with such a control override it.
+    virtual bool CheckPendingControl(QWidget* /*focused*/) { return true; }
 
     void closeEvent(QCloseEvent* event) override;
     void reject() override;

@@ -25,6 +25,7 @@
 #include "calc/SettingsStore.h"
 #include "calc/ui/CalcScreen.h"
 #include "calc/ui/MainMenu.h"
+#include "calc/ui/QtControls.h"
 #include "common/HelpWindow.h"
 
 namespace {

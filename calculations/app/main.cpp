@@ -6,6 +6,7 @@
 #include "calc/CalcEnv.h"
 #include "calc/SettingsStore.h"
 #include "calc/ui/MainMenu.h"
+#include "calc/ui/QtControls.h"
 #include "calc/ui/QtMessageService.h"
 
 int main(int argc, char* argv[]) {
@@ -16,7 +17,7 @@ int main(int argc, char* argv[]) {
 
     calc::SettingsStore settings;
     calc::QtMessageService messages;
-    calc::CalcEnv env{settings, messages};
+    calc::CalcEnv env{settings, messages, calc::DesktopLanguage()};
 
     calc::frmArbormateEDITORv74 menu(env);
     QApplication::setWindowIcon(menu.windowIcon());

@@ -4,11 +4,13 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 
+#include "calc/LocalText.h"
 #include "calc/ui/CalcScreen.h"
 #include "calc/ui/FrameWidgets.h"
 #include "calc/ui/QtControls.h"
@@ -162,7 +164,29 @@ frmArbormateEDITORv74::frmArbormateEDITORv74(CalcEnv& env, QWidget* parent)
     about2_->setGeometry(width() - 70, 24, 66, 20);
     help2_ = MakeLabelCommand(this, "lblHelp2", "Help");
     help2_->setGeometry(width() - 70, 45, 66, 20);
+    // The language choice: a face (lblLanguage1) under its caption (lblLanguage2); either
+    // half turns the caption black while pressed and opens the choice on release.
+    language1_ = MakeLabelCommand(this, "lblLanguage1", "");
+    language1_->setGeometry(width() - 70, 66, 66, 20);
+    language2_ = MakeLabelCommand(this, "lblLanguage2", "Language");
+    language2_->setGeometry(width() - 70, 66, 66, 20);
+    for (QLabel* half : {language1_, language2_}) {
+        auto* label = static_cast<PressLabel*>(half);
+        connect(label, &PressLabel::pressed, this, [this] {
+            QPalette p = language2_->palette();
+            p.setColor(QPalette::WindowText, Qt::black);
+            language2_->setPalette(p);
+        });
+        connect(label, &PressLabel::released, this, [this] {
+            QPalette p = language2_->palette();
+            p.setColor(QPalette::WindowText, Qt::white);
+            language2_->setPalette(p);
+            ShowLanguageChoice();
+        });
+        connect(label, &PressLabel::keyActivated, this, [this] { ShowLanguageChoice(); });
+    }
     SetPopupVisible(false);
+    ApplyTitle();
 
     connect(question, &MarkLabel::triggered, this, [this] { SetPopupVisible(true); });
     connect(markX, &MarkLabel::triggered, this, &frmArbormateEDITORv74::EndProgram);
@@ -192,6 +216,8 @@ frmArbormateEDITORv74::frmArbormateEDITORv74(CalcEnv& env, QWidget* parent)
     // The pop-up lies over the pictures' row when shown.
     about2_->raise();
     help2_->raise();
+    language1_->raise();
+    language2_->raise();
     CentreOnDisplay(this);
 }
 
@@ -230,6 +256,46 @@ QWidget* frmArbormateEDITORv74::OpenScreen(const QString& pictureName) {
 void frmArbormateEDITORv74::SetPopupVisible(bool visible) {
     about2_->setVisible(visible);
     help2_->setVisible(visible);
+    language1_->setVisible(visible);
+    language2_->setVisible(visible);
+}
+
+void frmArbormateEDITORv74::ApplyTitle() {
+    if (const auto caption = TitleCaption(env_)) setWindowTitle(Q(*caption));
+}
+
+QMenu* frmArbormateEDITORv74::ShowLanguageChoice() {
+    delete languageMenu_.data();
+    auto* menu = new QMenu(this);
+    menu->setObjectName("mnuLanguage");
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    const Language current = CurrentLanguage(env_);
+    const struct {
+        Language language;
+        const char* name;
+        QString caption;
+    } choices[] = {
+        {Language::English, "actLanguageEnglish", "English"},
+        {Language::German, "actLanguageGerman", "Deutsch"},
+        {Language::French, "actLanguageFrench", QString::fromUtf8("Français")},
+    };
+    for (const auto& choice : choices) {
+        QAction* action = menu->addAction(choice.caption);
+        action->setObjectName(choice.name);
+        action->setCheckable(true);
+        action->setChecked(choice.language == current);
+        connect(action, &QAction::triggered, this,
+                [this, language = choice.language] { ChooseLanguage(language); });
+    }
+    languageMenu_ = menu;
+    menu->popup(language2_->mapToGlobal(QPoint(0, language2_->height())));
+    return menu;
+}
+
+void frmArbormateEDITORv74::ChooseLanguage(Language language) {
+    StoreLanguage(env_, language);
+    ApplyTitle();
+    SetPopupVisible(false);
 }
 
 void frmArbormateEDITORv74::ShowHelp() {

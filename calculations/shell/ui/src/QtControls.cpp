@@ -3,11 +3,23 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QRadioButton>
 
 #include "calc/LocalText.h"
 
 namespace calc {
+
+Language DesktopLanguage() {
+    switch (QLocale().language()) {
+        case QLocale::German:
+            return Language::German;
+        case QLocale::French:
+            return Language::French;
+        default:
+            return Language::English;
+    }
+}
 
 void SetTitleCaption(const CalcEnv& env, QLabel* label) {
     if (const auto caption = TitleCaption(env)) label->setText(Q(*caption));

@@ -1,11 +1,15 @@
 #include <QLabel>
+#include <QLocale>
+#include <QMenu>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "calc/LocalText.h"
 #include "calc/TestCalcEnv.h"
 #include "calc/ui/CalcScreen.h"
 #include "calc/ui/MainMenu.h"
+#include "calc/ui/QtControls.h"
 
 using namespace calc;
 
@@ -120,6 +124,55 @@ private slots:
         t_->SetLanguage("english");  // not a language: the title stays
         dlgAboutEDITORv74 none(t_->env);
         QCOMPARE(Child<QLabel>(&none, "lblTitle")->text(), QString("Arbormate for Tarvik"));
+    }
+
+    void aboutTitleFollowsTheDesktopWithoutAStoredLanguage() {
+        t_->SetLanguage("german");  // not a language name: the desktop's language speaks
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        t_->env.desktopLanguage = DesktopLanguage();
+        QLocale::setDefault(QLocale::c());
+        QCOMPARE(t_->env.desktopLanguage, Language::German);
+        dlgAboutEDITORv74 about(t_->env);
+        QCOMPARE(Child<QLabel>(&about, "lblTitle")->text(), QString("Arbormate"));
+        QCOMPARE(t_->settings.GetSetting("Arbormate", "Calcs", "Language"), std::string("german"));
+    }
+
+    void languageChoiceStoresAndAppliesAtOnce() {
+        Click(Child(menu_.get(), "lblQuestion"));
+        auto* language2 = Child<QLabel>(menu_.get(), "lblLanguage2");
+        QVERIFY(!language2->isHidden());
+        QCOMPARE(language2->text(), QString("Language"));
+        Click(Child(menu_.get(), "lblLanguage1"));
+        auto* choice = Child<QMenu>(menu_.get(), "mnuLanguage");
+        QTRY_VERIFY(choice->isVisible());
+        QCOMPARE(language2->palette().color(QPalette::WindowText), QColor(Qt::white));
+        QStringList captions, checked;
+        for (QAction* action : choice->actions()) {
+            captions << action->text();
+            if (action->isChecked()) checked << action->objectName();
+        }
+        QCOMPARE(captions, (QStringList{"English", "Deutsch", QString::fromUtf8("Français")}));
+        QCOMPARE(checked, QStringList{"actLanguageEnglish"});  // the desktop's, nothing stored
+        QCOMPARE(menu_->windowTitle(), QString("Arbormate for Tarvik"));
+
+        Child<QAction>(choice, "actLanguageFrench")->trigger();
+        QCOMPARE(t_->settings.GetSetting("Arbormate", "Calcs", "Language"), std::string("French"));
+        QCOMPARE(menu_->windowTitle(), QString("Arbormate"));
+        QVERIFY(language2->isHidden());
+        // The next screen and About box speak French.
+        QDialog* about = menu_->ShowAbout();
+        QCOMPARE(Child<QLabel>(about, "lblTitle")->text(), QString("Arbormate"));
+        about->close();
+        MsgNegativeValues(t_->env);
+        QCOMPARE(t_->messages.Last().text,
+                 std::string("Les valeurs négatives ne sont pas permises."));
+
+        QMenu* again = menu_->ShowLanguageChoice();
+        QVERIFY(Child<QAction>(again, "actLanguageFrench")->isChecked());
+        QVERIFY(!Child<QAction>(again, "actLanguageEnglish")->isChecked());
+        Child<QAction>(again, "actLanguageEnglish")->trigger();
+        QCOMPARE(t_->settings.GetSetting("Arbormate", "Calcs", "Language"), std::string("English"));
+        QCOMPARE(menu_->windowTitle(), QString("Arbormate for Tarvik"));
     }
 
     void versionTextPadsMissingParts() {

@@ -324,6 +324,15 @@ private slots:
         QCOMPARE(Text(s.get(), "txtFeedRev"), QString("7"));
     }
 
+    void aStoredLanguageSurvivesOpeningTheScreen() {
+        for (const char* stored : {"German", "French", "English"}) {
+            t->SetLanguage(stored);
+            { Open s(NewScreen()); }
+            QCOMPARE(t->settings.GetSetting("Arbormate", "Calcs", "Language"),
+                     std::string(stored));
+        }
+    }
+
     void resetKeepsAngleTeethAndOptions() {
         Open s(NewScreen());
         Option(s.get(), "optMetric")->setChecked(true);

@@ -17,6 +17,7 @@
 #include <QDialog>
 #include <QHash>
 #include <QLabel>
+#include <QMenu>
 #include <QPointer>
 #include <QString>
 #include <QWidget>
@@ -85,6 +86,12 @@ public:
     QWidget* OpenInstance(const QString& pictureName) const;
 
     void ShowHelp();
+    // The "Language" pop-up choice: a menu of English, Deutsch and Français with the
+    // current language marked (mnuLanguage, actions actLanguageEnglish/German/French).
+    QMenu* ShowLanguageChoice();
+    // Stores the choice and applies it to the menu's title (and to every screen and
+    // About box opened from now on).
+    void ChooseLanguage(Language language);
     // Shows the About box (modal); the pop-up choices hide when it closes.
     QDialog* ShowAbout();
     // Closes help windows, every open screen and the menu, and ends the program.
@@ -101,12 +108,16 @@ private:
         ShowMode mode = ShowMode::Modal;
     };
     void SetPopupVisible(bool visible);
+    void ApplyTitle();
     void CloseOpenScreens();
 
     CalcEnv& env_;
     TitleStrip* title_ = nullptr;
     QLabel* about2_ = nullptr;
     QLabel* help2_ = nullptr;
+    QLabel* language1_ = nullptr;
+    QLabel* language2_ = nullptr;
+    QPointer<QMenu> languageMenu_;
     QHash<QString, Registration> registry_;
     QHash<QString, QPointer<QWidget>> open_;
     QHash<QString, MenuPicture*> pictures_;

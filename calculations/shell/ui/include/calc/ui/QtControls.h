@@ -22,12 +22,13 @@ inline std::string S(const QString& text) {
     return text.toStdString();
 }
 
-// "Arbormate for Tarvik" (English) or "Arbormate" (German, French); with no language
-// the label keeps its caption.
+// "Arbormate for Tarvik" (English) or "Arbormate" (German, French).
 void SetTitleCaption(const CalcEnv& env, QLabel* label);
-// Selects and captions the inch and metric options for the language; no language:
-// nothing changes.
+// Selects and captions the inch and metric options for the language.
 void SetUnitOptions(const CalcEnv& env, QRadioButton* inchOption, QRadioButton* metricOption);
+// The desktop's language from the locale Qt reports (QLocale(), the system locale
+// unless a default was set): German for de, French for fr, English otherwise.
+Language DesktopLanguage();
 // Editable: unlocked on the window background; not editable: locked on the button face.
 void SetBoxEditable(QLineEdit* box, bool editable);
 void SetControlVisible(QWidget* control, bool visible);

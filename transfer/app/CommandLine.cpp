@@ -526,12 +526,58 @@ int RunPorts(const std::string& path, std::ostream& out, std::ostream& err) {
     return kExitOk;
 }
 
-// Stands in for the port when a transfer is previewed: what would go on the line is
-// written to `output`, and a receive takes the bytes of `input` as if they arrived.
+// The output of a preview: standard output or the --output file. The first failure to
+// write ends the preview through the stop flag, as Cancel would, and is told once at
+// the end rather than as a port error.
+class PreviewOutput final : public CWriter {
+public:
+    PreviewOutput(std::ostream& out, std::string name) : m_out(out), m_name(std::move(name)) {}
+
+    void StopOnFailure(int& stopFlag) { m_stop = &stopFlag; }
+    void Write(const std::uint8_t* bytes, std::size_t count) override { Put(bytes, count); }
+    bool Put(const std::uint8_t* bytes, std::size_t count) {
+        if (m_error != 0) {
+            if (m_stop) *m_stop = 1;  // the next file of the preview stops at once too
+            return false;
+        }
+        errno = 0;
+        if (!m_out.write(reinterpret_cast<const char*>(bytes),
+                         static_cast<std::streamsize>(count))) {
+            Fail();
+            return false;
+        }
+        m_written += count;
+        return true;
+    }
+    bool Flush() {
+        errno = 0;
+        if (m_error == 0 && !m_out.flush()) Fail();
+        return m_error == 0;
+    }
+
+    const std::string& Name() const { return m_name; }
+    int Error() const { return m_error; }
+    std::uintmax_t BytesWritten() const { return m_written; }
+
+private:
+    void Fail() {
+        m_error = errno != 0 ? errno : EIO;
+        if (m_stop) *m_stop = 1;
+    }
+
+    std::ostream& m_out;
+    std::string m_name;
+    int* m_stop = nullptr;
+    int m_error = 0;
+    std::uintmax_t m_written = 0;
+};
+
+// Stands in for the port when a transfer is previewed: what would go on the line goes
+// to the preview's output, and a receive takes the bytes of `input` as if they arrived.
 class PreviewLine final : public ITransferLine {
 public:
-    PreviewLine(std::ostream& output, std::string outputName, std::FILE* input = nullptr)
-        : m_output(output), m_outputName(std::move(outputName)), m_input(input) {}
+    explicit PreviewLine(PreviewOutput& output, std::FILE* input = nullptr)
+        : m_output(output), m_input(input) {}
 
     std::size_t BytesWaiting() override {
         if (m_next == m_buffer.size() && m_input && !m_atEnd) {
@@ -553,59 +599,29 @@ public:
         return true;
     }
     bool Write(const std::uint8_t* bytes, std::size_t count, std::size_t& written) override {
-        written = 0;
-        errno = 0;
-        m_output.write(reinterpret_cast<const char*>(bytes), static_cast<std::streamsize>(count));
-        if (!m_output) {
-            m_error = errno != 0 ? errno : EIO;
-            m_errorText = "Cannot write " + m_outputName + ": " + std::strerror(m_error) + ".";
-            return false;
-        }
-        written = count;
-        m_written += count;
-        return true;
+        const bool ok = m_output.Put(bytes, count);
+        written = ok ? count : 0;
+        return ok;
     }
-    bool Drain() override {
-        m_output.flush();  // a failure shows in the stream's state at the end
-        return true;
-    }
+    bool Drain() override { return m_output.Flush(); }
     void WaitForData(int) override {}
     bool DeviceLost() override { return false; }
     void Close() override {}
-    int LastError() const override { return m_error; }
-    const std::string& LastErrorText() const override { return m_errorText; }
+    int LastError() const override { return m_output.Error(); }
+    const std::string& LastErrorText() const override { return m_noText; }
 
     bool InputEnded() const { return m_atEnd && m_next == m_buffer.size(); }
     bool ReadFailed() const { return m_readFailed; }
-    std::uintmax_t BytesWritten() const { return m_written; }
 
 private:
     static constexpr std::size_t kBlock = 512;
-    std::ostream& m_output;
-    std::string m_outputName;
+    PreviewOutput& m_output;
     std::FILE* m_input;
     std::vector<std::uint8_t> m_buffer;
     std::size_t m_next = 0;
     bool m_atEnd = false;
     bool m_readFailed = false;
-    std::uintmax_t m_written = 0;
-    int m_error = 0;
-    std::string m_errorText;
-};
-
-// Where a previewed receive stores what it would have written to its file.
-class StreamWriter final : public CWriter {
-public:
-    explicit StreamWriter(std::ostream& out) : m_out(out) {}
-    void Write(const std::uint8_t* bytes, std::size_t count) override {
-        if (m_out.write(reinterpret_cast<const char*>(bytes), static_cast<std::streamsize>(count)))
-            m_written += count;
-    }
-    std::uintmax_t BytesWritten() const { return m_written; }
-
-private:
-    std::ostream& m_out;
-    std::uintmax_t m_written = 0;
+    const std::string m_noText;
 };
 
 std::string FilesText(std::size_t count) {
@@ -666,21 +682,25 @@ int RunPreview(const Options& options, const CPortConfig& config, std::ostream& 
             return kExitFailure;
         }
     }
-    std::ostream& target = options.output.empty() ? out : file;
-    const std::string targetName = options.output.empty() ? "standard output" : options.output;
+    PreviewOutput output(options.output.empty() ? out : file,
+                         options.output.empty() ? "standard output" : options.output);
+    const auto outputFailed = [&output, &err] {
+        if (output.Flush()) return false;
+        err << "sendrik: cannot write " << output.Name() << ": " << std::strerror(output.Error())
+            << "\n";
+        return true;
+    };
     InterruptGuard interrupt;
 
     if (!options.previewReceive) {
-        PreviewLine line(target, targetName);
+        PreviewLine line(output);
         ConsoleWindow window(err, std::chrono::milliseconds(0), true);
+        output.StopOnFailure(window.StopFlag());
         const int status = SendFiles(line, config, options, window, err);
+        if (outputFailed()) return kExitFailure;
         if (status != kExitOk) return status;
-        if (!target.flush()) {
-            err << "sendrik: cannot write " << targetName << "\n";
-            return kExitFailure;
-        }
-        err << "Previewed " << FilesText(options.files.size()) << ": " << line.BytesWritten()
-            << " bytes to " << targetName << "\n";
+        err << "Previewed " << FilesText(options.files.size()) << ": " << output.BytesWritten()
+            << " bytes to " << output.Name() << "\n";
         return kExitOk;
     }
 
@@ -690,18 +710,15 @@ int RunPreview(const Options& options, const CPortConfig& config, std::ostream& 
         err << "sendrik: cannot read " << input << ": " << std::strerror(errno) << "\n";
         return kExitFailure;
     }
-    PreviewLine line(target, targetName, in);
+    PreviewLine line(output, in);
     ConsoleWindow window(err, std::chrono::milliseconds(0), true,
                          [&line] { return line.InputEnded(); });
-    StreamWriter writer(target);
-    ReceiveThrough(line, config, writer, targetName, window);
+    output.StopOnFailure(window.StopFlag());
+    ReceiveThrough(line, config, output, output.Name(), window);
     std::fclose(in);
+    if (outputFailed()) return kExitFailure;
     if (line.ReadFailed()) {
         err << "sendrik: failed to read " << input << "; the preview is incomplete\n";
-        return kExitFailure;
-    }
-    if (!target.flush()) {
-        err << "sendrik: cannot write " << targetName << "\n";
         return kExitFailure;
     }
     if (window.Failed()) return kExitFailure;
@@ -710,8 +727,8 @@ int RunPreview(const Options& options, const CPortConfig& config, std::ostream& 
         why = "Ctrl+C";
     else if (window.InputEnded())
         why = "the end of " + input;
-    err << "Previewed the receive of " << input << ": " << writer.BytesWritten() << " bytes to "
-        << targetName << " (ended by " << why << ")\n";
+    err << "Previewed the receive of " << input << ": " << output.BytesWritten() << " bytes to "
+        << output.Name() << " (ended by " << why << ")\n";
     return window.Interrupted() ? kExitInterrupted : kExitOk;
 }
 

@@ -491,6 +491,7 @@ private slots:
         QVERIFY(QDir().mkpath(QString::fromStdString(Path("O1000"))));
         QCOMPARE(::mkfifo(Path("pipe").c_str(), 0600), 0);
         WriteFile(Path("a.nc"), "G00\n");
+        WriteFile(Path("big.nc"), std::string(200000, 'X'));
         struct Case {
             std::vector<std::string> args;
             int status;
@@ -515,6 +516,15 @@ private slots:
             {{"receive", "--config", "Mill", "--port", "3", Path("O1000")},
              kExitFailure,
              "sendrik: cannot write " + Path("O1000") + ": it is a folder\n"},
+            {{"preview", "--config", "Mill", "--output", "/dev/full", Path("a.nc")},
+             kExitFailure,
+             "sendrik: cannot write /dev/full: No space left on device\n"},
+            {{"preview", "--config", "Mill", "--output", "/dev/full", Path("big.nc"), Path("a.nc")},
+             kExitFailure,
+             "sendrik: cannot write /dev/full: No space left on device\n"},
+            {{"preview", "--receive", "--config", "Mill", "--output", "/dev/full", Path("big.nc")},
+             kExitFailure,
+             "sendrik: cannot write /dev/full: No space left on device\n"},
             {{"receive", "--config", "Mill", "--idle-timeout", "-1", Path("in.nc")},
              kExitUsage,
              "sendrik: --idle-timeout wants a number of seconds above 0, such as 30 or 0.5\n"},
@@ -523,6 +533,9 @@ private slots:
             const Run run = Execute(c.args);
             QVERIFY2(run.err.find(c.message) != std::string::npos,
                      (c.message + " not in: " + run.err).c_str());
+            // One message for one fault.
+            QCOMPARE(std::count(run.err.begin(), run.err.end(), '\n'),
+                     std::ptrdiff_t(1) + (c.status == kExitUsage));
             QCOMPARE(run.status, c.status);
         }
 

@@ -449,7 +449,7 @@ private slots:
                 machine.Write(program);
             });
             const Run receive = Execute(
-                {"receive", "--config", "Mill", "--idle-timeout", "0.3", Path("received.nc")});
+                {"receive", "--config", "Mill", "--idle-timeout", "0.5", Path("received.nc")});
             feeder.join();
             QVERIFY2(receive.status == kExitOk, (std::string(name) + ": " + receive.err).c_str());
             QVERIFY2(ReadFile(Path("received.nc")) == preview.out, name);

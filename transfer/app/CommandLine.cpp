@@ -4,16 +4,19 @@
 
 #include <QCoreApplication>
 #include <QObject>
-#include <QTemporaryDir>
 #include <cerrno>
 #include <chrono>
 #include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
+#include <functional>
 #include <memory>
+#include <optional>
 #include <sstream>
 
+#include "common/AtomicFile.h"
 #include "transfer/Port.h"
 #include "transfer/Settings.h"
 #include "transfer/Transfer.h"
@@ -53,7 +56,94 @@ private:
 
 bool TakesValue(const std::string& name) {
     return name == "--config" || name == "--port" || name == "--idle-timeout" ||
-           name == "--config-file";
+           name == "--config-file" || name == "--output";
+}
+
+bool IsFlag(const std::string& name) {
+    return name == "--skip-line-numbers" || name == "--receive";
+}
+
+// Seconds as "30", "0.5" or "2,5", to the millisecond (a smaller fraction counts as one
+// millisecond); 0 when the text is no such number or is 0.
+std::chrono::milliseconds ParseSeconds(const std::string& text) {
+    const std::size_t point = text.find_first_of(".,");
+    const std::string whole = text.substr(0, point);
+    const std::string fraction = point == std::string::npos ? "" : text.substr(point + 1);
+    const auto digits = [](const std::string& part) {
+        return part.find_first_not_of("0123456789") == std::string::npos;
+    };
+    if ((whole.empty() && fraction.empty()) || !digits(whole) || !digits(fraction) ||
+        whole.size() > 6)
+        return std::chrono::milliseconds(0);
+    long long ms = whole.empty() ? 0 : std::stoll(whole) * 1000;
+    std::string thousandths = fraction.substr(0, 3);
+    thousandths.resize(3, '0');
+    ms += std::stoll(thousandths);
+    if (ms == 0 && fraction.find_first_not_of('0') != std::string::npos) ms = 1;
+    return std::chrono::milliseconds(ms);
+}
+
+// "30", "0.5", "2.25": milliseconds as seconds.
+std::string SecondsText(std::chrono::milliseconds duration) {
+    const long long ms = duration.count();
+    std::string text = std::to_string(ms / 1000);
+    if (ms % 1000 != 0) {
+        char fraction[8];
+        std::snprintf(fraction, sizeof fraction, ".%03lld", ms % 1000);
+        text += fraction;
+        while (text.back() == '0') text.pop_back();
+    }
+    return text;
+}
+
+// What keeps `path` from being read as a file, as the end of a sentence that starts with
+// `what` and the path ("file /cnc/O1000 is a folder"); empty when it is a readable file.
+std::string NotReadable(const std::string& what, const std::string& path) {
+    std::error_code ec;
+    const fs::file_status status = fs::status(path, ec);
+    std::string problem;
+    switch (status.type()) {
+        case fs::file_type::regular:
+            break;
+        case fs::file_type::not_found:
+            problem = "not found";
+            break;
+        case fs::file_type::directory:
+            problem = "is a folder";
+            break;
+        case fs::file_type::fifo:
+            problem = "is a FIFO (named pipe), not a regular file";
+            break;
+        case fs::file_type::character:
+        case fs::file_type::block:
+            problem = "is a device, not a regular file";
+            break;
+        case fs::file_type::socket:
+            problem = "is a socket, not a regular file";
+            break;
+        default:
+            problem = ec ? "cannot be examined: " + ec.message() : "is not a regular file";
+            break;
+    }
+    if (problem.empty()) {
+        std::FILE* file = std::fopen(path.c_str(), "rb");
+        if (file)
+            std::fclose(file);
+        else
+            problem = std::string("cannot be read: ") + std::strerror(errno);
+    }
+    return problem.empty() ? problem : what + " " + path + " " + problem;
+}
+
+// Whether `path` can take a received program, said before anything is received: an
+// existing file stays as it is until the transfer starts, a missing one is created.
+std::string NotWritable(const std::string& path) {
+    std::error_code ec;
+    if (fs::is_directory(path, ec)) return "cannot write " + path + ": it is a folder";
+    std::FILE* probe = std::fopen(path.c_str(), "ab");
+    if (!probe) return "cannot write " + path + ": " + std::strerror(errno);
+    std::fclose(probe);
+    return {};
 }
 
 const char* const kUsage =
@@ -61,11 +151,18 @@ const char* const kUsage =
   sendrik [--config-file PATH] [FILE]
       Opens the window. A FILE (an argument holding "/") is sent as soon as the
       window is shown, with the configuration and port selected there.
-  sendrik send --config NAME [--port N|DEVICE] FILE...
+  sendrik send --config NAME [--port N|DEVICE] [--skip-line-numbers] FILE...
       Sends the files in order. The configuration's start delay counts down first.
   sendrik receive --config NAME [--port N|DEVICE] [--idle-timeout SECONDS] FILE
       Receives into FILE until the second "%" (when the configuration checks it),
       Ctrl+C, or SECONDS without data once data has started.
+  sendrik preview --config NAME [--skip-line-numbers] [--output OUT] FILE...
+      Writes to standard output (or OUT) exactly the bytes "send" would put on the
+      line for the files: header, processed text and trailer of each, in order.
+      No port is opened and the start delay is not waited for.
+  sendrik preview --receive --config NAME [--output OUT] FILE
+      Processes FILE as if its bytes arrived on the port and writes what "receive"
+      would store.
   sendrik configs
       Lists the configurations with all their settings.
   sendrik ports
@@ -75,13 +172,20 @@ Options:
   --config NAME         the port configuration (name as in the window, any case)
   --port N|DEVICE       port number (3 or COM3) or device path (/dev/ttyUSB0);
                         default: the configuration's port
-  --idle-timeout SECS   receive: stop SECS seconds after the last data
+  --idle-timeout SECS   receive: stop SECS seconds after the last data (such as
+                        30 or 0.5)
+  --skip-line-numbers   send, preview: drop "N" line numbers (the window's check
+                        box of the same name, which the configuration file does
+                        not keep)
+  --output OUT          preview: write to OUT instead of standard output ("-")
   --config-file PATH    use this configuration file instead of "port.cfg"
   --help                this text
 
 The port map "ports.cfg" beside the configuration file gives numbers to
 devices, one line each, for example:
   3=/dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A50285BI-if00-port0
+A pseudo-terminal (/dev/pts/N) may take only 8 data bits without parity: line
+settings it does not take are a warning there, and an error on a serial port.
 
 Progress and messages go to standard error. Exit status: 0 done, 1 failed,
 2 wrong arguments, 130 stopped by Ctrl+C (what was received is kept).
@@ -185,26 +289,25 @@ void PrintConfig(std::ostream& out, const CPortConfig& c, const PortMap& map) {
     for (const std::string& file : c.m_arrFiles) out << "    " << file << "\n";
 }
 
-// Reads the configuration file without touching it: loading renames a file of an older
-// version (and keeps a copy of a damaged one) for the window's next save, which the
-// command line never does, so it reads a private copy.
+// Reads the configuration file without touching it: the window renames a file of an
+// older version and keeps a copy of a damaged one, since it writes the file again when
+// it closes; the command line never writes it, so the file stays as it is.
 bool LoadSettings(const std::string& path, CSettings& settings, std::ostream& err) {
-    std::error_code ec;
-    if (!fs::is_regular_file(path, ec)) {
-        err << "sendrik: configuration file " << path << " not found\n";
+    if (const std::string problem = NotReadable("configuration file", path); !problem.empty()) {
+        err << "sendrik: " << problem << "\n";
         return false;
     }
-    QTemporaryDir dir;
-    const fs::path copy = fs::path(dir.path().toStdString()) / kConfigFileName;
-    if (!dir.isValid() || !fs::copy_file(path, copy, ec)) {
-        err << "sendrik: cannot read " << path << (ec ? ": " + ec.message() : std::string())
-            << "\n";
+    const std::optional<std::string> bytes = common::ReadWholeFile(path);
+    if (!bytes) {
+        err << "sendrik: cannot read " << path << ": " << std::strerror(errno) << "\n";
         return false;
     }
-    settings.m_strPath = copy.string();
-    const std::string problem = settings.Load();
     settings.m_strPath = path;
-    if (!problem.empty()) err << "sendrik: " << path << ": " << problem << "\n";
+    if (bytes->empty()) return true;  // as the window reads it: no configurations yet
+    const CSettings::ParseResult result = settings.Parse(*bytes);
+    if (!result.damage.empty())
+        err << "sendrik: " << path << ": " << settings.DescribeDamage(result)
+            << " The file was left as it is; no copy of it was kept.\n";
     return true;
 }
 
@@ -263,11 +366,18 @@ std::string PortName(int number, const PortMap& map) {
 }
 
 // The window of a transfer run from the command line: progress and status on standard
-// error, message boxes as error lines, Ctrl+C and the idle time-out as Cancel.
+// error, message boxes as error lines, Ctrl+C and the idle time-out as Cancel. A
+// preview shows no progress, does not wait for the start delay, and ends a receive
+// when `inputEnded` says its file is used up.
 class ConsoleWindow final : public ITransferWindow, public ITransferLineSubscriber {
 public:
-    ConsoleWindow(std::ostream& err, int idleTimeoutSeconds)
-        : m_err(err), m_idleTimeout(idleTimeoutSeconds), m_tty(::isatty(STDERR_FILENO) == 1) {}
+    ConsoleWindow(std::ostream& err, std::chrono::milliseconds idleTimeout, bool preview = false,
+                  std::function<bool()> inputEnded = {})
+        : m_err(err),
+          m_idleTimeout(idleTimeout),
+          m_tty(::isatty(STDERR_FILENO) == 1),
+          m_preview(preview),
+          m_inputEnded(std::move(inputEnded)) {}
 
     int& StopFlag() override {
         Poll();
@@ -275,19 +385,21 @@ public:
     }
     void SetStatusText(const std::string& text) override {
         if (text == kStatusReceiving) NoteData();
-        if (text.empty() || text == m_lastStatus) return;
+        if (m_preview || text.empty() || text == m_lastStatus) return;
         m_lastStatus = text;
         EndProgressLine();
         m_err << text << "\n";
     }
     void SetPortSettingsText(const std::string&) override {}
     void ShowProgress(const std::string& title, bool, const std::string&) override {
+        if (m_preview) return;
         EndProgressLine();
         m_lastStatus.clear();
         m_lastPercent = -1;
         m_err << title << "\n";
     }
     void SetProgressPos(int percent) override {
+        if (m_preview) return;
         if (m_tty) {
             m_err << "\r" << percent << "%" << std::flush;
             m_progressLine = true;
@@ -299,6 +411,12 @@ public:
     void HideProgress() override { EndProgressLine(); }
     void SetMainWindowEnabled(bool) override {}
     bool RunTransferDelay(const std::string& path, int seconds) override {
+        if (m_preview) {
+            m_err << "File " << path << " would be sent after a start transfer delay of "
+                  << seconds / 60 << " min. " << seconds % 60 << " sec. (not waited for)\n";
+            if (g_interrupted) m_interrupted = true;
+            return !m_interrupted;
+        }
         m_err << "File " << path << " will be send in:\n";
         for (int remaining = seconds; remaining > 0; --remaining) {
             if (m_tty)
@@ -343,9 +461,13 @@ public:
             m_interrupted = true;
             m_stop = 1;
         }
-        if (m_idleTimeout > 0 && m_sawData && !m_idle &&
-            std::chrono::steady_clock::now() - m_lastData >= std::chrono::seconds(m_idleTimeout)) {
+        if (m_idleTimeout.count() > 0 && m_sawData && !m_idle &&
+            std::chrono::steady_clock::now() - m_lastData >= m_idleTimeout) {
             m_idle = true;
+            m_stop = 1;
+        }
+        if (m_inputEnded && !m_ended && m_inputEnded()) {
+            m_ended = true;
             m_stop = 1;
         }
     }
@@ -353,6 +475,7 @@ public:
     bool Failed() const { return m_failed; }
     bool Interrupted() const { return m_interrupted; }
     bool IdleEnded() const { return m_idle; }
+    bool InputEnded() const { return m_ended; }
     bool SawData() const { return m_sawData; }
     int Lines() const { return m_lines; }
 
@@ -363,8 +486,11 @@ private:
     }
 
     std::ostream& m_err;
-    int m_idleTimeout;
+    std::chrono::milliseconds m_idleTimeout;
     bool m_tty;
+    bool m_preview;
+    std::function<bool()> m_inputEnded;
+    bool m_ended = false;
     int m_stop = 0;
     bool m_failed = false;
     bool m_interrupted = false;
@@ -400,28 +526,238 @@ int RunPorts(const std::string& path, std::ostream& out, std::ostream& err) {
     return kExitOk;
 }
 
-int RunTransfer(const Options& options, const std::string& path, std::ostream& err) {
+// The output of a preview: standard output or the --output file. The first failure to
+// write ends the preview through the stop flag, as Cancel would, and is told once at
+// the end rather than as a port error.
+class PreviewOutput final : public CWriter {
+public:
+    PreviewOutput(std::ostream& out, std::string name) : m_out(out), m_name(std::move(name)) {}
+
+    void StopOnFailure(int& stopFlag) { m_stop = &stopFlag; }
+    void Write(const std::uint8_t* bytes, std::size_t count) override { Put(bytes, count); }
+    bool Put(const std::uint8_t* bytes, std::size_t count) {
+        if (m_error != 0) {
+            if (m_stop) *m_stop = 1;  // the next file of the preview stops at once too
+            return false;
+        }
+        errno = 0;
+        if (!m_out.write(reinterpret_cast<const char*>(bytes),
+                         static_cast<std::streamsize>(count))) {
+            Fail();
+            return false;
+        }
+        m_written += count;
+        return true;
+    }
+    bool Flush() {
+        errno = 0;
+        if (m_error == 0 && !m_out.flush()) Fail();
+        return m_error == 0;
+    }
+
+    const std::string& Name() const { return m_name; }
+    int Error() const { return m_error; }
+    std::uintmax_t BytesWritten() const { return m_written; }
+
+private:
+    void Fail() {
+        m_error = errno != 0 ? errno : EIO;
+        if (m_stop) *m_stop = 1;
+    }
+
+    std::ostream& m_out;
+    std::string m_name;
+    int* m_stop = nullptr;
+    int m_error = 0;
+    std::uintmax_t m_written = 0;
+};
+
+// Stands in for the port when a transfer is previewed: what would go on the line goes
+// to the preview's output, and a receive takes the bytes of `input` as if they arrived.
+class PreviewLine final : public ITransferLine {
+public:
+    explicit PreviewLine(PreviewOutput& output, std::FILE* input = nullptr)
+        : m_output(output), m_input(input) {}
+
+    std::size_t BytesWaiting() override {
+        if (m_next == m_buffer.size() && m_input && !m_atEnd) {
+            m_buffer.resize(kBlock);
+            const std::size_t n = std::fread(m_buffer.data(), 1, kBlock, m_input);
+            m_buffer.resize(n);
+            m_next = 0;
+            if (n == 0) {
+                m_atEnd = true;
+                m_readFailed = std::ferror(m_input) != 0;
+            }
+        }
+        return m_buffer.size() - m_next;
+    }
+    bool Read(std::uint8_t* buffer, std::size_t count, std::size_t& read) override {
+        read = std::min(count, BytesWaiting());
+        if (read > 0) std::memcpy(buffer, m_buffer.data() + m_next, read);
+        m_next += read;
+        return true;
+    }
+    bool Write(const std::uint8_t* bytes, std::size_t count, std::size_t& written) override {
+        const bool ok = m_output.Put(bytes, count);
+        written = ok ? count : 0;
+        return ok;
+    }
+    bool Drain() override { return m_output.Flush(); }
+    void WaitForData(int) override {}
+    bool DeviceLost() override { return false; }
+    void Close() override {}
+    int LastError() const override { return m_output.Error(); }
+    const std::string& LastErrorText() const override { return m_noText; }
+
+    bool InputEnded() const { return m_atEnd && m_next == m_buffer.size(); }
+    bool ReadFailed() const { return m_readFailed; }
+
+private:
+    static constexpr std::size_t kBlock = 512;
+    PreviewOutput& m_output;
+    std::FILE* m_input;
+    std::vector<std::uint8_t> m_buffer;
+    std::size_t m_next = 0;
+    bool m_atEnd = false;
+    bool m_readFailed = false;
+    const std::string m_noText;
+};
+
+std::string FilesText(std::size_t count) {
+    return std::to_string(count) + (count == 1 ? " file" : " files");
+}
+
+// The files of a send (or the file a previewed receive reads), looked at before a port
+// is opened, so that a wrong name never costs a machine's time.
+bool CheckInputFiles(const Options& options, std::ostream& err) {
+    for (const std::string& file : options.files) {
+        if (const std::string problem = NotReadable("file", file); !problem.empty()) {
+            err << "sendrik: " << problem << "\n";
+            return false;
+        }
+    }
+    return true;
+}
+
+// Sends the files in order through `line`: the serial port, or a preview's output.
+int SendFiles(ITransferLine& line, const CPortConfig& config, const Options& options,
+              ConsoleWindow& window, std::ostream& err) {
+    std::size_t sent = 0;
+    for (const std::string& file : options.files) {
+        const bool goOn = SendFile(line, config, file, window);
+        if (window.Interrupted()) {
+            err << "sendrik: stopped by Ctrl+C; " << sent << " of " << options.files.size()
+                << (options.command == Command::Preview ? " files previewed completely\n"
+                                                        : " files sent completely\n");
+            return kExitInterrupted;
+        }
+        if (!goOn || window.Failed()) return kExitFailure;
+        ++sent;
+    }
+    line.Close();
+    return kExitOk;
+}
+
+int RunPreview(const Options& options, const CPortConfig& config, std::ostream& out,
+               std::ostream& err) {
+    std::ofstream file;
+    if (!options.output.empty()) {
+        for (const std::string& input : options.files) {
+            std::error_code ec;
+            if (fs::equivalent(input, options.output, ec)) {
+                err << "sendrik: --output " << options.output
+                    << " is one of the files to preview; writing it would destroy it\n";
+                return kExitUsage;
+            }
+        }
+        if (const std::string problem = NotWritable(options.output); !problem.empty()) {
+            err << "sendrik: " << problem << "\n";
+            return kExitFailure;
+        }
+        file.open(options.output, std::ios::binary | std::ios::trunc);
+        if (!file) {
+            err << "sendrik: cannot write " << options.output << ": " << std::strerror(errno)
+                << "\n";
+            return kExitFailure;
+        }
+    }
+    PreviewOutput output(options.output.empty() ? out : file,
+                         options.output.empty() ? "standard output" : options.output);
+    const auto outputFailed = [&output, &err] {
+        if (output.Flush()) return false;
+        err << "sendrik: cannot write " << output.Name() << ": " << std::strerror(output.Error())
+            << "\n";
+        return true;
+    };
+    InterruptGuard interrupt;
+
+    if (!options.previewReceive) {
+        PreviewLine line(output);
+        ConsoleWindow window(err, std::chrono::milliseconds(0), true);
+        output.StopOnFailure(window.StopFlag());
+        const int status = SendFiles(line, config, options, window, err);
+        if (outputFailed()) return kExitFailure;
+        if (status != kExitOk) return status;
+        err << "Previewed " << FilesText(options.files.size()) << ": " << output.BytesWritten()
+            << " bytes to " << output.Name() << "\n";
+        return kExitOk;
+    }
+
+    const std::string& input = options.files.front();
+    std::FILE* in = std::fopen(input.c_str(), "rb");
+    if (!in) {
+        err << "sendrik: cannot read " << input << ": " << std::strerror(errno) << "\n";
+        return kExitFailure;
+    }
+    PreviewLine line(output, in);
+    ConsoleWindow window(err, std::chrono::milliseconds(0), true,
+                         [&line] { return line.InputEnded(); });
+    output.StopOnFailure(window.StopFlag());
+    ReceiveThrough(line, config, output, output.Name(), window);
+    std::fclose(in);
+    if (outputFailed()) return kExitFailure;
+    if (line.ReadFailed()) {
+        err << "sendrik: failed to read " << input << "; the preview is incomplete\n";
+        return kExitFailure;
+    }
+    if (window.Failed()) return kExitFailure;
+    std::string why = "\"%\" termination";
+    if (window.Interrupted())
+        why = "Ctrl+C";
+    else if (window.InputEnded())
+        why = "the end of " + input;
+    err << "Previewed the receive of " << input << ": " << output.BytesWritten() << " bytes to "
+        << output.Name() << " (ended by " << why << ")\n";
+    return window.Interrupted() ? kExitInterrupted : kExitOk;
+}
+
+int RunTransfer(const Options& options, const std::string& path, std::ostream& out,
+                std::ostream& err) {
     CSettings settings;
     if (!LoadSettings(path, settings, err)) return kExitFailure;
     CPortConfig* config = FindConfig(settings, options, path, err);
     if (!config) return kExitFailure;
+    // The window's check box of the same name: for this run only, never stored.
+    if (options.skipLineNumbers) config->m_send.m_bSkipLineNumbers = 1;
 
-    if (options.command == Command::Send) {
-        for (const std::string& file : options.files) {
-            std::error_code ec;
-            if (!fs::is_regular_file(file, ec)) {
-                err << "sendrik: file " << file << " not found\n";
-                return kExitFailure;
-            }
-        }
-    }
+    if (options.command != Command::Receive && !CheckInputFiles(options, err)) return kExitFailure;
+    if (options.command == Command::Preview) return RunPreview(options, *config, out, err);
 
     PortMap map = PortMap::Load(PortMap::MapFileFor(path));
     int number = 0;
     if (!ResolvePort(options, *config, map, number, err)) return kExitUsage;
+    if (options.command == Command::Receive) {
+        // Say which file cannot be written before the machine starts sending.
+        if (const std::string problem = NotWritable(options.files.front()); !problem.empty()) {
+            err << "sendrik: " << problem << "\n";
+            return kExitFailure;
+        }
+    }
 
     InterruptGuard interrupt;
-    ConsoleWindow window(err, options.command == Command::Receive ? options.idleTimeout : 0);
+    ConsoleWindow window(err, options.command == Command::Receive ? options.idleTimeout
+                                                                  : std::chrono::milliseconds(0));
     CPort port(map, &window);
     if (!port.Open(number, config->m_port)) {
         err << "sendrik: unable to initialize port " << PortName(number, map)
@@ -430,34 +766,16 @@ int RunTransfer(const Options& options, const std::string& path, std::ostream& e
         return kExitFailure;
     }
     err << "Port " << PortName(number, map) << ": " << FormatPortSettings(config->m_port) << "\n";
+    for (const std::string& warning : port.Warnings())
+        err << "sendrik: warning: " << warning << "\n";
 
     if (options.command == Command::Send) {
-        int sent = 0;
-        for (const std::string& file : options.files) {
-            const bool goOn = SendFile(port, *config, file, window);
-            if (window.Interrupted()) {
-                err << "sendrik: stopped by Ctrl+C; " << sent << " of " << options.files.size()
-                    << " files sent completely\n";
-                return kExitInterrupted;
-            }
-            if (!goOn || window.Failed()) return kExitFailure;
-            ++sent;
-        }
-        port.Close();
-        err << "Sent " << sent << (sent == 1 ? " file\n" : " files\n");
-        return kExitOk;
+        const int status = SendFiles(port, *config, options, window, err);
+        if (status == kExitOk) err << "Sent " << FilesText(options.files.size()) << "\n";
+        return status;
     }
 
     const std::string& file = options.files.front();
-    {
-        // Say which file cannot be written, before the machine starts sending.
-        std::FILE* probe = std::fopen(file.c_str(), "ab");
-        if (!probe) {
-            err << "sendrik: cannot write " << file << ": " << std::strerror(errno) << "\n";
-            return kExitFailure;
-        }
-        std::fclose(probe);
-    }
     QObject::connect(&port.Device(), &QIODevice::readyRead, &port.Device(),
                      [&window] { window.NoteData(); });
     ReceiveToFile(port, *config, file, window);
@@ -468,7 +786,7 @@ int RunTransfer(const Options& options, const std::string& path, std::ostream& e
     if (window.Interrupted())
         why = "Ctrl+C";
     else if (window.IdleEnded())
-        why = "no data for " + std::to_string(options.idleTimeout) + " s";
+        why = "no data for " + SecondsText(options.idleTimeout) + " s";
     err << "Received " << (ec ? 0 : size) << " bytes into " << file << " (ended by " << why
         << ")\n";
     return window.Interrupted() ? kExitInterrupted : kExitOk;
@@ -498,6 +816,8 @@ Options ParseArguments(const std::vector<std::string>& args) {
             options.command = Command::Send;
         else if (first == "receive")
             options.command = Command::Receive;
+        else if (first == "preview")
+            options.command = Command::Preview;
         else if (first == "configs")
             options.command = Command::Configs;
         else if (first == "ports")
@@ -527,6 +847,18 @@ Options ParseArguments(const std::vector<std::string>& args) {
                 value = arg.substr(eq + 1);
                 hasValue = true;
             }
+            if (IsFlag(name)) {
+                if (window) continue;
+                if (hasValue) {
+                    options.error = name + " takes no value";
+                    return options;
+                }
+                if (name == "--receive")
+                    options.previewReceive = true;
+                else
+                    options.skipLineNumbers = true;
+                continue;
+            }
             if (!TakesValue(name)) {
                 // The window leaves unknown options to the toolkit.
                 if (window) continue;
@@ -548,12 +880,17 @@ Options ParseArguments(const std::vector<std::string>& args) {
                 options.configName = value;
             } else if (name == "--port") {
                 options.port = value;
+            } else if (name == "--output") {
+                if (value.empty()) {
+                    options.error = "--output needs a file name";
+                    return options;
+                }
+                options.output = value == "-" ? std::string() : value;
             } else {
-                const bool digits = !value.empty() && value.size() < 7 &&
-                                    value.find_first_not_of("0123456789") == std::string::npos;
-                options.idleTimeout = digits ? std::stoi(value) : 0;
-                if (options.idleTimeout <= 0) {
-                    options.error = "--idle-timeout wants a number of seconds above 0";
+                options.idleTimeout = ParseSeconds(value);
+                if (options.idleTimeout.count() <= 0) {
+                    options.error =
+                        "--idle-timeout wants a number of seconds above 0, such as 30 or 0.5";
                     return options;
                 }
             }
@@ -572,25 +909,41 @@ Options ParseArguments(const std::vector<std::string>& args) {
         options.files.push_back(arg);
     }
 
+    const bool idle = options.idleTimeout.count() > 0;
     switch (options.command) {
         case Command::Send:
         case Command::Receive:
+        case Command::Preview:
             if (options.configName.empty())
                 options.error = "--config NAME is required";
             else if (options.files.empty())
-                options.error = options.command == Command::Send ? "no file to send"
-                                                                 : "no file to receive into";
+                options.error = options.command == Command::Send      ? "no file to send"
+                                : options.command == Command::Receive ? "no file to receive into"
+                                                                      : "no file to preview";
             else if (options.command == Command::Receive && options.files.size() > 1)
                 options.error = "receive takes one file";
-            else if (options.command == Command::Send && options.idleTimeout > 0)
+            else if (options.previewReceive && options.files.size() > 1)
+                options.error = "preview --receive takes one file";
+            else if (options.command != Command::Receive && idle)
                 options.error = "--idle-timeout belongs to receive";
+            else if (options.command == Command::Receive && options.skipLineNumbers)
+                options.error = "--skip-line-numbers belongs to send and preview";
+            else if (options.previewReceive && options.skipLineNumbers)
+                options.error =
+                    "--skip-line-numbers belongs to the send direction, not to preview --receive";
+            else if (options.command == Command::Preview && !options.port.empty())
+                options.error = "--port belongs to send and receive: preview opens no port";
+            else if (options.command != Command::Preview && options.previewReceive)
+                options.error = "--receive belongs to preview";
+            else if (options.command != Command::Preview && !options.output.empty())
+                options.error = "--output belongs to preview";
             break;
         case Command::Configs:
         case Command::Ports:
             if (!options.files.empty())
                 options.error = "unexpected argument " + options.files.front();
-            else if (!options.configName.empty() || !options.port.empty() ||
-                     options.idleTimeout > 0)
+            else if (!options.configName.empty() || !options.port.empty() || idle ||
+                     options.skipLineNumbers || options.previewReceive || !options.output.empty())
                 options.error = "only --config-file goes with this command";
             break;
         default:
@@ -627,7 +980,8 @@ int RunCommand(const Options& options, const std::string& programDir, std::ostre
             return RunPorts(path, out, err);
         case Command::Send:
         case Command::Receive:
-            return RunTransfer(options, path, err);
+        case Command::Preview:
+            return RunTransfer(options, path, out, err);
         case Command::Window:
             break;
     }

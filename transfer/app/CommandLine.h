@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -17,16 +18,20 @@ enum class Command {
     Help,
     Send,
     Receive,
+    Preview,  // what a send (or with --receive a receive) would do, without a port
     Configs,
     Ports,
 };
 
 struct Options {
     Command command = Command::Window;
-    std::string configFile;  // --config-file: another "port.cfg"
-    std::string configName;  // --config
-    std::string port;        // --port: a port number or a device path
-    int idleTimeout = 0;     // --idle-timeout in seconds; 0: none
+    std::string configFile;                    // --config-file: another "port.cfg"
+    std::string configName;                    // --config
+    std::string port;                          // --port: a port number or a device path
+    std::chrono::milliseconds idleTimeout{0};  // --idle-timeout; 0: none
+    bool skipLineNumbers = false;              // --skip-line-numbers: for this send only
+    bool previewReceive = false;               // preview --receive
+    std::string output;                        // preview --output; empty: standard output
     std::vector<std::string> files;
     std::string commandFile;  // window: the file to send when the window first becomes active
     std::string error;        // why the arguments were refused; empty when they are sound
@@ -43,8 +48,9 @@ std::string UsageText();
 // The configuration file in use: --config-file, else "port.cfg" in its usual place.
 std::string ConfigFilePath(const Options& options, const std::string& programDir);
 
-// Runs a subcommand (anything but Window) and returns the exit status. Send and receive
-// need a QCoreApplication. Results go to `out`; progress, status and errors to `err`.
+// Runs a subcommand (anything but Window) and returns the exit status. Send, receive
+// and preview need a QCoreApplication. Results (and a preview without --output) go to
+// `out`; progress, status and errors to `err`.
 int RunCommand(const Options& options, const std::string& programDir, std::ostream& out,
                std::ostream& err);
 

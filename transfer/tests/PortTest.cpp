@@ -113,6 +113,7 @@ private slots:
     void enumerateListsMappedPtyOnly();
     void openFailsForAMissingDevice();
     void openAppliesFlowControlCharacters();
+    void pseudoTerminalRunsWithWhatItTakes();
     void sendWithHeaderTrailerAndFilters();
     void sendSkipsFileWhenDelayCancelled();
     void sendMissingFileIsReported();
@@ -210,6 +211,44 @@ void PortTest::openAppliesFlowControlCharacters() {
     QVERIFY(!port.Open(3, config));
     QVERIFY(!port.IsOpen());
     QVERIFY(port.LastErrorText().find("data bits") != std::string::npos);
+}
+
+void PortTest::pseudoTerminalRunsWithWhatItTakes() {
+    PtyPair pty;
+    QVERIFY(pty.Ok());
+    PortMap map;
+    map.Set(3, pty.SlaveName());
+    CPort port(map);
+    PORT_CONFIG config;
+    QVERIFY(port.Open(3, config));
+    QVERIFY(port.Warnings().empty());  // 8-N-1 is what it takes
+
+    config.m_byDataBits = 7;
+    config.m_byParity = 1;
+    config.m_byStopBits = 1;
+    config.m_nFlowControl = kFlowHardware;
+    QVERIFY2(port.Open(3, config), port.LastErrorText().c_str());
+    termios tio{};
+    QCOMPARE(::tcgetattr(pty.Slave(), &tio), 0);
+    // The kernel decides what a pseudo-terminal keeps; whatever it dropped is described.
+    const bool format = (tio.c_cflag & CSIZE) == CS7 && (tio.c_cflag & PARENB) &&
+                        (tio.c_cflag & PARODD) && (tio.c_cflag & CSTOPB);
+    const bool handshake = (tio.c_cflag & CRTSCTS) != 0;
+    std::vector<std::string> expected;
+    if (!format)
+        expected.push_back("The pseudo-terminal " + pty.SlaveName() +
+                           " cannot take 9600 7-O-1.5; it runs 9600 8-N-1.5.");
+    if (!handshake)
+        expected.push_back("The pseudo-terminal " + pty.SlaveName() +
+                           " has no hardware handshake; it runs without flow control.");
+    QCOMPARE(port.Warnings(), expected);
+
+    // Bytes still pass both ways.
+    std::size_t written = 0;
+    QVERIFY(port.Write(reinterpret_cast<const std::uint8_t*>("G00"), 3, written));
+    std::string got;
+    pty.ReadUntil(got, 3, 2000);
+    QCOMPARE(got, std::string("G00"));
 }
 
 void PortTest::sendWithHeaderTrailerAndFilters() {

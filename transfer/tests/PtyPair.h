@@ -57,11 +57,19 @@ public:
         });
     }
 
-    // True once the program has read every byte written to the master so far.
+    // True once the program has read every byte written to the master so far. The
+    // kernel moves a large write to the slave's read queue in steps, so the queue can be
+    // empty for a moment while more is on its way: it has to stay empty for a while.
     bool WaitUntilDrained(int timeoutMs) const {
-        return WaitFor(timeoutMs, [this] {
+        auto emptySince = std::chrono::steady_clock::now();
+        bool wasEmpty = false;
+        return WaitFor(timeoutMs, [&] {
             int pending = 0;
-            return ::ioctl(slave_, FIONREAD, &pending) == 0 && pending == 0;
+            const bool empty = ::ioctl(slave_, FIONREAD, &pending) == 0 && pending == 0;
+            const auto now = std::chrono::steady_clock::now();
+            if (empty && !wasEmpty) emptySince = now;
+            wasEmpty = empty;
+            return empty && (timeoutMs == 0 || now - emptySince >= std::chrono::milliseconds(50));
         });
     }
 

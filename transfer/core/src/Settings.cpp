@@ -188,13 +188,8 @@ std::string CSettings::Load() {
     const bool olderVersion = result.olderVersion;
     const std::string& damage = result.damage;
 
-    std::string message;
+    std::string message = DescribeDamage(result);
     const std::string path = m_strPath;
-    if (!damage.empty()) {
-        message = kMsgWrongFormat;
-        message +=
-            "\n\n" + damage + " " + std::to_string(GetCount()) + " configuration(s) could be read.";
-    }
     std::error_code ec;
     if (olderVersion) {
         // The next Save writes the current version; the old file stays as it was.
@@ -216,6 +211,12 @@ std::string CSettings::Load() {
             message += " A copy of the file was kept as " + backup + ".";
     }
     return message;
+}
+
+std::string CSettings::DescribeDamage(const ParseResult& result) const {
+    if (result.damage.empty()) return {};
+    return std::string(kMsgWrongFormat) + "\n\n" + result.damage + " " +
+           std::to_string(GetCount()) + " configuration(s) could be read.";
 }
 
 CSettings::ParseResult CSettings::Parse(std::string_view bytes) {

@@ -2,6 +2,8 @@
 
 #include <poll.h>
 #include <sys/ioctl.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <termios.h>
 
 #include <QCoreApplication>
@@ -40,6 +42,14 @@ struct WaitStatus {
     qint64 output = 0;
 };
 WaitStatus g_lastStatus;
+
+// The slave side of a pseudo-terminal: Unix98 (/dev/pts/N) or the older /dev/ttyp0 kind.
+bool IsPseudoTerminal(int fd) {
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISCHR(st.st_mode)) return false;
+    const unsigned int kind = major(st.st_rdev);
+    return (kind >= 136 && kind <= 143) || kind == 3;
+}
 
 }  // namespace
 
@@ -141,6 +151,8 @@ void CPort::RecordError(int code, const std::string& text) {
 bool CPort::Open(int number, const PORT_CONFIG& config) {
     Close();
     m_bLost = false;
+    m_bPseudoTerminal = false;
+    m_warnings.clear();
     m_strDevice = m_map.DevicePath(number);
     if (m_strDevice.empty()) {
         RecordError(ENODEV, "COM" + std::to_string(number) + " names no device.");
@@ -166,6 +178,14 @@ bool CPort::Open(int number, const PORT_CONFIG& config) {
 }
 
 bool CPort::ApplySettings(const PORT_CONFIG& config) {
+    m_bPseudoTerminal = IsPseudoTerminal(static_cast<int>(m_port.handle()));
+    // A pseudo-terminal refuses (or quietly drops) the character formats it cannot
+    // take; what it ended up with is read back and described below.
+    const auto lineSetting = [this](bool ok) {
+        if (ok || !m_bPseudoTerminal) return ok;
+        m_port.clearError();
+        return true;
+    };
     if (!m_port.setBaudRate(static_cast<qint32>(config.m_dwBaudRate))) return false;
 
     QSerialPort::DataBits dataBits;
@@ -187,20 +207,20 @@ bool CPort::ApplySettings(const PORT_CONFIG& config) {
                                     " data bits are not supported by this port.");
             return false;
     }
-    if (!m_port.setDataBits(dataBits)) return false;
+    if (!lineSetting(m_port.setDataBits(dataBits))) return false;
 
     static const QSerialPort::Parity kParity[] = {QSerialPort::NoParity, QSerialPort::OddParity,
                                                   QSerialPort::EvenParity, QSerialPort::MarkParity,
                                                   QSerialPort::SpaceParity};
-    if (!m_port.setParity(config.m_byParity < 5 ? kParity[config.m_byParity]
-                                                : QSerialPort::NoParity))
+    if (!lineSetting(m_port.setParity(config.m_byParity < 5 ? kParity[config.m_byParity]
+                                                            : QSerialPort::NoParity)))
         return false;
 
     // Linux has no separate code for one and a half stop bits: a UART sends 1.5 stop
     // bits for 5 data bits when asked for two, as the Windows drivers do.
     const QSerialPort::StopBits stopBits =
         config.m_byStopBits == 0 ? QSerialPort::OneStop : QSerialPort::TwoStop;
-    if (!m_port.setStopBits(stopBits)) return false;
+    if (!lineSetting(m_port.setStopBits(stopBits))) return false;
 
     // Linux has no DSR output flow and no DTR handshake: "hardware" is RTS/CTS with DTR
     // raised, "hardware without DTR" the same with DTR dropped. Pseudo-terminals and
@@ -209,10 +229,10 @@ bool CPort::ApplySettings(const PORT_CONFIG& config) {
     bool dtr = true;
     switch (config.m_nFlowControl) {
         case kFlowHardware:
-            if (!m_port.setFlowControl(QSerialPort::HardwareControl)) return false;
+            if (!lineSetting(m_port.setFlowControl(QSerialPort::HardwareControl))) return false;
             break;
         case kFlowHardwareNoDtr:
-            if (!m_port.setFlowControl(QSerialPort::HardwareControl)) return false;
+            if (!lineSetting(m_port.setFlowControl(QSerialPort::HardwareControl))) return false;
             dtr = false;
             break;
         case kFlowXonXoff:
@@ -246,7 +266,49 @@ bool CPort::ApplySettings(const PORT_CONFIG& config) {
             return false;
         }
     }
+    if (m_bPseudoTerminal) CheckPseudoTerminalSettings(config);
     return true;
+}
+
+void CPort::CheckPseudoTerminalSettings(const PORT_CONFIG& config) {
+    termios tio{};
+    if (::tcgetattr(static_cast<int>(m_port.handle()), &tio) != 0) return;
+    PORT_CONFIG actual = config;
+    switch (tio.c_cflag & CSIZE) {
+        case CS5:
+            actual.m_byDataBits = 5;
+            break;
+        case CS6:
+            actual.m_byDataBits = 6;
+            break;
+        case CS7:
+            actual.m_byDataBits = 7;
+            break;
+        default:
+            actual.m_byDataBits = 8;
+            break;
+    }
+    if (!(tio.c_cflag & PARENB))
+        actual.m_byParity = 0;
+    else if (tio.c_cflag & CMSPAR)
+        actual.m_byParity = (tio.c_cflag & PARODD) ? 3 : 4;
+    else
+        actual.m_byParity = (tio.c_cflag & PARODD) ? 1 : 2;
+    // Two stop bits stand for one and a half as well (see ApplySettings).
+    if (!(tio.c_cflag & CSTOPB))
+        actual.m_byStopBits = 0;
+    else if (config.m_byStopBits == 0)
+        actual.m_byStopBits = 2;
+    if (actual.m_byDataBits != config.m_byDataBits || actual.m_byParity != config.m_byParity ||
+        actual.m_byStopBits != config.m_byStopBits)
+        m_warnings.push_back("The pseudo-terminal " + m_strDevice + " cannot take " +
+                             FormatPortSettings(config) + "; it runs " +
+                             FormatPortSettings(actual) + ".");
+    const bool hardware =
+        config.m_nFlowControl == kFlowHardware || config.m_nFlowControl == kFlowHardwareNoDtr;
+    if (hardware && !(tio.c_cflag & CRTSCTS))
+        m_warnings.push_back("The pseudo-terminal " + m_strDevice +
+                             " has no hardware handshake; it runs without flow control.");
 }
 
 void CPort::WaitForData(int timeoutMs) {

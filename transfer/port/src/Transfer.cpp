@@ -43,7 +43,7 @@ std::size_t CPortReader::Read(std::uint8_t* buffer, std::size_t capacity) {
     return read;
 }
 
-bool SendFile(CPort& port, const CPortConfig& config, const std::string& path,
+bool SendFile(ITransferLine& port, const CPortConfig& config, const std::string& path,
               ITransferWindow& window) {
     std::FILE* file = std::fopen(path.c_str(), "rb");
     // A folder opens for reading here but holds no program: sending it would send only
@@ -121,7 +121,7 @@ bool SendFile(CPort& port, const CPortConfig& config, const std::string& path,
     return true;
 }
 
-void ReceiveToFile(CPort& port, const CPortConfig& config, const std::string& path,
+void ReceiveToFile(ITransferLine& port, const CPortConfig& config, const std::string& path,
                    ITransferWindow& window) {
     std::FILE* file = std::fopen(path.c_str(), "wb");
     if (!file) {
@@ -129,14 +129,24 @@ void ReceiveToFile(CPort& port, const CPortConfig& config, const std::string& pa
         port.Close();
         return;
     }
+    CFileWriter writer(file);
+    ReceiveThrough(port, config, writer, path, window);
+    const bool writeFailed = writer.Failed() || std::fflush(file) != 0 || std::ferror(file);
+    std::fclose(file);
+    if (writeFailed)
+        window.ShowMessage("Failed to write file " + path +
+                           ".\nThe received program may be incomplete.");
+}
+
+void ReceiveThrough(ITransferLine& port, const CPortConfig& config, CWriter& writer,
+                    const std::string& target, ITransferWindow& window) {
     int& stop = window.StopFlag();
     stop = 0;
-    window.ShowProgress("Storing data to file " + path, false, kStatusWaitingForData);
+    window.ShowProgress("Storing data to file " + target, false, kStatusWaitingForData);
     window.SetMainWindowEnabled(false);
     window.SetStatusText(kStatusWaitingForData);
 
     CPortReader reader(port);
-    CFileWriter writer(file);
     CTransferStream stream(config.m_receive, stop, writer);
     if (ITransferLineSubscriber* subscriber = window.LineSubscriber())
         stream.AddSubscriber(subscriber);
@@ -167,14 +177,9 @@ void ReceiveToFile(CPort& port, const CPortConfig& config, const std::string& pa
 
     window.HideProgress();
     window.SetMainWindowEnabled(true);
-    const bool writeFailed = writer.Failed() || std::fflush(file) != 0 || std::ferror(file);
-    std::fclose(file);
     port.Close();
     window.SetPortSettingsText("");
     window.SetStatusText("");
-    if (writeFailed)
-        window.ShowMessage("Failed to write file " + path +
-                           ".\nThe received program may be incomplete.");
 }
 
 }  // namespace sendrik

@@ -50,6 +50,9 @@ public:
     // Replaces the list by the configurations in `bytes` (the content of a file); stops
     // at the first damage, keeping what was read completely before it.
     ParseResult Parse(std::string_view bytes);
+    // What to tell the user of a damaged file after Parse: "Wrong config file format.",
+    // what was wrong and how many configurations could be read. Empty when undamaged.
+    std::string DescribeDamage(const ParseResult& result) const;
 
     CPortConfig* FindByName(std::string_view name) const;
     // Takes ownership; the configuration's index is the previous count.

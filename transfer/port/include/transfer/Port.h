@@ -53,8 +53,32 @@ private:
 // "COM3 (/dev/ttyUSB0)": the port list entry.
 std::string PortDisplayName(int number, const PortMap& map);
 
+// What the transfer procedures use of a line: the serial port, or files standing in
+// for it when a transfer is only previewed.
+class ITransferLine {
+public:
+    // Received bytes ready to read.
+    virtual std::size_t BytesWaiting() = 0;
+    // Reads up to `count` bytes.
+    virtual bool Read(std::uint8_t* buffer, std::size_t count, std::size_t& read) = 0;
+    // Writes all bytes; false on failure (the error is then recorded) or when stopped.
+    virtual bool Write(const std::uint8_t* bytes, std::size_t count, std::size_t& written) = 0;
+    // Waits until what was written has left; false when stopped meanwhile.
+    virtual bool Drain() = 0;
+    // Sleeps until data arrives, a window event comes or `timeoutMs` pass.
+    virtual void WaitForData(int timeoutMs) = 0;
+    // True once the far end has gone for good.
+    virtual bool DeviceLost() = 0;
+    virtual void Close() = 0;
+    virtual int LastError() const = 0;
+    virtual const std::string& LastErrorText() const = 0;
+
+protected:
+    ~ITransferLine() = default;
+};
+
 // One open serial port.
-class CPort {
+class CPort final : public ITransferLine {
 public:
     // `owner` (may be null) provides the stop flag read while a write waits and the
     // status box that shows "Sending...", "Waiting..." or "Error!!!".
@@ -65,41 +89,50 @@ public:
 
     // Opens the device of `number` for exclusive reading and writing and applies the
     // line settings. On failure records the error, closes the port and returns false.
+    //
+    // Linux may keep a pseudo-terminal at 8 data bits without parity whatever it is
+    // asked for, so there the line settings it does not take are no failure: they are
+    // described in Warnings() and the port opens as the device allows. On a serial
+    // port they stay failures.
     bool Open(int number, const PORT_CONFIG& config);
-    void Close();
+    void Close() override;
     bool IsOpen() const;
 
     // Received bytes ready to read.
-    std::size_t BytesWaiting();
+    std::size_t BytesWaiting() override;
     // Reads up to `count` bytes; waits at most 2000 ms when nothing is ready.
-    bool Read(std::uint8_t* buffer, std::size_t count, std::size_t& read);
+    bool Read(std::uint8_t* buffer, std::size_t count, std::size_t& read) override;
     // Writes all bytes, waiting for the device to take them while the window stays
     // responsive (it wakes on window events and at least every 100 ms). Fails without
     // recording an error when the owner's stop flag was set while waiting.
-    bool Write(const std::uint8_t* bytes, std::size_t count, std::size_t& written);
+    bool Write(const std::uint8_t* bytes, std::size_t count, std::size_t& written) override;
 
     // Waits until the device has sent what it holds, keeping the window responsive;
     // false (and the rest discarded) when the owner's stop flag is set meanwhile.
-    bool Drain();
+    bool Drain() override;
 
     // Sleeps until data arrives, a window event comes or `timeoutMs` pass.
-    void WaitForData(int timeoutMs);
+    void WaitForData(int timeoutMs) override;
 
     // True once the device has gone (adapter pulled, far end of a pseudo-terminal
     // closed); the port is then closed, so nothing polls the dead device.
-    bool DeviceLost();
+    bool DeviceLost() override;
 
     // The last failure: errno when known (always for writes), else the QSerialPort
     // error code, and a text.
-    int LastError() const { return m_nLastError; }
-    const std::string& LastErrorText() const { return m_strLastError; }
+    int LastError() const override { return m_nLastError; }
+    const std::string& LastErrorText() const override { return m_strLastError; }
     const std::string& DevicePath() const { return m_strDevice; }
+
+    // What the last Open could not set on a pseudo-terminal; empty on a real port.
+    const std::vector<std::string>& Warnings() const { return m_warnings; }
 
     QSerialPort& Device() { return m_port; }
 
 private:
     void RecordError(int code, const std::string& text);
     bool ApplySettings(const PORT_CONFIG& config);
+    void CheckPseudoTerminalSettings(const PORT_CONFIG& config);
     void UpdateStatusDisplay(qint64 unwritten);
 
     const PortMap& m_map;
@@ -110,6 +143,8 @@ private:
     bool m_bLost = false;  // bytes queued at the last status check
     int m_nLastError = 0;
     std::string m_strLastError;
+    bool m_bPseudoTerminal = false;
+    std::vector<std::string> m_warnings;
 };
 
 // The port numbers 1 to 30 (ascending) whose device opens with 9600 8-N-1 and no flow

@@ -13,12 +13,12 @@ namespace sendrik {
 // failure while the flag is clear shows "Port Writing Error: %d" and sets the flag.
 class CPortWriter final : public CWriter {
 public:
-    CPortWriter(CPort& port, int& stopFlag, ITransferWindow& window)
+    CPortWriter(ITransferLine& port, int& stopFlag, ITransferWindow& window)
         : m_port(port), m_stop(stopFlag), m_window(window) {}
     void Write(const std::uint8_t* bytes, std::size_t count) override;
 
 private:
-    CPort& m_port;
+    ITransferLine& m_port;
     int& m_stop;
     ITransferWindow& m_window;
 };
@@ -26,23 +26,29 @@ private:
 // Returns what is waiting on the port, up to the capacity; 0 at once when nothing is.
 class CPortReader final : public CReader {
 public:
-    explicit CPortReader(CPort& port) : m_port(port) {}
+    explicit CPortReader(ITransferLine& port) : m_port(port) {}
     std::size_t Read(std::uint8_t* buffer, std::size_t capacity) override;
 
 private:
-    CPort& m_port;
+    ITransferLine& m_port;
 };
 
 // Sends one file through the open port with the configuration's send options. Returns
 // true to go on with further files (also after Cancel), false when the file could not
 // be opened or read, or the start delay was cancelled.
-bool SendFile(CPort& port, const CPortConfig& config, const std::string& path,
+bool SendFile(ITransferLine& port, const CPortConfig& config, const std::string& path,
               ITransferWindow& window);
 
 // Receives from the open port into `path` with the configuration's receive options,
 // until Cancel or the second "%"; closes the port when done.
-void ReceiveToFile(CPort& port, const CPortConfig& config, const std::string& path,
+void ReceiveToFile(ITransferLine& port, const CPortConfig& config, const std::string& path,
                    ITransferWindow& window);
+
+// The receive procedure with the file already open: stores through `writer` and names
+// the destination `target` in the progress window's title. ReceiveToFile opens the
+// file, calls this and checks what was written.
+void ReceiveThrough(ITransferLine& port, const CPortConfig& config, CWriter& writer,
+                    const std::string& target, ITransferWindow& window);
 
 // Message texts (%s: the path; %d: the error number).
 inline constexpr const char* kMsgUnableToOpenFile = "Unable to open file %s";

@@ -1,8 +1,8 @@
 #include "Screens.h"
 
-#include "calc/TriangleScreens.h"
 #include "calc/ui/MainMenu.h"
 #include "speedfeed/SpeedFeedScreens.h"
+#include "triangles/TriangleScreens.h"
 
 namespace calc {
 

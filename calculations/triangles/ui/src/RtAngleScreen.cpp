@@ -4,10 +4,10 @@
 
 #include "calc/LocalText.h"
 #include "calc/Numeric.h"
-#include "calc/TriangleScreens.h"
 #include "calc/ui/MainMenu.h"
 #include "calc/ui/QtControls.h"
 #include "calc/ui/Twips.h"
+#include "triangles/TriangleScreens.h"
 
 namespace calc {
 

@@ -5,8 +5,8 @@
 #include <QString>
 #include <array>
 
-#include "calc/RightTriangle.h"
 #include "calc/ui/CalcScreen.h"
+#include "triangles/RightTriangle.h"
 
 class QLabel;
 class QLineEdit;

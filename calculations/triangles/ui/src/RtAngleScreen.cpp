@@ -316,6 +316,9 @@ void frmRtAngleV74::PaintPrintDiagram(QPainter& p) {
 void RegisterTriangleScreens(frmArbormateEDITORv74& menu) {
     menu.RegisterScreen(
         "picRAtrig", [](CalcEnv& env, QWidget* parent) { return new frmRtAngleV74(env, parent); });
+    menu.RegisterScreen("picOBtrig", [](CalcEnv& env, QWidget* parent) {
+        return new frmObliqueTriangleV74(env, parent);
+    });
     CalcScreen::SetAngleConversionMaker(
         [](CalcEnv& env) { return new frmDegreeConvertV74(env, nullptr); });
 }

@@ -99,7 +99,7 @@ void PaintChord(QPainter& p, const ChordDrawing& d, double pen, bool screen) {
     Arrow(p, lEnd, 180 - d.half, head);
     Arrow(p, rEnd, d.half, head);
     // The height: extension lines to the right and a dimension line between them.
-    const double hx = d.centre.x() + r * 1.12;
+    const double hx = d.centre.x() + r * 1.05;
     p.drawLine(QPointF(top.x() + head, top.y()), QPointF(hx + head, top.y()));
     p.drawLine(QPointF(right.x() + head * 0.5, right.y()), QPointF(hx + head, right.y()));
     p.drawLine(QPointF(hx, top.y()), QPointF(hx, right.y()));
@@ -171,7 +171,8 @@ frmChordsV74::frmChordsV74(CalcEnv& env, QWidget* parent)
     QFont hf = hint->font();
     hf.setBold(true);
     hint->setFont(hf);
-    AddLabel("Label1", "Decimal Places in Answer", 420, 5190, 2200, 285);
+    auto* placesLabel = AddLabel("Label1", "Decimal Places in Answer", 120, 5190, 2520, 285);
+    placesLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     AddDecimalPlacesBox(2700, 5190, 360, 285);
 
     AddCalculatorPicture(120, 5640);

@@ -109,8 +109,11 @@ PrintPicture frmPolygonsV74::PrintDiagram() const {
     return {QSize(282, 329), [sides](QPainter& p) {
                 p.save();
                 p.setRenderHint(QPainter::Antialiasing);
-                // The drawing spans x 120..4200 and y 840..5280 twips; labels around it.
-                p.translate(5, 30 - 840.0 / kTwipsPerPixel);
+                // The drawing spans x 120..4200 and y 840..5280 twips (272 x 296 pixels);
+                // scaled to leave room for the labels around it.
+                constexpr double kScale = 0.86, kTop = 18;
+                p.translate(141 - (120 + 4200) / 30.0 * kScale, kTop - 840 / 15.0 * kScale);
+                p.scale(kScale, kScale);
                 PaintPolygonDiagram(p, sides);
                 p.restore();
                 p.save();
@@ -118,11 +121,12 @@ PrintPicture frmPolygonsV74::PrintDiagram() const {
                 f.setPixelSize(10);
                 p.setFont(f);
                 p.setPen(Qt::black);
+                const double bottom = kTop + 296 * kScale;
                 p.drawText(QRectF(0, 2, 282, 14), Qt::AlignCenter,
                            "Across Corners(Outside Circle)");
-                p.drawText(QRectF(0, 30 + (5280 - 840) / 15.0 + 2, 282, 14), Qt::AlignCenter,
+                p.drawText(QRectF(0, bottom + 1, 282, 14), Qt::AlignCenter,
                            "Across Flats (Inside Circle)");
-                p.translate(282 - 4, 30 + (3360 - 840) / 15.0);
+                p.translate(282 - 6, kTop + (3360 - 840) / 15.0 * kScale);
                 p.rotate(-90);
                 p.drawText(QRectF(-80, -12, 160, 12), Qt::AlignCenter, "Side length(chord)");
                 p.restore();
@@ -155,19 +159,20 @@ frmPolygonsV74::frmPolygonsV74(CalcEnv& env, QWidget* parent)
     numLabel->setObjectName("lblNumSides");
     numLabel->setGeometry(TwRect(960, 1380, 1950, 285));
 
-    AddLabel("lblAcrossCorners", "Across Corners (Outside Circle)", 960, 600, 2700, 285);
+    AddLabel("lblAcrossCorners", "Across Corners (Outside Circle)", 960, 600, 3000, 285);
     corners_box_ = AddEntryBox("txtAcrossCorners", 1440, 960, 1215, 285);
     AddLabel("lblSideLength", "Side Length (Chord):", 3705, 3330, 1800, 285);
     chord_ = AddEntryBox("txtChord", 3960, 3600, 1215, 285);
     chord_->setToolTip("Hord Length");
     flats_ = AddEntryBox("txtAcrossFlats", 1440, 4920, 1215, 285);
-    AddLabel("lblAcrossFlats", "Across Flats (Inside Circle)", 960, 5250, 2700, 285);
-    AddLabel("lblIncluded", "Angle of sector:", 5205, 2640, 1350, 285);
+    AddLabel("lblAcrossFlats", "Across Flats (Inside Circle)", 960, 5250, 3000, 285);
+    auto* included = AddLabel("lblIncluded", "Angle of sector:", 4800, 2640, 1740, 285);
+    included->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     sectorAngle_ = AddEntryBox("txtSctrAngle", 6600, 2640, 855, 285);
     sectorAngle_->setToolTip("Sector Angle");
     SetBoxEditable(sectorAngle_, false);
     sectorAngle_->setFocusPolicy(Qt::NoFocus);
-    auto* places = AddLabel("Label2", "Decimal Places in Answer", 4485, 4080, 2150, 285);
+    auto* places = AddLabel("Label2", "Decimal Places in Answer", 4050, 4080, 2580, 285);
     places->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     AddDecimalPlacesBox(6720, 4080);
     area_ = AddLabel("lblArea", "", 1320, 2880, 2100, 285);

@@ -1,3 +1,4 @@
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPrinter>
@@ -7,6 +8,7 @@
 
 #include "calc/TestCalcEnv.h"
 #include "calc/ui/MainMenu.h"
+#include "common/HelpWindow.h"
 #include "geometry/GeometryScreens.h"
 #include "triangles/TriangleScreens.h"
 
@@ -208,6 +210,16 @@ private slots:
                      .split('\n', Qt::SkipEmptyParts)
                      .size(),
                  3);
+    }
+
+    void helpOpensItsTopic() {
+        CalcScreen::SetHelpFolder(CALC_HELP_DIR);
+        QVERIFY(QFile::exists(QString(CALC_HELP_DIR) + "/html/Chords.htm"));
+        Click(s_->findChild<QWidget*>("lblQuestion"));
+        QCOMPARE(common::HelpWindow::OpenWindows().size(), 1);
+        QCOMPARE(common::HelpWindow::OpenWindows().first()->CurrentTopic(),
+                 QString("html/Chords.htm"));
+        common::HelpWindow::CloseAll();
     }
 
     void fromTheMenu() {

@@ -1,3 +1,4 @@
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPrinter>
@@ -8,6 +9,7 @@
 
 #include "calc/TestCalcEnv.h"
 #include "calc/ui/MainMenu.h"
+#include "common/HelpWindow.h"
 #include "geometry/GeometryScreens.h"
 #include "triangles/TriangleScreens.h"
 
@@ -215,6 +217,16 @@ private slots:
                      .split('\n', Qt::SkipEmptyParts)
                      .size(),
                  3);
+    }
+
+    void helpOpensItsTopic() {
+        CalcScreen::SetHelpFolder(CALC_HELP_DIR);
+        QVERIFY(QFile::exists(QString(CALC_HELP_DIR) + "/html/Polygons.htm"));
+        Click(s_->findChild<QWidget*>("lblQuestion"));
+        QCOMPARE(common::HelpWindow::OpenWindows().size(), 1);
+        QCOMPARE(common::HelpWindow::OpenWindows().first()->CurrentTopic(),
+                 QString("html/Polygons.htm"));
+        common::HelpWindow::CloseAll();
     }
 
     void fromTheMenuWithStoredDecimals() {

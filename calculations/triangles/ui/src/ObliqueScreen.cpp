@@ -82,7 +82,7 @@ frmObliqueTriangleV74::frmObliqueTriangleV74(CalcEnv& env, QWidget* parent)
 
     area_ = AddLabel("lblArea", "", 2535, 3600, 3200, 285);
     area_->hide();
-    auto* places2 = AddLabel("Label1", "Decimal Places", 5865, 2640, 1300, 285);
+    auto* places2 = AddLabel("Label1", "Decimal Places", 5565, 2640, 1560, 285);
     places2->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     AddDecimalPlacesBox(7200, 2640);
 

@@ -206,13 +206,13 @@ ChordSolution SolveChord(const ChordValues& known) {
             chordHeight2(), inclAngle(), arcLength();
             break;
         case 4:  // a, h
-            arcRad(), arcLength(), chordLength();
-            break;
         case 5:  // a, l
-            arcRad2(), chordHeight(), chordLength();
-            break;
         case 6:  // a, c
-            arcRad3(), chordHeight(), arcLength();
+            // Segments go up to half a circle, whichever pair gives the angle.
+            if (!(v.a < 180)) return fail(ChordStatus::AngleNotBelow180);
+            if (found == 4) arcRad(), arcLength(), chordLength();
+            if (found == 5) arcRad2(), chordHeight(), chordLength();
+            if (found == 6) arcRad3(), chordHeight(), arcLength();
             break;
         case 7:  // c, l
             if (!(2 * v.l < kPi * v.c)) return fail(ChordStatus::ChordTooShortForArc);

@@ -80,9 +80,10 @@ TEST(Chords, ConditionsAndImpossibleData) {
         // A chord longer than (or as long as) its arc: refused before any iteration.
         {{0, 11, 0, 10, 0}, ChordStatus::Impossible},
         {{0, 10, 0, 10, 0}, ChordStatus::Impossible},
-        // A full turn leaves no chord.
-        {{360, 0, 0, 5, 0}, ChordStatus::Impossible},
-        {{720, 0, 1, 0, 0}, ChordStatus::Impossible},
+        // More than half a circle, whichever pair gives the angle.
+        {{200, 0, 1, 0, 0}, ChordStatus::AngleNotBelow180},
+        {{360, 0, 0, 5, 0}, ChordStatus::AngleNotBelow180},
+        {{180, 3, 0, 0, 0}, ChordStatus::AngleNotBelow180},
     };
     for (const Refusal& r : refusals) {
         const ChordSolution s = SolveChord(r.known);

@@ -26,6 +26,12 @@ SHOTS=(
   "right-angle-solved|open picRAtrig txtLegB=3 txtLegA=4 @lblCalculate1"
   "angle-conversion|angle txtDegreeDecimal=12.3456 @lblCalculate1"
   "speeds-feeds|open picSpeedFeed txtDia=1/2 txtSSpeed=300 txtFeedRev=.005 @lblCalculate1"
+  "oblique-solved|open picOBtrig txtSideA=10 txtAngleA=40 txtAngleB=60 @lblCalculate1"
+  "oblique-alternate|open picOBtrig +opt2sidesOppAngle txtSideA=6 txtSideB=8 txtAngleA=40 @lblCalculate1 window:frmAlternateObliqueV74"
+  "chords-solved|open picChord txtChordLength=10 txtArcLength=11 @lblCalculate1"
+  "polygon-3|open picPolygon txtNumSides=3 txtAcrossFlats=1 @lblCalculate1"
+  "polygon-6|open picPolygon txtAcrossFlats=1 @lblCalculate1"
+  "polygon-12|open picPolygon +optOutsideCircle txtNumSides=12 txtAcrossCorners=2 @lblCalculate1"
 )
 
 run_on_display() {

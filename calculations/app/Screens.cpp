@@ -1,14 +1,16 @@
 #include "Screens.h"
 
-#include "calc/TriangleScreens.h"
 #include "calc/ui/MainMenu.h"
+#include "geometry/GeometryScreens.h"
 #include "speedfeed/SpeedFeedScreens.h"
+#include "triangles/TriangleScreens.h"
 
 namespace calc {
 
 void RegisterAllScreens(frmArbormateEDITORv74& menu) {
-    RegisterTriangleScreens(menu);   // picRAtrig, and ANGLE CONVERSION on every screen
+    RegisterTriangleScreens(menu);   // picRAtrig, picOBtrig, and ANGLE CONVERSION everywhere
     RegisterSpeedFeedScreens(menu);  // picSpeedFeed
+    RegisterGeometryScreens(menu);   // picChord, picPolygon
 }
 
 }  // namespace calc

@@ -9,8 +9,9 @@
 //
 // Steps after the target: name=text types into an entry box and leaves it (its check
 // runs), @name clicks a control, +name checks a check box or option button,
-// name#N picks entry N of a drop-down list, print:FILE.pdf prints the answer into a PDF. Messages
-// are printed, not shown.
+// name#N picks entry N of a drop-down list, print:FILE.pdf prints the answer into a PDF,
+// window:NAME takes the picture of the open window NAME instead (a screen the last step
+// opened). Messages are printed, not shown; questions are answered Yes (OK).
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -41,12 +42,22 @@ public:
     }
 };
 
-bool RunStep(QWidget* window, const QString& step) {
+bool RunStep(QWidget*& window, const QString& step) {
     auto find = [&](const QString& name) {
         QWidget* w = window->findChild<QWidget*>(name);
         if (!w) std::fprintf(stderr, "no control named %s\n", qPrintable(name));
         return w;
     };
+    if (step.startsWith("window:")) {
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (w->objectName() == step.mid(7) && w->isVisible()) {
+                window = w;
+                return true;
+            }
+        }
+        std::fprintf(stderr, "no open window named %s\n", qPrintable(step.mid(7)));
+        return false;
+    }
     if (step.startsWith("print:")) {
         auto* screen = qobject_cast<calc::CalcScreen*>(window);
         if (!screen) return false;

@@ -2,7 +2,7 @@
 #include <QTest>
 
 #include "calc/TestCalcEnv.h"
-#include "calc/TriangleScreens.h"
+#include "triangles/TriangleScreens.h"
 
 using namespace calc;
 

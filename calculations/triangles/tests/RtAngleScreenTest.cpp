@@ -9,9 +9,9 @@
 #include <QTimer>
 
 #include "calc/TestCalcEnv.h"
-#include "calc/TriangleScreens.h"
 #include "calc/ui/MainMenu.h"
 #include "calc/ui/QtMessageService.h"
+#include "triangles/TriangleScreens.h"
 
 using namespace calc;
 

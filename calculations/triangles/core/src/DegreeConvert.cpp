@@ -1,4 +1,4 @@
-#include "calc/DegreeConvert.h"
+#include "triangles/DegreeConvert.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "calc/RightTriangle.h"
+#include "triangles/RightTriangle.h"
 
 #include <cmath>
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "calc/DegreeConvert.h"
+#include "triangles/DegreeConvert.h"
 
 namespace calc {
 namespace {

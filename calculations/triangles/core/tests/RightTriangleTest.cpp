@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "calc/Numeric.h"
-#include "calc/RightTriangle.h"
+#include "triangles/RightTriangle.h"
 
 namespace calc {
 namespace {

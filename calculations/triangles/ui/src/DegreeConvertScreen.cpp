@@ -1,10 +1,10 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include "calc/DegreeConvert.h"
 #include "calc/Numeric.h"
-#include "calc/TriangleScreens.h"
 #include "calc/ui/QtControls.h"
+#include "triangles/DegreeConvert.h"
+#include "triangles/TriangleScreens.h"
 
 namespace calc {
 

@@ -5,10 +5,10 @@
 #include "calc/Domain.h"
 #include "calc/LocalText.h"
 #include "calc/Numeric.h"
-#include "calc/TriangleScreens.h"
 #include "calc/ui/MainMenu.h"
 #include "calc/ui/QtControls.h"
 #include "calc/ui/Twips.h"
+#include "triangles/TriangleScreens.h"
 
 namespace calc {
 
@@ -334,6 +334,9 @@ void frmRtAngleV74::PaintPrintDiagram(QPainter& p) {
 void RegisterTriangleScreens(frmArbormateEDITORv74& menu) {
     menu.RegisterScreen(
         "picRAtrig", [](CalcEnv& env, QWidget* parent) { return new frmRtAngleV74(env, parent); });
+    menu.RegisterScreen("picOBtrig", [](CalcEnv& env, QWidget* parent) {
+        return new frmObliqueTriangleV74(env, parent);
+    });
     CalcScreen::SetAngleConversionMaker(
         [](CalcEnv& env) { return new frmDegreeConvertV74(env, nullptr); });
 }

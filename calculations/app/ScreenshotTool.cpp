@@ -40,6 +40,10 @@ public:
         std::fprintf(stderr, "question [%s]: %s -> Yes\n", caption.c_str(), text.c_str());
         return calc::MsgAnswer::Yes;
     }
+    calc::MsgAnswer AskOkCancel(const std::string& text, const std::string& caption) override {
+        std::fprintf(stderr, "question [%s]: %s -> OK\n", caption.c_str(), text.c_str());
+        return calc::MsgAnswer::Ok;
+    }
 };
 
 bool RunStep(QWidget*& window, const QString& step) {

@@ -16,6 +16,12 @@ MsgAnswer RecordingMessageService::AskYesNoCancel(const std::string& text,
     return answer;
 }
 
+MsgAnswer RecordingMessageService::AskOkCancel(const std::string& text,
+                                               const std::string& caption) {
+    const MsgAnswer answer = AskYesNoCancel(text, caption);
+    return answer == MsgAnswer::Yes || answer == MsgAnswer::Ok ? MsgAnswer::Ok : MsgAnswer::Cancel;
+}
+
 std::vector<std::string> RecordingMessageService::Texts() const {
     std::vector<std::string> texts;
     texts.reserve(messages_.size());

@@ -58,4 +58,12 @@ MsgAnswer QtMessageService::AskYesNoCancel(const std::string& text, const std::s
     }
 }
 
+MsgAnswer QtMessageService::AskOkCancel(const std::string& text, const std::string& caption) {
+    QMessageBox box(QMessageBox::Question, QString::fromStdString(caption),
+                    QString::fromStdString(text), QMessageBox::Ok | QMessageBox::Cancel,
+                    QApplication::activeWindow());
+    box.setEscapeButton(QMessageBox::Cancel);
+    return RunAndReturnFocus(box) == QMessageBox::Ok ? MsgAnswer::Ok : MsgAnswer::Cancel;
+}
+
 }  // namespace calc

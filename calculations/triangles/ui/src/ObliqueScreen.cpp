@@ -1,13 +1,11 @@
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPainter>
 #include <QRadioButton>
 
 #include "calc/LocalText.h"
 #include "calc/Numeric.h"
 #include "calc/ui/QtControls.h"
-#include "calc/ui/QtMessageService.h"
 #include "calc/ui/Twips.h"
 #include "triangles/TriangleScreens.h"
 
@@ -206,24 +204,11 @@ void frmObliqueTriangleV74::UpdateArea() {
     area_->show();
 }
 
-bool frmObliqueTriangleV74::AskOkCancel(const QString& text) {
-    // The message service asks Yes/No/Cancel; this question has OK and Cancel.
-    if (dynamic_cast<QtMessageService*>(&Env().messages)) {
-        QMessageBox box(QMessageBox::Question, kAppTitle, text,
-                        QMessageBox::Ok | QMessageBox::Cancel, this);
-        box.setEscapeButton(QMessageBox::Cancel);
-        const bool ok = box.exec() == QMessageBox::Ok;
-        activateWindow();
-        return ok;
-    }
-    return Env().messages.AskYesNoCancel(S(text), kAppTitle) == MsgAnswer::Yes;
-}
-
 void frmObliqueTriangleV74::OfferAlternate() {
     // From the boxes as shown: B is the rounded value.
     const double a = Value(SideA), A = Value(AngleA), B = Value(AngleB);
     if (!HasAlternateAnswer(a, A, B)) return;
-    if (!AskOkCancel(kAlternateOffer)) return;
+    if (Env().messages.AskOkCancel(S(kAlternateOffer), kAppTitle) != MsgAnswer::Ok) return;
     const AlternateOblique alt = AlternateAnswer(a, A, B);
     AlternateObliqueTexts texts{boxes_[AngleA]->text(), boxes_[SideA]->text(),
                                 boxes_[SideB]->text(),  Format(alt.B),

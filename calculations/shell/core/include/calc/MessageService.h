@@ -9,7 +9,7 @@ namespace calc {
 enum class MsgIcon { None, Information, Exclamation, Critical, Question };
 
 // Answer of a Yes/No/Cancel question; None is "no answer" (nothing was asked).
-enum class MsgAnswer { None = 0, Yes, No, Cancel };
+enum class MsgAnswer { None = 0, Yes, No, Cancel, Ok };
 
 // How calculator code tells the machinist something. The program shows message boxes
 // (OK, or Yes/No/Cancel); tests record the messages and answer from a queue.
@@ -20,6 +20,8 @@ public:
     virtual void ShowMessage(const std::string& text, const std::string& caption, MsgIcon icon) = 0;
     // A question with Yes, No and Cancel buttons; closing the box counts as Cancel.
     virtual MsgAnswer AskYesNoCancel(const std::string& text, const std::string& caption) = 0;
+    // A question with OK and Cancel buttons: Ok or Cancel (closing the box counts as Cancel).
+    virtual MsgAnswer AskOkCancel(const std::string& text, const std::string& caption) = 0;
 };
 
 struct RecordedMessage {
@@ -37,6 +39,8 @@ class RecordingMessageService : public IMessageService {
 public:
     void ShowMessage(const std::string& text, const std::string& caption, MsgIcon icon) override;
     MsgAnswer AskYesNoCancel(const std::string& text, const std::string& caption) override;
+    // Answers Ok when the queue is empty (a queued Yes counts as Ok).
+    MsgAnswer AskOkCancel(const std::string& text, const std::string& caption) override;
 
     void QueueAnswer(MsgAnswer answer) { answers_.push_back(answer); }
 

@@ -101,7 +101,6 @@ private:
     void ApplyLocks();
     void UpdateArea();
     void OfferAlternate();
-    bool AskOkCancel(const QString& text);
     double Value(Box box) const;
     std::string NameOf(Box box) const;
 

@@ -14,6 +14,7 @@ class QtMessageService : public IMessageService {
 public:
     void ShowMessage(const std::string& text, const std::string& caption, MsgIcon icon) override;
     MsgAnswer AskYesNoCancel(const std::string& text, const std::string& caption) override;
+    MsgAnswer AskOkCancel(const std::string& text, const std::string& caption) override;
 };
 
 }  // namespace calc

@@ -1,6 +1,7 @@
 #include "holes/BoltCircle.h"
 
 #include <cmath>
+#include <iterator>
 
 #include "calc/LocalText.h"
 
@@ -72,6 +73,10 @@ HoleList BoltCirclePoints(int holes, double diameter, double startAngleDegrees) 
 
 std::optional<BoltCirclePattern> SolveBoltCircle(const CalcEnv& env, const BoltCircleEntries& e) {
     if (!ValidateBoltCircleEntries(env, e)) return std::nullopt;
+    return BuildBoltCircle(env, e);
+}
+
+std::optional<BoltCirclePattern> BuildBoltCircle(const CalcEnv& env, const BoltCircleEntries& e) {
     BoltCirclePattern p = BuildPattern(e);
     if (Refuse(env, p, ParseNumberText(e.startAngle))) return std::nullopt;
     return p;
@@ -81,6 +86,12 @@ std::optional<BoltCircleConversion> ConvertBoltCircle(const CalcEnv& env,
                                                       const BoltCircleEntries& e,
                                                       bool toMillimetres, int places) {
     if (!ValidateBoltCircleEntries(env, e)) return std::nullopt;
+    return ConvertCheckedBoltCircle(env, e, toMillimetres, places);
+}
+
+std::optional<BoltCircleConversion> ConvertCheckedBoltCircle(const CalcEnv& env,
+                                                             const BoltCircleEntries& e,
+                                                             bool toMillimetres, int places) {
     BoltCirclePattern p = BuildPattern(e);
     // The list and centre scale by 25.4 either way; the boxes use the conversion
     // helpers, whose inch factor is its own double.
@@ -120,7 +131,8 @@ HoleChart BoltCircleChart(const BoltCirclePattern& pattern, const NumberMetrics&
         chart.markers.push_back({c.x + s * h.X, c.y - s * h.Y});
     chart.lines.push_back({c, chart.markers.front()});
     chart.numbers =
-        PlaceHoleNumbers(chart.markers, chart.markerRadius, c, metrics, kBoltNumberBounds);
+        PlaceHoleNumbers(chart.markers, chart.markerRadius, c, metrics, kBoltNumberBounds,
+                         {std::begin(kBoltChartCaptions), std::end(kBoltChartCaptions)});
     return chart;
 }
 

@@ -101,6 +101,10 @@ HoleList GridPoints(int holesX, int holesY, double stepX, double stepY) {
 
 std::optional<GridPattern> SolveGrid(const CalcEnv& env, const GridEntries& e) {
     if (!ValidateGridEntries(env, e)) return std::nullopt;
+    return BuildGrid(env, e);
+}
+
+std::optional<GridPattern> BuildGrid(const CalcEnv& env, const GridEntries& e) {
     GridPattern p = BuildPattern(e);
     if (Refuse(env, p)) return std::nullopt;
     return p;
@@ -109,6 +113,11 @@ std::optional<GridPattern> SolveGrid(const CalcEnv& env, const GridEntries& e) {
 std::optional<GridConversion> ConvertGrid(const CalcEnv& env, const GridEntries& e,
                                           bool toMillimetres, int places) {
     if (!ValidateGridEntries(env, e)) return std::nullopt;
+    return ConvertCheckedGrid(env, e, toMillimetres, places);
+}
+
+std::optional<GridConversion> ConvertCheckedGrid(const CalcEnv& env, const GridEntries& e,
+                                                 bool toMillimetres, int places) {
     GridPattern p = BuildPattern(e);
     const auto scale = [toMillimetres](double v) {
         return toMillimetres ? v * kMmPerInch : v / kMmPerInch;
@@ -201,12 +210,17 @@ GridChart GridChartOf(const GridPattern& p, const NumberMetrics& metrics) {
         maxY = std::max(maxY, m.y);
     }
     // The axis symbol and its captions at the lower left, and the start caption.
-    const std::vector<ChartRect> obstacles = {chart.startLabel,
-                                              {345, 5640, 30, 960},
-                                              {360, 6585, 600, 30},
-                                              {120, 5760, 200, 255},
-                                              {960, 6720, 200, 255}};
-    const ChartRect bounds{60, 660, 3840, 6420};
+    std::vector<ChartRect> obstacles = {chart.startLabel,
+                                        {345, 5640, 30, 960},
+                                        {360, 6585, 600, 30},
+                                        {120, 5760, 200, 255},
+                                        {960, 6720, 200, 255}};
+    // The path runs along rows and columns: keep numbers off it so both stay readable.
+    for (const ChartLine& line : chart.lines)
+        obstacles.push_back(
+            {std::min(line.from.x, line.to.x) - 8, std::min(line.from.y, line.to.y) - 8,
+             std::fabs(line.to.x - line.from.x) + 16, std::fabs(line.to.y - line.from.y) + 16});
+    const ChartRect bounds{60, 660, 3690, 6420};
     chart.numbers =
         PlaceHoleNumbers(chart.markers, chart.markerRadius, {(minX + maxX) / 2, (minY + maxY) / 2},
                          metrics, bounds, obstacles);

@@ -48,6 +48,9 @@ struct BoltCirclePattern {
 // shown.
 std::optional<BoltCirclePattern> SolveBoltCircle(const CalcEnv& env,
                                                  const BoltCircleEntries& entries);
+// The same for entries ValidateBoltCircleEntries already accepted.
+std::optional<BoltCirclePattern> BuildBoltCircle(const CalcEnv& env,
+                                                 const BoltCircleEntries& entries);
 
 // INCH TO MM / MM TO INCH: the pattern built from the entries as Calculate builds it,
 // scaled (× 25.4, or ÷ 25.4) at full precision, and the new texts of the diameter and
@@ -61,14 +64,21 @@ struct BoltCircleConversion {
 std::optional<BoltCircleConversion> ConvertBoltCircle(const CalcEnv& env,
                                                       const BoltCircleEntries& entries,
                                                       bool toMillimetres, int places);
+std::optional<BoltCircleConversion> ConvertCheckedBoltCircle(const CalcEnv& env,
+                                                             const BoltCircleEntries& entries,
+                                                             bool toMillimetres, int places);
 
 // ---- The reference chart ------------------------------------------------------------
 // The chart circle BoltCircle: 3735 twips across, its bounding box at (360, 1440).
 inline constexpr int kBoltChartLeft = 360;
 inline constexpr int kBoltChartTop = 1440;
 inline constexpr int kBoltChartSize = 3735;
-// Where hole numbers may go: left of the answer area, above the diameter dimension.
+// Where hole numbers may go: left of the entries, above the diameter dimension.
 inline constexpr ChartRect kBoltNumberBounds{60, 1000, 4380, 5240};
+// The captions inside the chart, which numbers keep clear of: "Start angle, positive",
+// "Start angle, negative" and "XC,YC".
+inline constexpr ChartRect kBoltChartCaptions[] = {
+    {2280, 2280, 2040, 225}, {2280, 3840, 2040, 225}, {1680, 3120, 600, 225}};
 
 // DrawCircles as numbers: the pattern scaled to fill the chart circle (3735 / D twips
 // per unit) around its centre (2228, 3308); markers of radius 100 twips; one thin line

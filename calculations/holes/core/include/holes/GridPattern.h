@@ -49,6 +49,9 @@ struct GridPattern {
 // the check refuses, or, with MsgInvalidValue, when a coordinate could not be written:
 // naming the start or the step of the axis it fails on.
 std::optional<GridPattern> SolveGrid(const CalcEnv& env, const GridEntries& entries);
+// The same for entries ValidateGridEntries already accepted (it shows messages even when
+// it accepts, so it runs once).
+std::optional<GridPattern> BuildGrid(const CalcEnv& env, const GridEntries& entries);
 
 // INCH TO MM / MM TO INCH: the pattern built from the entries as Calculate builds it,
 // scaled (× 25.4, or ÷ 25.4) at full precision, with the new texts of the start and step
@@ -63,6 +66,8 @@ struct GridConversion {
 };
 std::optional<GridConversion> ConvertGrid(const CalcEnv& env, const GridEntries& entries,
                                           bool toMillimetres, int places);
+std::optional<GridConversion> ConvertCheckedGrid(const CalcEnv& env, const GridEntries& entries,
+                                                 bool toMillimetres, int places);
 
 // ---- The reference chart ------------------------------------------------------------
 // Rect, the area the pattern is fitted into, and the "Start Point" caption lblXY.

@@ -26,6 +26,9 @@ SHOTS=(
   "right-angle-solved|open picRAtrig txtLegB=3 txtLegA=4 @lblCalculate1"
   "angle-conversion|angle txtDegreeDecimal=12.3456 @lblCalculate1"
   "speeds-feeds|open picSpeedFeed txtDia=1/2 txtSSpeed=300 txtFeedRev=.005 @lblCalculate1"
+  "bolt-circle-solved|open picBoltCircle txtBoltCircleDiameter=4 txtNumHoles=8 txtStartAngle=22.5 txtXcenter=2 txtYcenter=1.5 @lblCalculate1"
+  "grid-solved|open picGrid txtNumHoleX=4 txtXincrement=0.75 txtYincrement=0.5 @lblCalculate1"
+  "grid-beside-menu|beside picGrid txtNumHoleX=4 txtXincrement=0.75 txtYincrement=0.5 @lblCalculate1"
 )
 
 run_on_display() {

@@ -34,12 +34,6 @@ frmBoltCircleV74::frmBoltCircleV74(CalcEnv& env, QWidget* parent)
     QFont bold = font();
     bold.setBold(true);
     AddLabel("lblRefChart", "Reference Chart", 1545, 720, 2100, 255)->setFont(bold);
-    AddLabel("lblStartPositive", "Start angle, positive", kBoltChartCaptions[0].left,
-             kBoltChartCaptions[0].top, kBoltChartCaptions[0].width, kBoltChartCaptions[0].height);
-    AddLabel("lblStartNegative", "Start angle, negative", kBoltChartCaptions[1].left,
-             kBoltChartCaptions[1].top, kBoltChartCaptions[1].width, kBoltChartCaptions[1].height);
-    AddLabel("lblXCYC", "XC,YC", kBoltChartCaptions[2].left, kBoltChartCaptions[2].top,
-             kBoltChartCaptions[2].width, kBoltChartCaptions[2].height);
     AddLabel("lblBCdia", "Bolt Circle Diameter", 1320, 6240, 1800, 255)
         ->setAlignment(Qt::AlignCenter);
 
@@ -269,6 +263,15 @@ void frmBoltCircleV74::PaintBackground(QPainter& p) {
     p.drawLine(Px(3120, 6360), Px(4080, 6360));
     DrawArrowHead(p, "left", QPointF(360, 6360));
     DrawArrowHead(p, "right", QPointF(4080, 6360));
+    // The captions inside the circle go under the holes, which may fall on them.
+    const char* captions[] = {"Start angle, positive", "Start angle, negative", "XC,YC"};
+    p.setPen(Qt::black);
+    p.setFont(font());
+    for (int i = 0; i < 3; ++i) {
+        const ChartRect& r = kBoltChartCaptions[i];
+        p.drawText(QRectF(Px(r.left, r.top), Px(r.Right(), r.Bottom())),
+                   Qt::AlignLeft | Qt::AlignVCenter, captions[i]);
+    }
     // The line from the centre to hole 1 in colour, so it shows over the X axis too.
     PaintHoleChart(p, chart_, numberFont_, kFirstHoleInk, Setup().background);
 }

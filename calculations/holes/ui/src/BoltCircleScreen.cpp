@@ -218,9 +218,9 @@ void frmBoltCircleV74::PaintPrintPicture(QPainter& p) {
         const double a = (45 + 90 * i) * kPi / 180;
         p.drawEllipse(QPointF(c.x() + r * std::cos(a), c.y() - r * std::sin(a)), 7, 7);
     }
-    p.drawText(QRectF(c.x() + r + 8, c.y() - 16, 40, 14), Qt::AlignLeft, QString::fromUtf8("0°"));
+    p.drawText(QRectF(c.x() + r + 19, c.y() - 15, 30, 14), Qt::AlignLeft, QString::fromUtf8("0°"));
     p.drawText(QRectF(c.x() + 4, c.y() - r - 22, 20, 14), Qt::AlignLeft, "Y");
-    p.drawText(QRectF(c.x() + r + 14, c.y() + 2, 20, 14), Qt::AlignLeft, "X");
+    p.drawText(QRectF(c.x() + r + 24, c.y() + 1, 20, 14), Qt::AlignLeft, "X");
     // Positive angles turn up (counter-clockwise), negative ones down (clockwise).
     const auto arc = [&](double sweep, const QString& label, double labelY) {
         const QRectF box(c.x() - r - 14, c.y() - r - 14, 2 * r + 28, 2 * r + 28);

@@ -83,7 +83,7 @@ frmGridV74::frmGridV74(CalcEnv& env, QWidget* parent)
 
     answer_ = MakeAnswerBox(this, TwRect(7980, 480, 2250, 7440));
 
-    const int x0 = 3780, x1 = 5190, x2 = 6600;
+    const int x0 = 3900, x1 = 5280, x2 = 6660;
     const int y0 = 4140, y1 = 5400, y2 = 6660;
     AddCommand(Command::Calculate, x0, y0);
     AddCommand(Command::Copy, x1, y0);

@@ -51,6 +51,7 @@ TEST_F(BoltCircle, SixHolesOnFourInchesCounterClockwise) {
     ASSERT_TRUE(p);
     EXPECT_EQ(Lines(*p).substr(0, 11), "X0.0 Y-1.5\r");
     p = SolveBoltCircle(t.env, {"6", "3", "0", "0", "0"});
+    ASSERT_TRUE(p);
     EXPECT_NEAR(p->holes[1].X, 0.75, 1e-12);
     EXPECT_NEAR(p->holes[1].Y, 1.299038105676658, 1e-12);
 }
@@ -129,6 +130,7 @@ TEST_F(BoltCircle, ConversionBuildsFromTheCurrentEntries) {
     ASSERT_EQ(c->pattern.holes.size(), 4u);
     EXPECT_EQ(Lines(c->pattern), "X38.1 Y25.4\r\nX25.4 Y38.1\r\nX12.7 Y25.4\r\nX25.4 Y12.7\r\n");
     c = ConvertBoltCircle(t.env, {"4", c->diameter, "0", c->centreX, c->centreY}, true, 4);
+    ASSERT_TRUE(c);
     EXPECT_EQ(c->diameter, "645.16");
     // Metric: 6 holes on 101.6 mm back to inches: the 4-inch circle again.
     c = ConvertBoltCircle(t.env, {"6", "101.6", "0", "0", "0"}, false, 4);

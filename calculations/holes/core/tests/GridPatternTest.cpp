@@ -14,6 +14,12 @@ class Grid : public ::testing::Test {
 protected:
     TestCalcEnv t;
     std::vector<std::string> Messages() const { return t.messages.Texts(); }
+    // The chart of entries that must be accepted (an empty chart, and a failure, if not).
+    GridChart ChartOf(const GridEntries& entries) {
+        const auto p = SolveGrid(t.env, entries);
+        EXPECT_TRUE(p);
+        return p ? GridChartOf(*p) : GridChart{};
+    }
     static std::string Lines(const GridPattern& p, int places = 4) {
         return CoordinateLines(p.holes, p.startX, p.startY, places, std::nullopt);
     }
@@ -46,6 +52,7 @@ TEST_F(Grid, NegativeStepsAndEvenRowCounts) {
               "X-1.0 Y-4.0\r\n");
     // Consecutive holes are always grid neighbours.
     p = SolveGrid(t.env, {"0", "5", "1", "0", "4", "1"});
+    ASSERT_TRUE(p);
     for (std::size_t i = 0; i + 1 < p->holes.size(); ++i)
         EXPECT_DOUBLE_EQ(std::abs(p->holes[i].X - p->holes[i + 1].X) +
                              std::abs(p->holes[i].Y - p->holes[i + 1].Y),
@@ -131,6 +138,7 @@ TEST_F(Grid, ConversionBuildsFromTheCurrentEntries) {
     EXPECT_EQ(c->stepY, "25.4");
     EXPECT_EQ(c->startX, "0.0");
     c = ConvertGrid(t.env, {c->startX, "3", c->stepX, c->startY, "3", c->stepY}, true, 4);
+    ASSERT_TRUE(c);
     EXPECT_EQ(c->stepX, "645.16");
     // A changed count is what gets converted.
     c = ConvertGrid(t.env, {"1", "2", "25.4", "0", "1", "1"}, false, 4);
@@ -141,7 +149,7 @@ TEST_F(Grid, ConversionBuildsFromTheCurrentEntries) {
 }
 
 TEST_F(Grid, ChartOfTheDesignEntries) {
-    const GridChart c = GridChartOf(*SolveGrid(t.env, kDesign));
+    const GridChart c = ChartOf(kDesign);
     EXPECT_DOUBLE_EQ(c.scale, 1507.5);
     EXPECT_EQ(c.origin.x, 480);
     EXPECT_EQ(c.origin.y, 6495);
@@ -163,7 +171,7 @@ TEST_F(Grid, ChartOfTheDesignEntries) {
 TEST_F(Grid, ChartStartsFromTheCornerTheStepsPointAway) {
     // Negative X step: origin lower right, first row across the full width, and the
     // start caption under the right-hand corner.
-    GridChart c = GridChartOf(*SolveGrid(t.env, {"1", "4", "-0.5", "2", "2", "0.25"}));
+    GridChart c = ChartOf({"1", "4", "-0.5", "2", "2", "0.25"});
     EXPECT_EQ(c.origin.x, 3495);
     EXPECT_EQ(c.origin.y, 6495);
     EXPECT_DOUBLE_EQ(c.markers[0].x, 3495);
@@ -171,34 +179,37 @@ TEST_F(Grid, ChartStartsFromTheCornerTheStepsPointAway) {
     EXPECT_DOUBLE_EQ(c.startLabel.left, 3270);
     EXPECT_DOUBLE_EQ(c.startLabel.top, 6582);
     // Negative Y step: origin on top, caption over it.
-    c = GridChartOf(*SolveGrid(t.env, {"0", "3", "1", "0", "3", "-1"}));
+    c = ChartOf({"0", "3", "1", "0", "3", "-1"});
     EXPECT_EQ(c.origin.y, 840);
     EXPECT_DOUBLE_EQ(c.markers[8].y, 840 + 1507.5 * 2);
     EXPECT_DOUBLE_EQ(c.startLabel.top, 365);
     EXPECT_EQ(c.startLabel.left, 120);
     // Steps of 201 and 377: both axes limit at 7.5 twips per unit.
-    c = GridChartOf(*SolveGrid(t.env, {"0", "3", "201", "0", "3", "377"}));
+    c = ChartOf({"0", "3", "201", "0", "3", "377"});
     EXPECT_DOUBLE_EQ(c.scale, 7.5);
     EXPECT_DOUBLE_EQ(c.markers[2].x, 3495);
     EXPECT_DOUBLE_EQ(c.markers[8].y, 840);
 }
 
 TEST_F(Grid, DenseSingleAndExtremeCharts) {
-    GridChart c = GridChartOf(*SolveGrid(t.env, {"0", "46", "1", "0", "50", "1"}));
+    GridChart c = ChartOf({"0", "46", "1", "0", "50", "1"});
     EXPECT_FALSE(c.markersShown);
     EXPECT_TRUE(c.numbers.empty());
     EXPECT_EQ(c.lines.size(), 2299u);
     // A single hole always gets its marker, at the origin.
-    c = GridChartOf(*SolveGrid(t.env, {"0", "1", "1", "0", "1", "1"}));
+    c = ChartOf({"0", "1", "1", "0", "1", "1"});
     ASSERT_EQ(c.markers.size(), 1u);
     EXPECT_TRUE(c.markersShown);
     EXPECT_EQ(c.scale, 0);
     EXPECT_EQ(c.markers[0].x, 480);
     // A single column: the scale from the Y axis alone.
-    c = GridChartOf(*SolveGrid(t.env, {"0", "1", "", "0", "3", "2"}));
+    c = ChartOf({"0", "1", "", "0", "3", "2"});
     EXPECT_DOUBLE_EQ(c.scale, 5655 / 4.0);
     // Steps far apart in size still give finite positions inside Rect.
-    c = GridChartOf(*SolveGrid(t.env, {"0", "3", "1E-300", "0", "3", "1E300"}));
+    const auto extreme = SolveGrid(t.env, {"0", "3", "1E-300", "0", "3", "1E14"});
+    ASSERT_TRUE(extreme);
+    c = GridChartOf(*extreme);
+    ASSERT_EQ(c.markers.size(), 9u);
     for (const ChartPoint& m : c.markers) {
         EXPECT_GE(m.x, 480);
         EXPECT_LE(m.x, 3495);

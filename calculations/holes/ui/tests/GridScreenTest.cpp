@@ -2,6 +2,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QElapsedTimer>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -92,6 +93,24 @@ private slots:
         QCOMPARE(s_->Chart().numbers.size(), size_t(9));
         // "Start Point" moves to top 6582 twips under the start corner.
         QCOMPARE(StartLabel()->pos(), QPoint(8, 439));
+    }
+
+    void theChartIsPaintedFromTheStoredList() {
+        // Dark pixels around the top of the middle hole's marker, at (1987.5, 4987.5) twips.
+        const auto inkNearMiddleHole = [this] {
+            const QImage image = s_->grab().toImage();
+            int dark = 0;
+            for (int x = 130; x <= 135; ++x)
+                for (int y = 327; y <= 331; ++y)
+                    if (qGray(image.pixel(x, y)) < 128) ++dark;
+            return dark;
+        };
+        QCOMPARE(inkNearMiddleHole(), 0);
+        s_->Calculate();
+        QVERIFY(inkNearMiddleHole() > 0);
+        // Typed but not calculated: the drawing stays that of the stored list.
+        Box("txtNumHoleX")->setText("1");
+        QVERIFY(inkNearMiddleHole() > 0);
     }
 
     void negativeStepsMoveTheStartCaption() {

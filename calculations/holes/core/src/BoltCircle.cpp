@@ -16,7 +16,8 @@ std::string UnwritableEntry(const CalcEnv& env, const BoltCirclePattern& p, doub
     if (!IsWritableCoordinate(p.diameter / 2)) return TextBoltCircleDiameter(env);
     if (!std::isfinite(startAngle * kPi / 180)) return TextStartAngle(env);
     for (const RealPoint& h : p.holes) {
-        // The radius is writable, so a hole that is not comes from the centre.
+        // An offset is no larger than the radius; one that is not finite comes from the
+        // angle. Past that, a hole that cannot be written comes from the centre.
         if (!IsWritableCoordinate(h.X) || !IsWritableCoordinate(h.Y)) return TextStartAngle(env);
         if (!IsWritableCoordinate(p.centreX + h.X)) return TextCenterX(env);
         if (!IsWritableCoordinate(p.centreY + h.Y)) return TextCenterY(env);

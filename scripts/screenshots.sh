@@ -32,6 +32,9 @@ SHOTS=(
   "polygon-3|open picPolygon txtNumSides=3 txtAcrossFlats=1 @lblCalculate1"
   "polygon-6|open picPolygon txtAcrossFlats=1 @lblCalculate1"
   "polygon-12|open picPolygon +optOutsideCircle txtNumSides=12 txtAcrossCorners=2 @lblCalculate1"
+  "bolt-circle-solved|open picBoltCircle txtBoltCircleDiameter=4 txtNumHoles=8 txtStartAngle=22.5 txtXcenter=2 txtYcenter=1.5 @lblCalculate1"
+  "grid-solved|open picGrid txtNumHoleX=4 txtXincrement=0.75 txtYincrement=0.5 @lblCalculate1"
+  "grid-beside-menu|beside picGrid txtNumHoleX=4 txtXincrement=0.75 txtYincrement=0.5 @lblCalculate1"
 )
 
 run_on_display() {

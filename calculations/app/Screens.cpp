@@ -2,6 +2,7 @@
 
 #include "calc/ui/MainMenu.h"
 #include "geometry/GeometryScreens.h"
+#include "holes/HoleScreens.h"
 #include "speedfeed/SpeedFeedScreens.h"
 #include "triangles/TriangleScreens.h"
 
@@ -11,6 +12,7 @@ void RegisterAllScreens(frmArbormateEDITORv74& menu) {
     RegisterTriangleScreens(menu);   // picRAtrig, picOBtrig, and ANGLE CONVERSION everywhere
     RegisterSpeedFeedScreens(menu);  // picSpeedFeed
     RegisterGeometryScreens(menu);   // picChord, picPolygon
+    RegisterHoleScreens(menu);       // picBoltCircle, picGrid (modeless)
 }
 
 }  // namespace calc

@@ -6,6 +6,9 @@
 //   calc_screenshot OUT.png help
 //   calc_screenshot OUT.png open picRAtrig txtLegB=3 txtLegA=4 @lblCalculate1
 //   calc_screenshot OUT.png angle txtDegreeDecimal=12.3456 @lblCalculate1
+//   calc_screenshot OUT.png beside picGrid txtNumHoleX=4 @lblCalculate1
+//
+// "beside" opens a modeless screen next to the menu and saves that part of the display.
 //
 // Steps after the target: name=text types into an entry box and leaves it (its check
 // runs), @name clicks a control, +name checks a check box or option button,
@@ -18,6 +21,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPrinter>
+#include <QScreen>
 #include <QTest>
 #include <cstdio>
 
@@ -132,7 +136,7 @@ int main(int argc, char* argv[]) {
         menu.ShowHelp();
         const auto help = common::HelpWindow::OpenWindows();
         window = help.isEmpty() ? nullptr : help.first();
-    } else if (target == "open" && args.size() > 2) {
+    } else if ((target == "open" || target == "beside") && args.size() > 2) {
         window = menu.OpenScreen(args[2]);
         first = 3;
     } else if (target == "angle") {
@@ -154,6 +158,20 @@ int main(int argc, char* argv[]) {
     for (int i = first; i < args.size(); ++i)
         if (!RunStep(window, args[i])) return 1;
     QTest::qWait(100);
+    if (target == "beside") {
+        menu.move(16, 16);
+        window->move(menu.frameGeometry().right() + 16, 16);
+        QTest::qWait(300);
+        const QRect area =
+            menu.frameGeometry().united(window->frameGeometry()).adjusted(-16, -16, 16, 16);
+        QScreen* display = menu.screen();
+        if (!display || !display->grabWindow(0, area.x(), area.y(), area.width(), area.height())
+                             .save(args[0])) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(args[0]));
+            return 1;
+        }
+        return 0;
+    }
     if (!window->grab().save(args[0])) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(args[0]));
         return 1;

@@ -1,0 +1,203 @@
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <cmath>
+
+#include "HoleDrawing.h"
+#include "calc/LocalText.h"
+#include "calc/Numeric.h"
+#include "calc/ui/QtControls.h"
+#include "calc/ui/Twips.h"
+#include "holes/HoleScreens.h"
+
+namespace calc {
+
+namespace {
+
+const QString kPrintBreak = QStringLiteral("\n\r");
+const QColor kChartInk(30, 70, 110);
+
+}  // namespace
+
+frmGridV74::frmGridV74(CalcEnv& env, QWidget* parent)
+    : CalcScreen(
+          env,
+          {"frmGridV74", "Rectangular Grid", "Grid Pattern", 10330, 8050, "html\\Grid.htm", ""},
+          parent),
+      numberFont_(HoleNumberFont()) {
+    // The reference chart: the axis symbol and its captions, the start caption.
+    QFont bold = font();
+    bold.setBold(true);
+    AddLabel("lblRefDiagram", "Reference Chart", 1245, 360, 1800, 285)->setFont(bold);
+    AddLabel("Label11", "Y", 120, 5760, 200, 255);
+    AddLabel("Label10", "X", 960, 6720, 200, 255);
+    startLabel_ = AddLabel("lblXY", "Start Point", static_cast<int>(kStartLabelLeft), 6720,
+                           static_cast<int>(kStartLabelWidth), static_cast<int>(kStartLabelHeight));
+    startLabel_->setWordWrap(true);
+    startLabel_->setAlignment(Qt::AlignCenter);
+
+    struct Row {
+        QLineEdit** box;
+        const char* name;
+        const char* caption;
+        const char* text;
+    };
+    const Row rows[] = {
+        {&startX_, "txtXstart", "X Start Position:", "0"},
+        {&holesX_, "txtNumHoleX", "Number of Holes on the X Axis:", "3"},
+        {&stepX_, "txtXincrement", "X step distance:", "1"},
+        {&startY_, "txtYstart", "Y start Position:", "0"},
+        {&holesY_, "txtNumHoleY", "Number of Holes on the Y Axis", "3"},
+        {&stepY_, "txtYincrement", "Y step distance:", "1"},
+    };
+    int y = 480;
+    for (const Row& row : rows) {
+        AddLabel(QString("lbl") + (row.name + 3), row.caption, 3780, y, 2880, 285)
+            ->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        *row.box = AddEntryBox(row.name, 6720, y, 1095, 285);
+        (*row.box)->setText(row.text);
+        y += 360;
+    }
+    auto* hint = AddLabel("lblHint", "Use positive or negative step distance to decide direction.",
+                          3780, y, 4035, 435);
+    hint->setWordWrap(true);
+    hint->setAlignment(Qt::AlignCenter);
+    hint->setFont(bold);
+    y += 480;
+    AddLabel("lblDecPlaces", "Decimal Places:", 3780, y, 2880, 285)
+        ->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    AddDecimalPlacesBox(6720, y);
+    y += 360;
+    insertLine_ = AddCheckBox("chkInsertLine", "Insert line of text between coordinates:", 3780, y,
+                              4035, 285);
+    insertText_ = AddEntryBox("txtInsertLine", 3780, y + 300, 4035, 285);
+
+    CheckOnLeave(holesX_, [this] { return CheckCount(holesX_, stepX_, TextHolesOnX(Env())); });
+    CheckOnLeave(holesY_, [this] { return CheckCount(holesY_, stepY_, TextHolesOnY(Env())); });
+    CheckOnLeave(stepX_, [this] { return CheckNumber(stepX_, TextStepX(Env())); });
+    CheckOnLeave(stepY_, [this] { return CheckNumber(stepY_, TextStepY(Env())); });
+    CheckOnLeave(startX_, [this] { return CheckNumber(startX_, TextStartX(Env())); });
+    CheckOnLeave(startY_, [this] { return CheckNumber(startY_, TextStartY(Env())); });
+
+    answer_ = MakeAnswerBox(this, TwRect(7980, 480, 2250, 7440));
+
+    const int x0 = 3900, x1 = 5280, x2 = 6660;
+    const int y0 = 4140, y1 = 5400, y2 = 6660;
+    AddCommand(Command::Calculate, x0, y0);
+    AddCommand(Command::Copy, x1, y0);
+    AddCommand(Command::Print, x2, y0);
+    AddCommand(Command::InchToMm, x0, y1);
+    AddCommand(Command::MmToInch, x1, y1);
+    AddCommand(Command::Reset, x2, y1);
+    AddCalculatorPicture(x0, y2);
+    AddCommand(Command::Help, x1, y2);
+    AddCommand(Command::Close, x2, y2);
+}
+
+bool frmGridV74::CheckCount(QLineEdit* box, QLineEdit* stepBox, const std::string& name) {
+    const std::string text = S(box->text());
+    if (!ValidateEntryBox(Env(), text, name)) {
+        box->setText("0");
+        return false;
+    }
+    if (ParseNumberText(text) == 1) stepBox->setText("1");
+    return true;
+}
+
+bool frmGridV74::CheckNumber(QLineEdit* box, const std::string& name) {
+    if (box->text().isEmpty() || CheckEntryIsNumber(Env(), S(box->text()), name)) return true;
+    box->setText("0");
+    return false;
+}
+
+GridEntries frmGridV74::Entries() const {
+    return {S(startX_->text()), S(holesX_->text()), S(stepX_->text()),
+            S(startY_->text()), S(holesY_->text()), S(stepY_->text())};
+}
+
+void frmGridV74::FillEmptyEntries() {
+    for (QLineEdit* box : {startX_, startY_})
+        if (box->text().isEmpty()) box->setText("0.0");
+}
+
+void frmGridV74::cmdCalculateClickSub() {
+    if (!ValidateGridEntries(Env(), Entries())) return;
+    FillEmptyEntries();
+    std::optional<GridPattern> pattern = BuildGrid(Env(), Entries());
+    if (!pattern) return;
+    DrawCircles(std::move(*pattern));
+    PrintCoords();
+}
+
+void frmGridV74::ConvertLengths(bool toMillimetres) {
+    if (!ValidateGridEntries(Env(), Entries())) return;
+    FillEmptyEntries();
+    std::optional<GridConversion> converted =
+        ConvertCheckedGrid(Env(), Entries(), toMillimetres, DecimalPlaces());
+    if (!converted) return;
+    DrawCircles(std::move(converted->pattern));
+    PrintCoords();
+    startX_->setText(Q(converted->startX));
+    startY_->setText(Q(converted->startY));
+    stepX_->setText(Q(converted->stepX));
+    stepY_->setText(Q(converted->stepY));
+}
+
+void frmGridV74::DrawCircles(GridPattern pattern) {
+    chart_ = GridChartOf(pattern, HoleNumberMetrics(numberFont_));
+    pattern_ = std::move(pattern);
+    const ChartRect& label = chart_.startLabel;
+    startLabel_->move(Tw(static_cast<int>(std::lround(label.left))),
+                      Tw(static_cast<int>(std::lround(label.top))));
+    update();
+}
+
+void frmGridV74::PrintCoords() {
+    if (!pattern_) return;
+    BusyPointer busy;
+    const std::optional<std::string> insert =
+        insertLine_->isChecked() ? std::optional<std::string>(S(insertText_->text()))
+                                 : std::nullopt;
+    ShowCoordinateList(answer_, CoordinateLines(pattern_->holes, pattern_->startX, pattern_->startY,
+                                                DecimalPlaces(), insert));
+}
+
+void frmGridV74::Reset() {
+    holesX_->setText("3");
+    holesY_->setText("3");
+    stepX_->setText("1");
+    stepY_->setText("1");
+    startX_->setText("0");
+    startY_->setText("0");
+    answer_->clear();
+}
+
+void frmGridV74::CopyToClipboard() {
+    CopyAnswerToClipboard(Env(), answer_);
+}
+
+QString frmGridV74::PrintText() const {
+    const QString twoBreaks = kPrintBreak + kPrintBreak;
+    QString text = Q(TextGridPattern(Env())) + twoBreaks;
+    text += Q(TextHolesOnX(Env())) + ": " + holesX_->text() + kPrintBreak;
+    text += Q(TextStepX(Env())) + ": " + stepX_->text() + twoBreaks;
+    text += Q(TextHolesOnY(Env())) + ": " + holesY_->text() + kPrintBreak;
+    text += Q(TextStepY(Env())) + ": " + stepY_->text() + twoBreaks;
+    text += AnswerWithCrLf(answer_);
+    return text;
+}
+
+void frmGridV74::PaintBackground(QPainter& p) {
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(kChartInk, 1));
+    const ChartRect& r = kGridRect;
+    p.drawRect(QRectF(Px(r.left, r.top), Px(r.Right(), r.Bottom())));
+    // The axis symbol LineY and LineX.
+    p.drawLine(Px(360, 5640), Px(360, 6600));
+    p.drawLine(Px(960, 6600), Px(360, 6600));
+    PaintHoleChart(p, chart_, numberFont_, Qt::black, Setup().background, chart_.markersShown);
+}
+
+}  // namespace calc

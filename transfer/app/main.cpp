@@ -59,7 +59,7 @@ int main(int argc, char* argv[]) {
     const sendrik::cli::Options options = sendrik::cli::ParseArguments(args);
     const std::string programDir = ProgramDir(argv[0]);
 
-    if (options.command != sendrik::cli::Command::Window) {
+    if (options.command != sendrik::cli::Command::Window || !options.error.empty()) {
         QCoreApplication app(argc, argv);
         QCoreApplication::setApplicationName("Sendrik");
         QCoreApplication::setApplicationVersion(SENDRIK_VERSION);

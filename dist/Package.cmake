@@ -16,17 +16,17 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Tarvik <support@tarvik.org>"
     CACHE STRING "Maintainer field of the Debian package")
 set(CPACK_DEBIAN_PACKAGE_SECTION "misc")
 set(CPACK_DEBIAN_PACKAGE_PRIORITY "optional")
+# The body below the summary line; CPack indents it and marks the empty lines.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "${CPACK_PACKAGE_DESCRIPTION_SUMMARY}
-Calculations: shop mathematics (speeds and feeds, threads over wires, triangles,
- angles, chords, polygons, tapers, dovetails, keyseats, surface finish, bolt
- circles and grids) with fractions, inch/mm and printed answers.
- .
- Sendrik: sends CNC programs to machine controls over a serial port and
- receives them back, with named port configurations and a line processor.
- .
- Scarrow: finds CNC program files by words, extensions, dates and line limits,
- shows them with the words marked and keeps the last five searches.")
+    "Calculations: shop mathematics (speeds and feeds, threads over wires, triangles,
+angles, chords, polygons, tapers, dovetails, keyseats, surface finish, bolt
+circles and grids) with fractions, inch/mm and printed answers.
+
+Sendrik: sends CNC programs to machine controls over a serial port and
+receives them back, with named port configurations and a line processor.
+
+Scarrow: finds CNC program files by words, extensions, dates and line limits,
+shows them with the words marked and keeps the last five searches.")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Loaded at run time, so no library scan can see it: the toolkit's SVG plugins, which draw
 # Scarrow's window icon and the menu icons.

@@ -107,6 +107,8 @@ int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationName("calculations");
     QCoreApplication::setApplicationVersion(CALC_VERSION);
     QApplication::setApplicationDisplayName("Calculations for Tarvik");
+    // Ties the windows to the menu entry (its icon in the task bar on Wayland).
+    QGuiApplication::setDesktopFileName("org.tarvik.Calculations");
     QApplication::setWindowIcon(QIcon(calc::AppIconPixmap(64)));
     if (arguments.start == Start::Help) return ShowHelpAlone(arguments.topic);
 

@@ -83,6 +83,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Scarrow"));
     QApplication::setApplicationVersion(QStringLiteral(SCARROW_VERSION));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.tarvik.Scarrow"));
     scarrow::ui::InitUiResources();
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/scarrow/scarrow.svg")));
 

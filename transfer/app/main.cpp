@@ -69,6 +69,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Sendrik");
     QApplication::setApplicationVersion(SENDRIK_VERSION);
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.tarvik.Sendrik"));
     QString commandFile;
     if (!options.commandFile.empty())
         commandFile = QFileInfo(QString::fromStdString(options.commandFile)).absoluteFilePath();

@@ -113,6 +113,17 @@ status=0
 [ ! -e "$root/bin/help" ] || fail "a help folder was installed beside the programs"
 ok "calculations help from the installed location"
 
+# Any other prefix works the same, without DESTDIR.
+other=$work/opt/tarvik
+cmake --install "$build" --prefix "$other" >"$work/install.log"
+status=0
+"$other/bin/calculations" --help-topic html/NoSuchPage.htm >/dev/null 2>"$work/err" || status=$?
+[ "$status" -eq 1 ] && grep -q "in $other/share/tarvik/help/calculations" "$work/err" ||
+  { cat "$work/err" >&2; fail "calculations under $other does not look in its prefix"; }
+"$other/bin/scarrow" search "$work/programs" G00 | grep -qx "$work/programs/o2000.nc" ||
+  fail "scarrow search under $other"
+ok "prefix $other"
+
 # The Debian package.
 (cd "$work" && cpack --config "$build/CPackConfig.cmake" -G DEB -B "$work/package" >"$work/cpack.log" 2>&1) ||
   { cat "$work/cpack.log" >&2; exit 1; }

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds the suite and runs every test:
-#   build/       the programs and all tests (Qt tests on the offscreen platform);
+#   build/       the programs and all tests (Qt tests on the offscreen platform), then an
+#                install into a temporary folder and the Debian package, both checked;
 #   build-asan/  the plain C++ libraries and their tests under AddressSanitizer and
 #                UndefinedBehaviorSanitizer (clang), plus a short run of each fuzzer.
 set -euo pipefail
@@ -14,6 +15,8 @@ export QT_QPA_PLATFORM=offscreen
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j "$jobs"
 ctest --test-dir build --output-on-failure -j "$jobs"
+# Installs into a temporary folder and checks the result; builds and checks the package.
+./scripts/test-install.sh build
 
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug \
   -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \

@@ -1,4 +1,16 @@
-# Shared build settings: warnings, sanitizers and the test helpers.
+# Shared build settings: warnings, sanitizers, the test helpers and the install layout.
+
+# Installed, the programs are in <prefix>/bin and the suite's shared files (help pages) in
+# <prefix>/share/tarvik. A program finds them from its own folder with this relative
+# path, so any prefix (and DESTDIR) works.
+set(SUITE_INSTALL_DATADIR ${CMAKE_INSTALL_DATADIR}/tarvik)
+if(IS_ABSOLUTE "${CMAKE_INSTALL_BINDIR}" OR IS_ABSOLUTE "${CMAKE_INSTALL_DATADIR}")
+  file(RELATIVE_PATH SUITE_DATA_FROM_BIN ${CMAKE_INSTALL_FULL_BINDIR}
+       ${CMAKE_INSTALL_FULL_DATADIR}/tarvik)
+else()
+  file(RELATIVE_PATH SUITE_DATA_FROM_BIN /prefix/${CMAKE_INSTALL_BINDIR}
+       /prefix/${SUITE_INSTALL_DATADIR})
+endif()
 
 function(suite_warnings target)
   target_compile_options(${target} PRIVATE -Wall -Wextra)
@@ -47,9 +59,17 @@ function(suite_add_fuzzer name source)
 endfunction()
 
 # suite_help_topics(TARGET FOLDER): copies help/FOLDER beside the program, as
-# <program folder>/help/FOLDER, every time the program is built.
+# <program folder>/help/FOLDER, every time the program is built, and installs the whole
+# folder (every topic in it) as <prefix>/share/tarvik/help/FOLDER.
 function(suite_help_topics target folder)
   add_custom_command(TARGET ${target} POST_BUILD
     COMMAND ${CMAKE_COMMAND} -E copy_directory
             ${PROJECT_SOURCE_DIR}/help/${folder} $<TARGET_FILE_DIR:${target}>/help/${folder})
+  install(DIRECTORY ${PROJECT_SOURCE_DIR}/help/${folder}/
+          DESTINATION ${SUITE_INSTALL_DATADIR}/help/${folder})
+endfunction()
+
+# suite_install_program(TARGET...): installs programs into <prefix>/bin.
+function(suite_install_program)
+  install(TARGETS ${ARGN} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 endfunction()

@@ -11,6 +11,7 @@ packages=(
   clang libclang-rt-14-dev
   xvfb xauth x11-utils imagemagick poppler-utils socat ripgrep grep
   fonts-dejavu-core
+  help2man desktop-file-utils appstream dpkg-dev file man-db
 )
 
 missing=()

@@ -4,8 +4,11 @@
 #include <QApplication>
 #include <QIcon>
 #include <cstdio>
+#include <string>
 #include <string_view>
+#include <vector>
 
+#include "common/ToolkitOptions.h"
 #include "search/ui/MainFrame.h"
 #include "search/ui/ScarrowApp.h"
 #include "search/ui/UiSupport.h"
@@ -13,14 +16,47 @@
 namespace {
 
 const char* const kUsage =
+    "Usage: scarrow [FILE]\n"
+    "  or:  scarrow search [OPTIONS] FOLDER WORD...\n"
     "Scarrow " SCARROW_VERSION
     ": finds CNC program files by their words, extension and date.\n"
     "\n"
-    "Usage: scarrow                 opens the search window with the search criteria dialog\n"
-    "       scarrow search [OPTIONS] FOLDER WORD...\n"
-    "                               searches on the command line (scarrow search --help)\n"
-    "       scarrow --version       shows the version\n"
-    "       scarrow --help          shows this help\n";
+    "Without a command, opens the search window with the search criteria dialog (with\n"
+    "FILE as its document, as File > Open does). \"scarrow search\" searches on the\n"
+    "command line and prints the files found (scarrow search --help).\n"
+    "\n"
+    "Options:\n"
+    "  --version   shows the version\n"
+    "  --help      shows this help\n"
+    "\n"
+    "The window toolkit's own options (-platform NAME, -style NAME, ...) are accepted.\n";
+
+// The document to open, or why the arguments are refused.
+struct Arguments {
+    std::string document;
+    std::string error;
+};
+
+Arguments ReadArguments(int argc, char** argv) {
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    Arguments result;
+    bool onlyFiles = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (!onlyFiles && arg == "--") {
+            onlyFiles = true;
+        } else if (!onlyFiles && arg.size() > 1 && arg[0] == '-') {
+            const std::size_t n = common::ToolkitOptionLength(args, i);
+            if (n == 0) return {{}, "unknown option " + arg};
+            i += n - 1;
+        } else if (result.document.empty()) {
+            result.document = arg;
+        } else {
+            return {{}, "unexpected argument " + arg};
+        }
+    }
+    return result;
+}
 
 }  // namespace
 
@@ -38,15 +74,24 @@ int main(int argc, char** argv) {
         }
     }
 
+    const Arguments arguments = ReadArguments(argc, argv);
+    if (!arguments.error.empty()) {
+        std::fprintf(stderr, "scarrow: %s\n\n%s", arguments.error.c_str(), kUsage);
+        return 2;
+    }
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Scarrow"));
     QApplication::setApplicationVersion(QStringLiteral(SCARROW_VERSION));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.tarvik.Scarrow"));
     scarrow::ui::InitUiResources();
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/scarrow/scarrow.svg")));
 
     scarrow::ui::CDefaultPrompts prompts;
     scarrow::ui::CScarrowApp scarrowApp(prompts);
     scarrowApp.InitInstance();
+    if (!arguments.document.empty())
+        scarrowApp.MainFrame()->OpenDocument(QString::fromLocal8Bit(arguments.document));
     const int status = QApplication::exec();
     scarrowApp.ExitInstance();
     return status;

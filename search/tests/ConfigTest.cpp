@@ -315,6 +315,18 @@ TEST(HistoryPath, BesideAWritableProgramElseTheUserConfigFolder) {
     ::unsetenv("XDG_CONFIG_HOME");
 }
 
+TEST(HistoryPath, AnInstalledProgramKeepsItInTheUserConfigFolder) {
+    // <prefix>/bin stays clean even when it is writable (root, a prefix in $HOME).
+    TempTree tree;
+    ::unsetenv("SCARROW_HISTORY_FILE");
+    std::filesystem::create_directories(tree.Root() / "usr/bin");
+    std::filesystem::create_directories(tree.Root() / "usr/share/tarvik/help");
+    ::setenv("XDG_CONFIG_HOME", tree.Path("xdg").c_str(), 1);
+    EXPECT_EQ(DefaultHistoryPath(tree.Root() / "usr/bin/scarrow"),
+              tree.Root() / "xdg/tarvik/scarrow.cfg");
+    ::unsetenv("XDG_CONFIG_HOME");
+}
+
 TEST(HistoryPath, NamedAfterScarrowWhicheverProgramReadsIt) {
     // The window runs as a program of its own beside `scarrow` and shares its history.
     ::unsetenv("SCARROW_HISTORY_FILE");

@@ -17,6 +17,7 @@
 #include <sstream>
 
 #include "common/AtomicFile.h"
+#include "common/ToolkitOptions.h"
 #include "transfer/Port.h"
 #include "transfer/Settings.h"
 #include "transfer/Transfer.h"
@@ -180,6 +181,7 @@ Options:
   --output OUT          preview: write to OUT instead of standard output ("-")
   --config-file PATH    use this configuration file instead of "port.cfg"
   --help                this text
+  --version             the version
 
 The port map "ports.cfg" beside the configuration file gives numbers to
 devices, one line each, for example:
@@ -834,6 +836,10 @@ Options ParseArguments(const std::vector<std::string>& args) {
             options.command = Command::Help;
             return options;
         }
+        if (!onlyFiles && arg == "--version") {
+            options.command = Command::Version;
+            return options;
+        }
         if (!onlyFiles && arg == "--") {
             onlyFiles = true;
             continue;
@@ -860,8 +866,10 @@ Options ParseArguments(const std::vector<std::string>& args) {
                 continue;
             }
             if (!TakesValue(name)) {
-                // The window leaves unknown options to the toolkit.
-                if (window) continue;
+                if (const std::size_t n = common::ToolkitOptionLength(args, i); window && n > 0) {
+                    i += n - 1;
+                    continue;
+                }
                 options.error = "unknown option " + name;
                 return options;
             }
@@ -898,8 +906,16 @@ Options ParseArguments(const std::vector<std::string>& args) {
         }
         if (window) {
             // A path is taken whole, blanks and minus signs included.
-            if (arg.find('/') != std::string::npos || arg.find('\\') != std::string::npos)
+            if (arg.find('/') != std::string::npos || arg.find('\\') != std::string::npos) {
                 options.commandFile = arg;
+            } else if (!onlyFiles && arg.size() > 1 && arg[0] == '-') {
+                const std::size_t n = common::ToolkitOptionLength(args, i);
+                if (n == 0) {
+                    options.error = "unknown option " + arg;
+                    return options;
+                }
+                i += n - 1;
+            }
             continue;
         }
         if (!onlyFiles && arg.size() > 1 && arg[0] == '-') {
@@ -964,8 +980,7 @@ std::string ConfigFilePath(const Options& options, const std::string& programDir
 int RunCommand(const Options& options, const std::string& programDir, std::ostream& out,
                std::ostream& err) {
     if (!options.error.empty()) {
-        err << "sendrik: " << options.error << "\n"
-            << "Try \"sendrik --help\".\n";
+        err << "sendrik: " << options.error << "\n\n" << UsageText();
         return kExitUsage;
     }
     const std::string path = ConfigFilePath(options, programDir);
@@ -973,6 +988,9 @@ int RunCommand(const Options& options, const std::string& programDir, std::ostre
         case Command::Help:
             out << UsageText() << "\nConfiguration file: " << path
                 << "\nPort map: " << PortMap::MapFileFor(path).string() << "\n";
+            return kExitOk;
+        case Command::Version:
+            out << "Sendrik " << QCoreApplication::applicationVersion().toStdString() << "\n";
             return kExitOk;
         case Command::Configs:
             return RunConfigs(path, out, err);

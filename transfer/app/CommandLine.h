@@ -16,6 +16,7 @@ inline constexpr int kExitInterrupted = 130;  // stopped by Ctrl+C
 enum class Command {
     Window,  // no subcommand: the main window opens
     Help,
+    Version,
     Send,
     Receive,
     Preview,  // what a send (or with --receive a receive) would do, without a port
@@ -39,7 +40,7 @@ struct Options {
 
 // Reads the arguments (without the program name). Without a subcommand, an argument that
 // holds "/" or "\" names the file the window sends at start (the last one wins), taken
-// whole; other arguments are left to the window toolkit.
+// whole; the window toolkit's own options are left to it and any other option is refused.
 Options ParseArguments(const std::vector<std::string>& args);
 
 // The --help text.

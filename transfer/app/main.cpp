@@ -59,7 +59,7 @@ int main(int argc, char* argv[]) {
     const sendrik::cli::Options options = sendrik::cli::ParseArguments(args);
     const std::string programDir = ProgramDir(argv[0]);
 
-    if (options.command != sendrik::cli::Command::Window) {
+    if (options.command != sendrik::cli::Command::Window || !options.error.empty()) {
         QCoreApplication app(argc, argv);
         QCoreApplication::setApplicationName("Sendrik");
         QCoreApplication::setApplicationVersion(SENDRIK_VERSION);
@@ -69,6 +69,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Sendrik");
     QApplication::setApplicationVersion(SENDRIK_VERSION);
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.tarvik.Sendrik"));
     QString commandFile;
     if (!options.commandFile.empty())
         commandFile = QFileInfo(QString::fromStdString(options.commandFile)).absoluteFilePath();

@@ -486,3 +486,18 @@ TEST(DefaultConfigPath, BesideTheProgramElseUserFolder) {
     else
         ::unsetenv("XDG_CONFIG_HOME");
 }
+
+TEST(DefaultConfigPath, AnInstalledProgramUsesTheUserFolderEvenWhenItsFolderIsWritable) {
+    const fs::path prefix = fs::temp_directory_path() / ("prefix-" + std::to_string(::getpid()));
+    fs::create_directories(prefix / "bin");
+    fs::create_directories(prefix / "share/tarvik/help/sendrik");
+    const char* old = std::getenv("XDG_CONFIG_HOME");
+    const std::string saved = old ? old : "";
+    ::setenv("XDG_CONFIG_HOME", "/xdg/conf", 1);
+    EXPECT_EQ(DefaultConfigPath(prefix / "bin"), fs::path("/xdg/conf/tarvik/port.cfg"));
+    if (old)
+        ::setenv("XDG_CONFIG_HOME", saved.c_str(), 1);
+    else
+        ::unsetenv("XDG_CONFIG_HOME");
+    fs::remove_all(prefix);
+}

@@ -12,6 +12,8 @@
 #include <QTextBrowser>
 #include <QTextDocument>
 
+#include "common/InstallLayout.h"
+
 namespace common {
 
 namespace {
@@ -215,7 +217,16 @@ QList<HelpWindow*> HelpWindow::OpenWindows() {
 }
 
 QString HelpWindow::ProgramHelpFolder(const QString& name) {
-    return QCoreApplication::applicationDirPath() + "/help/" + name;
+    // A build tree or a portable copy keeps the help beside the program; an installed
+    // program finds it in the suite's data folder of its prefix.
+    const QString programDir = QCoreApplication::applicationDirPath();
+    const QString beside = programDir + "/help/" + name;
+    if (QFileInfo(beside).isDir()) return beside;
+    const std::filesystem::path data =
+        InstalledDataFolder(QFile::encodeName(programDir).toStdString());
+    const QString installed = QFile::decodeName(data.c_str()) + "/help/" + name;
+    if (QFileInfo(installed).isDir()) return installed;
+    return beside;
 }
 
 }  // namespace common

@@ -10,6 +10,7 @@
 
 #include "common/Archive.h"
 #include "common/AtomicFile.h"
+#include "common/InstallLayout.h"
 
 namespace scarrow {
 namespace {
@@ -179,7 +180,8 @@ std::filesystem::path DefaultHistoryPath(const std::filesystem::path& programFil
     if (name.empty()) name = "scarrow";
     const std::string fileName = name + ".cfg";
     const std::filesystem::path folder = programFile.parent_path();
-    if (IsWritableFolder(folder)) return folder / fileName;
+    if (IsWritableFolder(folder) && !common::IsInstalledProgramFolder(folder))
+        return folder / fileName;
     std::filesystem::path base;
     if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg && *xdg == '/') {
         base = xdg;

@@ -82,10 +82,16 @@ private slots:
         QTest::newRow("path whole")
             << "/tmp/my prog-1, final.nc" << window << "/tmp/my prog-1, final.nc";
         QTest::newRow("last path wins")
-            << "/a/one.nc|-x|plain|C:\\cnc\\two.nc" << window << "C:\\cnc\\two.nc";
+            << "/a/one.nc|-reverse|plain|C:\\cnc\\two.nc" << window << "C:\\cnc\\two.nc";
         QTest::newRow("no slash") << "prog.nc" << window << "";
         QTest::newRow("toolkit option") << "-platform|offscreen|--style=fusion" << window << "";
+        QTest::newRow("window unknown option")
+            << "--verbose|/a/one.nc" << window << "error: unknown option --verbose";
+        QTest::newRow("window unknown short option")
+            << "-x" << window << "error: unknown option -x";
+        QTest::newRow("window dash path") << "-x/one.nc" << window << "-x/one.nc";
         QTest::newRow("help") << "send|--help" << help << "";
+        QTest::newRow("version") << "--version" << int(Command::Version) << "";
         QTest::newRow("send") << "send|--config|Mill|a.nc|--port=3|b.nc" << send << "a.nc b.nc";
         QTest::newRow("dash file") << "send|--config|Mill|--|-odd.nc" << send << "-odd.nc";
         QTest::newRow("receive") << "receive|--config=Mill|--idle-timeout|30|in.nc" << receive

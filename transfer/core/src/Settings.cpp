@@ -11,6 +11,7 @@
 #include "common/Archive.h"
 #include "common/AtomicFile.h"
 #include "common/Cp1252.h"
+#include "common/InstallLayout.h"
 
 namespace sendrik {
 
@@ -151,7 +152,8 @@ void ReadIntermediateRecord(common::ArchiveReader& ar, std::uint32_t v, CPortCon
 }  // namespace
 
 fs::path DefaultConfigPath(const fs::path& programDir) {
-    if (!programDir.empty() && ::access(programDir.c_str(), W_OK) == 0)
+    if (!programDir.empty() && !common::IsInstalledProgramFolder(programDir) &&
+        ::access(programDir.c_str(), W_OK) == 0)
         return programDir / kConfigFileName;
     fs::path base;
     if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg && *xdg == '/') {

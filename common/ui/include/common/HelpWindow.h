@@ -2,7 +2,7 @@
 
 // The help viewer shared by the three programs.
 //
-// Help is a folder of HTML topics beside the program (<program folder>/help/<name>, see
+// Help is a folder of HTML topics beside the program or installed with it (see
 // ProgramHelpFolder) with one contents page that links every topic. A help window shows
 // the contents as a list on the left and the topic on the right. One window is kept per
 // help folder: asking again for a topic of the same folder reuses it.
@@ -43,7 +43,8 @@ public:
     // The help windows now open.
     static QList<HelpWindow*> OpenWindows();
 
-    // <folder of the running program>/help/<name>
+    // <folder of the running program>/help/<name>; for an installed program, where that
+    // folder is missing, <prefix>/share/tarvik/help/<name> (see common/InstallLayout.h).
     static QString ProgramHelpFolder(const QString& name);
     // Maps a topic name to a clean relative path ("html\\a.htm" -> "html/a.htm",
     // "::/a.htm" -> "a.htm"); the anchor, if any, is kept after "#".

@@ -70,8 +70,9 @@ std::filesystem::path ScarrowProgramFile();
 
 // Where the history file lives for the program file `programFile` (for example
 // /opt/tarvik/scarrow): the environment variable SCARROW_HISTORY_FILE when set and not
-// empty; else the program's folder when it is writable (…/scarrow.cfg, the program's
-// name without extension plus ".cfg"); else $XDG_CONFIG_HOME/tarvik/scarrow.cfg, or
+// empty; else the program's folder when it is writable and not an installed program
+// folder (…/scarrow.cfg, the program's name without extension plus ".cfg"); else
+// $XDG_CONFIG_HOME/tarvik/scarrow.cfg, or
 // ~/.config/tarvik/scarrow.cfg.
 std::filesystem::path DefaultHistoryPath(const std::filesystem::path& programFile);
 

@@ -18,8 +18,8 @@ inline constexpr std::uint32_t kConfigVersion = 13;
 inline constexpr const char* kConfigFileName = "port.cfg";
 
 // Where "port.cfg" lives: beside the program when its folder is writable (a build
-// tree or a portable copy), otherwise in $XDG_CONFIG_HOME/tarvik (default
-// ~/.config/tarvik).
+// tree or a portable copy), otherwise, and always for an installed program, in
+// $XDG_CONFIG_HOME/tarvik (default ~/.config/tarvik).
 std::filesystem::path DefaultConfigPath(const std::filesystem::path& programDir);
 
 // The list of configurations and its file.

@@ -1,0 +1,35 @@
+# `cpack -G DEB` in the build folder: one Debian package of the whole suite, installed
+# under /usr. dpkg-shlibdeps (dpkg-dev) finds the libraries the programs need.
+
+set(CPACK_PACKAGE_NAME "tarvik-shop-suite")
+set(CPACK_PACKAGE_VENDOR "Tarvik")
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
+    "shop calculators, serial program transfer and program search for CNC machinists")
+set(CPACK_PACKAGE_HOMEPAGE_URL ${SUITE_HOMEPAGE})
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_GENERATOR DEB)
+
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Tarvik <support@tarvik.org>"
+    CACHE STRING "Maintainer field of the Debian package")
+set(CPACK_DEBIAN_PACKAGE_SECTION "misc")
+set(CPACK_DEBIAN_PACKAGE_PRIORITY "optional")
+# The body below the summary line; CPack indents it and marks the empty lines.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
+    "Calculations: shop mathematics (speeds and feeds, threads over wires, triangles,
+angles, chords, polygons, tapers, dovetails, keyseats, surface finish, bolt
+circles and grids) with fractions, inch/mm and printed answers.
+
+Sendrik: sends CNC programs to machine controls over a serial port and
+receives them back, with named port configurations and a line processor.
+
+Scarrow: finds CNC program files by words, extensions, dates and line limits,
+shows them with the words marked and keeps the last five searches.")
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Loaded at run time, so no library scan can see it: the toolkit's SVG plugins, which draw
+# Scarrow's window icon and the menu icons.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6")
+
+include(CPack)

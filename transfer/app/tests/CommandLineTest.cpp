@@ -539,9 +539,14 @@ private slots:
             const Run run = Execute(c.args);
             QVERIFY2(run.err.find(c.message) != std::string::npos,
                      (c.message + " not in: " + run.err).c_str());
-            // One message for one fault.
-            QCOMPARE(std::count(run.err.begin(), run.err.end(), '\n'),
-                     std::ptrdiff_t(1) + (c.status == kExitUsage));
+            // One message for one fault: it opens standard error, and a wrong argument is
+            // followed by nothing but the usage.
+            QVERIFY2(run.err.rfind(c.message, 0) == 0, run.err.c_str());
+            const std::string rest = run.err.substr(c.message.size());
+            if (c.status == kExitUsage)
+                QVERIFY2(rest.rfind("\nUsage:", 0) == 0, rest.c_str());
+            else
+                QVERIFY2(rest.empty(), rest.c_str());
             QCOMPARE(run.status, c.status);
         }
 

@@ -110,18 +110,18 @@ frmNPTmeasureV74::frmNPTmeasureV74(CalcEnv& env, QWidget* parent)
     txtMOW_ = hidden("txtMOW", "0");
     lblMOW_ = display("lblMOW", 5445);
 
-    AddLabelCommand("lblBWSNPT2", "Best Wire Size", 120, 5895, 1560, 300,
+    AddLabelCommand("lblBWSNPT2", "Best Wire Size", 120, 5895, 1440, 300,
                     [this] { BestWireSizeCalc(); });
     txtBWSNPT_ = hidden("txtBWSNPT", "0");
-    lblBWSNPT_ = AddResultField("lblBWSNPT", 1770, 5895, 1110, 300);
+    lblBWSNPT_ = AddResultField("lblBWSNPT", 1620, 5895, 960, 300);
     lblBWSNPT_->setText("0");
-    lblTurns_ = AddResultField("lblTurns", kValueX, 5895, 660, 300);
+    lblTurns_ = AddResultField("lblTurns", 120, 6240, 660, 285);
     lblTurns_->setText("0");
-    AddLabel("lblTurnsText", "turns to gauge length.", 3000, 6195, 1950, 255);
+    AddLabel("lblTurnsText", "turns to gauge length.", 840, 6240, 2760, 285);
 
-    QLabel* places = AddLabel("lblDecPlaces", "Decimal places", 120, 6195, 1560, 285);
+    QLabel* places = AddLabel("lblDecPlaces", "Decimal places", 2640, 5895, 1590, 300);
     places->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    txtDecPlaces_ = AddEntryBox("txtDecPlaces", 1770, 6195, 615, 285);
+    txtDecPlaces_ = AddEntryBox("txtDecPlaces", 4290, 5895, 615, 300);
     txtDecPlaces_->setAlignment(Qt::AlignCenter);
     txtDecPlaces_->setText("4");
 

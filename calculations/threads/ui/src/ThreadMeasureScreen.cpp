@@ -25,7 +25,7 @@ constexpr const char* kImpossible = "Impossible data are entered.";
 const QString kLineBreak = QStringLiteral("\n\r");
 
 // The drawing's place on the screen and its size on paper (pixels).
-constexpr int kPictureX = 5100, kPictureY = 420, kPictureW = 5100, kPictureH = 3300;
+constexpr int kPictureX = 5760, kPictureY = 420, kPictureW = 4440, kPictureH = 3300;
 const QSize kPrintPictureSize(420, 270);
 
 QString ScreenText(const char* lfcr) {
@@ -41,27 +41,27 @@ frmThreadMeasureV74::frmThreadMeasureV74(CalcEnv& env, QWidget* parent)
                   9130, "html\\ThreadMeasure.htm", "ThreadMeas"},
                  parent) {
     // ---- Option groups ---------------------------------------------------------------
-    QGroupBox* fraForm = AddFrame("fraThreadForm", "Thread form", 120, 420, 2280, 2520);
+    QGroupBox* fraForm = AddFrame("fraThreadForm", "Thread form", 120, 420, 2520, 2520);
     for (ThreadForm form : kThreadForms) {
         const int i = static_cast<int>(form);
         const ThreadFormInfo& info = InfoOf(form);
         forms_[i] = AddOption(info.optionName, QString::fromUtf8(info.optionCaption), 120,
-                              270 + i * 315, 2040, 285, fraForm);
+                              270 + i * 315, 2310, 285, fraForm);
     }
-    optNPT_ = AddOption("optNPT", "National Pipe Thread", 120, 270 + 6 * 315, 2040, 285, fraForm);
+    optNPT_ = AddOption("optNPT", "National Pipe Thread", 120, 270 + 6 * 315, 2310, 285, fraForm);
 
-    QGroupBox* fraUnits = AddFrame("fraUnits", "Units", 2520, 420, 2400, 600);
+    QGroupBox* fraUnits = AddFrame("fraUnits", "Units", 2760, 420, 2880, 600);
     optInch_ = AddOption("optInch", "Inch", 120, 255, 1020, 285, fraUnits);
-    optMetric_ = AddOption("optMetric", "Metric", 1200, 255, 1080, 285, fraUnits);
+    optMetric_ = AddOption("optMetric", "Metric", 1440, 255, 1320, 285, fraUnits);
 
-    QGroupBox* fraPitch = AddFrame("fraPitch", "Pitch entry", 2520, 1110, 2400, 885);
-    optTPI_ = AddOption("optTPI", "Threads per Inch", 120, 255, 2160, 285, fraPitch);
-    optThreadPitch_ = AddOption("optThreadPitch", "Pitch of Thread", 120, 555, 2160, 285, fraPitch);
+    QGroupBox* fraPitch = AddFrame("fraPitch", "Pitch entry", 2760, 1110, 2880, 885);
+    optTPI_ = AddOption("optTPI", "Threads per Inch", 120, 255, 2700, 285, fraPitch);
+    optThreadPitch_ = AddOption("optThreadPitch", "Pitch of Thread", 120, 555, 2700, 285, fraPitch);
 
-    QGroupBox* fraGiven = AddFrame("fraGiven", "Given", 2520, 2085, 2400, 1200);
-    optPDia_ = AddOption("optPDia", "Pitch Diameter", 120, 255, 2160, 285, fraGiven);
-    optMOW_ = AddOption("optMOW", "Measurement over wires", 120, 555, 2160, 285, fraGiven);
-    optNomDia_ = AddOption("optNomDia", "Basic Major Diameter Only", 120, 855, 2160, 285, fraGiven);
+    QGroupBox* fraGiven = AddFrame("fraGiven", "Given", 2760, 2085, 2880, 1200);
+    optPDia_ = AddOption("optPDia", "Pitch Diameter", 120, 255, 2700, 285, fraGiven);
+    optMOW_ = AddOption("optMOW", "Measurement over wires", 120, 555, 2700, 285, fraGiven);
+    optNomDia_ = AddOption("optNomDia", "Basic Major Diameter Only", 120, 855, 2700, 285, fraGiven);
 
     // The stored layout: 60° UN, threads per inch, basic major diameter, inch.
     forms_[0]->setChecked(true);
@@ -116,7 +116,7 @@ frmThreadMeasureV74::frmThreadMeasureV74(CalcEnv& env, QWidget* parent)
     picture_ = new ThreadPicture(ThreadPicture::Kind::Thread, this);
     picture_->setObjectName("Picture1");
     picture_->setGeometry(TwRect(kPictureX, kPictureY, kPictureW, kPictureH));
-    lblCalcedThread_ = AddLabel("lblCalcedThread", "", kPictureX, 3810, kPictureW, 900);
+    lblCalcedThread_ = AddLabel("lblCalcedThread", "", 5100, 3810, 5100, 900);
     lblCalcedThread_->setWordWrap(true);
     lblCalcedThread_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 

@@ -191,8 +191,8 @@ void PaintThreadIllustration(QPainter& p, const QRectF& area, ThreadForm form) {
     // W: the wire diameter.
     const QPointF wc = wires[2];
     p.drawLine(wc + QPointF(-radius, 0), wc + QPointF(radius, 0));
-    p.drawText(QRectF(wc.x() + radius + 2, wc.y() - 2, 20, 16), Qt::AlignLeft | Qt::AlignVCenter,
-               "W");
+    p.drawText(QRectF(wc.x() + radius + 2, wc.y() - radius - 10, 20, 16),
+               Qt::AlignLeft | Qt::AlignVCenter, "W");
     // The included angle.
     p.setFont(DrawingFont(std::max(9.0, h / 24)));
     p.setPen(kInk);

@@ -204,7 +204,7 @@ void frmNPTmeasureV74::ChoosePipeSize(int row) {
 }
 
 void frmNPTmeasureV74::BestWireSizeCalc() {
-    if (Read(txtTPIpitch_) == 0 || !(tpi_ > 0)) {
+    if (!(tpi_ > 0)) {
         Message("Please choose a thread size.");
         return;
     }
@@ -221,7 +221,7 @@ void frmNPTmeasureV74::Calculate() {
         Message("An actual wire size is required.");
         return;
     }
-    if (Read(txtTPIpitch_) == 0 || !(tpi_ > 0)) return;  // no pipe size chosen
+    if (!(tpi_ > 0)) return;  // no pipe size chosen (the box may show a rounded 0.)
     if (e1_ == 0 && e0_ == 0 && l1_ == 0) return;
     if (l1_ > 0 && e0_ >= 0) {
         e1_ = PipeGaugeDiameter(e0_, l1_);
@@ -252,7 +252,7 @@ void frmNPTmeasureV74::calcMOW() {
 // ---- TPI and pitch ---------------------------------------------------------------------------
 
 void frmNPTmeasureV74::ToTPI() {
-    if (Read(txtTPIpitch_) > 0 && tpi_ > 0)
+    if (tpi_ > 0)
         txtTPIpitch_->setText(FormatPlaces(tpi_, 1));
     else
         txtTPIpitch_->setText("0");
@@ -260,7 +260,7 @@ void frmNPTmeasureV74::ToTPI() {
 }
 
 void frmNPTmeasureV74::ToPitch() {
-    if (Read(txtTPIpitch_) > 0 && tpi_ > 0)
+    if (tpi_ > 0)
         txtTPIpitch_->setText(FormatPlaces(UnitFactor() / tpi_, Places()));
     else
         txtTPIpitch_->setText("0");
@@ -292,8 +292,7 @@ bool frmNPTmeasureV74::LeaveLength() {
         e1_ = PipeGaugeDiameter(e0_, l1_);
         SetBoth(txtLargeDia_, lblLargeDia_, FormatPlaces(e1_ * UnitFactor(), places));
         SetBoth(txtMOW_, lblMOW_, "0");
-        if (Read(txtTPIpitch_) > 0 && tpi_ > 0)
-            lblTurns_->setText(FormatPlaces(*PipeTurns(l1_, 1 / tpi_), 2));
+        if (tpi_ > 0) lblTurns_->setText(FormatPlaces(*PipeTurns(l1_, 1 / tpi_), 2));
     }
     return true;
 }
@@ -353,25 +352,27 @@ void frmNPTmeasureV74::InchMetricConvert() {
         if (l1_ > 0) txtLength_->setText(FormatPlaces(l1_ * 25.4, places));
         convertBox(txtActualWire_, 25.4);
         convertBox(txtMOW_, 25.4);
-        if (Read(txtTPIpitch_) > 0 && tpi_ > 0)
-            txtTPIpitch_->setText(FormatPlaces(25.4 / tpi_, places));
-        if (Read(txtBWSNPT_) > 0 && tpi_ > 0)
+        if (tpi_ > 0) txtTPIpitch_->setText(FormatPlaces(25.4 / tpi_, places));
+        if (tpi_ > 0)
             txtBWSNPT_->setText(FormatPlaces(PipeBestWire(25.4 / tpi_), places));
         else
             convertBox(txtBWSNPT_, 25.4);
-        for (auto [box, label] : {std::pair{txtLargeDia_, lblLargeDia_},
-                                  {txtSmallDia_, lblSmallDia_},
-                                  {txtMOW_, lblMOW_},
-                                  {txtTPIpitch_, lblTPIpitch_},
-                                  {txtBWSNPT_, lblBWSNPT_}})
-            label->setText(FormatPlaces(Read(box), 3));
+        // The labels show three places, of the exact values where the size gives them.
+        auto label3 = [&](QLabel* label, QLineEdit* box, double exact) {
+            label->setText(FormatPlaces(exact > 0 ? exact : Read(box), 3));
+        };
+        const double pitch = tpi_ > 0 ? 25.4 / tpi_ : 0;
+        label3(lblLargeDia_, txtLargeDia_, e1_ * 25.4);
+        label3(lblSmallDia_, txtSmallDia_, e0_ * 25.4);
+        label3(lblMOW_, txtMOW_, 0);
+        label3(lblTPIpitch_, txtTPIpitch_, pitch);
+        label3(lblBWSNPT_, txtBWSNPT_, PipeBestWire(pitch));
         lblTaper_->setText("Ratio:");
         lblUnit_->setText("MM");
     } else {
         metric_ = false;
         if (optPitch_->isChecked()) {
-            if (Read(txtTPIpitch_) > 0 && tpi_ > 0)
-                txtTPIpitch_->setText(FormatPlaces(1 / tpi_, places));
+            if (tpi_ > 0) txtTPIpitch_->setText(FormatPlaces(1 / tpi_, places));
             optTPI_->setChecked(true);
         }
         lblTaper_->setText("Taper per foot:");
@@ -382,7 +383,7 @@ void frmNPTmeasureV74::InchMetricConvert() {
         if (l1_ > 0) txtLength_->setText(FormatPlaces(l1_, places));
         convertBox(txtActualWire_, kInchPerMm);
         convertBox(txtMOW_, kInchPerMm);
-        if (Read(txtBWSNPT_) > 0 && tpi_ > 0)
+        if (tpi_ > 0)
             txtBWSNPT_->setText(FormatPlaces(PipeBestWire(1 / tpi_), places));
         else
             convertBox(txtBWSNPT_, kInchPerMm);

@@ -131,8 +131,14 @@ private slots:
         Choose("1/16");
         TypeAndLeave("txtActualWire", ".0214");
         Press("lblCalculate1");
-        QCOMPARE(Text("lblMOW"), QString("0.3"));  // 0.31
-        QVERIFY(Text("lblTPIpitch") == "0.");
+        QCOMPARE(Text("lblMOW"), QString("0.3"));
+        QCOMPARE(Text("lblTPIpitch"), QString("0."));  // 1/27 at one place
+        // The pitch shown as "0." still counts as 1/27 inch.
+        TypeAndLeave("txtDecPlaces", "5");
+        Press("lblCalculate1");
+        QCOMPARE(Text("lblMOW"), QString("0.31316"));
+        Press("lblBWSNPT2");
+        QCOMPARE(Text("lblBWSNPT"), QString("0.02138"));
     }
 
     void everyRowShowsItsGaugeDiameter() {

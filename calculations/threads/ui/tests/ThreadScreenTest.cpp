@@ -374,6 +374,11 @@ private slots:
         QCOMPARE(pipe->parentWidget(), s_.data());
         QVERIFY(pipe->isModal());
         QCOMPARE(s_->Form(), ThreadForm::TwentyNineAcme);  // nothing else changes here
+        CalcScreen::SetHelpFolder(THREADS_HELP_DIR);
+        Click(pipe->findChild<QWidget*>("lblQuestion"));
+        QCOMPARE(common::HelpWindow::OpenWindows().size(), 1);
+        QCOMPARE(common::HelpWindow::OpenWindows().first()->CurrentTopic(),
+                 QString("html/NPTMeasure.htm"));
         TypeAndLeave("txtNomDia", "1");
         Click(pipe->findChild<QWidget*>("lblX"));
         QTRY_VERIFY(!pipe);

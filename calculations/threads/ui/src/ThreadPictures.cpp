@@ -210,8 +210,8 @@ void PaintPipeDiagram(QPainter& p, const QRectF& area) {
     const double h = area.height();
 
     // The taper is drawn steeper than 1:16 so it can be seen.
-    const double left = w * 0.10;
-    const double right = w * 0.92;
+    const double left = w * 0.12;
+    const double right = w * 0.90;
     const double axisY = h * 0.47;
     const double smallHalf = h * 0.22;
     const double slope = 0.10;  // half-diameter growth per unit of length
@@ -258,13 +258,17 @@ void PaintPipeDiagram(QPainter& p, const QRectF& area) {
     const double gauge = left + (right - left) * 0.62;
     p.setFont(DrawingFont(std::max(10.0, h / 17), true));
     p.setPen(QPen(kPitchLine, 1));
-    Dimension(p, QPointF(left + 4, axisY - pitchHalf(left)),
-              QPointF(left + 4, axisY + pitchHalf(left)), "E0", QPointF(14, -12));
+    // E0 just outside the end of the pipe, with extension lines from the pitch cone.
+    const double e0x = left - 12;
+    p.drawLine(QPointF(left, axisY - pitchHalf(left)), QPointF(e0x - 4, axisY - pitchHalf(left)));
+    p.drawLine(QPointF(left, axisY + pitchHalf(left)), QPointF(e0x - 4, axisY + pitchHalf(left)));
+    Dimension(p, QPointF(e0x, axisY - pitchHalf(left)), QPointF(e0x, axisY + pitchHalf(left)), "E0",
+              QPointF(-2, -pitchHalf(left) - 12));
     p.setPen(QPen(kPitchLine, 1, Qt::DashLine));
     p.drawLine(QPointF(gauge, axisY - crestHalf(gauge) - 8), QPointF(gauge, h * 0.93));
     p.setPen(QPen(kPitchLine, 1));
     Dimension(p, QPointF(gauge, axisY - pitchHalf(gauge)), QPointF(gauge, axisY + pitchHalf(gauge)),
-              "E1", QPointF(14, -12));
+              "E1", QPointF(14, 0));
     // L1 from the end of the pipe to the gauge point.
     p.setPen(QPen(kDimension, 1));
     const double ly = h * 0.90;

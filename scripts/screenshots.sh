@@ -19,7 +19,8 @@ export TARVIK_CONFIG_DIR
 TARVIK_CONFIG_DIR=$(mktemp -d)
 trap 'rm -rf "$TARVIK_CONFIG_DIR"' EXIT
 
-# name | calc_screenshot arguments (target, then steps: box=text, @click, +check, list#N)
+# name | calc_screenshot arguments (target, then steps: box=text, @click, +check, list#N,
+# >WINDOW to go on in another open window, !desktop for the display around the windows)
 SHOTS=(
   "about|about"
   "help|help"
@@ -35,6 +36,10 @@ SHOTS=(
   "bolt-circle-solved|open picBoltCircle txtBoltCircleDiameter=4 txtNumHoles=8 txtStartAngle=22.5 txtXcenter=2 txtYcenter=1.5 @lblCalculate1"
   "grid-solved|open picGrid txtNumHoleX=4 txtXincrement=0.75 txtYincrement=0.5 @lblCalculate1"
   "grid-beside-menu|beside picGrid txtNumHoleX=4 txtXincrement=0.75 txtYincrement=0.5 @lblCalculate1"
+  "thread-measure-inch|open picMeasureThread txtTPIpitch=13 txtNomDia=1/2 txtActualWire=.0444 @lblCalculate1 @lblBestWire1"
+  "thread-measure-metric|open picMeasureThread +optThirtyTrap +optMetric txtTPIpitch=7 txtNomDia=40 txtActualWire=3.6 @lblCalculate1 @lblBestWire1"
+  "npt-measure-inch|open picMeasureThread +optNPT >frmNPTmeasureV74 lstPipeSize#4 txtActualWire=.04124 @lblCalculate1 !desktop"
+  "npt-measure-metric|open picMeasureThread +optNPT >frmNPTmeasureV74 lstPipeSize#4 txtActualWire=.04124 @lblCalculate1 @lblInchMetric1"
 )
 
 run_on_display() {

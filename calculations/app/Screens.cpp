@@ -5,6 +5,7 @@
 #include "holes/HoleScreens.h"
 #include "speedfeed/SpeedFeedScreens.h"
 #include "triangles/TriangleScreens.h"
+#include "threads/ThreadScreens.h"
 
 namespace calc {
 
@@ -13,6 +14,7 @@ void RegisterAllScreens(frmArbormateEDITORv74& menu) {
     RegisterSpeedFeedScreens(menu);  // picSpeedFeed
     RegisterGeometryScreens(menu);   // picChord, picPolygon
     RegisterHoleScreens(menu);       // picBoltCircle, picGrid (modeless)
+    RegisterThreadScreens(menu);     // picMeasureThread
 }
 
 }  // namespace calc

@@ -20,6 +20,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPrinter>
 #include <QScreen>
 #include <QTest>
@@ -88,9 +89,19 @@ bool RunStep(QWidget*& window, const QString& step) {
         if (!b) return false;
         b->click();
     } else if (step.contains('#')) {
-        auto* c = qobject_cast<QComboBox*>(find(step.section('#', 0, 0)));
-        if (!c) return false;
-        c->setCurrentIndex(step.section('#', 1).toInt());
+        QWidget* w = find(step.section('#', 0, 0));
+        const int row = step.section('#', 1).toInt();
+        if (auto* list = qobject_cast<QListWidget*>(w)) {
+            QListWidgetItem* item = list->item(row);
+            if (!item) return false;
+            list->scrollToItem(item);
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                              list->visualItemRect(item).center());
+        } else if (auto* c = qobject_cast<QComboBox*>(w)) {
+            c->setCurrentIndex(row);
+        } else {
+            return false;
+        }
     } else if (step.contains('=')) {
         auto* box = qobject_cast<QLineEdit*>(find(step.section('=', 0, 0)));
         if (!box) return false;
@@ -155,8 +166,27 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     QTest::qWait(100);
-    for (int i = first; i < args.size(); ++i)
+    // ">NAME" goes on in the open window NAME (a screen opened by another); "!desktop"
+    // saves the whole display around the windows instead of the one window.
+    bool desktop = false;
+    for (int i = first; i < args.size(); ++i) {
+        if (args[i] == "!desktop") {
+            desktop = true;
+            continue;
+        }
+        if (args[i].startsWith('>')) {
+            window = nullptr;
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (w->objectName() == args[i].mid(1) && w->isVisible()) window = w;
+            if (!window) {
+                std::fprintf(stderr, "no open window %s\n", qPrintable(args[i].mid(1)));
+                return 1;
+            }
+            QTest::qWait(100);
+            continue;
+        }
         if (!RunStep(window, args[i])) return 1;
+    }
     QTest::qWait(100);
     if (target == "beside") {
         menu.move(16, 16);
@@ -172,7 +202,14 @@ int main(int argc, char* argv[]) {
         }
         return 0;
     }
-    if (!window->grab().save(args[0])) {
+    QPixmap picture = window->grab();
+    if (desktop) {
+        QRect area;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->isVisible() && w != &menu) area |= w->frameGeometry();
+        picture = window->screen()->grabWindow(0, area.x(), area.y(), area.width(), area.height());
+    }
+    if (!picture.save(args[0])) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(args[0]));
         return 1;
     }

@@ -1,0 +1,494 @@
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QRadioButton>
+#include <QSignalBlocker>
+
+#include "ThreadPictures.h"
+#include "calc/LocalText.h"
+#include "calc/Numeric.h"
+#include "calc/ui/MainMenu.h"
+#include "calc/ui/QtControls.h"
+#include "calc/ui/Twips.h"
+#include "threads/ThreadScreens.h"
+
+namespace calc {
+
+namespace {
+
+constexpr const char* kFormSection = "InchMetric";
+constexpr const char* kFormKey = "ThreadMeas";
+constexpr const char* kFractionTip = "Common fraction allowed if under 1.0";
+constexpr const char* kImpossible = "Impossible data are entered.";
+const QString kLineBreak = QStringLiteral("\n\r");
+
+// The drawing's place on the screen and its size on paper (pixels).
+constexpr int kPictureX = 5760, kPictureY = 420, kPictureW = 4440, kPictureH = 3300;
+const QSize kPrintPictureSize(420, 270);
+
+QString ScreenText(const char* lfcr) {
+    // Label text breaks lines with LF alone.
+    return QString::fromUtf8(lfcr).replace(QStringLiteral("\n\r"), QStringLiteral("\n"));
+}
+
+}  // namespace
+
+frmThreadMeasureV74::frmThreadMeasureV74(CalcEnv& env, QWidget* parent)
+    : CalcScreen(env,
+                 {"frmThreadMeasureV74", "Measure threads", "Measure Threads with Wires", 10345,
+                  9130, "html\\ThreadMeasure.htm", "ThreadMeas"},
+                 parent) {
+    // ---- Option groups ---------------------------------------------------------------
+    QGroupBox* fraForm = AddFrame("fraThreadForm", "Thread form", 120, 420, 2520, 2520);
+    for (ThreadForm form : kThreadForms) {
+        const int i = static_cast<int>(form);
+        const ThreadFormInfo& info = InfoOf(form);
+        forms_[i] = AddOption(info.optionName, QString::fromUtf8(info.optionCaption), 120,
+                              270 + i * 315, 2310, 285, fraForm);
+    }
+    optNPT_ = AddOption("optNPT", "National Pipe Thread", 120, 270 + 6 * 315, 2310, 285, fraForm);
+
+    QGroupBox* fraUnits = AddFrame("fraUnits", "Units", 2760, 420, 2880, 600);
+    optInch_ = AddOption("optInch", "Inch", 120, 255, 1020, 285, fraUnits);
+    optMetric_ = AddOption("optMetric", "Metric", 1440, 255, 1320, 285, fraUnits);
+
+    QGroupBox* fraPitch = AddFrame("fraPitch", "Pitch entry", 2760, 1110, 2880, 885);
+    optTPI_ = AddOption("optTPI", "Threads per Inch", 120, 255, 2700, 285, fraPitch);
+    optThreadPitch_ = AddOption("optThreadPitch", "Pitch of Thread", 120, 555, 2700, 285, fraPitch);
+
+    QGroupBox* fraGiven = AddFrame("fraGiven", "Given", 2760, 2085, 2880, 1200);
+    optPDia_ = AddOption("optPDia", "Pitch Diameter", 120, 255, 2700, 285, fraGiven);
+    optMOW_ = AddOption("optMOW", "Measurement over wires", 120, 555, 2700, 285, fraGiven);
+    optNomDia_ = AddOption("optNomDia", "Basic Major Diameter Only", 120, 855, 2700, 285, fraGiven);
+
+    // The stored layout: 60° UN, threads per inch, basic major diameter, inch.
+    forms_[0]->setChecked(true);
+    optTPI_->setChecked(true);
+    optNomDia_->setChecked(true);
+    optInch_->setChecked(true);
+
+    // ---- Entries -------------------------------------------------------------------------
+    auto caption = [this](const char* name, const char* text, int y) {
+        QLabel* label = AddLabel(name, text, 120, y, 3120, 285);
+        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        return label;
+    };
+    auto entry = [this](const char* name, int x, int y, int w = 1560) {
+        QLineEdit* box = AddEntryBox(name, x, y, w, 285);
+        box->setText("0");
+        return box;
+    };
+    auto result = [this](const char* name, int x, int y, int w = 1560) {
+        QLabel* field = AddResultField(name, x, y, w, 285);
+        field->hide();
+        return field;
+    };
+    constexpr int kBoxX = 3360;
+    lblTPIpitchCaption_ = caption("lblTPIpitchCaption", "Threads per Inch", 3420);
+    txtTPIpitch_ = entry("txtTPIpitch", kBoxX, 3420);
+    txtTPIpitch_->setToolTip(kFractionTip);
+    lblNomSize_ = caption("lblNomSize", "Basic Major Diameter (REQUIRED)", 3795);
+    lblNomDia_ = result("lblNomDia", kBoxX, 3795);
+    txtNomDia_ = entry("txtNomDia", kBoxX, 3795);
+    txtNomDia_->setToolTip(kFractionTip);
+    caption("lblActualWire", "Actual Wire Size (REQUIRED)", 4170);
+    txtActualWire_ = entry("txtActualWire", kBoxX, 4170);
+    caption("lblPitchDiaCaption", "Pitch (Effective) Diameter", 4545);
+    lblPitchDia_ = result("lblPitchDia", kBoxX, 4545);
+    txtPitchDia_ = entry("txtPitchDia", kBoxX, 4545);
+    caption("lblMOWCaption", "Measurement over wires", 4920);
+    lblMOW_ = result("lblMOW", kBoxX, 4920);
+    txtMOW_ = entry("txtMOW", kBoxX, 4920);
+    AddScreenCommand("lblBestWire", "CALCULATE BEST WIRE SIZE", FaceDrawing::Blank, 120, 5340, 3120,
+                     450, [this] { BestWireSize(); });
+    txtBestWire_ = entry("txtBestWire", kBoxX, 5415);
+
+    cboNumOD_ = new QComboBox(this);
+    cboNumOD_->setObjectName("cboNumOD");
+    cboNumOD_->setGeometry(TwRect(120, 6030, 2400, 315));
+    cboNumOD_->setPlaceholderText("Nom dia of # thds");
+    cboNumOD_->setToolTip("Numbered screw sizes: basic major diameters in inches");
+    GuardControl(cboNumOD_);
+
+    // ---- The drawing and the thread data ---------------------------------------------------
+    picture_ = new ThreadPicture(ThreadPicture::Kind::Thread, this);
+    picture_->setObjectName("Picture1");
+    picture_->setGeometry(TwRect(kPictureX, kPictureY, kPictureW, kPictureH));
+    lblCalcedThread_ = AddLabel("lblCalcedThread", "", 5100, 3810, 5100, 900);
+    lblCalcedThread_->setWordWrap(true);
+    lblCalcedThread_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    constexpr int kLabelA = 5100, kBoxA = 7080, kLabelB = 8220, kBoxB = 9120, kDataW = 1080;
+    auto dataLabel = [this](const char* name, const char* text, int x, int y, int w) {
+        QLabel* label = AddLabel(name, text, x, y, w, 285);
+        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        return label;
+    };
+    auto dataBox = [this, &entry](const char* name, int x, int y) {
+        QLineEdit* box = entry(name, x, y, kDataW);
+        SetBoxEditable(box, false);
+        return box;
+    };
+    dataLabel("lblMajDia", "Maximum Major Diameter, External:", kLabelA, 4800, 3960);
+    txtMajDiaScr_ = dataBox("txtMajDiaScr", kBoxB, 4800);
+    lblMinDiaScr_ = dataLabel("lblMinDiaScr", "Minor Dia. External:", kLabelA, 5175, 1920);
+    txtMinDiaScr_ = dataBox("txtMinDiaScr", kBoxA, 5175);
+    lblMinDiaNut_ = dataLabel("lblMinDiaNut", "Internal:", kLabelB, 5175, 840);
+    txtMinDiaNut_ = dataBox("txtMinDiaNut", kBoxB, 5175);
+    QLabel* height = AddLabel("lblHeight", "Height", kLabelA, 5550, 700, 285);
+    height->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    dataLabel("lblHghtScr", "External", kLabelA + 700, 5550, 1220);
+    txtHghtScr_ = dataBox("txtHghtScr", kBoxA, 5550);
+    dataLabel("lblHghtNut", "internal", kLabelB, 5550, 840);
+    txtHghtNut_ = dataBox("txtHghtNut", kBoxB, 5550);
+    SetBoxEditable(txtBestWire_, false);
+
+    dataLabel("lblDecPlaces", "Decimal Places", kLabelA, 6150, 1920);
+    AddDecimalPlacesBox(kBoxA, 6150);
+
+    // ---- Commands --------------------------------------------------------------------------
+    constexpr int kCommandsY = 7710;
+    AddCalculatorPicture(120, kCommandsY);
+    AddCommand(Command::Print, 1800, kCommandsY);
+    AddCommand(Command::Help, 3480, kCommandsY);
+    AddCommand(Command::Reset, 5160, kCommandsY);
+    AddCommand(Command::Close, 6840, kCommandsY);
+    AddCommand(Command::Calculate, 8520, kCommandsY);
+
+    // ---- Checks and handlers ------------------------------------------------------------------
+    CheckOnLeave(txtTPIpitch_, [this] {
+        return CheckEntry(txtTPIpitch_, optTPI_->isChecked() ? TextThreadsPerInch(Env())
+                                                             : TextPitchOfThread(Env()));
+    });
+    CheckOnLeave(txtActualWire_,
+                 [this] { return CheckEntry(txtActualWire_, TextActualWireSize(Env())); });
+    CheckOnLeave(txtPitchDia_,
+                 [this] { return CheckEntry(txtPitchDia_, TextPitchDiameter(Env())); });
+    CheckOnLeave(txtMOW_, [this] { return CheckEntry(txtMOW_, TextMeasurementOverWires(Env())); });
+    CheckOnLeave(txtNomDia_,
+                 [this] { return CheckEntry(txtNomDia_, TextNominalMajorDiameter(Env())); });
+
+    auto onSelect = [this](QRadioButton* option, std::function<void()> handler) {
+        connect(option, &QRadioButton::toggled, this, [handler = std::move(handler)](bool on) {
+            if (on) handler();
+        });
+    };
+    for (ThreadForm form : kThreadForms)
+        onSelect(forms_[static_cast<int>(form)], [this, form] { OnFormSelected(form); });
+    onSelect(optNPT_, [this] { OpenPipeScreen(); });
+    onSelect(optThreadPitch_, [this] { ToPitchEntry(); });
+    onSelect(optTPI_, [this] { ToTpiEntry(); });
+    for (QRadioButton* option : {optPDia_, optMOW_, optNomDia_})
+        onSelect(option, [this] { ApplyGiven(); });
+    onSelect(optMetric_, [this] { SwitchToMetric(); });
+    onSelect(optInch_, [this] { SwitchToInch(); });
+
+    // ---- Start-up -------------------------------------------------------------------------------
+    SetUnitOptions(Env(), optInch_, optMetric_);
+    if (optInch_->isChecked())
+        optTPI_->setChecked(true);
+    else
+        optThreadPitch_->setChecked(true);
+    const std::string code = Env().settings.GetSetting(kSettingsApp, kFormSection, kFormKey);
+    SelectForm(FormFromCode(code).value_or(ThreadForm::SixtyUn));
+    ApplyGiven();
+    FillcboNumOD();
+}
+
+void frmThreadMeasureV74::FillcboNumOD() {
+    cboNumOD_->clear();
+    for (const char* size : kNumberedSizes) cboNumOD_->addItem(size);
+    cboNumOD_->setCurrentIndex(-1);
+}
+
+bool frmThreadMeasureV74::CheckEntry(QLineEdit* box, const std::string& name) {
+    return ValidateEntryBox(Env(), S(box->text()), name);
+}
+
+void frmThreadMeasureV74::Message(const char* text, const char* title) {
+    Env().messages.ShowMessage(text, title ? title : kAppTitle, MsgIcon::None);
+}
+
+double frmThreadMeasureV74::calcThreadPitch() const {
+    return PitchFromTpi(ParseNumberText(S(txtTPIpitch_->text())), Units()).value_or(0);
+}
+
+double frmThreadMeasureV74::calcTPI() const {
+    return TpiFromPitch(ParseNumberText(S(txtTPIpitch_->text())), Units()).value_or(0);
+}
+
+// ---- Thread forms ------------------------------------------------------------------------
+
+void frmThreadMeasureV74::SelectForm(ThreadForm form) {
+    QRadioButton* option = forms_[static_cast<int>(form)];
+    {
+        const QSignalBlocker block(option);
+        option->setChecked(true);
+    }
+    OnFormSelected(form);
+}
+
+void frmThreadMeasureV74::OnFormSelected(ThreadForm form) {
+    form_ = form;
+    const ThreadFormInfo& info = InfoOf(form);
+    if (info.threadsPerInch) {
+        optTPI_->setEnabled(true);
+        optTPI_->setChecked(true);
+    } else {
+        optThreadPitch_->setChecked(true);
+        optTPI_->setEnabled(false);
+    }
+    txtTPIpitch_->setText("0");
+    cboNumOD_->setVisible(form == ThreadForm::SixtyUn);
+    lblCalcedThread_->setText(ScreenText(info.note));
+    lblMinDiaScr_->setText(info.minorExternalCaption);
+    lblMinDiaNut_->setText(info.minorInternalCaption);
+    picture_->SetForm(form);
+    Reset();
+}
+
+void frmThreadMeasureV74::OpenPipeScreen() {
+    if (pipe_) {
+        BringToFront(pipe_);
+        return;
+    }
+    auto* screen = new frmNPTmeasureV74(Env(), this);
+    QPointer<frmThreadMeasureV74> self(this);
+    screen->SetOnClose([self] {
+        if (self) self->forms_[static_cast<int>(ThreadForm::SixtyUn)]->setChecked(true);
+    });
+    pipe_ = screen;
+    ShowOwnedWindow(screen);
+}
+
+// ---- Pitch entry and units -------------------------------------------------------------------
+
+void frmThreadMeasureV74::ToPitchEntry() {
+    lblTPIpitchCaption_->setText("Pitch of Thread");
+    const double value = ParseNumberText(S(txtTPIpitch_->text()));
+    const std::string pitch =
+        value > 0 ? PitchTextFromTpi(value, Units(), DecimalPlaces()) : std::string();
+    txtTPIpitch_->setText(pitch.empty() ? "0" : Q(pitch));
+}
+
+void frmThreadMeasureV74::ToTpiEntry() {
+    lblTPIpitchCaption_->setText("Threads per Inch");
+    const double value = ParseNumberText(S(txtTPIpitch_->text()));
+    const std::string tpi = value > 0 ? TpiTextFromPitch(value, Units()) : std::string();
+    txtTPIpitch_->setText(tpi.empty() ? "0" : Q(tpi));
+}
+
+void frmThreadMeasureV74::ConvertUnits(double factor, bool convertEntry) {
+    auto convert = [this, factor](QWidget* field) {
+        SetFieldText(field, Format(ParseNumberText(S(FieldText(field))) * factor));
+    };
+    if (convertEntry) {
+        if (ParseNumberText(S(txtTPIpitch_->text())) != 0)
+            convert(txtTPIpitch_);
+        else
+            txtTPIpitch_->setText("0");
+    }
+    for (QLineEdit* box : {txtPitchDia_, txtMOW_, txtNomDia_, txtActualWire_, txtBestWire_,
+                           txtMajDiaScr_, txtHghtScr_, txtHghtNut_, txtMinDiaScr_, txtMinDiaNut_})
+        convert(box);
+    // The shown results too, so the screen and its print never mix units.
+    for (QLabel* field : {lblPitchDia_, lblMOW_})
+        if (!field->text().isEmpty()) convert(field);
+}
+
+void frmThreadMeasureV74::SwitchToMetric() {
+    optTPI_->setEnabled(false);
+    // A threads-per-inch entry becomes an inch pitch first, then millimetres.
+    optThreadPitch_->setChecked(true);
+    ConvertUnits(kMmPerInch, true);
+    metric_ = true;
+}
+
+void frmThreadMeasureV74::SwitchToInch() {
+    optTPI_->setEnabled(true);
+    // Threads per inch stay what they are; a pitch becomes inches.
+    ConvertUnits(kInchPerMm, !optTPI_->isChecked());
+    metric_ = false;
+}
+
+void frmThreadMeasureV74::ApplyGiven() {
+    update();
+    if (optNomDia_->isChecked()) {
+        SetBoxEditable(txtNomDia_, true);
+        txtNomDia_->show();
+        lblNomSize_->show();
+        SetBoxEditable(txtPitchDia_, false);
+        txtPitchDia_->show();
+        SetBoxEditable(txtMOW_, false);
+        txtMOW_->show();
+        lblPitchDia_->show();
+        lblMOW_->show();
+    } else if (optMOW_->isChecked()) {
+        txtNomDia_->show();
+        lblNomDia_->hide();
+        SetBoxEditable(txtPitchDia_, false);
+        txtPitchDia_->show();
+        SetBoxEditable(txtMOW_, true);
+        txtMOW_->show();
+        lblMOW_->hide();
+        lblPitchDia_->show();
+    } else if (optPDia_->isChecked()) {
+        txtNomDia_->show();
+        lblNomDia_->hide();
+        SetBoxEditable(txtPitchDia_, true);
+        txtPitchDia_->show();
+        SetBoxEditable(txtMOW_, false);
+        txtMOW_->show();
+        lblPitchDia_->show();
+        lblMOW_->show();
+    }
+}
+
+// ---- Calculations ----------------------------------------------------------------------------
+
+void frmThreadMeasureV74::BestWireSize() {
+    const double entry = ParseEntryText(Env(), S(txtTPIpitch_->text()));
+    if (entry == 0) {
+        Message("Thread Pitch or TPI required");
+        return;
+    }
+    if (entry < 0) return;  // the reader has said why
+    const double pitch = optTPI_->isChecked() ? PitchFromTpi(entry, Units()).value_or(0) : entry;
+    const std::optional<double> wire = calc::BestWireSize(form_, pitch);
+    if (!wire) {
+        Message(kImpossible);
+        return;
+    }
+    angle_ = DegreesToRadians(InfoOf(form_).includedAngle);
+    bestWire_ = *wire;
+    txtBestWire_->setText(Format(bestWire_));
+}
+
+void frmThreadMeasureV74::Calculate() {
+    if (!(ParseEntryText(Env(), S(txtActualWire_->text())) > 0)) {
+        Message("An actual wire size is required.");
+        return;
+    }
+    const double entry = ParseEntryText(Env(), S(txtTPIpitch_->text()));
+    if (entry == 0) {
+        Message("Please enter a value for TPI or Thread Pitch.");
+        return;
+    }
+    if (entry > 0) pitch_ = optTPI_->isChecked() ? PitchFromTpi(entry, Units()).value_or(0) : entry;
+    calculate(pitch_);
+}
+
+void frmThreadMeasureV74::calculate(double pitch) {
+    const double major = ParseEntryText(Env(), S(txtNomDia_->text()));
+    if (!(major > 0)) {
+        Message("Nominal thread size is required.", "Major Diam.");
+        return;
+    }
+    if (!(ParseEntryText(Env(), S(txtTPIpitch_->text())) > 0)) {
+        Message("Please enter all required values", "Thread Pitch.");
+        return;
+    }
+    const double wire = ParseEntryText(Env(), S(txtActualWire_->text()));
+    if (!(wire > 0)) {
+        Message("Please enter all required values", "Actual Wire Size.");
+        return;
+    }
+    factor_ = InfoOf(form_).pitchDiameterFactor;
+    ThreadInput input;
+    input.form = form_;
+    input.units = Units();
+    input.major = major;
+    input.pitch = pitch;
+    input.wire = wire;
+    input.pitchDiameter = ParseEntryText(Env(), S(txtPitchDia_->text()));
+    input.measurement = ParseEntryText(Env(), S(txtMOW_->text()));
+    const std::optional<ThreadSolution> s = SolveThread(input);
+    if (!s) {
+        Message(kImpossible);
+        return;
+    }
+    if (s->given != ThreadGiven::PitchDiameter) {
+        txtPitchDia_->hide();
+        lblPitchDia_->setText(Format(s->pitchDiameter));
+        lblPitchDia_->show();
+    }
+    if (s->given != ThreadGiven::Measurement) {
+        txtMOW_->hide();
+        lblMOW_->setText(Format(s->measurement));
+        lblMOW_->show();
+    }
+    txtMajDiaScr_->setText(Format(s->data.majorExternal));
+    txtHghtScr_->setText(Format(s->data.heightExternal));
+    txtHghtNut_->setText(Format(s->data.heightInternal));
+    txtMinDiaScr_->setText(Format(s->data.minorExternal));
+    txtMinDiaNut_->setText(Format(s->data.minorInternal));
+}
+
+void frmThreadMeasureV74::Reset() {
+    for (QLineEdit* box :
+         {txtBestWire_, txtMOW_, txtPitchDia_, txtNomDia_, txtActualWire_, txtTPIpitch_,
+          txtHghtNut_, txtHghtScr_, txtMajDiaScr_, txtMinDiaNut_, txtMinDiaScr_})
+        box->setText("0");
+    for (QLineEdit* box : {txtMOW_, txtPitchDia_, txtNomDia_}) box->show();
+    for (QLabel* field : {lblMOW_, lblPitchDia_, lblNomDia_}) {
+        field->clear();
+        field->hide();
+    }
+    pitch_ = factor_ = angle_ = bestWire_ = 0;
+}
+
+// ---- Print, settings, menu ----------------------------------------------------------------------
+
+QString frmThreadMeasureV74::PrintValue(QLineEdit* box, QLabel* field) const {
+    return ParseNumberText(S(box->text())) > 0 ? box->text() : field->text();
+}
+
+QString frmThreadMeasureV74::PrintText() const {
+    const ThreadFormInfo& info = InfoOf(form_);
+    QString text = kLineBreak.repeated(10);
+    text += QString::fromUtf8(info.printTitle) + kLineBreak;
+    text += kLineBreak + "Pitch diameter: " + PrintValue(txtPitchDia_, lblPitchDia_);
+    text += kLineBreak + "Nominal major diameter: " + PrintValue(txtNomDia_, lblNomDia_);
+    text += kLineBreak + "Measurement over wires: " + PrintValue(txtMOW_, lblMOW_);
+    if (optTPI_->isChecked())
+        text += kLineBreak + "Threads per inch: " + txtTPIpitch_->text();
+    else
+        text += kLineBreak + "Thread pitch: " + txtTPIpitch_->text();
+    text += kLineBreak + "Actual wire size: " + txtActualWire_->text();
+    text += kLineBreak + "Best wire size: " + txtBestWire_->text();
+    // The thread data shown beside the drawing, under the captions of this form.
+    text += kLineBreak + "Maximum major diameter, external: " + txtMajDiaScr_->text();
+    if (form_ == ThreadForm::FiftyFiveBsw) {
+        text += kLineBreak + "Root and crest radius: " + txtMinDiaScr_->text();
+        text += kLineBreak + "Minor diameter: " + txtMinDiaNut_->text();
+    } else {
+        text += kLineBreak + "Minor diameter, external: " + txtMinDiaScr_->text();
+        text += kLineBreak + "Minor diameter, internal: " + txtMinDiaNut_->text();
+    }
+    text += kLineBreak + "Height, external: " + txtHghtScr_->text();
+    text += kLineBreak + "Height, internal: " + txtHghtNut_->text();
+    return text;
+}
+
+PrintPicture frmThreadMeasureV74::PrintDiagram() const {
+    const ThreadForm form = form_;
+    return {kPrintPictureSize, [form](QPainter& p) {
+                PaintThreadIllustration(
+                    p, QRectF(0, 0, kPrintPictureSize.width(), kPrintPictureSize.height()), form);
+            }};
+}
+
+void frmThreadMeasureV74::SaveSettings() {
+    CalcScreen::SaveSettings();
+    Env().settings.SaveSetting(kSettingsApp, kFormSection, kFormKey, InfoOf(form_).code);
+}
+
+void RegisterThreadScreens(frmArbormateEDITORv74& menu) {
+    menu.RegisterScreen("picMeasureThread", [](CalcEnv& env, QWidget* parent) {
+        return new frmThreadMeasureV74(env, parent);
+    });
+}
+
+}  // namespace calc

@@ -445,7 +445,7 @@ void CalcScreen::closeEvent(QCloseEvent* event) {
     if (!closed_) {
         closing_ = true;
         closed_ = true;
-        common::HelpWindow::CloseAll();
+        if (setup_.closesHelp) common::HelpWindow::CloseAll();
         SaveSettings();
     }
     // Not QDialog::closeEvent: it would call reject(), which closes again.

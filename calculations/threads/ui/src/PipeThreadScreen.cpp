@@ -32,7 +32,8 @@ double Read(const QLineEdit* box) {
 frmNPTmeasureV74::frmNPTmeasureV74(CalcEnv& env, QWidget* parent)
     : CalcScreen(env,
                  {"frmNPTmeasureV74", "NPT Thread Measure", "Measure NPT Threads with Wires", 5050,
-                  7930, "html\\NPTMeasure.htm", ""},
+                  7930, "html\\NPTMeasure.htm", "", "DecimalPlaces", true, kMenuBack,
+                  /*closesHelp=*/false},
                  parent) {
     // ---- Pipe size and the drawing ---------------------------------------------------------
     AddLabel("lblPipeSize", "Nominal Pipe Size:", 120, 390, 1740, 255);

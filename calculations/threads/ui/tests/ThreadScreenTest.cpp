@@ -385,6 +385,9 @@ private slots:
         QVERIFY(Option("optSixtyInch")->isChecked());
         QCOMPARE(s_->Form(), ThreadForm::SixtyUn);
         QCOMPARE(Text("txtNomDia"), QString("0"));  // the 60° UN selection reset the screen
+        // Closing the pipe screen hands back to the thread screen: help stays open.
+        QCOMPARE(common::HelpWindow::OpenWindows().size(), 1);
+        common::HelpWindow::CloseAll();
     }
 
     void fromTheMenuWithHelp() {

@@ -69,6 +69,7 @@ struct ScreenSetup {
     QString decimalSection = "DecimalPlaces";
     bool centre = true;  // centred on the display when it opens
     QColor background = kMenuBack;
+    bool closesHelp = true;  // closing the screen closes the help windows
 };
 
 class CalcScreen : public QDialog {

@@ -2,6 +2,7 @@
 
 #include "calc/TriangleScreens.h"
 #include "calc/ui/MainMenu.h"
+#include "geometry/TurningScreens.h"
 #include "speedfeed/SpeedFeedScreens.h"
 
 namespace calc {
@@ -9,6 +10,7 @@ namespace calc {
 void RegisterAllScreens(frmArbormateEDITORv74& menu) {
     RegisterTriangleScreens(menu);   // picRAtrig, and ANGLE CONVERSION on every screen
     RegisterSpeedFeedScreens(menu);  // picSpeedFeed
+    RegisterTurningScreens(menu);    // picTaper, picDovetail, picKeyseat, picSurfFin
 }
 
 }  // namespace calc

@@ -6,6 +6,8 @@
 //   calc_screenshot OUT.png help
 //   calc_screenshot OUT.png open picRAtrig txtLegB=3 txtLegA=4 @lblCalculate1
 //   calc_screenshot OUT.png angle txtDegreeDecimal=12.3456 @lblCalculate1
+//   calc_screenshot OUT.png surfacefinish txtToolDia=0.5 txtStepover=0.05 @lblCalculate1
+//     (the surface finish screen opened from speeds and feeds)
 //
 // Steps after the target: name=text types into an entry box and leaves it (its check
 // runs), @name clicks a control, +name checks a check box or option button,
@@ -26,6 +28,7 @@
 #include "calc/ui/CalcScreen.h"
 #include "calc/ui/MainMenu.h"
 #include "common/HelpWindow.h"
+#include "speedfeed/SpeedFeedScreens.h"
 
 namespace {
 
@@ -95,7 +98,8 @@ int main(int argc, char* argv[]) {
     const QStringList args = app.arguments().mid(1);
     if (args.size() < 2) {
         std::fprintf(stderr,
-                     "usage: calc_screenshot OUT.png menu|about|help|open PIC|angle [steps]\n");
+                     "usage: calc_screenshot OUT.png menu|about|help|open PIC|angle|surfacefinish "
+                     "[steps]\n");
         return 2;
     }
     calc::SettingsStore settings;
@@ -124,6 +128,14 @@ int main(int argc, char* argv[]) {
         if (host) {
             QTest::mouseClick(host->findChild<QWidget*>("lblAngConvers1"), Qt::LeftButton);
             window = host->AngleConversionScreen();
+        } else {
+            window = nullptr;
+        }
+    } else if (target == "surfacefinish") {
+        auto* host = qobject_cast<calc::frmSpeedFeedV74*>(menu.OpenScreen("picSpeedFeed"));
+        if (host) {
+            QTest::mouseClick(host->findChild<QWidget*>("lblSurfFin1"), Qt::LeftButton);
+            window = host->SurfaceFinishScreen();
         } else {
             window = nullptr;
         }

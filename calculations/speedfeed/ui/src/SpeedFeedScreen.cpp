@@ -252,10 +252,10 @@ void frmSpeedFeedV74::BuildControls() {
                                         TwRect(120 + 2 * step, y, size, size));
     new FaceOverlay(materials->Face(), PaintMaterialsFace);
     connect(materials, &CommandButton::triggered, this, [this] { OpenMaterials(); });
-    surfFin_ = new CommandButton(this, "lblSurfFin", "Surface Finish", FaceDrawing::Blank,
-                                 TwRect(120 + 3 * step, y, size, size));
+    // Opening the surface finish screen first settles the entry being typed in.
+    surfFin_ = AddScreenCommand("lblSurfFin", "Surface Finish", FaceDrawing::Blank, 120 + 3 * step,
+                                y, size, size, [this] { OpenSurfaceFinish(); });
     new FaceOverlay(surfFin_->Face(), PaintSurfaceFinishFace);
-    connect(surfFin_, &CommandButton::triggered, this, &frmSpeedFeedV74::OpenSurfaceFinish);
     if (!SurfaceFinishMaker()) {
         surfFin_->SetEnabled(false);
         surfFin_->Face()->setToolTip(kSurfaceFinishMissing);

@@ -1,6 +1,7 @@
 #include "geometry/TurningScreens.h"
 
 #include "calc/ui/MainMenu.h"
+#include "geometry/DovetailScreen.h"
 #include "geometry/KeyseatScreen.h"
 #include "geometry/SurfaceFinishScreen.h"
 #include "speedfeed/SpeedFeedScreens.h"
@@ -8,6 +9,9 @@
 namespace calc {
 
 void RegisterTurningScreens(frmArbormateEDITORv74& menu) {
+    menu.RegisterScreen("picDovetail", [](CalcEnv& env, QWidget* parent) {
+        return new frmDovetaillV74(env, parent);
+    });
     menu.RegisterScreen(
         "picKeyseat", [](CalcEnv& env, QWidget* parent) { return new frmKeyseatV74(env, parent); });
     menu.RegisterScreen("picSurfFin", [](CalcEnv& env, QWidget* parent) {

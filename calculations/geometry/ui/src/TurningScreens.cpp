@@ -3,12 +3,16 @@
 #include "calc/ui/MainMenu.h"
 #include "geometry/DovetailScreen.h"
 #include "geometry/KeyseatScreen.h"
+#include "geometry/ShaftTaperScreen.h"
 #include "geometry/SurfaceFinishScreen.h"
 #include "speedfeed/SpeedFeedScreens.h"
 
 namespace calc {
 
 void RegisterTurningScreens(frmArbormateEDITORv74& menu) {
+    menu.RegisterScreen("picTaper", [](CalcEnv& env, QWidget* parent) {
+        return new frmShaftTaperV74(env, parent);
+    });
     menu.RegisterScreen("picDovetail", [](CalcEnv& env, QWidget* parent) {
         return new frmDovetaillV74(env, parent);
     });

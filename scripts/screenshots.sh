@@ -26,6 +26,13 @@ SHOTS=(
   "right-angle-solved|open picRAtrig txtLegB=3 txtLegA=4 @lblCalculate1"
   "angle-conversion|angle txtDegreeDecimal=12.3456 @lblCalculate1"
   "speeds-feeds|open picSpeedFeed txtDia=1/2 txtSSpeed=300 txtFeedRev=.005 @lblCalculate1"
+  "shaft-taper-inch|open picTaper txtLargeDia=2 txtSmallDia=1 txtLength=6 @lblCalculate1"
+  "shaft-taper-metric|open picTaper @lblInchMetric1 txtLargeDia=50 txtSmallDia=40 txtLength=200 @lblCalculate1"
+  "dovetail-solved|open picDovetail txtRollDiameter=0.25 txtAngle=60 +chInsideCorners +chHeight txtInsideCorners=2 txtHeight=0.5 @lblCalculate1"
+  "keyseat-solved|open picKeyseat txtKeyWidth=1/4 txtKeyHeight=1/4 txtShaftDia=1 @lblCalculate1"
+  "surface-finish-inch-mill|open picSurfFin +optMill txtToolDia=0.5 txtStepover=0.05 @lblCalculate1"
+  "surface-finish-metric-lathe|open picSurfFin @lblInchMetric1 +optLathe txtTNR=0.8 txtStepover=0.2 @lblCalculate1"
+  "surface-finish-from-speeds|surfacefinish +optMill txtToolDia=0.5 txtStepover=0.05 @lblCalculate1"
 )
 
 run_on_display() {

@@ -261,6 +261,12 @@ void frmDovetaillV74::PaintDiagram(QPainter& p, const QSizeF& size, bool withLea
     const double left = kCentreX - kWide / 2, right = kCentreX + kWide / 2;
     const double nLeft = kCentreX - narrow / 2, nRight = kCentreX + narrow / 2;
     const double figLeft = 10, figRight = kFigureRight;
+    // On paper the picture is framed; on the screen it lies on the window.
+    if (!withLeaders) {
+        p.fillRect(QRectF(QPointF(0, 0), size), kPaper);
+        p.setPen(QPen(QColor(120, 150, 180), 1));
+        p.drawRect(QRectF(QPointF(0.5, 0.5), size - QSizeF(1, 1)));
+    }
     const QPen outline(kInk, 1.4);
     auto metal = [&](const QPainterPath& path) {
         p.setPen(outline);
@@ -351,7 +357,6 @@ void frmDovetaillV74::PaintDiagram(QPainter& p, const QSizeF& size, bool withLea
     const QPointF rollText(kCentreX, kSlotTop + 36);
     CentredText(p, rollText, "Roll Diameter", 10, kDimension, true);
     ExtensionLine(p, rollText + QPointF(-34, -4), riLeft + QPointF(kRollR * 0.7, kRollR * 0.7));
-    (void)size;
     p.restore();
 }
 

@@ -40,6 +40,13 @@ SHOTS=(
   "thread-measure-metric|open picMeasureThread +optThirtyTrap +optMetric txtTPIpitch=7 txtNomDia=40 txtActualWire=3.6 @lblCalculate1 @lblBestWire1"
   "npt-measure-inch|open picMeasureThread +optNPT >frmNPTmeasureV74 lstPipeSize#4 txtActualWire=.04124 @lblCalculate1 !desktop"
   "npt-measure-metric|open picMeasureThread +optNPT >frmNPTmeasureV74 lstPipeSize#4 txtActualWire=.04124 @lblCalculate1 @lblInchMetric1"
+  "shaft-taper-inch|open picTaper txtLargeDia=2 txtSmallDia=1 txtLength=6 @lblCalculate1"
+  "shaft-taper-metric|open picTaper @lblInchMetric1 txtLargeDia=50 txtSmallDia=40 txtLength=200 @lblCalculate1"
+  "dovetail-solved|open picDovetail txtRollDiameter=0.25 txtAngle=60 +chInsideCorners +chHeight txtInsideCorners=2 txtHeight=0.5 @lblCalculate1"
+  "keyseat-solved|open picKeyseat txtKeyWidth=1/4 txtKeyHeight=1/4 txtShaftDia=1 @lblCalculate1"
+  "surface-finish-inch-mill|open picSurfFin +optMill txtToolDia=0.5 txtStepover=0.05 @lblCalculate1"
+  "surface-finish-metric-lathe|open picSurfFin @lblInchMetric1 +optLathe txtTNR=0.8 txtStepover=0.2 @lblCalculate1"
+  "surface-finish-from-speeds|surfacefinish +optMill txtToolDia=0.5 txtStepover=0.05 @lblCalculate1"
 )
 
 run_on_display() {

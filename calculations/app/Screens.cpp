@@ -2,10 +2,11 @@
 
 #include "calc/ui/MainMenu.h"
 #include "geometry/GeometryScreens.h"
+#include "geometry/TurningScreens.h"
 #include "holes/HoleScreens.h"
 #include "speedfeed/SpeedFeedScreens.h"
-#include "triangles/TriangleScreens.h"
 #include "threads/ThreadScreens.h"
+#include "triangles/TriangleScreens.h"
 
 namespace calc {
 
@@ -15,6 +16,7 @@ void RegisterAllScreens(frmArbormateEDITORv74& menu) {
     RegisterGeometryScreens(menu);   // picChord, picPolygon
     RegisterHoleScreens(menu);       // picBoltCircle, picGrid (modeless)
     RegisterThreadScreens(menu);     // picMeasureThread
+    RegisterTurningScreens(menu);    // picTaper, picDovetail, picKeyseat, picSurfFin
 }
 
 }  // namespace calc

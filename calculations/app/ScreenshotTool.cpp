@@ -8,6 +8,9 @@
 //   calc_screenshot OUT.png angle txtDegreeDecimal=12.3456 @lblCalculate1
 //   calc_screenshot OUT.png beside picGrid txtNumHoleX=4 @lblCalculate1
 //
+//   calc_screenshot OUT.png surfacefinish txtToolDia=0.5 txtStepover=0.05 @lblCalculate1
+//     (the surface finish screen opened from speeds and feeds)
+//
 // "beside" opens a modeless screen next to the menu and saves that part of the display.
 //
 // Steps after the target: name=text types into an entry box and leaves it (its check
@@ -33,6 +36,7 @@
 #include "calc/ui/MainMenu.h"
 #include "calc/ui/QtControls.h"
 #include "common/HelpWindow.h"
+#include "speedfeed/SpeedFeedScreens.h"
 
 namespace {
 
@@ -126,7 +130,8 @@ int main(int argc, char* argv[]) {
     const QStringList args = app.arguments().mid(1);
     if (args.size() < 2) {
         std::fprintf(stderr,
-                     "usage: calc_screenshot OUT.png menu|about|help|open PIC|angle [steps]\n");
+                     "usage: calc_screenshot OUT.png menu|about|help|open PIC|angle|surfacefinish "
+                     "[steps]\n");
         return 2;
     }
     calc::SettingsStore settings;
@@ -155,6 +160,14 @@ int main(int argc, char* argv[]) {
         if (host) {
             QTest::mouseClick(host->findChild<QWidget*>("lblAngConvers1"), Qt::LeftButton);
             window = host->AngleConversionScreen();
+        } else {
+            window = nullptr;
+        }
+    } else if (target == "surfacefinish") {
+        auto* host = qobject_cast<calc::frmSpeedFeedV74*>(menu.OpenScreen("picSpeedFeed"));
+        if (host) {
+            QTest::mouseClick(host->findChild<QWidget*>("lblSurfFin1"), Qt::LeftButton);
+            window = host->SurfaceFinishScreen();
         } else {
             window = nullptr;
         }

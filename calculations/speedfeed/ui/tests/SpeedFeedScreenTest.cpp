@@ -593,6 +593,17 @@ private slots:
             QVERIFY(s->SurfaceFinishScreen());
             s->SurfaceFinishScreen()->close();
         }
+        {
+            // A refused entry in the box being typed in stops the command.
+            Open s(ShownScreen());
+            QLineEdit* dia = Box(s.get(), "txtSSpeed");
+            dia->setFocus(Qt::TabFocusReason);
+            QTRY_VERIFY(dia->hasFocus());
+            dia->setText("-5");
+            Release(s.get(), "lblSurfFin2");
+            QVERIFY(!s->SurfaceFinishScreen());
+            QVERIFY(!t->messages.Empty());
+        }
         frmSpeedFeedV74::SetSurfaceFinishMaker({});
     }
 

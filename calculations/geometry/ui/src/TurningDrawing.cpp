@@ -1,0 +1,69 @@
+#include "TurningDrawing.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPolygonF>
+#include <cmath>
+
+namespace calc::drawing {
+
+namespace {
+constexpr double kArrowLength = 6;
+constexpr double kArrowHalfWidth = 2.3;
+}  // namespace
+
+void ArrowHead(QPainter& p, QPointF tip, QPointF direction, const QColor& colour) {
+    const double length = std::hypot(direction.x(), direction.y());
+    if (length == 0) return;
+    const QPointF u(direction.x() / length, direction.y() / length);
+    const QPointF n(-u.y(), u.x());
+    const QPointF base = tip - u * kArrowLength;
+    p.save();
+    p.setPen(Qt::NoPen);
+    p.setBrush(colour);
+    p.drawPolygon(QPolygonF({tip, base + n * kArrowHalfWidth, base - n * kArrowHalfWidth}));
+    p.restore();
+}
+
+void DimensionLine(QPainter& p, QPointF a, QPointF b, const QColor& colour) {
+    p.save();
+    p.setPen(QPen(colour, 1));
+    p.drawLine(a, b);
+    p.restore();
+    ArrowHead(p, a, a - b, colour);
+    ArrowHead(p, b, b - a, colour);
+}
+
+void ExtensionLine(QPainter& p, QPointF a, QPointF b, const QColor& colour) {
+    p.save();
+    QColor c = colour;
+    c.setAlpha(150);
+    p.setPen(QPen(c, 0.8));
+    p.drawLine(a, b);
+    p.restore();
+}
+
+void CentredText(QPainter& p, QPointF centre, const QString& text, int pixelSize,
+                 const QColor& colour, bool bold, bool italic) {
+    p.save();
+    QFont f("DejaVu Sans");
+    f.setPixelSize(pixelSize);
+    f.setBold(bold);
+    f.setItalic(italic);
+    p.setFont(f);
+    p.setPen(colour);
+    const QFontMetricsF m(f);
+    const QRectF box(centre.x() - m.horizontalAdvance(text) / 2 - 2, centre.y() - m.height() / 2,
+                     m.horizontalAdvance(text) + 4, m.height());
+    p.drawText(box, Qt::AlignCenter, text);
+    p.restore();
+}
+
+void CentreLine(QPainter& p, QPointF a, QPointF b) {
+    p.save();
+    p.setPen(QPen(QColor(90, 100, 115), 0.8, Qt::DashDotLine));
+    p.drawLine(a, b);
+    p.restore();
+}
+
+}  // namespace calc::drawing

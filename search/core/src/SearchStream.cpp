@@ -123,39 +123,12 @@ void CountCrLf(const unsigned char* p, std::size_t n, std::uint64_t& cr, std::ui
     }
 }
 
-#if defined(__x86_64__)
-// The first byte of 128 or above in p[i, n), 128 bytes a round; leaves `i` at the round
-// that holds it, or where too few bytes are left.
-__attribute__((target("avx2"))) void SkipPlainAvx2(const unsigned char* p, std::size_t n,
-                                                   std::size_t& i) {
-    for (; i + 128 <= n; i += 128) {
-        const __m256i* v = reinterpret_cast<const __m256i*>(p + i);
-        const __m256i any =
-            _mm256_or_si256(_mm256_or_si256(_mm256_loadu_si256(v), _mm256_loadu_si256(v + 1)),
-                            _mm256_or_si256(_mm256_loadu_si256(v + 2), _mm256_loadu_si256(v + 3)));
-        if (_mm256_movemask_epi8(any) != 0) return;
-    }
-}
-#endif
-
-// Index of the first byte of 128 or above in p[0, n), or n.
-std::size_t FirstHighByte(const unsigned char* p, std::size_t n, bool wide) {
-    std::size_t i = 0;
-#if defined(__x86_64__)
-    if (wide) SkipPlainAvx2(p, n, i);
-#else
-    (void)wide;
-#endif
-    for (; i + 8 <= n; i += 8) {
-        std::uint64_t x;
-        std::memcpy(&x, p + i, 8);
-        x &= 0x8080808080808080ull;
-        if (x != 0) return i + static_cast<std::size_t>(__builtin_ctzll(x)) / 8;
-    }
-    for (; i < n; ++i) {
-        if (p[i] >= 128) return i;
-    }
-    return n;
+// Index of the first NUL byte in p[0, n), or n: the mark of a binary file, as grep and
+// ripgrep take it. Every other byte is text, whatever its value.
+std::size_t FirstNul(const unsigned char* p, std::size_t n) {
+    const void* nul = std::memchr(p, 0, n);
+    return nul == nullptr ? n
+                          : static_cast<std::size_t>(static_cast<const unsigned char*>(nul) - p);
 }
 
 }  // namespace
@@ -478,10 +451,10 @@ struct CSearchStream::Impl {
         }
         if (words.empty()) return true;
         Sample(buf, fill);
-        // No position from the first byte of 128 or above on is tried.
-        const std::size_t high = FirstHighByte(buf, tryEnd, hasAvx2);
-        ScanRange(buf, fill, std::min(high, tryEnd));
-        return high < tryEnd || atLimit || eof;
+        // No position from the first NUL byte on is tried.
+        const std::size_t nul = FirstNul(buf, tryEnd);
+        ScanRange(buf, fill, nul);
+        return nul < tryEnd || atLimit || eof;
     }
 };
 

@@ -11,10 +11,11 @@
 
 namespace scarrow {
 
-// Finds the words in one file. Every position before the first byte of 128 or above is
-// tried for every word in list order, so overlapping and repeated occurrences are all
-// found; a word may run on past that byte or past the line limit. With a line limit of
-// N, the positions up to and including the first one after the N-th line feed are tried.
+// Finds the words in one file. Every position before the first NUL byte (the mark of a
+// binary file) is tried for every word in list order, so overlapping and repeated
+// occurrences are all found; bytes of 128 and above are text like any other and letter
+// case is folded for A-Z only. A word may run on past the NUL or past the line limit. With a line
+// limit of N, the positions up to and including the first one after the N-th line feed are tried.
 // Candidate positions come from 32-byte (or 16-byte) vector compares of two bytes of
 // each word, those rarest in the text seen so far (both cases when ignoring case), and
 // are then compared whole; line feeds and carriage returns are counted in bulk, only as

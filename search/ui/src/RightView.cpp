@@ -1,5 +1,8 @@
 #include "search/ui/RightView.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <QAction>
 #include <QApplication>
 #include <QFontDatabase>
@@ -19,6 +22,8 @@
 #include <system_error>
 
 #include "common/Cp1252.h"
+#include "search/SearchStream.h"
+#include "search/TextEncoding.h"
 #include "search/ui/ScarrowDoc.h"
 #include "search/ui/UiSupport.h"
 
@@ -31,17 +36,18 @@ namespace {
 constexpr std::size_t kMarkAllLimit = 2000;
 constexpr std::size_t kFileBlock = 1 << 20;
 
-// Turns the file's bytes into the text the view shows, keeping the positions the
-// search counted: a CR LF pair is one line end, and so is a lone CR, which the search
-// does not count. A line longer than kMaxLineBytes is broken into several: the text
-// view lays a line out whole whenever it grows or is painted, so one huge line (a
-// binary file, a program without line ends) would never finish loading. The search's
-// positions of both kinds of added line end are remembered to shift the marks.
-// Everything up to the first byte of 128 or above is ASCII, one character per byte;
-// the rest is read as UTF-8 when it is valid, else as Windows-1252.
+// Turns the file's bytes into the text the view shows and remembers where the search's
+// positions (every byte but carriage returns) land in it. A CR LF pair is one line end,
+// and so is a lone CR, which the search does not count. A line longer than
+// kMaxLineBytes is broken into several: the text view lays a line out whole whenever it
+// grows or is painted, so one huge line (a binary file, a program without line ends)
+// would never finish loading. The text is UTF-8 when the whole file is, else
+// Windows-1252; the caller decides before the first byte.
 class CTextDecoder {
 public:
     static constexpr std::size_t kMaxLineBytes = 8192;
+
+    explicit CTextDecoder(bool utf8) : m_utf8(utf8) {}
 
     QString Convert(std::string_view bytes, bool last) {
         std::string out;
@@ -59,55 +65,105 @@ public:
             if (b == '\n') {
                 m_column = 0;
             } else if (m_column >= kMaxLineBytes &&
-                       (!IsUtf8Continuation(b) || m_column >= kMaxLineBytes + 3)) {
-                // Never inside a UTF-8 character, unless the bytes are no UTF-8 anyway.
+                       (!m_utf8 || (b & 0xC0) != 0x80 || m_column >= kMaxLineBytes + 3)) {
+                // Never inside a UTF-8 character.
                 AddLineEnd(out);
             }
-            if (b >= 128) m_asciiSoFar = false;
-            if (m_asciiSoFar) ++m_enginePos;
             if (b != '\n') ++m_column;
             out.push_back(c);
+            // The shown text has Utf16Units(b) characters for this one position.
+            const int units = Utf16Units(b, m_utf8);
+            ++m_enginePos;
+            if (units != 1) {
+                m_delta += units - 1;
+                Record();
+            }
         }
         if (last && m_pendingCr) {
             m_pendingCr = false;
             AddLineEnd(out);
         }
 
-        QString text;
-        if (m_utf8) {
-            text = m_decoder.decode(QByteArrayView(out.data(), static_cast<qsizetype>(out.size())));
-            if (m_decoder.hasError()) m_utf8 = false;
-        }
-        if (!m_utf8) text = QString::fromStdString(common::Cp1252ToUtf8(out));
+        QString text = m_utf8 ? QString::fromUtf8(out.data(), static_cast<qsizetype>(out.size()))
+                              : QString::fromStdString(common::Cp1252ToUtf8(out));
         text.replace(QChar(0), QChar(0x2400));  // a NUL would end the line's drawing
         return text;
     }
 
-    // Where the search's position `pos` is in the shown text.
-    std::int64_t DisplayPosition(std::int64_t pos) const {
-        const auto before = std::upper_bound(m_addedLineEnds.begin(), m_addedLineEnds.end(), pos) -
-                            m_addedLineEnds.begin();
-        return pos + before;
+    // Where the character at the search's position `pos` starts in the shown text.
+    std::int64_t DisplayPosition(std::int64_t pos) const { return pos + DeltaAt(pos); }
+    // Where the text of the positions before `pos` ends, leaving out a line end the view
+    // added just before `pos`.
+    std::int64_t DisplayEnd(std::int64_t pos) const {
+        const bool added = std::binary_search(m_addedLineEnds.begin(), m_addedLineEnds.end(), pos);
+        return DisplayPosition(pos) - (added ? 1 : 0);
     }
 
 private:
-    static bool IsUtf8Continuation(unsigned char b) { return (b & 0xC0) == 0x80; }
+    std::int64_t DeltaAt(std::int64_t pos) const {
+        const auto it = std::upper_bound(m_deltas.begin(), m_deltas.end(), pos,
+                                         [](std::int64_t p, const auto& d) { return p < d.first; });
+        return it == m_deltas.begin() ? 0 : std::prev(it)->second;
+    }
+
+    // From m_enginePos on, the shown text is m_delta characters ahead.
+    void Record() {
+        if (!m_deltas.empty() && m_deltas.back().first == m_enginePos)
+            m_deltas.back().second = m_delta;
+        else
+            m_deltas.emplace_back(m_enginePos, m_delta);
+    }
 
     // A line end the search did not count, before the character at m_enginePos.
     void AddLineEnd(std::string& out) {
-        if (m_asciiSoFar) m_addedLineEnds.push_back(m_enginePos);
+        m_addedLineEnds.push_back(m_enginePos);
+        ++m_delta;
+        Record();
         out.push_back('\n');
         m_column = 0;
     }
 
-    QStringDecoder m_decoder{QStringDecoder::Utf8};
+    std::vector<std::pair<std::int64_t, std::int64_t>> m_deltas;
     std::vector<std::int64_t> m_addedLineEnds;
     std::int64_t m_enginePos = 0;
+    std::int64_t m_delta = 0;
     std::size_t m_column = 0;
     bool m_pendingCr = false;
-    bool m_asciiSoFar = true;
     bool m_utf8 = true;
 };
+
+// Whether the first `limit` bytes of the file are UTF-8 (a character cut at the limit
+// aside).
+bool IsUtf8File(std::ifstream& in, std::uint64_t limit) {
+    CUtf8Validator validator;
+    std::string block(kFileBlock, '\0');
+    while (limit > 0 && in) {
+        in.read(block.data(),
+                static_cast<std::streamsize>(std::min<std::uint64_t>(kFileBlock, limit)));
+        const auto got = static_cast<std::size_t>(in.gcount());
+        if (got == 0) break;
+        limit -= got;
+        if (!validator.Feed(reinterpret_cast<const unsigned char*>(block.data()), got)) break;
+    }
+    const bool utf8 = limit == 0 ? validator.Valid() : validator.Finish();
+    in.clear();
+    in.seekg(0);
+    return utf8;
+}
+
+// The occurrences of the result's words in the file as it is now, found as the search
+// found them.
+std::vector<CFoundWord> FindOccurrences(const std::filesystem::path& path,
+                                        const CSearchPattern& pattern) {
+    std::vector<CFoundWord> found;
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return found;
+    CSearchStream stream(pattern.words, pattern.ignoreCase, pattern.limitLines, pattern.lines);
+    stream.SetOccurrenceLimit(CRightView::kMaxMarks);
+    stream.ScanFile(fd, found, {});
+    ::close(fd);
+    return found;
+}
 
 }  // namespace
 
@@ -192,7 +248,9 @@ void CRightView::ShowResult(CSearchResult* result) {
 
     QPointer<CRightView> self(this);
     CBusyCursor busy(true);
-    CTextDecoder decoder;
+    const std::vector<CFoundWord> occurrences =
+        result->m_pattern ? FindOccurrences(path, *result->m_pattern) : result->m_foundWords;
+    CTextDecoder decoder(IsUtf8File(in, cut ? kMaxShownBytes : fileSize));
     QTextCursor cursor(document());
     std::string block(kFileBlock, '\0');
     QString pending;
@@ -218,15 +276,12 @@ void CRightView::ShowResult(CSearchResult* result) {
     }
 
     const int textLength = document()->characterCount() - 1;
-    m_marks.reserve(result->m_foundWords.size());
-    for (const CFoundWord& found : result->m_foundWords) {
+    m_marks.reserve(occurrences.size());
+    for (const CFoundWord& found : occurrences) {
         const std::int64_t start = decoder.DisplayPosition(found.m_nPos);
         if (start >= textLength) break;
-        // The last character's place: a line end may have been added inside the word.
-        const std::int64_t end = std::min<std::int64_t>(
-            found.m_nLength > 0 ? decoder.DisplayPosition(found.m_nPos + found.m_nLength - 1) + 1
-                                : start,
-            textLength);
+        const std::int64_t end =
+            std::min<std::int64_t>(decoder.DisplayEnd(found.m_nPos + found.m_nLength), textLength);
         m_marks.push_back({static_cast<int>(start), static_cast<int>(end - start)});
     }
     m_loading = false;

@@ -406,18 +406,33 @@ private slots:
     void occurrencesMarkedAndVisited_data() {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<int>("chunk");
-        QTest::newRow("LF") << QByteArray("G01 X1\nY2 G01\nG01 Z3\n") << (1 << 20);
-        QTest::newRow("CR LF") << QByteArray("G01 X1\r\nY2 G01\r\nG01 Z3\r\n") << (1 << 20);
-        QTest::newRow("lone CR") << QByteArray("G01 X1\rY2 G01\r\nG01 Z3\r") << (1 << 20);
-        QTest::newRow("text after it not ASCII")
-            << QByteArray("G01 X1\nY2 G01\nG01 Z3\n(\xC3\xBC G01)\n") << (1 << 20);
+        QTest::addColumn<QString>("firstLine");
+        const QString plain = QStringLiteral("G01 X1");
+        QTest::newRow("LF") << QByteArray("G01 X1\nY2 G01\nG01 Z3\n") << (1 << 20) << plain;
+        QTest::newRow("CR LF") << QByteArray("G01 X1\r\nY2 G01\r\nG01 Z3\r\n") << (1 << 20)
+                               << plain;
+        QTest::newRow("lone CR") << QByteArray("G01 X1\rY2 G01\r\nG01 Z3\r") << (1 << 20) << plain;
+        // Two-, three- and four-byte characters before the words (the last one is two
+        // UTF-16 units in the view).
+        QTest::newRow("UTF-8")
+            << QByteArray(
+                   "(\xC3\x98"
+                   "12 fr\xC3\xA4sen \xE2\x80\x93 \xF0\x9F\x94\xA7) G01 X1\nY2 G01\n"
+                   "\xC2\xB5G01 Z3\n")
+            << (1 << 20) << QStringLiteral("(\u00D812 fr\u00E4sen \u2013 \U0001F527) G01 X1");
+        QTest::newRow("Windows-1252")
+            << QByteArray(
+                   "(\xD8"
+                   "12 fr\xE4sen \x96 90\xB0) G01 X1\r\nY2 G01\r\n\xB5G01 Z3\r\n")
+            << (1 << 20) << QStringLiteral("(\u00D812 fr\u00E4sen \u2013 90\u00B0) G01 X1");
         QTest::newRow("small pieces")
-            << QByteArray("G01 X1\r\nY2 G01\r\nG01 Z3\r\n").repeated(1) << 4;
+            << QByteArray("G01 X1\r\nY2 G01\r\nG01 Z3\r\n").repeated(1) << 4 << plain;
     }
 
     void occurrencesMarkedAndVisited() {
         QFETCH(QByteArray, bytes);
         QFETCH(int, chunk);
+        QFETCH(QString, firstLine);
         const QString path = m_dir->filePath("prog.nc");
         WriteBytes(path, bytes.toStdString());
         CSearchConfig c = CriteriaFor(m_dir->path(), {"g01"});
@@ -425,6 +440,8 @@ private slots:
         RunSearch(c, sink);
         QCOMPARE(sink.results.size(), std::size_t(1));
         QCOMPARE(sink.results[0]->m_foundWords.size(), std::size_t(3));
+        // The window keeps no occurrences: the view finds them again.
+        sink.results[0]->m_foundWords.clear();
 
         CScarrowDoc doc;
         CSplitFrame pane(doc, m_prompts);
@@ -443,6 +460,7 @@ private slots:
             QCOMPARE(mark.format.foreground().color(), QColor(255, 255, 255));
             QCOMPARE(mark.format.background().color(), QColor(255, 0, 0));
         }
+        QCOMPARE(view->document()->findBlockByNumber(0).text(), firstLine);
         QCOMPARE(view->document()->findBlockByNumber(1).text(), QStringLiteral("Y2 G01"));
         QCOMPARE(view->textCursor().position(), 0);
 

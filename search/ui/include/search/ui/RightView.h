@@ -27,6 +27,7 @@ public:
         int length = 0;
     };
     static constexpr std::uint64_t kMaxShownBytes = 256ull << 20;
+    static constexpr std::size_t kMaxMarks = 1'000'000;
 
     CRightView(CScarrowDoc& doc, IUserPrompts& prompts, QWidget* parent = nullptr);
     ~CRightView() override;

@@ -113,7 +113,7 @@ CMainFrame::CMainFrame(CConfig& config, IUserPrompts& prompts, QWidget* parent)
 
     m_splitter = new QSplitter(Qt::Horizontal, this);
     m_splitter->setObjectName(QStringLiteral("splitter"));
-    m_leftView = new CLeftView(*m_doc, m_splitter);
+    m_leftView = new CLeftView(*m_doc, &m_prompts, m_splitter);
     m_splitFrame = new CSplitFrame(*m_doc, prompts, m_splitter);
     m_splitter->addWidget(m_leftView);
     m_splitter->addWidget(m_splitFrame);

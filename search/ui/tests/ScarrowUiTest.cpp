@@ -1,5 +1,6 @@
 // The Scarrow windows on the offscreen platform, over real files in a temporary folder.
 
+#include <QClipboard>
 #include <QDir>
 #include <QHeaderView>
 #include <QLineEdit>
@@ -401,6 +402,68 @@ private slots:
                                             QUrl::fromLocalFile("/cnc/three.nc")}));
         QCOMPARE(mime->data(CResultListModel::kPrivateMimeType).size(), 1);
         QCOMPARE(view.model()->rowCount(), 3);
+    }
+
+    void resultActionsOpenFoldersAndCopyPaths() {
+        CScarrowDoc doc;
+        CLeftView view(doc, &m_prompts);
+        for (const char* name : {"/cnc/a/one.nc", "/cnc/b/two.nc", "/cnc/a/three.nc"}) {
+            auto r = std::make_unique<CSearchResult>();
+            r->m_strPath = name;
+            doc.AddResult(std::move(r));
+        }
+        QList<QUrl> opened;
+        bool succeed = true;
+        view.m_openUrl = [&](const QUrl& url) {
+            opened << url;
+            return succeed;
+        };
+        QCOMPARE(view.contextMenuPolicy(), Qt::ActionsContextMenu);
+        QStringList menu;
+        for (QAction* a : view.actions()) menu << a->text();
+        QCOMPARE(menu, (QStringList{"Open", "Open Containing Folder", "Copy Full Path"}));
+        QVERIFY(!view.OpenAction()->isEnabled());  // nothing selected
+
+        const auto select = [&view](int row) {
+            view.selectionModel()->select(view.model()->index(row, 0),
+                                          QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        };
+        select(2);
+        select(0);
+        QVERIFY(view.OpenAction()->isEnabled());
+        view.OpenAction()->trigger();
+        QCOMPARE(opened, (QList<QUrl>{QUrl::fromLocalFile("/cnc/a/one.nc"),
+                                      QUrl::fromLocalFile("/cnc/a/three.nc")}));
+        opened.clear();
+        select(1);
+        view.OpenFolderAction()->trigger();  // each folder once
+        QCOMPARE(opened,
+                 (QList<QUrl>{QUrl::fromLocalFile("/cnc/a"), QUrl::fromLocalFile("/cnc/b")}));
+        view.CopyPathAction()->trigger();
+        QCOMPARE(QGuiApplication::clipboard()->text(),
+                 QStringLiteral("/cnc/a/one.nc\n/cnc/b/two.nc\n/cnc/a/three.nc"));
+
+        // Enter opens; a file no program takes is told.
+        opened.clear();
+        succeed = false;
+        view.selectionModel()->clearSelection();
+        select(1);
+        QTest::keyClick(&view, Qt::Key_Return);
+        QCOMPARE(opened, (QList<QUrl>{QUrl::fromLocalFile("/cnc/b/two.nc")}));
+        QCOMPARE(m_prompts.messages, QStringList{"No program could open:\n/cnc/b/two.nc"});
+
+        // Too many at once: nothing is started.
+        for (int i = 0; i < CLeftView::kMaxOpenAtOnce; ++i) {
+            auto r = std::make_unique<CSearchResult>();
+            r->m_strPath = "/cnc/many/p" + std::to_string(i) + ".nc";
+            doc.AddResult(std::move(r));
+        }
+        opened.clear();
+        view.selectAll();
+        QTest::keyClick(&view, Qt::Key_Enter, Qt::KeypadModifier);
+        QVERIFY(opened.isEmpty());
+        QVERIFY(m_prompts.messages.last().startsWith("23 files are selected."));
+        QCOMPARE(view.model()->rowCount(), 23);  // the list stays as it is
     }
 
     void occurrencesMarkedAndVisited_data() {

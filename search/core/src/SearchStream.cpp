@@ -156,6 +156,9 @@ struct CSearchStream::Impl {
     // Per scan. Offsets are absolute in the file; `base` is the offset of the block's
     // first byte.
     std::vector<CFoundWord>* out = nullptr;
+    // While FindAt runs: where the hits go and the file offset of the buffer's start.
+    std::vector<CSearchStream::Hit>* hits = nullptr;
+    std::uint64_t hitBase = 0;
     std::uint64_t base = 0;
     std::uint64_t counted = 0;  // CRs and LFs are counted in [0, counted)
     std::uint64_t crs = 0;
@@ -206,6 +209,11 @@ struct CSearchStream::Impl {
     }
 
     void Emit(const unsigned char* buf, std::size_t idx, const Word& w) {
+        if (hits != nullptr) {
+            hits->push_back(CSearchStream::Hit{
+                hitBase + idx, static_cast<std::uint32_t>(w.bytes.size()), w.index});
+            return;
+        }
         ++total;
         seen[static_cast<std::size_t>(w.index)] = true;
         if (out->size() >= keepLimit) return;
@@ -517,6 +525,23 @@ void CSearchStream::ScanBytes(std::string_view data, std::vector<CFoundWord>& fo
     std::size_t tryEnd = 0;
     m_impl->ScanBlock(reinterpret_cast<const unsigned char*>(data.data()), data.size(), true,
                       tryEnd);
+}
+
+std::size_t CSearchStream::LongestWord() const {
+    return m_impl->words.empty() ? 0 : m_impl->maxLen;
+}
+
+void CSearchStream::FindAt(std::string_view data, std::uint64_t base, std::size_t from,
+                           std::size_t to, std::vector<Hit>& hits) {
+    Impl& s = *m_impl;
+    to = std::min(to, data.size());
+    if (s.words.empty() || from >= to) return;
+    const auto* buf = reinterpret_cast<const unsigned char*>(data.data()) + from;
+    s.Sample(buf, data.size() - from);
+    s.hits = &hits;
+    s.hitBase = base + from;
+    s.ScanRange(buf, data.size() - from, to - from);
+    s.hits = nullptr;
 }
 
 CSearchStream::Outcome CSearchStream::ScanFile(int fd, std::vector<CFoundWord>& found,

@@ -37,6 +37,21 @@ public:
     // The same over bytes in memory.
     void ScanBytes(std::string_view data, std::vector<CFoundWord>& found);
 
+    // One occurrence as FindAt reports it: the file offset of its first byte.
+    struct Hit {
+        std::uint64_t offset = 0;
+        std::uint32_t length = 0;
+        std::int32_t word = 0;
+        bool operator==(const Hit&) const = default;
+    };
+    // Tries the positions [from, to) of `data`, whose first byte is at file offset
+    // `base`, in the order a scan tries them; a word may run on to the end of `data`.
+    // No line limit and no NUL rule: the caller gives the range those leave.
+    void FindAt(std::string_view data, std::uint64_t base, std::size_t from, std::size_t to,
+                std::vector<Hit>& hits);
+    // The length of the longest word (0 without words).
+    std::size_t LongestWord() const;
+
     std::size_t WordCount() const;
     // Keeps at most `keep` occurrences in `found`; the scan still counts the others.
     void SetOccurrenceLimit(std::size_t keep);

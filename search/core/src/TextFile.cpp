@@ -56,7 +56,15 @@ class RowWalker {
 public:
     RowWalker(int fd, std::uint64_t size, std::uint64_t start, std::uint64_t line,
               std::size_t buffer)
-        : m_fd(fd), m_size(size), m_pos(start), m_line(line), m_buf(buffer) {}
+        : m_fd(fd), m_size(size), m_pos(start), m_line(line), m_own(buffer) {}
+
+    // Reads from these bytes, at file offset `base`, while they last: the worker has
+    // read them already.
+    void Use(const unsigned char* data, std::uint64_t base, std::size_t size) {
+        m_data = data;
+        m_bufStart = base;
+        m_bufLen = size;
+    }
 
     // The next row; false after the last one.
     bool Next(CTextFile::Row& row) {
@@ -72,7 +80,7 @@ public:
                 m_done = true;
                 return true;
             }
-            const unsigned char* p = m_buf.data() + (o - m_bufStart);
+            const unsigned char* p = m_data + (o - m_bufStart);
             const std::size_t avail = static_cast<std::size_t>(m_bufStart + m_bufLen - o);
             if (column >= CTextFile::kMaxRowBytes) {
                 const unsigned char b = *p;
@@ -116,20 +124,22 @@ private:
     bool Have(std::uint64_t o) {
         if (o >= m_size) return false;
         if (o >= m_bufStart && o < m_bufStart + m_bufLen) return true;
+        m_data = m_own.data();
         m_bufStart = o;
         m_bufLen =
-            ReadAt(m_fd, m_buf.data(),
-                   static_cast<std::size_t>(std::min<std::uint64_t>(m_buf.size(), m_size - o)), o);
+            ReadAt(m_fd, m_own.data(),
+                   static_cast<std::size_t>(std::min<std::uint64_t>(m_own.size(), m_size - o)), o);
         if (m_bufLen == 0) m_size = o;  // the file shrank
         return m_bufLen > 0;
     }
-    unsigned char ByteAt(std::uint64_t o) const { return m_buf[o - m_bufStart]; }
+    unsigned char ByteAt(std::uint64_t o) const { return m_data[o - m_bufStart]; }
 
     int m_fd;
     std::uint64_t m_size;
     std::uint64_t m_pos;
     std::uint64_t m_line;
-    std::vector<unsigned char> m_buf;
+    std::vector<unsigned char> m_own;
+    const unsigned char* m_data = nullptr;
     std::uint64_t m_bufStart = 0;
     std::size_t m_bufLen = 0;
     bool m_done = false;
@@ -310,21 +320,41 @@ std::uint64_t CTextFile::RowCount() const {
     return m_rows;
 }
 
+std::pair<std::uint64_t, CTextFile::Mark> CTextFile::NearestMark(std::uint64_t k) const {
+    std::lock_guard<std::mutex> lock(m_mutex);
+    const std::uint64_t known = m_marks.size();
+    if (k < known) return {k, m_marks[static_cast<std::size_t>(k)]};
+    // The view's own marks go on from the worker's, as long as they reach beyond them.
+    if (!m_own.empty() && m_ownFirst <= known && m_ownFirst + m_own.size() > known) {
+        const std::uint64_t top = std::min<std::uint64_t>(k, m_ownFirst + m_own.size() - 1);
+        return {top, m_own[static_cast<std::size_t>(top - m_ownFirst)]};
+    }
+    return {known - 1, m_marks.back()};
+}
+
+void CTextFile::NoteMark(std::uint64_t k, const Mark& mark) const {
+    std::lock_guard<std::mutex> lock(m_mutex);
+    const std::uint64_t known = m_marks.size();
+    if (k < known) return;
+    const bool continues = !m_own.empty() && m_ownFirst <= known && k == m_ownFirst + m_own.size();
+    if (continues) {
+        m_own.push_back(mark);
+    } else if (k == known) {
+        m_own.assign(1, mark);
+        m_ownFirst = k;
+    }
+}
+
 std::vector<CTextFile::Row> CTextFile::Rows(std::uint64_t first, std::size_t count) const {
     std::vector<Row> rows;
     if (m_fd < 0 || count == 0) return rows;
-    Mark mark{};
-    std::uint64_t row = 0;
-    {
-        std::lock_guard<std::mutex> lock(m_mutex);
-        const std::size_t k = static_cast<std::size_t>(
-            std::min<std::uint64_t>(first / kRowsPerMark, m_marks.size() - 1));
-        mark = m_marks[k];
-        row = k * kRowsPerMark;
-    }
+    const auto [k, mark] = NearestMark(first / kRowsPerMark);
+    std::uint64_t row = k * kRowsPerMark;
     RowWalker walker(m_fd, m_size, mark.offset, mark.line, kViewBuffer);
     Row r;
     while (rows.size() < count && walker.Next(r)) {
+        if (row % kRowsPerMark == 0 && row > k * kRowsPerMark)
+            NoteMark(row / kRowsPerMark, Mark{r.start, r.line});
         if (row++ >= first) rows.push_back(r);
     }
     return rows;
@@ -332,20 +362,32 @@ std::vector<CTextFile::Row> CTextFile::Rows(std::uint64_t first, std::size_t cou
 
 std::uint64_t CTextFile::RowOf(std::uint64_t offset) const {
     if (m_fd < 0) return 0;
-    Mark mark{};
-    std::uint64_t row = 0;
+    // The last mark at or before the offset: marks are in offset order.
+    std::uint64_t low = 0;
     {
         std::lock_guard<std::mutex> lock(m_mutex);
         const auto it =
             std::upper_bound(m_marks.begin(), m_marks.end(), offset,
                              [](std::uint64_t o, const Mark& m) { return o < m.offset; });
-        const std::size_t k = static_cast<std::size_t>(it - m_marks.begin()) - 1;
-        mark = m_marks[k];
-        row = k * kRowsPerMark;
+        low = static_cast<std::uint64_t>(it - m_marks.begin()) - 1;
+        if (low + 1 == m_marks.size() && !m_own.empty() && m_ownFirst <= m_marks.size()) {
+            const auto own =
+                std::upper_bound(m_own.begin(), m_own.end(), offset,
+                                 [](std::uint64_t o, const Mark& m) { return o < m.offset; });
+            if (own != m_own.begin()) {
+                const std::uint64_t k =
+                    m_ownFirst + static_cast<std::uint64_t>(own - m_own.begin()) - 1;
+                low = std::max(low, k);
+            }
+        }
     }
+    const auto [k, mark] = NearestMark(low);
+    std::uint64_t row = k * kRowsPerMark;
     RowWalker walker(m_fd, m_size, mark.offset, mark.line, kViewBuffer);
     Row r;
     while (walker.Next(r)) {
+        if (row % kRowsPerMark == 0 && row > k * kRowsPerMark)
+            NoteMark(row / kRowsPerMark, Mark{r.start, r.line});
         if (offset < r.next || walker.Done()) return row;
         ++row;
     }
@@ -370,6 +412,10 @@ void CTextFile::Work() {
     std::string data;
     for (std::uint64_t chunk = 0; !m_stop; chunk += kWorkerChunk) {
         const std::uint64_t end = std::min<std::uint64_t>(m_size, chunk + kWorkerChunk);
+        data = Read(chunk, static_cast<std::size_t>(end - chunk) + m_longestWord);
+        const std::size_t own = std::min<std::size_t>(data.size(), end - chunk);
+        const auto* p = reinterpret_cast<const unsigned char*>(data.data());
+        walker.Use(p, chunk, data.size());
         // The rows that start in this chunk (all that are left at the end of the file).
         Row row;
         while ((walker.Position() < end || end == m_size) && walker.Next(row)) {
@@ -378,9 +424,6 @@ void CTextFile::Work() {
             longest = std::max(longest, row.end - row.start);
         }
         if (chunk < end) {
-            data = Read(chunk, static_cast<std::size_t>(end - chunk) + m_longestWord);
-            const std::size_t own = std::min<std::size_t>(data.size(), end - chunk);
-            const auto* p = reinterpret_cast<const unsigned char*>(data.data());
             if (m_utf8.load(std::memory_order_relaxed) && utf8.Valid()) {
                 utf8.Feed(p, own);
                 if (!utf8.Valid() || (end == m_size && !utf8.Finish())) SetNotUtf8();

@@ -101,6 +101,10 @@ private:
     };
 
     void Work();
+    // The known mark nearest below mark `k`, with its number: the worker's, or one the
+    // view's thread noted walking ahead of the worker.
+    std::pair<std::uint64_t, Mark> NearestMark(std::uint64_t k) const;
+    void NoteMark(std::uint64_t k, const Mark& mark) const;
     // The first position not tried before `upTo`, or kNone when every position before
     // it is tried.
     std::uint64_t TriedEnd(std::uint64_t upTo) const;
@@ -120,6 +124,9 @@ private:
     Bounds m_workerBounds;
 
     mutable Bounds m_viewBounds;  // the view's thread's own reading ahead of the worker
+    // Marks the view's thread found beyond the worker's: mark m_ownFirst + i is m_own[i].
+    mutable std::vector<Mark> m_own;
+    mutable std::uint64_t m_ownFirst = 0;
     std::atomic<bool> m_utf8{true};
     std::atomic<bool> m_indexed{false};
     std::atomic<bool> m_stop{false};

@@ -115,6 +115,9 @@ void CRightView::Clear() {
     m_anchor = m_caret = 0;
     m_widest = 0;
     m_rowsSeen = 1;
+    m_endsKnown = false;
+    m_firstHit.reset();
+    m_lastHit.reset();
     verticalScrollBar()->setValue(0);
     horizontalScrollBar()->setValue(0);
     UpdateScrollBars();
@@ -207,10 +210,9 @@ void CRightView::UpdateScrollBars() {
 
 void CRightView::ScrollToRow(std::uint64_t row) {
     const std::uint64_t reach = row + static_cast<std::uint64_t>(VisibleRowCount());
-    if (reach > KnownRows() && m_file && !m_file->Indexed()) {
-        m_rowsSeen = reach;
-        UpdateScrollBars();
-    }
+    if (m_file && !m_file->Indexed()) m_rowsSeen = std::max(m_rowsSeen, reach);
+    // The worker may have counted more rows since the last tick.
+    UpdateScrollBars();
     verticalScrollBar()->setValue(static_cast<int>(row / RowsPerStep()));
 }
 
@@ -427,6 +429,11 @@ void CRightView::MoveCaret(std::uint64_t offset, bool extend) {
 
 void CRightView::EnsureVisible(std::uint64_t offset) {
     if (!m_file) return;
+    // Beyond the background index the rows up to it are read first: a while in a file
+    // of gigabytes opened a moment ago.
+    std::unique_ptr<CBusyCursor> busy;
+    if (!m_file->Indexed() && offset > m_file->IndexedBytes() + (64u << 20))
+        busy = std::make_unique<CBusyCursor>();
     const std::uint64_t row = m_file->RowOf(offset);
     const std::uint64_t first = FirstVisibleRow();
     const auto visible = static_cast<std::uint64_t>(VisibleRowCount());
@@ -644,24 +651,33 @@ void CRightView::selectAll() {
     if (m_file) SetSelection(0, m_file->Size());
 }
 
+bool CRightView::KnowEnds() const {
+    if (m_endsKnown) return true;
+    if (!m_file || !m_file->Indexed()) return false;
+    if (const auto first = m_file->NextFrom(0)) m_firstHit = first->offset;
+    if (const auto last = m_file->LastBefore(m_file->Size())) m_lastHit = last->offset;
+    m_endsKnown = true;
+    return true;
+}
+
 bool CRightView::CanGoNext() const {
     if (!m_result || !m_file) return false;
     // Until the worker is through, an occurrence further on may still come.
-    if (!m_file->Indexed()) return true;
-    const auto last = m_file->LastBefore(m_file->Size());
-    if (!last) return false;
+    if (!KnowEnds()) return true;
+    if (!m_lastHit) return false;
     // With nothing selected an occurrence right at the caret counts as ahead: the first
     // word of a file is reached too.
-    return HasSelection() ? last->offset > SelectionEnd() : last->offset >= m_caret;
+    return HasSelection() ? *m_lastHit > SelectionEnd() : *m_lastHit >= m_caret;
 }
 
 bool CRightView::CanGoPrevious() const {
     if (!m_result || !m_file) return false;
     const std::uint64_t start = SelectionStart();
+    if (KnowEnds()) return m_firstHit && *m_firstHit < start;
     if (start == 0) return false;
     // Beyond the worker an earlier occurrence may still be found; before it, the
     // blocks without occurrences are passed over at once.
-    if (!m_file->Indexed() && start > m_file->IndexedBytes()) return true;
+    if (start > m_file->IndexedBytes()) return true;
     return m_file->LastBefore(start).has_value();
 }
 

@@ -5,6 +5,7 @@
 #include <QWidget>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "search/SearchResult.h"
@@ -110,6 +111,8 @@ private:
     int LineHeight() const;
     int Margin() const { return 4; }
     QString DecodeForCopy(const std::string& bytes) const;
+    // Fills m_firstHit and m_lastHit once the index is complete; false before.
+    bool KnowEnds() const;
 
     CScarrowDoc& m_doc;
     IUserPrompts& m_prompts;
@@ -119,6 +122,10 @@ private:
     std::uint64_t m_anchor = 0;
     std::uint64_t m_caret = 0;
     int m_widest = 0;  // the widest row painted so far, in pixels
+    // The first and last occurrence, once the worker is through (asked at every move).
+    mutable bool m_endsKnown = false;
+    mutable std::optional<std::uint64_t> m_firstHit;
+    mutable std::optional<std::uint64_t> m_lastHit;
     // Rows known to exist beyond those the worker has counted (reached by a jump).
     std::uint64_t m_rowsSeen = 1;
     bool m_utf8 = true;

@@ -52,15 +52,16 @@ const std::vector<QChar>& Cp1252Table() {
     return table;
 }
 
-// Control characters would draw as nothing: they show as their symbols (NUL as ␀), one
-// character each, so the marks stay in place. Tabs stay tabs.
-void ShowControls(QString& text) {
+// Control characters would draw as nothing: they show as their symbols (NUL as ␀) when
+// the font has them, else as the replacement character, one character each, so the
+// marks stay in place. Tabs stay tabs.
+void ShowControls(QString& text, bool pictures) {
     for (QChar& c : text) {
         const char16_t u = c.unicode();
-        if (u < 0x20 && u != '\t')
-            c = QChar(static_cast<char16_t>(0x2400 + u));
-        else if (u == 0x7F)
-            c = QChar(static_cast<char16_t>(0x2421));
+        if ((u < 0x20 && u != '\t') || u == 0x7F)
+            c = !pictures   ? QChar(QChar::ReplacementCharacter)
+                : u == 0x7F ? QChar(static_cast<char16_t>(0x2421))
+                            : QChar(static_cast<char16_t>(0x2400 + u));
     }
 }
 
@@ -76,6 +77,8 @@ CRightView::CRightView(CScarrowDoc& doc, IUserPrompts& prompts, QWidget* parent)
     setAcceptDrops(false);
     setFocusPolicy(Qt::StrongFocus);
     setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    const QFontMetrics metrics(font());
+    m_controlPictures = metrics.inFontUcs4(0x2400) && metrics.inFontUcs4(0x2401);
     viewport()->setCursor(Qt::IBeamCursor);
     viewport()->setAutoFillBackground(false);
     verticalScrollBar()->setSingleStep(1);
@@ -177,7 +180,7 @@ std::uint64_t CRightView::RowsPerStep() const {
 }
 
 int CRightView::VisibleRowCount() const {
-    return std::max(1, viewport()->height() / LineHeight());
+    return std::max(1, (viewport()->height() - Margin() / 2) / LineHeight());
 }
 
 std::uint64_t CRightView::FirstVisibleRow() const {
@@ -254,7 +257,7 @@ CRightView::Shown CRightView::Decode(const CTextFile::Row& row, const std::strin
         }
         s.units[n] = static_cast<int>(n);
     }
-    ShowControls(s.text);
+    ShowControls(s.text, m_controlPictures);
     return s;
 }
 
@@ -333,7 +336,7 @@ void CRightView::paintEvent(QPaintEvent*) {
     const int lineHeight = LineHeight();
     const qreal x0 = Margin() - horizontalScrollBar()->value();
     int widest = m_widest;
-    int y = 0;
+    int y = Margin() / 2;
     for (const CTextFile::Row& r : rows) {
         const std::size_t from = static_cast<std::size_t>(r.start - top);
         const std::size_t length = std::min<std::size_t>(
@@ -387,7 +390,8 @@ void CRightView::scrollContentsBy(int, int) {
 
 std::uint64_t CRightView::OffsetAt(const QPoint& pos) const {
     if (!m_file) return 0;
-    const int rowOnScreen = pos.y() < 0 ? -1 : pos.y() / LineHeight();
+    const int top = pos.y() - Margin() / 2;
+    const int rowOnScreen = pos.y() < 0 ? -1 : std::max(0, top) / LineHeight();
     std::uint64_t row = FirstVisibleRow();
     if (rowOnScreen < 0)
         row = row > 0 ? row - 1 : 0;
@@ -623,7 +627,7 @@ QString CRightView::DecodeForCopy(const std::string& bytes) const {
         for (std::size_t i = 0; i < text.size(); ++i)
             out[static_cast<qsizetype>(i)] = table[static_cast<unsigned char>(text[i])];
     }
-    out.replace(QChar(0), QChar(0x2400));
+    out.replace(QChar(0), QChar(0x2400));  // a NUL would end the text in many programs
     return out;
 }
 

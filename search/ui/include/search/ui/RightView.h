@@ -129,6 +129,7 @@ private:
     // Rows known to exist beyond those the worker has counted (reached by a jump).
     std::uint64_t m_rowsSeen = 1;
     bool m_utf8 = true;
+    bool m_controlPictures = false;  // whether the font draws ␀ and its kin
 };
 
 // The right pane: a small toolbar with next and previous occurrence over the text.

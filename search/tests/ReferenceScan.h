@@ -9,8 +9,7 @@
 namespace scarrow::testing {
 
 // The matcher in its plainest form, byte by byte: at every position before the
-// first byte of 128 or above, every word in list order; the line limit checked after
-// each position.
+// first NUL byte, every word in list order; the line limit checked after each position.
 inline std::vector<CFoundWord> ReferenceScan(std::string_view data,
                                              const std::vector<std::string>& words, bool ignoreCase,
                                              bool limitLines, std::uint32_t lines) {
@@ -21,7 +20,7 @@ inline std::vector<CFoundWord> ReferenceScan(std::string_view data,
     std::int64_t pos = 0, line = 0, column = 0;
     for (std::size_t i = 0; i < data.size(); ++i) {
         const unsigned char c = static_cast<unsigned char>(data[i]);
-        if (c >= 128) break;
+        if (c == 0) break;
         for (std::size_t w = 0; w < words.size(); ++w) {
             const std::string& word = words[w];
             if (word.empty() || i + word.size() > data.size()) continue;

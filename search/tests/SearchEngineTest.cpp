@@ -45,11 +45,31 @@ TEST(SearchStream, OverlappingOccurrencesAreAllFound) {
     EXPECT_EQ(found[2].m_nWord, 1);
 }
 
-TEST(SearchStream, StopsAtTheFirstByteOf128OrAbove) {
-    EXPECT_TRUE(Scan("\xC8 G01 X1", {"G01"}).empty());
-    // Before it everything is found, and a word may run on over it.
-    const auto found = Scan("T1 T\xE9 T1", {"T", "T\xE9"}, false);
-    EXPECT_EQ(Positions(found), (std::vector<std::int64_t>{0, 3, 3}));
+TEST(SearchStream, BytesOf128AndAboveAreTextTheFirstNulEndsTheScan) {
+    // A Windows-1252 and a UTF-8 comment before the words: everything after is searched.
+    EXPECT_EQ(Positions(Scan("\xC8 G01 X1", {"G01"})), (std::vector<std::int64_t>{2}));
+    const std::string utf8 =
+        "(2. Kreis fr\xC3\xA4sen \xC3\x98"
+        "12)\r\nF100 M2\r\n";
+    const auto found = Scan(utf8, {"f100", "M2",
+                                   "\xC3\x98"
+                                   "12"});
+    ASSERT_EQ(found.size(), 3u);
+    // Positions, lines and columns count bytes: "ä" and "Ø" are two each.
+    EXPECT_EQ(found[0].m_nWord, 2);
+    EXPECT_EQ(found[0].m_nPos, 18);
+    EXPECT_EQ(found[1].m_nPos, 24);
+    EXPECT_EQ(found[1].m_nLine, 1);
+    EXPECT_EQ(found[1].m_nColumn, 0);
+    EXPECT_EQ(found[2].m_nColumn, 5);
+    // A word across non-ASCII bytes; case folds A-Z only, so "Ä" and "ä" stay apart.
+    EXPECT_EQ(Positions(Scan("Vorschub fr\xE4sen", {"FR\xE4SEN"})), (std::vector<std::int64_t>{9}));
+    EXPECT_TRUE(Scan("FR\xC4SEN", {"fr\xE4sen"}).empty());
+    // No position from the first NUL on is tried; a word before it may run on over it.
+    EXPECT_TRUE(Scan(std::string("T1\0 G01 X1", 10), {"G01"}).empty());
+    EXPECT_EQ(Positions(Scan(std::string("T1 T\0T1", 7), {"T"})),
+              (std::vector<std::int64_t>{0, 3}));
+    EXPECT_EQ(Positions(Scan(std::string("\0G01", 4), {"G01"})), (std::vector<std::int64_t>{}));
 }
 
 TEST(SearchStream, PositionsCountLinesAsTheTextViewDoes) {
@@ -96,7 +116,7 @@ TEST(SearchStream, EmptyWordsAreLeftOut) {
 // read in small blocks so the words cross block edges.
 TEST(SearchStream, MatchesTheReferenceOnRandomTexts) {
     std::mt19937 rng(20261209);
-    const std::string alphabet = "aAbBgG01 \r\n\r\n";
+    const std::string alphabet = "aAbBgG01\xE4\xC4 \r\n\r\n";
     const auto pick = [&](std::size_t n) {
         return std::uniform_int_distribution<std::size_t>(0, n - 1)(rng);
     };
@@ -105,8 +125,9 @@ TEST(SearchStream, MatchesTheReferenceOnRandomTexts) {
     for (int round = 0; round < 400; ++round) {
         std::string text(pick(round < 300 ? 300 : 5000), ' ');
         for (char& c : text) c = alphabet[pick(alphabet.size())];
-        if (pick(4) == 0 && !text.empty())
-            text[pick(text.size())] = static_cast<char>(0x80 + pick(128));
+        for (int k = 0; k < 3 && !text.empty(); ++k)
+            if (pick(3) == 0) text[pick(text.size())] = static_cast<char>(0x80 + pick(128));
+        if (pick(10) == 0 && !text.empty()) text[pick(text.size())] = '\0';
         std::vector<std::string> words(1 + pick(round % 4 == 3 ? 7 : 4));
         for (std::string& w : words) {
             w.resize(pick(5));  // empty words included
@@ -196,11 +217,19 @@ TEST(RunSearch, AllWordsOrAnyWord) {
     }
 }
 
-TEST(RunSearch, FirstByte200HidesTheWholeFile) {
+TEST(RunSearch, NonAsciiTextIsSearchedANulMarksABinaryFile) {
     TempTree tree;
     tree.Write("high.nc", "\xC8\nG01 X1");
+    tree.Write("german.nc", "(2. Kreis mit Vorschubgeschwindigkeit fr\xC3\xA4sen)\nG01 F100\nM2\n");
+    tree.Write("binary.nc", std::string("M2\nG\0"
+                                        "01 X1",
+                                        10));
+    tree.Write("nul-first.nc", std::string("\0G01", 4));
     tree.Write("plain.nc", "G01 X1");
-    EXPECT_EQ(Found(Criteria(tree.Root().string(), {"G01"})), (Names{"plain.nc"}));
+    EXPECT_EQ(Found(Criteria(tree.Root().string(), {"G01"})),
+              (Names{"german.nc", "high.nc", "plain.nc"}));
+    // Before the NUL the words are found.
+    EXPECT_EQ(Found(Criteria(tree.Root().string(), {"M2"})), (Names{"binary.nc", "german.nc"}));
 }
 
 TEST(RunSearch, SubfoldersExtensionsAndTheRoot) {

@@ -230,8 +230,10 @@ Options:
   --help              show this help
   --                  end of the options (for a word that starts with '-')
 
-A phrase with blanks is one argument: "TOOL CHANGE". Each file is searched up to
-its first byte of 128 or above (text beyond plain ASCII is not searched).
+A phrase with blanks is one argument: "TOOL CHANGE". Words are compared byte for
+byte, accented letters and symbols included; letter case is ignored for A-Z only.
+A file is searched up to its first NUL byte (the mark of a binary file). Columns
+count bytes.
 
 Exit status: 0 when a file matched, 1 when none did, 2 on an error.
 )";

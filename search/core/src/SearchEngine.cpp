@@ -127,6 +127,12 @@ public:
           m_stream(criteria.m_words, criteria.m_bIgnoreCase != 0,
                    criteria.m_nLinesMode == CSearchConfig::LinesFirst, criteria.m_nLines) {
         m_stream.SetOccurrenceLimit(options.maxOccurrencesPerFile);
+        auto pattern = std::make_shared<CSearchPattern>();
+        pattern->words = criteria.m_words;
+        pattern->ignoreCase = criteria.m_bIgnoreCase != 0;
+        pattern->limitLines = criteria.m_nLinesMode == CSearchConfig::LinesFirst;
+        pattern->lines = criteria.m_nLines;
+        m_pattern = std::move(pattern);
     }
 
     void Run() {
@@ -201,6 +207,7 @@ private:
         result->m_strPath = path;
         result->m_dwSize = size;
         result->m_date = date;
+        result->m_pattern = m_pattern;
         m_sink.ResultFound(std::move(result));
     }
 
@@ -219,6 +226,7 @@ private:
     CDateTime m_now;
     std::vector<std::string> m_extensions;
     CSearchStream m_stream;
+    std::shared_ptr<const CSearchPattern> m_pattern;
     std::set<std::pair<dev_t, ino_t>> m_visited;
 };
 

@@ -123,39 +123,12 @@ void CountCrLf(const unsigned char* p, std::size_t n, std::uint64_t& cr, std::ui
     }
 }
 
-#if defined(__x86_64__)
-// The first byte of 128 or above in p[i, n), 128 bytes a round; leaves `i` at the round
-// that holds it, or where too few bytes are left.
-__attribute__((target("avx2"))) void SkipPlainAvx2(const unsigned char* p, std::size_t n,
-                                                   std::size_t& i) {
-    for (; i + 128 <= n; i += 128) {
-        const __m256i* v = reinterpret_cast<const __m256i*>(p + i);
-        const __m256i any =
-            _mm256_or_si256(_mm256_or_si256(_mm256_loadu_si256(v), _mm256_loadu_si256(v + 1)),
-                            _mm256_or_si256(_mm256_loadu_si256(v + 2), _mm256_loadu_si256(v + 3)));
-        if (_mm256_movemask_epi8(any) != 0) return;
-    }
-}
-#endif
-
-// Index of the first byte of 128 or above in p[0, n), or n.
-std::size_t FirstHighByte(const unsigned char* p, std::size_t n, bool wide) {
-    std::size_t i = 0;
-#if defined(__x86_64__)
-    if (wide) SkipPlainAvx2(p, n, i);
-#else
-    (void)wide;
-#endif
-    for (; i + 8 <= n; i += 8) {
-        std::uint64_t x;
-        std::memcpy(&x, p + i, 8);
-        x &= 0x8080808080808080ull;
-        if (x != 0) return i + static_cast<std::size_t>(__builtin_ctzll(x)) / 8;
-    }
-    for (; i < n; ++i) {
-        if (p[i] >= 128) return i;
-    }
-    return n;
+// Index of the first NUL byte in p[0, n), or n: the mark of a binary file, as grep and
+// ripgrep take it. Every other byte is text, whatever its value.
+std::size_t FirstNul(const unsigned char* p, std::size_t n) {
+    const void* nul = std::memchr(p, 0, n);
+    return nul == nullptr ? n
+                          : static_cast<std::size_t>(static_cast<const unsigned char*>(nul) - p);
 }
 
 }  // namespace
@@ -183,6 +156,9 @@ struct CSearchStream::Impl {
     // Per scan. Offsets are absolute in the file; `base` is the offset of the block's
     // first byte.
     std::vector<CFoundWord>* out = nullptr;
+    // While FindAt runs: where the hits go and the file offset of the buffer's start.
+    std::vector<CSearchStream::Hit>* hits = nullptr;
+    std::uint64_t hitBase = 0;
     std::uint64_t base = 0;
     std::uint64_t counted = 0;  // CRs and LFs are counted in [0, counted)
     std::uint64_t crs = 0;
@@ -233,6 +209,11 @@ struct CSearchStream::Impl {
     }
 
     void Emit(const unsigned char* buf, std::size_t idx, const Word& w) {
+        if (hits != nullptr) {
+            hits->push_back(CSearchStream::Hit{
+                hitBase + idx, static_cast<std::uint32_t>(w.bytes.size()), w.index});
+            return;
+        }
         ++total;
         seen[static_cast<std::size_t>(w.index)] = true;
         if (out->size() >= keepLimit) return;
@@ -478,10 +459,10 @@ struct CSearchStream::Impl {
         }
         if (words.empty()) return true;
         Sample(buf, fill);
-        // No position from the first byte of 128 or above on is tried.
-        const std::size_t high = FirstHighByte(buf, tryEnd, hasAvx2);
-        ScanRange(buf, fill, std::min(high, tryEnd));
-        return high < tryEnd || atLimit || eof;
+        // No position from the first NUL byte on is tried.
+        const std::size_t nul = FirstNul(buf, tryEnd);
+        ScanRange(buf, fill, nul);
+        return nul < tryEnd || atLimit || eof;
     }
 };
 
@@ -544,6 +525,23 @@ void CSearchStream::ScanBytes(std::string_view data, std::vector<CFoundWord>& fo
     std::size_t tryEnd = 0;
     m_impl->ScanBlock(reinterpret_cast<const unsigned char*>(data.data()), data.size(), true,
                       tryEnd);
+}
+
+std::size_t CSearchStream::LongestWord() const {
+    return m_impl->words.empty() ? 0 : m_impl->maxLen;
+}
+
+void CSearchStream::FindAt(std::string_view data, std::uint64_t base, std::size_t from,
+                           std::size_t to, std::vector<Hit>& hits) {
+    Impl& s = *m_impl;
+    to = std::min(to, data.size());
+    if (s.words.empty() || from >= to) return;
+    const auto* buf = reinterpret_cast<const unsigned char*>(data.data()) + from;
+    s.Sample(buf, data.size() - from);
+    s.hits = &hits;
+    s.hitBase = base + from;
+    s.ScanRange(buf, data.size() - from, to - from);
+    s.hits = nullptr;
 }
 
 CSearchStream::Outcome CSearchStream::ScanFile(int fd, std::vector<CFoundWord>& found,

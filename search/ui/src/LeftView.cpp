@@ -1,7 +1,14 @@
 #include "search/ui/LeftView.h"
 
+#include <QAction>
+#include <QClipboard>
+#include <QDesktopServices>
+#include <QDir>
 #include <QDrag>
+#include <QFileInfo>
+#include <QGuiApplication>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLocale>
 #include <QMimeData>
 #include <QUrl>
@@ -193,8 +200,15 @@ QMimeData* CResultListModel::mimeData(const QModelIndexList& indexes) const {
     return mime;
 }
 
-CLeftView::CLeftView(CScarrowDoc& doc, QWidget* parent)
-    : QTreeView(parent), m_doc(doc), m_model(new CResultListModel(this)) {
+CLeftView::CLeftView(CScarrowDoc& doc, IUserPrompts* prompts, QWidget* parent)
+    : QTreeView(parent),
+      m_openUrl([](const QUrl& url) { return QDesktopServices::openUrl(url); }),
+      m_doc(doc),
+      m_prompts(prompts),
+      m_model(new CResultListModel(this)),
+      m_open(new QAction(QStringLiteral("Open"), this)),
+      m_openFolder(new QAction(QStringLiteral("Open Containing Folder"), this)),
+      m_copyPath(new QAction(QStringLiteral("Copy Full Path"), this)) {
     setObjectName(QStringLiteral("leftView"));
     setModel(m_model);
     setRootIsDecorated(false);
@@ -221,6 +235,93 @@ CLeftView::CLeftView(CScarrowDoc& doc, QWidget* parent)
     connect(&doc, &CScarrowDoc::Updated, this, &CLeftView::OnDocUpdated);
     connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) { OnCurrentRowChanged(current); });
+
+    m_open->setObjectName(QStringLiteral("actionOpen"));
+    m_open->setShortcut(QKeySequence(Qt::Key_Return));
+    m_open->setShortcutVisibleInContextMenu(true);
+    // Enter itself is handled in keyPressEvent: as a shortcut it would also fire in
+    // the rest of the window.
+    m_open->setShortcutContext(Qt::WidgetShortcut);
+    m_openFolder->setObjectName(QStringLiteral("actionOpenFolder"));
+    m_copyPath->setObjectName(QStringLiteral("actionCopyPath"));
+    connect(m_open, &QAction::triggered, this, &CLeftView::OnOpen);
+    connect(m_openFolder, &QAction::triggered, this, &CLeftView::OnOpenFolder);
+    connect(m_copyPath, &QAction::triggered, this, &CLeftView::OnCopyPath);
+    addActions({m_open, m_openFolder, m_copyPath});
+    setContextMenuPolicy(Qt::ActionsContextMenu);
+    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &CLeftView::UpdateActions);
+    connect(m_model, &QAbstractItemModel::modelReset, this, &CLeftView::UpdateActions);
+    UpdateActions();
+}
+
+QStringList CLeftView::SelectedPaths() const {
+    QModelIndexList rows = selectionModel()->selectedRows();
+    std::sort(rows.begin(), rows.end(),
+              [](const QModelIndex& a, const QModelIndex& b) { return a.row() < b.row(); });
+    QStringList paths;
+    for (const QModelIndex& index : rows)
+        if (const CSearchResult* result = m_model->ResultAt(index.row()))
+            paths << PathToQString(result->m_strPath);
+    return paths;
+}
+
+void CLeftView::UpdateActions() {
+    const bool any = selectionModel()->hasSelection();
+    m_open->setEnabled(any);
+    m_openFolder->setEnabled(any);
+    m_copyPath->setEnabled(any);
+}
+
+void CLeftView::OpenUrls(const QList<QUrl>& urls) {
+    if (urls.size() > kMaxOpenAtOnce) {
+        if (m_prompts)
+            m_prompts->ShowMessage(
+                window(),
+                QStringLiteral("%1 files are selected. Select at most %2 to open them at once.")
+                    .arg(urls.size())
+                    .arg(kMaxOpenAtOnce),
+                IUserPrompts::Icon::Information);
+        return;
+    }
+    QStringList failed;
+    for (const QUrl& url : urls)
+        if (!m_openUrl(url)) failed << url.toLocalFile();
+    if (!failed.isEmpty() && m_prompts)
+        m_prompts->ShowMessage(
+            window(),
+            QStringLiteral("No program could open:\n%1").arg(failed.join(QLatin1Char('\n'))),
+            IUserPrompts::Icon::Warning);
+}
+
+void CLeftView::OnOpen() {
+    QList<QUrl> urls;
+    for (const QString& path : SelectedPaths()) urls << QUrl::fromLocalFile(path);
+    OpenUrls(urls);
+}
+
+void CLeftView::OnOpenFolder() {
+    QList<QUrl> urls;
+    for (const QString& path : SelectedPaths()) {
+        const QUrl folder = QUrl::fromLocalFile(QFileInfo(path).absolutePath());
+        if (!urls.contains(folder)) urls << folder;
+    }
+    OpenUrls(urls);
+}
+
+void CLeftView::OnCopyPath() {
+    const QStringList paths = SelectedPaths();
+    if (!paths.isEmpty()) QGuiApplication::clipboard()->setText(paths.join(QLatin1Char('\n')));
+}
+
+void CLeftView::keyPressEvent(QKeyEvent* event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        if (m_open->isEnabled()) m_open->trigger();
+        event->accept();
+        return;
+    }
+    QTreeView::keyPressEvent(event);
 }
 
 void CLeftView::OnDocUpdated(QObject* sender, int hint, CSearchResult* result) {

@@ -113,7 +113,7 @@ CMainFrame::CMainFrame(CConfig& config, IUserPrompts& prompts, QWidget* parent)
 
     m_splitter = new QSplitter(Qt::Horizontal, this);
     m_splitter->setObjectName(QStringLiteral("splitter"));
-    m_leftView = new CLeftView(*m_doc, m_splitter);
+    m_leftView = new CLeftView(*m_doc, &m_prompts, m_splitter);
     m_splitFrame = new CSplitFrame(*m_doc, prompts, m_splitter);
     m_splitter->addWidget(m_leftView);
     m_splitter->addWidget(m_splitFrame);
@@ -180,10 +180,10 @@ void CMainFrame::CreateMenus() {
     QAction* cut = edit->addAction(QStringLiteral("Cu&t"));
     cut->setShortcut(QKeySequence::Cut);
     cut->setEnabled(false);
-    m_copyAction = edit->addAction(QStringLiteral("&Copy"), RightView(), &QPlainTextEdit::copy);
+    m_copyAction = edit->addAction(QStringLiteral("&Copy"), RightView(), &CRightView::copy);
     m_copyAction->setShortcut(QKeySequence::Copy);
     m_copyAction->setEnabled(false);
-    connect(RightView(), &QPlainTextEdit::copyAvailable, m_copyAction, &QAction::setEnabled);
+    connect(RightView(), &CRightView::copyAvailable, m_copyAction, &QAction::setEnabled);
     QAction* paste = edit->addAction(QStringLiteral("&Paste"));
     paste->setShortcut(QKeySequence::Paste);
     paste->setEnabled(false);

@@ -2,23 +2,22 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QFontDatabase>
-#include <QPointer>
+#include <QKeyEvent>
+#include <QPainter>
 #include <QScrollBar>
-#include <QStringDecoder>
 #include <QStyle>
-#include <QTextBlock>
+#include <QTextLayout>
 #include <QToolBar>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <cctype>
+#include <cmath>
 #include <exception>
-#include <filesystem>
-#include <fstream>
-#include <limits>
-#include <string>
-#include <system_error>
 
 #include "common/Cp1252.h"
+#include "search/TextEncoding.h"
 #include "search/ui/ScarrowDoc.h"
 #include "search/ui/UiSupport.h"
 
@@ -26,114 +25,68 @@ namespace scarrow::ui {
 
 namespace {
 
-// Up to this many occurrences are marked once for the whole text; beyond it only those
-// on screen are, so painting stays cheap.
-constexpr std::size_t kMarkAllLimit = 2000;
-constexpr std::size_t kFileBlock = 1 << 20;
+// The scroll bar counts in int: beyond this many rows one step is several rows.
+constexpr std::uint64_t kMaxScrollSteps = 1ull << 30;
+constexpr int kIndexTickMs = 50;
 
-// Turns the file's bytes into the text the view shows, keeping the positions the
-// search counted: a CR LF pair is one line end, and so is a lone CR, which the search
-// does not count. A line longer than kMaxLineBytes is broken into several: the text
-// view lays a line out whole whenever it grows or is painted, so one huge line (a
-// binary file, a program without line ends) would never finish loading. The search's
-// positions of both kinds of added line end are remembered to shift the marks.
-// Everything up to the first byte of 128 or above is ASCII, one character per byte;
-// the rest is read as UTF-8 when it is valid, else as Windows-1252.
-class CTextDecoder {
-public:
-    static constexpr std::size_t kMaxLineBytes = 8192;
+const QColor kMarkText(255, 255, 255);
+const QColor kMarkBack(255, 0, 0);
+// The selection, and so the occurrence Next and Previous reached, shows darker than the
+// other occurrences.
+const QColor kSelectionBack(128, 0, 0);
 
-    QString Convert(std::string_view bytes, bool last) {
-        std::string out;
-        out.reserve(bytes.size() + bytes.size() / kMaxLineBytes + 1);
-        for (const char c : bytes) {
-            const auto b = static_cast<unsigned char>(c);
-            if (m_pendingCr) {
-                m_pendingCr = false;
-                if (b != '\n') AddLineEnd(out);
-            }
-            if (b == '\r') {
-                m_pendingCr = true;
-                continue;
-            }
-            if (b == '\n') {
-                m_column = 0;
-            } else if (m_column >= kMaxLineBytes &&
-                       (!IsUtf8Continuation(b) || m_column >= kMaxLineBytes + 3)) {
-                // Never inside a UTF-8 character, unless the bytes are no UTF-8 anyway.
-                AddLineEnd(out);
-            }
-            if (b >= 128) m_asciiSoFar = false;
-            if (m_asciiSoFar) ++m_enginePos;
-            if (b != '\n') ++m_column;
-            out.push_back(c);
+bool IsContinuation(unsigned char b) {
+    return (b & 0xC0) == 0x80;
+}
+
+// Windows-1252 byte -> character.
+const std::vector<QChar>& Cp1252Table() {
+    static const std::vector<QChar> table = [] {
+        std::vector<QChar> t(256);
+        for (int b = 0; b < 256; ++b) {
+            const std::string one(1, static_cast<char>(b));
+            t[static_cast<std::size_t>(b)] = QString::fromStdString(common::Cp1252ToUtf8(one))[0];
         }
-        if (last && m_pendingCr) {
-            m_pendingCr = false;
-            AddLineEnd(out);
-        }
+        return t;
+    }();
+    return table;
+}
 
-        QString text;
-        if (m_utf8) {
-            text = m_decoder.decode(QByteArrayView(out.data(), static_cast<qsizetype>(out.size())));
-            if (m_decoder.hasError()) m_utf8 = false;
-        }
-        if (!m_utf8) text = QString::fromStdString(common::Cp1252ToUtf8(out));
-        text.replace(QChar(0), QChar(0x2400));  // a NUL would end the line's drawing
-        return text;
+// Control characters would draw as nothing: they show as their symbols (NUL as ␀) when
+// the font has them, else as the replacement character, one character each, so the
+// marks stay in place. Tabs stay tabs.
+void ShowControls(QString& text, bool pictures) {
+    for (QChar& c : text) {
+        const char16_t u = c.unicode();
+        if ((u < 0x20 && u != '\t') || u == 0x7F)
+            c = !pictures   ? QChar(QChar::ReplacementCharacter)
+                : u == 0x7F ? QChar(static_cast<char16_t>(0x2421))
+                            : QChar(static_cast<char16_t>(0x2400 + u));
     }
+}
 
-    // Where the search's position `pos` is in the shown text.
-    std::int64_t DisplayPosition(std::int64_t pos) const {
-        const auto before = std::upper_bound(m_addedLineEnds.begin(), m_addedLineEnds.end(), pos) -
-                            m_addedLineEnds.begin();
-        return pos + before;
-    }
-
-private:
-    static bool IsUtf8Continuation(unsigned char b) { return (b & 0xC0) == 0x80; }
-
-    // A line end the search did not count, before the character at m_enginePos.
-    void AddLineEnd(std::string& out) {
-        if (m_asciiSoFar) m_addedLineEnds.push_back(m_enginePos);
-        out.push_back('\n');
-        m_column = 0;
-    }
-
-    QStringDecoder m_decoder{QStringDecoder::Utf8};
-    std::vector<std::int64_t> m_addedLineEnds;
-    std::int64_t m_enginePos = 0;
-    std::size_t m_column = 0;
-    bool m_pendingCr = false;
-    bool m_asciiSoFar = true;
-    bool m_utf8 = true;
-};
+bool IsWordByte(unsigned char b) {
+    return std::isalnum(b) || b == '_' || b == '.' || b == '-' || b == '+' || b >= 0x80;
+}
 
 }  // namespace
 
 CRightView::CRightView(CScarrowDoc& doc, IUserPrompts& prompts, QWidget* parent)
-    : QPlainTextEdit(parent), m_doc(doc), m_prompts(prompts) {
+    : QAbstractScrollArea(parent), m_doc(doc), m_prompts(prompts) {
     setObjectName(QStringLiteral("rightView"));
-    setReadOnly(true);
     setAcceptDrops(false);
-    setUndoRedoEnabled(false);
-    setLineWrapMode(QPlainTextEdit::NoWrap);
-    setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    setFont(font);
-    // The selected occurrence shows darker than the others, so Next and Previous
-    // show where they went.
-    QPalette pal = palette();
-    for (const auto group : {QPalette::Active, QPalette::Inactive}) {
-        pal.setColor(group, QPalette::Highlight, QColor(128, 0, 0));
-        pal.setColor(group, QPalette::HighlightedText, QColor(255, 255, 255));
-    }
-    setPalette(pal);
-
+    setFocusPolicy(Qt::StrongFocus);
+    setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    const QFontMetrics metrics(font());
+    m_controlPictures = metrics.inFontUcs4(0x2400) && metrics.inFontUcs4(0x2401);
+    viewport()->setCursor(Qt::IBeamCursor);
+    viewport()->setAutoFillBackground(false);
+    verticalScrollBar()->setSingleStep(1);
+    horizontalScrollBar()->setSingleStep(20);
+    m_indexTimer.setInterval(kIndexTickMs);
+    connect(&m_indexTimer, &QTimer::timeout, this, &CRightView::OnIndexTick);
     connect(&doc, &CScarrowDoc::Updated, this, &CRightView::OnDocUpdated);
-    connect(verticalScrollBar(), &QScrollBar::valueChanged, this, [this] { UpdateVisibleMarks(); });
-    connect(this, &QPlainTextEdit::cursorPositionChanged, this, &CRightView::NavigationChanged);
-    connect(this, &QPlainTextEdit::selectionChanged, this, &CRightView::NavigationChanged);
+    UpdateScrollBars();
 }
 
 CRightView::~CRightView() = default;
@@ -143,7 +96,7 @@ void CRightView::OnDocUpdated(QObject* sender, int hint, CSearchResult* result) 
     if (hint == CScarrowDoc::HintCleared) {
         Clear();
     } else if (hint == CScarrowDoc::HintShow && result) {
-        // Nothing may leave an event handler: a file too big for the memory is told.
+        // Nothing may leave an event handler.
         try {
             ShowResult(result);
         } catch (const std::exception& e) {
@@ -158,161 +111,589 @@ void CRightView::OnDocUpdated(QObject* sender, int hint, CSearchResult* result) 
 }
 
 void CRightView::Clear() {
-    ++m_generation;
+    const bool had = HasSelection();
+    m_indexTimer.stop();
+    m_file.reset();
     m_result = nullptr;
-    m_loading = false;
-    m_marks.clear();
-    setExtraSelections({});
-    clear();
-    emit NavigationChanged();
+    m_anchor = m_caret = 0;
+    m_widest = 0;
+    m_rowsSeen = 1;
+    m_endsKnown = false;
+    m_firstHit.reset();
+    m_lastHit.reset();
+    verticalScrollBar()->setValue(0);
+    horizontalScrollBar()->setValue(0);
+    UpdateScrollBars();
+    viewport()->update();
+    SelectionChanged(had);
 }
 
 void CRightView::ShowResult(CSearchResult* result) {
     Clear();
     if (!result) return;
-    const std::uint64_t generation = m_generation;
-    const std::filesystem::path path(result->m_strPath);
-    std::ifstream in(path, std::ios::binary);
-    std::error_code ec;
-    const bool isFolder = std::filesystem::is_directory(path, ec);
-    if (!in || isFolder) {
+    auto file = std::make_unique<CTextFile>();
+    std::string error;
+    if (!file->Open(result->m_strPath, result->m_pattern.get(), error)) {
         m_prompts.ShowMessage(
             window(),
             QStringLiteral("Unable to open file %1").arg(PathToQString(result->m_strPath)),
             IUserPrompts::Icon::Warning);
         return;
     }
+    m_file = std::move(file);
     m_result = result;
-    m_loading = true;
+    m_utf8 = m_file->IsUtf8();
+    m_indexTimer.start();
+    UpdateScrollBars();
+    viewport()->update();
     emit NavigationChanged();
-
-    const std::uintmax_t fileSize = std::filesystem::file_size(path, ec);
-    const bool cut = !ec && fileSize > kMaxShownBytes;
-    std::uint64_t left = cut ? kMaxShownBytes : std::numeric_limits<std::uint64_t>::max();
-
-    QPointer<CRightView> self(this);
-    CBusyCursor busy(true);
-    CTextDecoder decoder;
-    QTextCursor cursor(document());
-    std::string block(kFileBlock, '\0');
-    QString pending;
-    bool last = false;
-    while (!last) {
-        const std::size_t want =
-            static_cast<std::size_t>(std::min<std::uint64_t>(kFileBlock, left));
-        in.read(block.data(), static_cast<std::streamsize>(want));
-        const auto got = static_cast<std::size_t>(in.gcount());
-        left -= got;
-        last = got < want || left == 0 || in.bad();
-        pending += decoder.Convert(std::string_view(block.data(), got), last);
-        if (pending.size() >= m_chunkChars || last) {
-            cursor.movePosition(QTextCursor::End);
-            cursor.insertText(pending);
-            pending.clear();
-            if (!last) {
-                QCoreApplication::processEvents();
-                // Another file was chosen, or the window went away, while we pumped.
-                if (!self || generation != m_generation) return;
-            }
-        }
-    }
-
-    const int textLength = document()->characterCount() - 1;
-    m_marks.reserve(result->m_foundWords.size());
-    for (const CFoundWord& found : result->m_foundWords) {
-        const std::int64_t start = decoder.DisplayPosition(found.m_nPos);
-        if (start >= textLength) break;
-        // The last character's place: a line end may have been added inside the word.
-        const std::int64_t end = std::min<std::int64_t>(
-            found.m_nLength > 0 ? decoder.DisplayPosition(found.m_nPos + found.m_nLength - 1) + 1
-                                : start,
-            textLength);
-        m_marks.push_back({static_cast<int>(start), static_cast<int>(end - start)});
-    }
-    m_loading = false;
-    ApplyMarks();
-    setTextCursor(QTextCursor(document()));
-    verticalScrollBar()->setValue(0);
-    horizontalScrollBar()->setValue(0);
-    emit NavigationChanged();
-
-    if (cut)
-        m_prompts.ShowMessage(
-            window(),
-            QStringLiteral("%1 is larger than %2 MB: only its first %2 MB are shown.")
-                .arg(PathToQString(result->m_strPath))
-                .arg(kMaxShownBytes >> 20),
-            IUserPrompts::Icon::Information);
 }
 
-namespace {
-
-QTextEdit::ExtraSelection MarkSelection(QTextDocument* doc, const CRightView::Mark& mark) {
-    QTextEdit::ExtraSelection sel;
-    sel.cursor = QTextCursor(doc);
-    sel.cursor.setPosition(mark.start);
-    sel.cursor.setPosition(mark.start + mark.length, QTextCursor::KeepAnchor);
-    sel.format.setForeground(QColor(255, 255, 255));
-    sel.format.setBackground(QColor(255, 0, 0));
-    return sel;
-}
-
-}  // namespace
-
-void CRightView::ApplyMarks() {
-    m_markAllAtOnce = m_marks.size() <= kMarkAllLimit;
-    if (!m_markAllAtOnce) {
-        UpdateVisibleMarks();
+void CRightView::OnIndexTick() {
+    if (!m_file) {
+        m_indexTimer.stop();
         return;
     }
-    QList<QTextEdit::ExtraSelection> selections;
-    selections.reserve(static_cast<qsizetype>(m_marks.size()));
-    for (const Mark& mark : m_marks) selections.push_back(MarkSelection(document(), mark));
-    setExtraSelections(selections);
+    const bool done = m_file->Indexed();
+    if (done) m_indexTimer.stop();
+    UpdateScrollBars();
+    // The rows at the end, or the whole text when it turned out not to be UTF-8.
+    if (m_utf8 != m_file->IsUtf8() || FirstVisibleRow() + VisibleRowCount() + 1 >= KnownRows())
+        viewport()->update();
+    m_utf8 = m_file->IsUtf8();
+    emit NavigationChanged();
 }
 
-void CRightView::UpdateVisibleMarks() {
-    if (m_markAllAtOnce || m_loading || m_marks.empty()) return;
-    const int first = firstVisibleBlock().position();
-    const QTextCursor bottom = cursorForPosition(QPoint(viewport()->width(), viewport()->height()));
-    const int last = bottom.block().position() + bottom.block().length();
-    // A mark may start a little above the first visible line and run into it.
-    auto it = std::lower_bound(m_marks.begin(), m_marks.end(), first - 256,
-                               [](const Mark& m, int pos) { return m.start < pos; });
-    QList<QTextEdit::ExtraSelection> selections;
-    for (; it != m_marks.end() && it->start <= last; ++it)
-        if (it->start + it->length >= first) selections.push_back(MarkSelection(document(), *it));
-    setExtraSelections(selections);
+int CRightView::LineHeight() const {
+    return std::max(1, fontMetrics().lineSpacing());
+}
+
+std::uint64_t CRightView::KnownRows() const {
+    if (!m_file) return 1;
+    const std::uint64_t counted = m_file->RowCount();
+    return m_file->Indexed() ? counted : std::max(counted, m_rowsSeen);
+}
+
+std::uint64_t CRightView::RowsPerStep() const {
+    const std::uint64_t rows = KnownRows();
+    return std::max<std::uint64_t>(1, (rows + kMaxScrollSteps - 1) / kMaxScrollSteps);
+}
+
+int CRightView::VisibleRowCount() const {
+    return std::max(1, (viewport()->height() - Margin() / 2) / LineHeight());
+}
+
+std::uint64_t CRightView::FirstVisibleRow() const {
+    if (!m_file) return 0;
+    const std::uint64_t row =
+        static_cast<std::uint64_t>(std::max(0, verticalScrollBar()->value())) * RowsPerStep();
+    return std::min(row, KnownRows() - 1);
+}
+
+void CRightView::UpdateScrollBars() {
+    if (!m_file) {
+        verticalScrollBar()->setRange(0, 0);
+        horizontalScrollBar()->setRange(0, 0);
+        return;
+    }
+    const std::uint64_t rows = KnownRows();
+    const std::uint64_t perStep = RowsPerStep();
+    const int visible = VisibleRowCount();
+    const std::uint64_t lastFirst = rows > static_cast<std::uint64_t>(visible) ? rows - visible : 0;
+    verticalScrollBar()->setRange(0, static_cast<int>((lastFirst + perStep - 1) / perStep));
+    verticalScrollBar()->setPageStep(std::max(1, static_cast<int>(visible / perStep)));
+    const auto longest = static_cast<qint64>(
+        std::min<std::uint64_t>(m_file->LongestRow(), CTextFile::kMaxRowBytes + 3));
+    const qint64 width =
+        std::max<qint64>(m_widest, longest * fontMetrics().horizontalAdvance(QLatin1Char('0')));
+    horizontalScrollBar()->setRange(
+        0, static_cast<int>(std::max<qint64>(0, width + 2 * Margin() - viewport()->width())));
+    horizontalScrollBar()->setPageStep(viewport()->width());
+}
+
+void CRightView::ScrollToRow(std::uint64_t row) {
+    const std::uint64_t reach = row + static_cast<std::uint64_t>(VisibleRowCount());
+    if (m_file && !m_file->Indexed()) m_rowsSeen = std::max(m_rowsSeen, reach);
+    // The worker may have counted more rows since the last tick.
+    UpdateScrollBars();
+    verticalScrollBar()->setValue(static_cast<int>(row / RowsPerStep()));
+}
+
+CRightView::Shown CRightView::Decode(const CTextFile::Row& row, const std::string& bytes) const {
+    Shown s;
+    s.row = row;
+    const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
+    const std::size_t n = bytes.size();
+    bool utf8 = m_file->IsUtf8();
+    if (utf8) {
+        CUtf8Validator check;
+        check.Feed(p, n);
+        if (!check.Finish()) {
+            // Found before the worker got here: the file is shown as Windows-1252 from now.
+            m_file->SetNotUtf8();
+            utf8 = false;
+        }
+    }
+    s.units.resize(n + 1);
+    if (utf8) {
+        s.text = QString::fromUtf8(bytes.data(), static_cast<qsizetype>(n));
+        int at = 0;
+        int lead = 0;
+        for (std::size_t i = 0; i < n; ++i) {
+            if (IsContinuation(p[i])) {
+                s.units[i] = lead;
+            } else {
+                s.units[i] = lead = at;
+                at += Utf16Units(p[i], true);
+            }
+        }
+        s.units[n] = at;
+    } else {
+        const std::vector<QChar>& table = Cp1252Table();
+        s.text.resize(static_cast<qsizetype>(n));
+        for (std::size_t i = 0; i < n; ++i) {
+            s.text[static_cast<qsizetype>(i)] = table[p[i]];
+            s.units[i] = static_cast<int>(i);
+        }
+        s.units[n] = static_cast<int>(n);
+    }
+    ShowControls(s.text, m_controlPictures);
+    return s;
+}
+
+CRightView::Shown CRightView::ShownRow(std::uint64_t row) const {
+    const std::vector<CTextFile::Row> rows = m_file->Rows(row, 1);
+    if (rows.empty()) return {};
+    const CTextFile::Row& r = rows.front();
+    return Decode(r, m_file->Read(r.start, static_cast<std::size_t>(r.end - r.start)));
+}
+
+QString CRightView::RowText(std::uint64_t row) const {
+    if (!m_file) return {};
+    return ShownRow(row).text;
+}
+
+void CRightView::Layout(QTextLayout& layout) const {
+    QTextOption option;
+    option.setWrapMode(QTextOption::NoWrap);
+    option.setTabStopDistance(8 * fontMetrics().horizontalAdvance(QLatin1Char(' ')));
+    layout.setTextOption(option);
+    layout.setFont(font());
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    if (line.isValid()) line.setLineWidth(1e9);
+    layout.endLayout();
+}
+
+std::vector<CRightView::ShownMark> CRightView::VisibleMarks() const {
+    std::vector<ShownMark> marks;
+    if (!m_file) return marks;
+    const std::vector<CTextFile::Row> rows =
+        m_file->Rows(FirstVisibleRow(), static_cast<std::size_t>(VisibleRowCount()) + 1);
+    if (rows.empty()) return marks;
+    const std::uint64_t reach = m_file->LongestWord();
+    const std::uint64_t from = rows.front().start > reach ? rows.front().start - reach : 0;
+    const std::vector<CTextFile::Hit> hits = m_file->Find(from, rows.back().next + 1);
+    std::uint64_t index = FirstVisibleRow();
+    for (const CTextFile::Row& r : rows) {
+        const Shown s = Decode(r, m_file->Read(r.start, static_cast<std::size_t>(r.end - r.start)));
+        for (const CTextFile::Hit& h : hits) {
+            const std::uint64_t a = std::max(h.offset, r.start);
+            const std::uint64_t b = std::min<std::uint64_t>(h.offset + h.length, r.end);
+            if (a >= b) continue;
+            const int start = s.units[static_cast<std::size_t>(a - r.start)];
+            marks.push_back({index, start, s.units[static_cast<std::size_t>(b - r.start)] - start});
+        }
+        ++index;
+    }
+    return marks;
+}
+
+void CRightView::paintEvent(QPaintEvent*) {
+    QPainter painter(viewport());
+    painter.fillRect(viewport()->rect(), palette().color(QPalette::Base));
+    if (!m_file) return;
+    painter.setPen(palette().color(QPalette::Text));
+    const std::uint64_t first = FirstVisibleRow();
+    const std::vector<CTextFile::Row> rows =
+        m_file->Rows(first, static_cast<std::size_t>(VisibleRowCount()) + 1);
+    if (rows.empty()) return;
+    // The bytes on screen are read at once; an occurrence may start a little above.
+    const std::uint64_t top = rows.front().start;
+    const std::string bytes = m_file->Read(top, static_cast<std::size_t>(rows.back().next - top));
+    const std::uint64_t reach = m_file->LongestWord();
+    const std::vector<CTextFile::Hit> hits =
+        m_file->Find(top > reach ? top - reach : 0, rows.back().next + 1);
+
+    QTextCharFormat markFormat;
+    markFormat.setForeground(kMarkText);
+    markFormat.setBackground(kMarkBack);
+    QTextCharFormat selectionFormat;
+    selectionFormat.setForeground(kMarkText);
+    selectionFormat.setBackground(kSelectionBack);
+    const std::uint64_t selStart = SelectionStart();
+    const std::uint64_t selEnd = SelectionEnd();
+    const int lineHeight = LineHeight();
+    const qreal x0 = Margin() - horizontalScrollBar()->value();
+    int widest = m_widest;
+    int y = Margin() / 2;
+    for (const CTextFile::Row& r : rows) {
+        const std::size_t from = static_cast<std::size_t>(r.start - top);
+        const std::size_t length = std::min<std::size_t>(
+            static_cast<std::size_t>(r.end - r.start), bytes.size() - std::min(bytes.size(), from));
+        const Shown s = Decode(r, bytes.substr(std::min(from, bytes.size()), length));
+        const auto unitAt = [&](std::uint64_t offset) {
+            const std::uint64_t clipped = std::clamp(offset, r.start, r.start + length);
+            return s.units[static_cast<std::size_t>(clipped - r.start)];
+        };
+        QList<QTextLayout::FormatRange> formats;
+        for (const CTextFile::Hit& h : hits) {
+            const std::uint64_t a = std::max(h.offset, r.start);
+            const std::uint64_t b = std::min<std::uint64_t>(h.offset + h.length, r.end);
+            if (a < b) formats.push_back({unitAt(a), unitAt(b) - unitAt(a), markFormat});
+        }
+        if (selStart < selEnd && selStart < r.end && selEnd > r.start)
+            formats.push_back(
+                {unitAt(selStart), unitAt(selEnd) - unitAt(selStart), selectionFormat});
+        QTextLayout layout(s.text);
+        Layout(layout);
+        const QTextLine line = layout.lineAt(0);
+        layout.draw(&painter, QPointF(x0, y), formats);
+        // A selection over the line end shows as a narrow block after the text.
+        if (selStart <= r.end && selEnd > r.end && r.next > r.end)
+            painter.fillRect(
+                QRectF(x0 + line.naturalTextWidth(), y,
+                       fontMetrics().horizontalAdvance(QLatin1Char(' ')) / 2.0, lineHeight),
+                kSelectionBack);
+        if (hasFocus() && m_caret >= r.start &&
+            (m_caret < r.next || (m_caret == r.next && r.next == m_file->Size()))) {
+            const qreal x = x0 + line.cursorToX(unitAt(m_caret));
+            painter.fillRect(QRectF(x, y, 1, lineHeight), palette().color(QPalette::Text));
+        }
+        widest = std::max(widest, static_cast<int>(std::ceil(line.naturalTextWidth())));
+        y += lineHeight;
+    }
+    if (widest > m_widest) {
+        m_widest = widest;
+        QTimer::singleShot(0, this, [this] { UpdateScrollBars(); });
+    }
 }
 
 void CRightView::resizeEvent(QResizeEvent* event) {
-    QPlainTextEdit::resizeEvent(event);
-    UpdateVisibleMarks();
+    QAbstractScrollArea::resizeEvent(event);
+    UpdateScrollBars();
+}
+
+void CRightView::scrollContentsBy(int, int) {
+    viewport()->update();
+}
+
+std::uint64_t CRightView::OffsetAt(const QPoint& pos) const {
+    if (!m_file) return 0;
+    const int top = pos.y() - Margin() / 2;
+    const int rowOnScreen = pos.y() < 0 ? -1 : std::max(0, top) / LineHeight();
+    std::uint64_t row = FirstVisibleRow();
+    if (rowOnScreen < 0)
+        row = row > 0 ? row - 1 : 0;
+    else
+        row += static_cast<std::uint64_t>(rowOnScreen);
+    const std::vector<CTextFile::Row> rows = m_file->Rows(row, 1);
+    if (rows.empty()) return m_file->Size();
+    const CTextFile::Row& r = rows.front();
+    const Shown s = Decode(r, m_file->Read(r.start, static_cast<std::size_t>(r.end - r.start)));
+    QTextLayout layout(s.text);
+    Layout(layout);
+    const int unit =
+        layout.lineAt(0).xToCursor(pos.x() - Margin() + horizontalScrollBar()->value());
+    const std::size_t n = s.units.size() - 1;
+    for (std::size_t i = 0; i < n; ++i) {
+        if (s.units[i] >= unit && (i == 0 || s.units[i] != s.units[i - 1])) return r.start + i;
+    }
+    return r.start + n;
+}
+
+void CRightView::SetSelection(std::uint64_t anchor, std::uint64_t caret) {
+    const bool had = HasSelection();
+    const std::uint64_t size = m_file ? m_file->Size() : 0;
+    m_anchor = std::min(anchor, size);
+    m_caret = std::min(caret, size);
+    viewport()->update();
+    SelectionChanged(had);
+}
+
+void CRightView::SelectionChanged(bool hadSelection) {
+    if (hadSelection != HasSelection()) emit copyAvailable(HasSelection());
+    emit NavigationChanged();
+}
+
+void CRightView::MoveCaret(std::uint64_t offset, bool extend) {
+    SetSelection(extend ? m_anchor : offset, offset);
+    EnsureVisible(offset);
+}
+
+void CRightView::EnsureVisible(std::uint64_t offset) {
+    if (!m_file) return;
+    // Beyond the background index the rows up to it are read first: a while in a file
+    // of gigabytes opened a moment ago.
+    std::unique_ptr<CBusyCursor> busy;
+    if (!m_file->Indexed() && offset > m_file->IndexedBytes() + (64u << 20))
+        busy = std::make_unique<CBusyCursor>();
+    const std::uint64_t row = m_file->RowOf(offset);
+    const std::uint64_t first = FirstVisibleRow();
+    const auto visible = static_cast<std::uint64_t>(VisibleRowCount());
+    if (row < first)
+        ScrollToRow(row);
+    else if (row >= first + visible)
+        ScrollToRow(row + 1 - visible);
+    // Across: the caret's place in its row.
+    const std::vector<CTextFile::Row> rows = m_file->Rows(row, 1);
+    if (rows.empty()) return;
+    const CTextFile::Row& r = rows.front();
+    const Shown s = Decode(r, m_file->Read(r.start, static_cast<std::size_t>(r.end - r.start)));
+    QTextLayout layout(s.text);
+    Layout(layout);
+    const std::uint64_t at = std::clamp(offset, r.start, r.end);
+    const int x = static_cast<int>(
+        layout.lineAt(0).cursorToX(s.units[static_cast<std::size_t>(at - r.start)]));
+    QScrollBar* h = horizontalScrollBar();
+    const int width = viewport()->width() - 2 * Margin();
+    if (x > m_widest) {
+        m_widest = x;
+        UpdateScrollBars();
+    }
+    if (x < h->value())
+        h->setValue(std::max(0, x - width / 4));
+    else if (x > h->value() + width)
+        h->setValue(x - width + width / 4);
+}
+
+void CRightView::keyPressEvent(QKeyEvent* event) {
+    if (!m_file) {
+        QAbstractScrollArea::keyPressEvent(event);
+        return;
+    }
+    if (event->matches(QKeySequence::Copy)) {
+        copy();
+        return;
+    }
+    if (event->matches(QKeySequence::SelectAll)) {
+        selectAll();
+        return;
+    }
+    const bool extend = event->modifiers() & Qt::ShiftModifier;
+    const bool control = event->modifiers() & Qt::ControlModifier;
+    const std::uint64_t row = m_file->RowOf(m_caret);
+    const auto rowAt = [this](std::uint64_t r) {
+        const std::vector<CTextFile::Row> rows = m_file->Rows(r, 1);
+        return rows.empty() ? CTextFile::Row{m_file->Size(), m_file->Size(), m_file->Size(), 0}
+                            : rows.front();
+    };
+    const CTextFile::Row here = rowAt(row);
+    // The caret keeps its column (in characters) going up and down.
+    const auto sameColumn = [&](std::uint64_t target) {
+        const CTextFile::Row r = rowAt(target);
+        const std::uint64_t column = std::min(m_caret, here.end) - here.start;
+        std::uint64_t o = std::min(r.start + column, r.end);
+        const std::string bytes = m_file->Read(o, 4);
+        for (std::size_t i = 0; i < bytes.size() && o < r.end && IsContinuation(bytes[i]); ++i) ++o;
+        return o;
+    };
+    const std::uint64_t page = static_cast<std::uint64_t>(std::max(1, VisibleRowCount() - 1));
+    switch (event->key()) {
+        case Qt::Key_Left: {
+            std::uint64_t o = m_caret;
+            if (o <= here.start) {
+                o = row > 0 ? rowAt(row - 1).end : 0;
+            } else {
+                const std::string before = m_file->Read(
+                    o > 4 ? o - 4 : 0, static_cast<std::size_t>(std::min<std::uint64_t>(o, 4)));
+                --o;
+                for (std::size_t i = before.size();
+                     i-- > 1 && IsContinuation(before[i]) && o > here.start;)
+                    --o;
+            }
+            MoveCaret(o, extend);
+            return;
+        }
+        case Qt::Key_Right: {
+            std::uint64_t o = m_caret;
+            if (o >= here.end) {
+                o = here.next;
+            } else {
+                ++o;
+                const std::string after = m_file->Read(o, 3);
+                for (std::size_t i = 0;
+                     i < after.size() && o < here.end && IsContinuation(after[i]); ++i)
+                    ++o;
+            }
+            MoveCaret(o, extend);
+            return;
+        }
+        case Qt::Key_Up:
+            if (control) {
+                verticalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepSub);
+                return;
+            }
+            MoveCaret(row > 0 ? sameColumn(row - 1) : 0, extend);
+            return;
+        case Qt::Key_Down:
+            if (control) {
+                verticalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+                return;
+            }
+            MoveCaret(
+                here.next < m_file->Size() || here.end < here.next ? sameColumn(row + 1) : here.end,
+                extend);
+            return;
+        case Qt::Key_PageUp:
+            MoveCaret(row > page ? sameColumn(row - page) : 0, extend);
+            return;
+        case Qt::Key_PageDown:
+            MoveCaret(sameColumn(row + page), extend);
+            return;
+        case Qt::Key_Home:
+            MoveCaret(control ? 0 : here.start, extend);
+            return;
+        case Qt::Key_End:
+            MoveCaret(control ? m_file->Size() : here.end, extend);
+            return;
+        default:
+            break;
+    }
+    QAbstractScrollArea::keyPressEvent(event);
+}
+
+void CRightView::mousePressEvent(QMouseEvent* event) {
+    setFocus(Qt::MouseFocusReason);
+    if (event->button() != Qt::LeftButton || !m_file) return;
+    const std::uint64_t o = OffsetAt(event->position().toPoint());
+    SetSelection(event->modifiers() & Qt::ShiftModifier ? m_anchor : o, o);
+}
+
+void CRightView::mouseMoveEvent(QMouseEvent* event) {
+    if (!(event->buttons() & Qt::LeftButton) || !m_file) return;
+    const QPoint pos = event->position().toPoint();
+    // Dragging above or below the text scrolls it.
+    if (pos.y() < 0) verticalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepSub);
+    if (pos.y() > viewport()->height())
+        verticalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    const std::uint64_t o = OffsetAt(pos);
+    SetSelection(m_anchor, o);
+}
+
+void CRightView::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton || !m_file) return;
+    // The word under the pointer, as far as its row goes.
+    const std::uint64_t o = OffsetAt(event->position().toPoint());
+    const std::vector<CTextFile::Row> rows = m_file->Rows(m_file->RowOf(o), 1);
+    if (rows.empty()) return;
+    const CTextFile::Row& r = rows.front();
+    const std::string bytes = m_file->Read(r.start, static_cast<std::size_t>(r.end - r.start));
+    std::size_t a = static_cast<std::size_t>(std::min(o, r.end) - r.start);
+    std::size_t b = a;
+    while (a > 0 && IsWordByte(static_cast<unsigned char>(bytes[a - 1]))) --a;
+    while (b < bytes.size() && IsWordByte(static_cast<unsigned char>(bytes[b]))) ++b;
+    SetSelection(r.start + a, r.start + b);
+}
+
+void CRightView::focusInEvent(QFocusEvent* event) {
+    QAbstractScrollArea::focusInEvent(event);
+    viewport()->update();
+}
+
+void CRightView::focusOutEvent(QFocusEvent* event) {
+    QAbstractScrollArea::focusOutEvent(event);
+    viewport()->update();
+}
+
+QString CRightView::DecodeForCopy(const std::string& bytes) const {
+    // Line ends as the rows show them: CR LF and a lone CR become "\n".
+    std::string text;
+    text.reserve(bytes.size());
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        if (bytes[i] == '\r') {
+            text.push_back('\n');
+            if (i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
+        } else {
+            text.push_back(bytes[i]);
+        }
+    }
+    QString out;
+    if (m_file->IsUtf8()) {
+        out = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    } else {
+        const std::vector<QChar>& table = Cp1252Table();
+        out.resize(static_cast<qsizetype>(text.size()));
+        for (std::size_t i = 0; i < text.size(); ++i)
+            out[static_cast<qsizetype>(i)] = table[static_cast<unsigned char>(text[i])];
+    }
+    out.replace(QChar(0), QChar(0x2400));  // a NUL would end the text in many programs
+    return out;
+}
+
+QString CRightView::SelectedText() const {
+    if (!m_file || !HasSelection()) return {};
+    const std::uint64_t length = std::min(SelectionEnd() - SelectionStart(), kMaxCopyBytes);
+    return DecodeForCopy(m_file->Read(SelectionStart(), static_cast<std::size_t>(length)));
+}
+
+void CRightView::copy() {
+    if (!m_file || !HasSelection()) return;
+    if (SelectionEnd() - SelectionStart() > kMaxCopyBytes) {
+        m_prompts.ShowMessage(window(),
+                              QStringLiteral("The selection is larger than %1 MB and was not "
+                                             "copied. Select less, or open the file in an editor.")
+                                  .arg(kMaxCopyBytes >> 20),
+                              IUserPrompts::Icon::Information);
+        return;
+    }
+    CBusyCursor busy;
+    QGuiApplication::clipboard()->setText(SelectedText());
+}
+
+void CRightView::selectAll() {
+    if (m_file) SetSelection(0, m_file->Size());
+}
+
+bool CRightView::KnowEnds() const {
+    if (m_endsKnown) return true;
+    if (!m_file || !m_file->Indexed()) return false;
+    if (const auto first = m_file->NextFrom(0)) m_firstHit = first->offset;
+    if (const auto last = m_file->LastBefore(m_file->Size())) m_lastHit = last->offset;
+    m_endsKnown = true;
+    return true;
 }
 
 bool CRightView::CanGoNext() const {
-    if (!m_result || m_loading || m_marks.empty()) return false;
-    const QTextCursor c = textCursor();
-    // With nothing selected an occurrence right at the caret counts as ahead: the
-    // first word of a file is reached too.
-    return c.hasSelection() ? m_marks.back().start > c.selectionEnd()
-                            : m_marks.back().start >= c.position();
+    if (!m_result || !m_file) return false;
+    // Until the worker is through, an occurrence further on may still come.
+    if (!KnowEnds()) return true;
+    if (!m_lastHit) return false;
+    // With nothing selected an occurrence right at the caret counts as ahead: the first
+    // word of a file is reached too.
+    return HasSelection() ? *m_lastHit > SelectionEnd() : *m_lastHit >= m_caret;
 }
 
 bool CRightView::CanGoPrevious() const {
-    if (!m_result || m_loading || m_marks.empty()) return false;
-    return m_marks.front().start < textCursor().selectionStart();
+    if (!m_result || !m_file) return false;
+    const std::uint64_t start = SelectionStart();
+    if (KnowEnds()) return m_firstHit && *m_firstHit < start;
+    if (start == 0) return false;
+    // Beyond the worker an earlier occurrence may still be found; before it, the
+    // blocks without occurrences are passed over at once.
+    if (start > m_file->IndexedBytes()) return true;
+    return m_file->LastBefore(start).has_value();
 }
 
 void CRightView::NextOccurrence() {
     setFocus();
-    const QTextCursor c = textCursor();
-    if (!m_loading) {
-        for (const Mark& mark : m_marks) {
-            if (c.hasSelection() ? mark.start > c.selectionStart() : mark.start >= c.position()) {
-                SelectMark(mark);
-                return;
-            }
+    if (m_file) {
+        const auto hit = m_file->NextFrom(HasSelection() ? SelectionStart() + 1 : m_caret);
+        if (hit) {
+            SetSelection(hit->offset, hit->offset + hit->length);
+            EnsureVisible(hit->offset + hit->length);
+            EnsureVisible(hit->offset);
+            return;
         }
     }
     m_prompts.Beep();
@@ -320,24 +701,16 @@ void CRightView::NextOccurrence() {
 
 void CRightView::PreviousOccurrence() {
     setFocus();
-    const int start = textCursor().selectionStart();
-    if (!m_loading) {
-        for (auto it = m_marks.rbegin(); it != m_marks.rend(); ++it) {
-            if (it->start < start) {
-                SelectMark(*it);
-                return;
-            }
+    if (m_file) {
+        const auto hit = m_file->LastBefore(SelectionStart());
+        if (hit) {
+            SetSelection(hit->offset, hit->offset + hit->length);
+            EnsureVisible(hit->offset + hit->length);
+            EnsureVisible(hit->offset);
+            return;
         }
     }
     m_prompts.Beep();
-}
-
-void CRightView::SelectMark(const Mark& mark) {
-    QTextCursor c(document());
-    c.setPosition(mark.start);
-    c.setPosition(mark.start + mark.length, QTextCursor::KeepAnchor);
-    setTextCursor(c);
-    ensureCursorVisible();
 }
 
 CSplitFrame::CSplitFrame(CScarrowDoc& doc, IUserPrompts& prompts, QWidget* parent)

@@ -579,7 +579,12 @@ void CSearchDlg::OnSearch() {
         CBusyCursor busy(true);
         CDialogSearchSink sink(m_doc, m_searching);
         try {
-            RunSearch(m_criteria, sink, m_searchOptions);
+            // The list keeps each file's count only: the text view finds the occurrences
+            // again when it shows a file, so a search for "G" over gigabytes of programs
+            // needs no memory for them.
+            SearchOptions options = m_searchOptions;
+            options.maxOccurrencesPerFile = 0;
+            RunSearch(m_criteria, sink, options);
         } catch (const std::exception& e) {
             failure = QString::fromLocal8Bit(e.what());
         }

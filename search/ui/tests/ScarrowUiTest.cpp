@@ -1,5 +1,8 @@
 // The Scarrow windows on the offscreen platform, over real files in a temporary folder.
 
+#include <sys/resource.h>
+
+#include <QClipboard>
 #include <QDir>
 #include <QHeaderView>
 #include <QLineEdit>
@@ -13,7 +16,6 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTextBlock>
 #include <QTimer>
 #include <QUrl>
 #include <fstream>
@@ -54,6 +56,20 @@ public:
 void WriteBytes(const QString& path, const std::string& bytes) {
     std::ofstream out(path.toStdString(), std::ios::binary);
     out << bytes;
+}
+
+// This process's address space in bytes.
+std::uint64_t VirtualSize() {
+    std::ifstream status("/proc/self/status");
+    std::string key;
+    std::uint64_t kb = 0;
+    while (status >> key) {
+        if (key == "VmSize:") {
+            status >> kb;
+            break;
+        }
+    }
+    return kb << 10;
 }
 
 template <class T>
@@ -322,7 +338,7 @@ private slots:
         doc.ShowResult(doc.Results()[0].get(), nullptr);
         QCOMPARE(m_prompts.messages,
                  QStringList{QStringLiteral("Unable to open file %1").arg(path)});
-        QVERIFY(pane.View()->toPlainText().isEmpty());
+        QVERIFY(!pane.View()->File());
         QVERIFY(!pane.View()->Result());
         QVERIFY(!pane.NextAction()->isEnabled());
         QVERIFY(!QGuiApplication::overrideCursor());
@@ -403,21 +419,95 @@ private slots:
         QCOMPARE(view.model()->rowCount(), 3);
     }
 
+    void resultActionsOpenFoldersAndCopyPaths() {
+        CScarrowDoc doc;
+        CLeftView view(doc, &m_prompts);
+        for (const char* name : {"/cnc/a/one.nc", "/cnc/b/two.nc", "/cnc/a/three.nc"}) {
+            auto r = std::make_unique<CSearchResult>();
+            r->m_strPath = name;
+            doc.AddResult(std::move(r));
+        }
+        QList<QUrl> opened;
+        bool succeed = true;
+        view.m_openUrl = [&](const QUrl& url) {
+            opened << url;
+            return succeed;
+        };
+        QCOMPARE(view.contextMenuPolicy(), Qt::ActionsContextMenu);
+        QStringList menu;
+        for (QAction* a : view.actions()) menu << a->text();
+        QCOMPARE(menu, (QStringList{"Open", "Open Containing Folder", "Copy Full Path"}));
+        QVERIFY(!view.OpenAction()->isEnabled());  // nothing selected
+
+        const auto select = [&view](int row) {
+            view.selectionModel()->select(view.model()->index(row, 0),
+                                          QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        };
+        select(2);
+        select(0);
+        QVERIFY(view.OpenAction()->isEnabled());
+        view.OpenAction()->trigger();
+        QCOMPARE(opened, (QList<QUrl>{QUrl::fromLocalFile("/cnc/a/one.nc"),
+                                      QUrl::fromLocalFile("/cnc/a/three.nc")}));
+        opened.clear();
+        select(1);
+        view.OpenFolderAction()->trigger();  // each folder once
+        QCOMPARE(opened,
+                 (QList<QUrl>{QUrl::fromLocalFile("/cnc/a"), QUrl::fromLocalFile("/cnc/b")}));
+        view.CopyPathAction()->trigger();
+        QCOMPARE(QGuiApplication::clipboard()->text(),
+                 QStringLiteral("/cnc/a/one.nc\n/cnc/b/two.nc\n/cnc/a/three.nc"));
+
+        // Enter opens; a file no program takes is told.
+        opened.clear();
+        succeed = false;
+        view.selectionModel()->clearSelection();
+        select(1);
+        QTest::keyClick(&view, Qt::Key_Return);
+        QCOMPARE(opened, (QList<QUrl>{QUrl::fromLocalFile("/cnc/b/two.nc")}));
+        QCOMPARE(m_prompts.messages, QStringList{"No program could open:\n/cnc/b/two.nc"});
+
+        // Too many at once: nothing is started.
+        for (int i = 0; i < CLeftView::kMaxOpenAtOnce; ++i) {
+            auto r = std::make_unique<CSearchResult>();
+            r->m_strPath = "/cnc/many/p" + std::to_string(i) + ".nc";
+            doc.AddResult(std::move(r));
+        }
+        opened.clear();
+        view.selectAll();
+        QTest::keyClick(&view, Qt::Key_Enter, Qt::KeypadModifier);
+        QVERIFY(opened.isEmpty());
+        QVERIFY(m_prompts.messages.last().startsWith("23 files are selected."));
+        QCOMPARE(view.model()->rowCount(), 23);  // the list stays as it is
+    }
+
     void occurrencesMarkedAndVisited_data() {
         QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<int>("chunk");
-        QTest::newRow("LF") << QByteArray("G01 X1\nY2 G01\nG01 Z3\n") << (1 << 20);
-        QTest::newRow("CR LF") << QByteArray("G01 X1\r\nY2 G01\r\nG01 Z3\r\n") << (1 << 20);
-        QTest::newRow("lone CR") << QByteArray("G01 X1\rY2 G01\r\nG01 Z3\r") << (1 << 20);
-        QTest::newRow("text after it not ASCII")
-            << QByteArray("G01 X1\nY2 G01\nG01 Z3\n(\xC3\xBC G01)\n") << (1 << 20);
-        QTest::newRow("small pieces")
-            << QByteArray("G01 X1\r\nY2 G01\r\nG01 Z3\r\n").repeated(1) << 4;
+        QTest::addColumn<QString>("firstLine");
+        const QString plain = QStringLiteral("G01 X1");
+        QTest::newRow("LF") << QByteArray("G01 X1\nY2 G01\nG01 Z3\n") << plain;
+        QTest::newRow("CR LF") << QByteArray("G01 X1\r\nY2 G01\r\nG01 Z3\r\n") << plain;
+        QTest::newRow("lone CR") << QByteArray("G01 X1\rY2 G01\r\nG01 Z3\r") << plain;
+        // Two-, three- and four-byte characters before the words (the last one is two
+        // UTF-16 units in the view).
+        QTest::newRow("UTF-8")
+            << QByteArray(
+                   "(\xC3\x98"
+                   "12 fr\xC3\xA4sen \xE2\x80\x93 \xF0\x9F\x94\xA7) G01 X1\nY2 G01\n"
+                   "\xC2\xB5G01 Z3\n")
+            << QStringLiteral("(\u00D812 fr\u00E4sen \u2013 \U0001F527) G01 X1");
+        QTest::newRow("Windows-1252")
+            << QByteArray(
+                   "(\xD8"
+                   "12 fr\xE4sen \x96 90\xB0) G01 X1\r\nY2 G01\r\n\xB5G01 Z3\r\n")
+            << QStringLiteral("(\u00D812 fr\u00E4sen \u2013 90\u00B0) G01 X1");
+        QTest::newRow("binary after the words")
+            << QByteArray("G01 X1\nY2 G01\nG01 Z3\n\0 G01\n", 28) << plain;
     }
 
     void occurrencesMarkedAndVisited() {
         QFETCH(QByteArray, bytes);
-        QFETCH(int, chunk);
+        QFETCH(QString, firstLine);
         const QString path = m_dir->filePath("prog.nc");
         WriteBytes(path, bytes.toStdString());
         CSearchConfig c = CriteriaFor(m_dir->path(), {"g01"});
@@ -425,34 +515,48 @@ private slots:
         RunSearch(c, sink);
         QCOMPARE(sink.results.size(), std::size_t(1));
         QCOMPARE(sink.results[0]->m_foundWords.size(), std::size_t(3));
+        // The window keeps no occurrences: the view finds them again.
+        sink.results[0]->m_foundWords.clear();
 
         CScarrowDoc doc;
         CSplitFrame pane(doc, m_prompts);
         pane.resize(400, 300);
         pane.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&pane));
         CRightView* view = pane.View();
-        view->SetLoadChunkChars(chunk);
         doc.AddResult(std::move(sink.results[0]));
         doc.ShowResult(doc.Results()[0].get(), nullptr);
         QVERIFY(m_prompts.messages.isEmpty());
+        QTRY_VERIFY(view->File()->Indexed());
 
-        const QList<QTextEdit::ExtraSelection> marks = view->extraSelections();
-        QCOMPARE(marks.size(), 3);
-        for (const QTextEdit::ExtraSelection& mark : marks) {
-            QCOMPARE(mark.cursor.selectedText(), QStringLiteral("G01"));
-            QCOMPARE(mark.format.foreground().color(), QColor(255, 255, 255));
-            QCOMPARE(mark.format.background().color(), QColor(255, 0, 0));
-        }
-        QCOMPARE(view->document()->findBlockByNumber(1).text(), QStringLiteral("Y2 G01"));
-        QCOMPARE(view->textCursor().position(), 0);
+        QCOMPARE(view->RowText(0), firstLine);
+        QCOMPARE(view->RowText(1), QStringLiteral("Y2 G01"));
+        const auto marks = view->VisibleMarks();
+        QCOMPARE(marks.size(), std::size_t(3));
+        for (const CRightView::ShownMark& mark : marks)
+            QCOMPARE(view->RowText(mark.row).mid(mark.start, mark.length), QStringLiteral("G01"));
+        QCOMPARE(view->Caret(), std::uint64_t(0));
+        const auto pixels = [view](QRgb colour) {
+            const QImage image =
+                view->viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+            int n = 0;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x) n += image.pixel(x, y) == colour;
+            return n;
+        };
+        QVERIFY(pixels(qRgb(255, 0, 0)) > 0);  // white on red
+        QVERIFY(pixels(qRgb(255, 255, 255)) > 0);
 
         QVERIFY(pane.NextAction()->isEnabled());
         QVERIFY(!pane.PreviousAction()->isEnabled());
+        std::vector<std::uint64_t> visited;
         for (int i = 0; i < 3; ++i) {
             pane.NextAction()->trigger();
-            QCOMPARE(view->textCursor().selectionStart(), marks[i].cursor.selectionStart());
-            QCOMPARE(view->textCursor().selectedText(), QStringLiteral("G01"));
+            QCOMPARE(view->SelectedText(), QStringLiteral("G01"));
+            QCOMPARE(view->File()->RowOf(view->SelectionStart()), marks[i].row);
+            visited.push_back(view->SelectionStart());
         }
+        QVERIFY(pixels(qRgb(128, 0, 0)) > 0);  // the one reached shows darker
         QCOMPARE(m_prompts.beeps, 0);
         QVERIFY(!pane.NextAction()->isEnabled());
         view->NextOccurrence();
@@ -460,20 +564,20 @@ private slots:
 
         QVERIFY(pane.PreviousAction()->isEnabled());
         pane.PreviousAction()->trigger();
-        QCOMPARE(view->textCursor().selectionStart(), marks[1].cursor.selectionStart());
+        QCOMPARE(view->SelectionStart(), visited[1]);
         pane.PreviousAction()->trigger();
         QVERIFY(!pane.PreviousAction()->isEnabled());
         view->PreviousOccurrence();
         QCOMPARE(m_prompts.beeps, 2);
 
         doc.ClearResults();
-        QVERIFY(view->toPlainText().isEmpty());
-        QVERIFY(view->extraSelections().isEmpty());
+        QVERIFY(!view->File());
+        QVERIFY(view->VisibleMarks().empty());
+        QVERIFY(!pane.NextAction()->isEnabled());
     }
 
-    // One huge line would be laid out again at every piece loaded and never finish on a
-    // real screen: it is shown in lines of at most 8192 characters, the marks still on
-    // their words.
+    // Rows of at most 4096 bytes, however long a line is; the marks stay on their
+    // words, also one broken over two rows.
     void hugeLinesAreBrokenAndTheMarksFollow() {
         const std::string line = std::string(8190, 'x') + "G01" + std::string(20000, 'y') + "G01";
         WriteBytes(m_dir->filePath("one-line.nc"), line + "\r\nG01\r\n");
@@ -482,24 +586,27 @@ private slots:
         QCOMPARE(sink.results.size(), std::size_t(1));
         CScarrowDoc doc;
         CSplitFrame pane(doc, m_prompts);
-        pane.View()->SetLoadChunkChars(5000);
+        pane.resize(400, 400);
+        pane.show();
         doc.AddResult(std::move(sink.results[0]));
         doc.ShowResult(doc.Results()[0].get(), nullptr);
-        QTextDocument* text = pane.View()->document();
-        for (QTextBlock b = text->begin(); b.isValid(); b = b.next())
-            QVERIFY2(b.length() <= 8193, qPrintable(QString::number(b.length())));
-        const auto marks = pane.View()->extraSelections();
-        QCOMPARE(marks.size(), 3);
-        QCOMPARE(marks[0].cursor.selectedText(), QStringLiteral("G0\u20291"));  // broken inside
-        QCOMPARE(marks[1].cursor.selectedText(), QStringLiteral("G01"));
-        QCOMPARE(marks[2].cursor.selectedText(), QStringLiteral("G01"));
-        QCOMPARE(marks[2].cursor.block().text(), QStringLiteral("G01"));
+        CRightView* view = pane.View();
+        for (const CTextFile::Row& row : view->File()->Rows(0, 100))
+            QVERIFY(row.end - row.start <= CTextFile::kMaxRowBytes);
+        QStringList marked;
+        for (const CRightView::ShownMark& mark : view->VisibleMarks())
+            marked << view->RowText(mark.row).mid(mark.start, mark.length);
+        QCOMPARE(marked, (QStringList{"G0", "1", "G01", "G01"}));
+        view->NextOccurrence();
+        QCOMPARE(view->SelectedText(), QStringLiteral("G01"));
+        view->selectAll();
+        QCOMPARE(view->SelectedText(), QString::fromStdString(line + "\nG01\n"));
     }
 
-    void manyOccurrencesMarkOnlyWhatIsOnScreen() {
+    void scrollingAndKeysReachTheEnd() {
         std::string text;
         for (int i = 0; i < 5000; ++i) text += "G01 X" + std::to_string(i) + "\n";
-        WriteBytes(m_dir->filePath("long.nc"), text);
+        WriteBytes(m_dir->filePath("long.nc"), text + "M30");
         CollectingSink sink;
         RunSearch(CriteriaFor(m_dir->path(), {"G01"}), sink);
         QCOMPARE(sink.results.size(), std::size_t(1));
@@ -511,14 +618,98 @@ private slots:
         doc.AddResult(std::move(sink.results[0]));
         doc.ShowResult(doc.Results()[0].get(), nullptr);
         CRightView* view = pane.View();
-        QCOMPARE(view->Marks().size(), std::size_t(5000));
-        const auto marks = view->extraSelections();
-        QVERIFY(!marks.isEmpty());
-        QVERIFY(marks.size() < 200);
-        QCOMPARE(marks.first().cursor.selectedText(), QStringLiteral("G01"));
+        QTRY_VERIFY(view->File()->Indexed());
+        QTRY_COMPARE(view->verticalScrollBar()->maximum(), 5001 - view->VisibleRowCount());
         view->verticalScrollBar()->setValue(view->verticalScrollBar()->maximum());
-        QCOMPARE(view->extraSelections().last().cursor.selectionStart(),
-                 view->Marks().back().start);
+        QCOMPARE(view->VisibleMarks().back().row, std::uint64_t(4999));
+
+        view->setFocus();
+        QTest::keyClick(view, Qt::Key_Home, Qt::ControlModifier);
+        QCOMPARE(view->FirstVisibleRow(), std::uint64_t(0));
+        QTest::keyClick(view, Qt::Key_Down);
+        QTest::keyClick(view, Qt::Key_Right);
+        QTest::keyClick(view, Qt::Key_Right, Qt::ShiftModifier);
+        QTest::keyClick(view, Qt::Key_Right, Qt::ShiftModifier);
+        QCOMPARE(view->SelectedText(), QStringLiteral("01"));
+        QTest::keyClick(view, Qt::Key_End, Qt::ControlModifier);
+        QCOMPARE(view->Caret(), std::uint64_t(text.size() + 3));
+        QCOMPARE(view->FirstVisibleRow() + view->VisibleRowCount(), std::uint64_t(5001));
+        view->PreviousOccurrence();
+        QCOMPARE(view->File()->RowOf(view->SelectionStart()), std::uint64_t(4999));
+
+        // A click puts the caret there; Shift+click selects up to it.
+        view->verticalScrollBar()->setValue(0);
+        const int h = view->fontMetrics().lineSpacing();
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, QPoint(2, h / 2));
+        QCOMPARE(view->Caret(), std::uint64_t(0));
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::ShiftModifier,
+                          QPoint(1000, h + h / 2));
+        QCOMPARE(view->SelectedText(), QStringLiteral("G01 X0\nG01 X1"));
+        view->copy();
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("G01 X0\nG01 X1"));
+    }
+
+    // A file of several gigabytes, larger than the address space this test allows
+    // itself: it shows at once, its end is reached with the keyboard and the last
+    // occurrence (before the NUL bytes of the sparse hole) with Previous.
+    void filesLargerThanTheMemoryOpen() {
+        const QString path = m_dir->filePath("huge.nc");
+        std::string head = "O1000\n";
+        for (int i = 0; i < 1000; ++i) head += "G01 X" + std::to_string(i) + "\n";
+        head += "M30\n";
+        WriteBytes(path, head);
+        const std::uint64_t size = 2ull << 30;
+        const std::string tail = "G01 TAIL\nM30\n";
+        {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::ReadWrite));
+            QVERIFY(file.resize(static_cast<qint64>(size)));
+            QVERIFY(file.seek(static_cast<qint64>(size - tail.size())));
+            QCOMPARE(file.write(tail.data(), static_cast<qint64>(tail.size())),
+                     static_cast<qint64>(tail.size()));
+        }
+        auto result = std::make_unique<CSearchResult>();
+        result->m_strPath = path.toStdString();
+        auto pattern = std::make_shared<CSearchPattern>();
+        pattern->words = {"G01", "M30"};
+        result->m_pattern = pattern;
+
+        CScarrowDoc doc;
+        CSplitFrame pane(doc, m_prompts);
+        pane.resize(400, 300);
+        pane.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&pane));
+        CRightView* view = pane.View();
+        doc.AddResult(std::move(result));
+
+        // Room for 384 MB more than the test has now: far less than the file.
+        rlimit saved{};
+        QCOMPARE(::getrlimit(RLIMIT_AS, &saved), 0);
+        rlimit limited = saved;
+        limited.rlim_cur = static_cast<rlim_t>(VirtualSize() + (384ull << 20));
+        if (saved.rlim_max != RLIM_INFINITY && saved.rlim_max < limited.rlim_cur)
+            limited.rlim_cur = saved.rlim_max;
+        QCOMPARE(::setrlimit(RLIMIT_AS, &limited), 0);
+        doc.ShowResult(doc.Results()[0].get(), nullptr);
+        QVERIFY(m_prompts.messages.isEmpty());
+        QCOMPARE(view->RowText(0), QStringLiteral("O1000"));
+        QCOMPARE(view->VisibleMarks().front().row, std::uint64_t(1));
+        view->setFocus();
+        QTest::keyClick(view, Qt::Key_End, Qt::ControlModifier);
+        QCOMPARE(view->Caret(), size);
+        const std::uint64_t lastRow = view->File()->RowOf(size);
+        QCOMPARE(view->RowText(lastRow - 1), QStringLiteral("M30"));
+        const QString tailRow = view->RowText(lastRow - 2);
+        QVERIFY(tailRow.endsWith(QStringLiteral("G01 TAIL")));
+        QVERIFY(!tailRow.contains(QChar(0)));   // the NUL bytes show as symbols
+        QVERIFY(view->VisibleMarks().empty());  // after the NUL bytes nothing is marked
+        view->PreviousOccurrence();
+        QCOMPARE(view->SelectedText(), QStringLiteral("M30"));
+        QCOMPARE(view->File()->RowOf(view->SelectionStart()), std::uint64_t(1001));
+        QCOMPARE(view->FirstVisibleRow(), std::uint64_t(1001));  // scrolled up to it
+        doc.ClearResults();                                      // stops the worker
+        QCOMPARE(::setrlimit(RLIMIT_AS, &saved), 0);
+        QVERIFY(m_prompts.messages.isEmpty());
     }
 
     void historyProblemsAreTold_data() {

@@ -37,11 +37,12 @@ void Write(const QString& path, const QString& text) {
 }
 
 QString Program(int number, int tool, bool coolant) {
-    QString p =
-        QStringLiteral("%\r\nO%1 (BRACKET OP%2)\r\n(T%3 - 10MM END MILL)\r\nG90 G17 G40 G80\r\n")
-            .arg(number)
-            .arg(number % 3 + 1)
-            .arg(tool);
+    QString p = QStringLiteral(
+                    "%\r\nO%1 (BRACKET OP%2)\r\n(T%3 - \u00D810 SCHAFTFR\u00C4SER, 90\u00B0)\r\n"
+                    "G90 G17 G40 G80\r\n")
+                    .arg(number)
+                    .arg(number % 3 + 1)
+                    .arg(tool);
     p += QStringLiteral("T%1 M6\r\nG54 G0 X0. Y0. S2400 M3\r\nG43 H%1 Z25.%2\r\n")
              .arg(tool)
              .arg(coolant ? " M8" : "");

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -25,9 +26,19 @@ struct CFoundWord {
     bool operator==(const CFoundWord&) const = default;
 };
 
+// What a search looked for, shared by all its results, so that a file's occurrences
+// can be found again when it is shown instead of being kept for every file.
+struct CSearchPattern {
+    std::vector<std::string> words;
+    bool ignoreCase = true;
+    bool limitLines = false;
+    std::uint32_t lines = 0;
+};
+
 // One matching file.
 struct CSearchResult {
-    // Every occurrence in scan order, up to SearchOptions::maxOccurrencesPerFile.
+    // Every occurrence in scan order, up to SearchOptions::maxOccurrencesPerFile (the
+    // window keeps none: its text view finds them again from m_pattern).
     std::vector<CFoundWord> m_foundWords;
     // Every occurrence found, also those beyond the limit.
     std::uint64_t m_nOccurrences = 0;
@@ -35,6 +46,8 @@ struct CSearchResult {
     std::uint64_t m_dwSize = 0;  // true size in bytes, also beyond 4 GB
     CDateTime m_date;            // last modification, local time
     int m_nCurrent = 0;          // for the text view's marking
+    // The words and how they were searched; set by RunSearch.
+    std::shared_ptr<const CSearchPattern> m_pattern;
 };
 
 }  // namespace scarrow

@@ -11,10 +11,11 @@
 
 namespace scarrow {
 
-// Finds the words in one file. Every position before the first byte of 128 or above is
-// tried for every word in list order, so overlapping and repeated occurrences are all
-// found; a word may run on past that byte or past the line limit. With a line limit of
-// N, the positions up to and including the first one after the N-th line feed are tried.
+// Finds the words in one file. Every position before the first NUL byte (the mark of a
+// binary file) is tried for every word in list order, so overlapping and repeated
+// occurrences are all found; bytes of 128 and above are text like any other and letter
+// case is folded for A-Z only. A word may run on past the NUL or past the line limit. With a line
+// limit of N, the positions up to and including the first one after the N-th line feed are tried.
 // Candidate positions come from 32-byte (or 16-byte) vector compares of two bytes of
 // each word, those rarest in the text seen so far (both cases when ignoring case), and
 // are then compared whole; line feeds and carriage returns are counted in bulk, only as
@@ -35,6 +36,21 @@ public:
     Outcome ScanFile(int fd, std::vector<CFoundWord>& found, const std::function<bool()>& goOn);
     // The same over bytes in memory.
     void ScanBytes(std::string_view data, std::vector<CFoundWord>& found);
+
+    // One occurrence as FindAt reports it: the file offset of its first byte.
+    struct Hit {
+        std::uint64_t offset = 0;
+        std::uint32_t length = 0;
+        std::int32_t word = 0;
+        bool operator==(const Hit&) const = default;
+    };
+    // Tries the positions [from, to) of `data`, whose first byte is at file offset
+    // `base`, in the order a scan tries them; a word may run on to the end of `data`.
+    // No line limit and no NUL rule: the caller gives the range those leave.
+    void FindAt(std::string_view data, std::uint64_t base, std::size_t from, std::size_t to,
+                std::vector<Hit>& hits);
+    // The length of the longest word (0 without words).
+    std::size_t LongestWord() const;
 
     std::size_t WordCount() const;
     // Keeps at most `keep` occurrences in `found`; the scan still counts the others.

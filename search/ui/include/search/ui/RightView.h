@@ -1,13 +1,18 @@
 #pragma once
 
-#include <QPlainTextEdit>
+#include <QAbstractScrollArea>
+#include <QTimer>
 #include <QWidget>
 #include <cstdint>
+#include <memory>
+#include <optional>
 #include <vector>
 
 #include "search/SearchResult.h"
+#include "search/TextFile.h"
 
 class QAction;
+class QTextLayout;
 class QToolBar;
 
 namespace scarrow::ui {
@@ -15,18 +20,17 @@ namespace scarrow::ui {
 class CScarrowDoc;
 class IUserPrompts;
 
-// The text of one found file, read-only, with every occurrence white on red. Large
-// files are put in piece by piece with the events pumped in between, so the window
-// stays alive while they load.
-class CRightView : public QPlainTextEdit {
+// The text of one found file, read-only, with every occurrence white on red. The file
+// is never loaded: only the rows on screen are read, decoded and laid out when they are
+// painted, and a background worker indexes rows and occurrences (CTextFile), so a file
+// of any size shows at once and Next and Previous jump at once. The text is UTF-8 when
+// the file is, else Windows-1252. Positions (caret, selection) are byte offsets in the
+// file.
+class CRightView : public QAbstractScrollArea {
     Q_OBJECT
 public:
-    // A range of the shown text, in characters of the view.
-    struct Mark {
-        int start = 0;
-        int length = 0;
-    };
-    static constexpr std::uint64_t kMaxShownBytes = 256ull << 20;
+    // More than this is not copied to the clipboard at once.
+    static constexpr std::uint64_t kMaxCopyBytes = 256ull << 20;
 
     CRightView(CScarrowDoc& doc, IUserPrompts& prompts, QWidget* parent = nullptr);
     ~CRightView() override;
@@ -36,37 +40,96 @@ public:
     void Clear();
 
     CSearchResult* Result() const { return m_result; }
-    const std::vector<Mark>& Marks() const { return m_marks; }
+    const CTextFile* File() const { return m_file.get(); }
 
     void NextOccurrence();
     void PreviousOccurrence();
     bool CanGoNext() const;
     bool CanGoPrevious() const;
 
-    // Text pieces put in at a time while loading (tests make it small).
-    void SetLoadChunkChars(int chars) { m_chunkChars = chars; }
+    // The selection runs from the anchor to the caret.
+    std::uint64_t Caret() const { return m_caret; }
+    std::uint64_t SelectionStart() const { return std::min(m_anchor, m_caret); }
+    std::uint64_t SelectionEnd() const { return std::max(m_anchor, m_caret); }
+    bool HasSelection() const { return m_anchor != m_caret; }
+    void SetSelection(std::uint64_t anchor, std::uint64_t caret);
+    // The selected text as it is copied: line ends as "\n".
+    QString SelectedText() const;
+
+    // The rows on screen and what they show (tests and the benchmark look here).
+    std::uint64_t FirstVisibleRow() const;
+    int VisibleRowCount() const;
+    QString RowText(std::uint64_t row) const;
+    struct ShownMark {
+        std::uint64_t row = 0;
+        int start = 0;  // in characters of the row's text
+        int length = 0;
+    };
+    std::vector<ShownMark> VisibleMarks() const;
+    void ScrollToRow(std::uint64_t row);
+
+public slots:
+    void copy();
+    void selectAll();
 
 signals:
     // The next/previous enabling may have changed.
     void NavigationChanged();
+    void copyAvailable(bool yes);
 
 protected:
+    void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void scrollContentsBy(int dx, int dy) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
+    // One row as shown: its text and, for every byte of it, where its character starts.
+    struct Shown {
+        CTextFile::Row row;
+        QString text;
+        std::vector<int> units;  // one more than the row's bytes: the end
+    };
+
     void OnDocUpdated(QObject* sender, int hint, CSearchResult* result);
-    void ApplyMarks();
-    void UpdateVisibleMarks();
-    void SelectMark(const Mark& mark);
+    void OnIndexTick();
+    Shown Decode(const CTextFile::Row& row, const std::string& bytes) const;
+    Shown ShownRow(std::uint64_t row) const;
+    void Layout(QTextLayout& layout) const;
+    std::uint64_t OffsetAt(const QPoint& pos) const;
+    void MoveCaret(std::uint64_t offset, bool extend);
+    void EnsureVisible(std::uint64_t offset);
+    void SelectionChanged(bool hadSelection);
+    void UpdateScrollBars();
+    std::uint64_t RowsPerStep() const;
+    std::uint64_t KnownRows() const;
+    int LineHeight() const;
+    int Margin() const { return 4; }
+    QString DecodeForCopy(const std::string& bytes) const;
+    // Fills m_firstHit and m_lastHit once the index is complete; false before.
+    bool KnowEnds() const;
 
     CScarrowDoc& m_doc;
     IUserPrompts& m_prompts;
     CSearchResult* m_result = nullptr;
-    std::vector<Mark> m_marks;  // in the order of the occurrences
-    bool m_loading = false;
-    bool m_markAllAtOnce = true;
-    std::uint64_t m_generation = 0;
-    int m_chunkChars = 1 << 18;
+    std::unique_ptr<CTextFile> m_file;
+    QTimer m_indexTimer;
+    std::uint64_t m_anchor = 0;
+    std::uint64_t m_caret = 0;
+    int m_widest = 0;  // the widest row painted so far, in pixels
+    // The first and last occurrence, once the worker is through (asked at every move).
+    mutable bool m_endsKnown = false;
+    mutable std::optional<std::uint64_t> m_firstHit;
+    mutable std::optional<std::uint64_t> m_lastHit;
+    // Rows known to exist beyond those the worker has counted (reached by a jump).
+    std::uint64_t m_rowsSeen = 1;
+    bool m_utf8 = true;
+    bool m_controlPictures = false;  // whether the font draws ␀ and its kin
 };
 
 // The right pane: a small toolbar with next and previous occurrence over the text.

@@ -1,0 +1,458 @@
+#include "search/TextFile.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+
+#include "search/TextEncoding.h"
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
+namespace scarrow {
+namespace {
+
+constexpr std::size_t kWorkerChunk = 1 << 20;
+constexpr std::size_t kViewBuffer = 64 * 1024;
+
+// Index of the first CR or LF in p[0, n), or n.
+std::size_t FindLineEnd(const unsigned char* p, std::size_t n) {
+    std::size_t i = 0;
+#if defined(__SSE2__)
+    const __m128i cr = _mm_set1_epi8('\r');
+    const __m128i lf = _mm_set1_epi8('\n');
+    for (; i + 16 <= n; i += 16) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i));
+        const int m = _mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(v, cr), _mm_cmpeq_epi8(v, lf)));
+        if (m != 0) return i + static_cast<std::size_t>(__builtin_ctz(static_cast<unsigned>(m)));
+    }
+#endif
+    for (; i < n; ++i) {
+        if (p[i] == '\r' || p[i] == '\n') return i;
+    }
+    return n;
+}
+
+// Reads whole blocks with pread; a read error or a file that shrank ends the file
+// where the bytes end.
+std::size_t ReadAt(int fd, unsigned char* out, std::size_t n, std::uint64_t offset) {
+    std::size_t got = 0;
+    while (got < n) {
+        const ssize_t r = ::pread(fd, out + got, n - got, static_cast<off_t>(offset + got));
+        if (r < 0 && errno == EINTR) continue;
+        if (r <= 0) break;
+        got += static_cast<std::size_t>(r);
+    }
+    return got;
+}
+
+// Walks the rows of a file from a row start.
+class RowWalker {
+public:
+    RowWalker(int fd, std::uint64_t size, std::uint64_t start, std::uint64_t line,
+              std::size_t buffer)
+        : m_fd(fd), m_size(size), m_pos(start), m_line(line), m_own(buffer) {}
+
+    // Reads from these bytes, at file offset `base`, while they last: the worker has
+    // read them already.
+    void Use(const unsigned char* data, std::uint64_t base, std::size_t size) {
+        m_data = data;
+        m_bufStart = base;
+        m_bufLen = size;
+    }
+
+    // The next row; false after the last one.
+    bool Next(CTextFile::Row& row) {
+        if (m_done) return false;
+        row.start = m_pos;
+        row.line = m_line;
+        std::uint64_t o = m_pos;
+        std::size_t column = 0;
+        for (;;) {
+            if (!Have(o)) {
+                // The last row runs to the end of the file.
+                row.end = row.next = m_pos = o;
+                m_done = true;
+                return true;
+            }
+            const unsigned char* p = m_data + (o - m_bufStart);
+            const std::size_t avail = static_cast<std::size_t>(m_bufStart + m_bufLen - o);
+            if (column >= CTextFile::kMaxRowBytes) {
+                const unsigned char b = *p;
+                if (b != '\r' && b != '\n') {
+                    // Continued in the next row, but never inside a UTF-8 character.
+                    if ((b & 0xC0) != 0x80 || column >= CTextFile::kMaxRowBytes + 3) {
+                        row.end = row.next = m_pos = o;
+                        return true;
+                    }
+                    ++o;
+                    ++column;
+                    continue;
+                }
+            } else {
+                const std::size_t span = std::min(avail, CTextFile::kMaxRowBytes - column);
+                const std::size_t k = FindLineEnd(p, span);
+                o += k;
+                column += k;
+                if (k == span) continue;
+            }
+            // A line end at o.
+            row.end = o;
+            if (ByteAt(o) == '\n') {
+                row.next = m_pos = o + 1;
+                ++m_line;
+            } else if (Have(o + 1) && ByteAt(o + 1) == '\n') {
+                row.next = m_pos = o + 2;
+                ++m_line;
+            } else {
+                row.next = m_pos = o + 1;  // a lone carriage return
+            }
+            return true;
+        }
+    }
+
+    std::uint64_t Position() const { return m_pos; }
+    bool Done() const { return m_done; }
+
+private:
+    // Whether byte `o` exists, with it in the buffer.
+    bool Have(std::uint64_t o) {
+        if (o >= m_size) return false;
+        if (o >= m_bufStart && o < m_bufStart + m_bufLen) return true;
+        m_data = m_own.data();
+        m_bufStart = o;
+        m_bufLen =
+            ReadAt(m_fd, m_own.data(),
+                   static_cast<std::size_t>(std::min<std::uint64_t>(m_own.size(), m_size - o)), o);
+        if (m_bufLen == 0) m_size = o;  // the file shrank
+        return m_bufLen > 0;
+    }
+    unsigned char ByteAt(std::uint64_t o) const { return m_data[o - m_bufStart]; }
+
+    int m_fd;
+    std::uint64_t m_size;
+    std::uint64_t m_pos;
+    std::uint64_t m_line;
+    std::vector<unsigned char> m_own;
+    const unsigned char* m_data = nullptr;
+    std::uint64_t m_bufStart = 0;
+    std::size_t m_bufLen = 0;
+    bool m_done = false;
+};
+
+}  // namespace
+
+CTextFile::CTextFile() = default;
+
+CTextFile::~CTextFile() {
+    Close();
+}
+
+bool CTextFile::Open(const std::string& path, const CSearchPattern* pattern, std::string& error) {
+    Close();
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+    if (fd < 0) {
+        error = std::strerror(errno);
+        return false;
+    }
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        error = S_ISDIR(st.st_mode) ? "it is a folder" : "it is not a regular file";
+        ::close(fd);
+        return false;
+    }
+    m_fd = fd;
+    m_size = static_cast<std::uint64_t>(st.st_size);
+    m_pattern = std::make_unique<CSearchPattern>(pattern ? *pattern : CSearchPattern{});
+    if (!pattern) m_pattern->words.clear();
+    m_stream = std::make_unique<CSearchStream>(m_pattern->words, m_pattern->ignoreCase,
+                                               m_pattern->limitLines, m_pattern->lines);
+    m_longestWord = m_stream->LongestWord();
+    m_marks.assign(1, Mark{0, 0});
+    m_rows = 1;
+    m_counts.clear();
+    Bounds start;
+    if (m_pattern->limitLines && m_pattern->lines == 0) start.limitEnd = 1;
+    m_workerBounds = m_viewBounds = start;
+    m_indexed = false;
+    m_stop = false;
+    m_progress = 0;
+    m_longestRow = 0;
+
+    // The first screen is shown before the worker has looked far: its beginning decides
+    // until then.
+    CUtf8Validator head;
+    const std::string first = Read(0, kViewBuffer);
+    head.Feed(reinterpret_cast<const unsigned char*>(first.data()), first.size());
+    m_utf8 = first.size() == m_size ? head.Finish() : head.Valid();
+
+    m_worker = std::thread([this] { Work(); });
+    return true;
+}
+
+void CTextFile::Close() {
+    m_stop = true;
+    if (m_worker.joinable()) m_worker.join();
+    if (m_fd >= 0) ::close(m_fd);
+    m_fd = -1;
+    m_size = 0;
+    m_stream.reset();
+}
+
+std::string CTextFile::Read(std::uint64_t offset, std::size_t n) const {
+    if (m_fd < 0 || offset >= m_size) return {};
+    n = static_cast<std::size_t>(std::min<std::uint64_t>(n, m_size - offset));
+    std::string out(n, '\0');
+    out.resize(ReadAt(m_fd, reinterpret_cast<unsigned char*>(out.data()), n, offset));
+    return out;
+}
+
+void CTextFile::Advance(Bounds& b, const unsigned char* p, std::size_t n) const {
+    if (b.firstNul == kNone) {
+        if (const void* nul = std::memchr(p, 0, n))
+            b.firstNul =
+                b.scanned + static_cast<std::uint64_t>(static_cast<const unsigned char*>(nul) - p);
+    }
+    if (m_pattern->limitLines && b.limitEnd == kNone) {
+        const auto lfs = static_cast<std::uint64_t>(std::count(p, p + n, '\n'));
+        if (b.lineFeeds + lfs < m_pattern->lines) {
+            b.lineFeeds += lfs;
+        } else {
+            for (std::size_t i = 0; i < n; ++i) {
+                if (p[i] == '\n' && ++b.lineFeeds == m_pattern->lines) {
+                    b.limitEnd = b.scanned + i + 2;
+                    break;
+                }
+            }
+        }
+    }
+    b.scanned += n;
+}
+
+std::uint64_t CTextFile::TriedEnd(std::uint64_t upTo) const {
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        if (m_workerBounds.scanned >= m_viewBounds.scanned) m_viewBounds = m_workerBounds;
+    }
+    Bounds& b = m_viewBounds;
+    std::vector<unsigned char> buf;
+    while (b.firstNul == kNone && b.limitEnd == kNone && b.scanned < std::min(upTo, m_size)) {
+        buf.resize(kWorkerChunk);
+        const std::size_t got = ReadAt(
+            m_fd, buf.data(),
+            static_cast<std::size_t>(std::min<std::uint64_t>(kWorkerChunk, m_size - b.scanned)),
+            b.scanned);
+        if (got == 0) break;
+        Advance(b, buf.data(), got);
+    }
+    return std::min(b.firstNul, b.limitEnd);
+}
+
+std::vector<CTextFile::Hit> CTextFile::FindIn(CSearchStream& stream, std::uint64_t from,
+                                              std::uint64_t to) const {
+    std::vector<Hit> hits;
+    if (m_longestWord == 0 || from >= to) return hits;
+    const std::string data = Read(from, static_cast<std::size_t>(to - from) + m_longestWord - 1);
+    stream.FindAt(data, from, 0, static_cast<std::size_t>(to - from), hits);
+    return hits;
+}
+
+std::vector<CTextFile::Hit> CTextFile::Find(std::uint64_t from, std::uint64_t to) const {
+    if (m_fd < 0 || m_longestWord == 0) return {};
+    to = std::min({to, m_size, TriedEnd(to)});
+    return FindIn(*m_stream, from, to);
+}
+
+std::optional<CTextFile::Hit> CTextFile::NextFrom(std::uint64_t from) const {
+    if (m_fd < 0 || m_longestWord == 0) return std::nullopt;
+    for (std::uint64_t block = from / kBlockBytes; block * kBlockBytes < m_size; ++block) {
+        const std::uint64_t start = std::max(from, block * kBlockBytes);
+        const std::uint64_t end = std::min(m_size, (block + 1) * kBlockBytes);
+        const std::uint64_t tried = TriedEnd(end);
+        if (tried <= start) return std::nullopt;
+        {
+            std::lock_guard<std::mutex> lock(m_mutex);
+            if (block < m_counts.size() && m_counts[block] == 0) continue;
+        }
+        const std::vector<Hit> hits = FindIn(*m_stream, start, std::min(end, tried));
+        if (!hits.empty()) return hits.front();
+    }
+    return std::nullopt;
+}
+
+std::optional<CTextFile::Hit> CTextFile::LastBefore(std::uint64_t before) const {
+    before = std::min(before, m_size);
+    if (m_fd < 0 || m_longestWord == 0 || before == 0) return std::nullopt;
+    for (std::uint64_t block = (before - 1) / kBlockBytes;; --block) {
+        const std::uint64_t start = block * kBlockBytes;
+        const std::uint64_t end = std::min(before, (block + 1) * kBlockBytes);
+        bool skip = false;
+        {
+            std::lock_guard<std::mutex> lock(m_mutex);
+            skip = block < m_counts.size() && m_counts[block] == 0;
+        }
+        if (!skip) {
+            const std::uint64_t tried = TriedEnd(end);
+            if (tried > start) {
+                const std::vector<Hit> hits = FindIn(*m_stream, start, std::min(end, tried));
+                if (!hits.empty()) return hits.back();
+            }
+        }
+        if (block == 0) break;
+    }
+    return std::nullopt;
+}
+
+std::uint64_t CTextFile::OccurrenceCount() const {
+    std::lock_guard<std::mutex> lock(m_mutex);
+    std::uint64_t total = 0;
+    for (const std::uint32_t c : m_counts) total += c;
+    return total;
+}
+
+std::uint64_t CTextFile::RowCount() const {
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_rows;
+}
+
+std::pair<std::uint64_t, CTextFile::Mark> CTextFile::NearestMark(std::uint64_t k) const {
+    std::lock_guard<std::mutex> lock(m_mutex);
+    const std::uint64_t known = m_marks.size();
+    if (k < known) return {k, m_marks[static_cast<std::size_t>(k)]};
+    // The view's own marks go on from the worker's, as long as they reach beyond them.
+    if (!m_own.empty() && m_ownFirst <= known && m_ownFirst + m_own.size() > known) {
+        const std::uint64_t top = std::min<std::uint64_t>(k, m_ownFirst + m_own.size() - 1);
+        return {top, m_own[static_cast<std::size_t>(top - m_ownFirst)]};
+    }
+    return {known - 1, m_marks.back()};
+}
+
+void CTextFile::NoteMark(std::uint64_t k, const Mark& mark) const {
+    std::lock_guard<std::mutex> lock(m_mutex);
+    const std::uint64_t known = m_marks.size();
+    if (k < known) return;
+    const bool continues = !m_own.empty() && m_ownFirst <= known && k == m_ownFirst + m_own.size();
+    if (continues) {
+        m_own.push_back(mark);
+    } else if (k == known) {
+        m_own.assign(1, mark);
+        m_ownFirst = k;
+    }
+}
+
+std::vector<CTextFile::Row> CTextFile::Rows(std::uint64_t first, std::size_t count) const {
+    std::vector<Row> rows;
+    if (m_fd < 0 || count == 0) return rows;
+    const auto [k, mark] = NearestMark(first / kRowsPerMark);
+    std::uint64_t row = k * kRowsPerMark;
+    RowWalker walker(m_fd, m_size, mark.offset, mark.line, kViewBuffer);
+    Row r;
+    while (rows.size() < count && walker.Next(r)) {
+        if (row % kRowsPerMark == 0 && row > k * kRowsPerMark)
+            NoteMark(row / kRowsPerMark, Mark{r.start, r.line});
+        if (row++ >= first) rows.push_back(r);
+    }
+    return rows;
+}
+
+std::uint64_t CTextFile::RowOf(std::uint64_t offset) const {
+    if (m_fd < 0) return 0;
+    // The last mark at or before the offset: marks are in offset order.
+    std::uint64_t low = 0;
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        const auto it =
+            std::upper_bound(m_marks.begin(), m_marks.end(), offset,
+                             [](std::uint64_t o, const Mark& m) { return o < m.offset; });
+        low = static_cast<std::uint64_t>(it - m_marks.begin()) - 1;
+        if (low + 1 == m_marks.size() && !m_own.empty() && m_ownFirst <= m_marks.size()) {
+            const auto own =
+                std::upper_bound(m_own.begin(), m_own.end(), offset,
+                                 [](std::uint64_t o, const Mark& m) { return o < m.offset; });
+            if (own != m_own.begin()) {
+                const std::uint64_t k =
+                    m_ownFirst + static_cast<std::uint64_t>(own - m_own.begin()) - 1;
+                low = std::max(low, k);
+            }
+        }
+    }
+    const auto [k, mark] = NearestMark(low);
+    std::uint64_t row = k * kRowsPerMark;
+    RowWalker walker(m_fd, m_size, mark.offset, mark.line, kViewBuffer);
+    Row r;
+    while (walker.Next(r)) {
+        if (row % kRowsPerMark == 0 && row > k * kRowsPerMark)
+            NoteMark(row / kRowsPerMark, Mark{r.start, r.line});
+        if (offset < r.next || walker.Done()) return row;
+        ++row;
+    }
+    return row;
+}
+
+void CTextFile::Work() {
+    CSearchStream stream(m_pattern->words, m_pattern->ignoreCase, m_pattern->limitLines,
+                         m_pattern->lines);
+    RowWalker walker(m_fd, m_size, 0, 0, kWorkerChunk);
+    CUtf8Validator utf8;
+    Bounds bounds;
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        bounds = m_workerBounds;
+    }
+    std::uint64_t rows = 0;
+    std::uint64_t longest = 0;
+    std::vector<Mark> marks;
+    std::vector<std::uint32_t> counts;
+    std::vector<Hit> hits;
+    std::string data;
+    for (std::uint64_t chunk = 0; !m_stop; chunk += kWorkerChunk) {
+        const std::uint64_t end = std::min<std::uint64_t>(m_size, chunk + kWorkerChunk);
+        data = Read(chunk, static_cast<std::size_t>(end - chunk) + m_longestWord);
+        const std::size_t own = std::min<std::size_t>(data.size(), end - chunk);
+        const auto* p = reinterpret_cast<const unsigned char*>(data.data());
+        walker.Use(p, chunk, data.size());
+        // The rows that start in this chunk (all that are left at the end of the file).
+        Row row;
+        while ((walker.Position() < end || end == m_size) && walker.Next(row)) {
+            if (rows > 0 && rows % kRowsPerMark == 0) marks.push_back(Mark{row.start, row.line});
+            ++rows;
+            longest = std::max(longest, row.end - row.start);
+        }
+        if (chunk < end) {
+            if (m_utf8.load(std::memory_order_relaxed) && utf8.Valid()) {
+                utf8.Feed(p, own);
+                if (!utf8.Valid() || (end == m_size && !utf8.Finish())) SetNotUtf8();
+            }
+            Advance(bounds, p, own);
+            const std::uint64_t tried = std::min(bounds.firstNul, bounds.limitEnd);
+            for (std::uint64_t block = chunk; block < end; block += kBlockBytes) {
+                const std::uint64_t blockEnd = std::min({end, block + kBlockBytes, tried});
+                hits.clear();
+                if (block < blockEnd && m_longestWord > 0)
+                    stream.FindAt(data, chunk, static_cast<std::size_t>(block - chunk),
+                                  static_cast<std::size_t>(blockEnd - chunk), hits);
+                counts.push_back(static_cast<std::uint32_t>(hits.size()));
+            }
+        }
+        {
+            std::lock_guard<std::mutex> lock(m_mutex);
+            m_marks.insert(m_marks.end(), marks.begin(), marks.end());
+            m_counts.insert(m_counts.end(), counts.begin(), counts.end());
+            m_rows = std::max<std::uint64_t>(rows, 1);
+            m_workerBounds = bounds;
+        }
+        marks.clear();
+        counts.clear();
+        m_longestRow.store(longest, std::memory_order_relaxed);
+        m_progress.store(end, std::memory_order_release);
+        if (end >= m_size || walker.Done()) break;
+    }
+    if (!m_stop) m_indexed.store(true, std::memory_order_release);
+}
+
+}  // namespace scarrow

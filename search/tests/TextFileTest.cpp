@@ -1,0 +1,218 @@
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <random>
+#include <thread>
+
+#include "ReferenceScan.h"
+#include "TempTree.h"
+#include "search/TextFile.h"
+
+namespace scarrow {
+namespace {
+
+using testing::ReferenceScan;
+using testing::TempTree;
+using Row = CTextFile::Row;
+
+// Rows as plainly as they can be cut: at LF, CR LF and lone CR, and after
+// kMaxRowBytes, not before a UTF-8 continuation byte unless three have passed.
+std::vector<Row> ReferenceRows(const std::string& text) {
+    std::vector<Row> rows;
+    Row row;
+    std::size_t column = 0;
+    std::uint64_t line = 0;
+    for (std::size_t i = 0; i < text.size();) {
+        const auto b = static_cast<unsigned char>(text[i]);
+        if (b == '\n' || b == '\r') {
+            const bool crlf = b == '\r' && i + 1 < text.size() && text[i + 1] == '\n';
+            row.end = i;
+            row.next = i + (crlf ? 2 : 1);
+            if (b == '\n' || crlf) ++line;
+        } else if (column >= CTextFile::kMaxRowBytes &&
+                   ((b & 0xC0) != 0x80 || column >= CTextFile::kMaxRowBytes + 3)) {
+            row.end = row.next = i;
+        } else {
+            ++i;
+            ++column;
+            continue;
+        }
+        rows.push_back(row);
+        i = row.next;
+        row = Row{row.next, 0, 0, line};
+        column = 0;
+    }
+    row.end = row.next = text.size();
+    rows.push_back(row);
+    return rows;
+}
+
+void WaitIndexed(const CTextFile& file) {
+    const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+    while (!file.Indexed() && std::chrono::steady_clock::now() < until)
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    ASSERT_TRUE(file.Indexed());
+}
+
+std::vector<std::uint64_t> Offsets(const std::vector<CTextFile::Hit>& hits) {
+    std::vector<std::uint64_t> out;
+    for (const auto& h : hits) out.push_back(h.offset);
+    return out;
+}
+
+TEST(TextFile, RowsEndAtEveryKindOfLineEndAndLongRowsContinue) {
+    const std::string utf8Edge = std::string(4095, 'x') + "\xC3\xA4" + "yz";
+    const std::vector<std::string> texts = {
+        "",         "a\nbc\r\nd\re",
+        "x\n",      "end\r",
+        "\r\r\n\n", std::string(10000, 'x') + "\nG01",
+        utf8Edge,   std::string(4096, 'x') + std::string(5, '\x80') + "ab",
+    };
+    TempTree tree;
+    for (const std::string& text : texts) {
+        const std::string path = tree.Write("t.nc", text);
+        CTextFile file;
+        std::string error;
+        ASSERT_TRUE(file.Open(path, nullptr, error)) << error;
+        const std::vector<Row> expected = ReferenceRows(text);
+        EXPECT_EQ(file.Rows(0, 1000), expected) << text.substr(0, 20);
+        WaitIndexed(file);
+        EXPECT_EQ(file.RowCount(), expected.size());
+    }
+    EXPECT_EQ(ReferenceRows(utf8Edge)[0].end, 4097u);  // "ä" stays whole
+}
+
+// Over a file of many rows, read from the marks the worker leaves: every row, the row
+// of any offset, before the worker is done and after.
+TEST(TextFile, AnyRowAndTheRowOfAnyOffset) {
+    std::mt19937 rng(7);
+    const auto pick = [&](std::size_t n) {
+        return std::uniform_int_distribution<std::size_t>(0, n - 1)(rng);
+    };
+    std::string text;
+    while (text.size() < 3'000'000) {
+        const std::size_t length = pick(10) == 0 ? pick(9000) : pick(40);
+        text += std::string(length, 'G');
+        const char* ends[] = {"\n", "\r\n", "\r"};
+        text += ends[pick(3)];
+    }
+    TempTree tree;
+    const std::string path = tree.Write("big.nc", text);
+    const std::vector<Row> expected = ReferenceRows(text);
+    CTextFile file;
+    std::string error;
+    ASSERT_TRUE(file.Open(path, nullptr, error));
+    for (int pass = 0; pass < 2; ++pass) {
+        if (pass == 1) WaitIndexed(file);
+        for (int i = 0; i < 200; ++i) {
+            const std::uint64_t first = pick(expected.size());
+            const std::vector<Row> rows = file.Rows(first, 5);
+            ASSERT_FALSE(rows.empty());
+            EXPECT_EQ(rows[0], expected[first]) << "row " << first;
+            const std::uint64_t offset = pick(text.size() + 1);
+            const std::uint64_t row = file.RowOf(offset);
+            ASSERT_LT(row, expected.size());
+            EXPECT_TRUE(expected[row].start <= offset &&
+                        (offset < expected[row].next || row + 1 == expected.size()))
+                << "offset " << offset;
+        }
+    }
+    EXPECT_EQ(file.RowCount(), expected.size());
+    EXPECT_EQ(file.Rows(expected.size() - 1, 3).size(), 1u);
+}
+
+// The occurrences as the search finds them: the same positions (the texts have no CR,
+// so byte offsets and the search's positions agree), the NUL and the line limit
+// included, whether or not the worker has got there.
+TEST(TextFile, OccurrencesAreTheSearchsOwn) {
+    std::mt19937 rng(11);
+    const auto pick = [&](std::size_t n) {
+        return std::uniform_int_distribution<std::size_t>(0, n - 1)(rng);
+    };
+    const std::string alphabet = "G01 xX\n\xC3\xA4";
+    TempTree tree;
+    for (int round = 0; round < 40; ++round) {
+        std::string text(round < 30 ? pick(3000) : 400'000 + pick(400'000), ' ');
+        for (char& c : text) c = alphabet[pick(alphabet.size())];
+        if (round % 5 == 4 && !text.empty()) text[pick(text.size())] = '\0';
+        CSearchPattern pattern;
+        pattern.words = {"G01", "x", "\xC3\xA4G"};
+        pattern.words.resize(1 + pick(3));
+        pattern.ignoreCase = pick(2) == 0;
+        pattern.limitLines = round % 3 == 2;
+        pattern.lines = static_cast<std::uint32_t>(pick(2000));
+        std::vector<std::uint64_t> expected;
+        for (const CFoundWord& f : ReferenceScan(text, pattern.words, pattern.ignoreCase,
+                                                 pattern.limitLines, pattern.lines))
+            expected.push_back(static_cast<std::uint64_t>(f.m_nPos));
+
+        const std::string path = tree.Write("r.nc", text);
+        CTextFile file;
+        std::string error;
+        ASSERT_TRUE(file.Open(path, &pattern, error));
+        const std::uint64_t a = pick(text.size() + 1);
+        const std::uint64_t b = a + pick(5000);
+        std::vector<std::uint64_t> inRange;
+        for (std::uint64_t o : expected)
+            if (o >= a && o < b) inRange.push_back(o);
+        EXPECT_EQ(Offsets(file.Find(a, b)), inRange) << "round " << round;
+
+        const auto next = file.NextFrom(a);
+        const auto after = std::lower_bound(expected.begin(), expected.end(), a);
+        ASSERT_EQ(next.has_value(), after != expected.end()) << "round " << round;
+        if (next) {
+            EXPECT_EQ(next->offset, *after);
+        }
+        const auto last = file.LastBefore(text.size());
+        ASSERT_EQ(last.has_value(), !expected.empty());
+        if (last) {
+            EXPECT_EQ(last->offset, expected.back());
+        }
+        const auto before = file.LastBefore(a);
+        const auto lb = std::lower_bound(expected.begin(), expected.end(), a);
+        ASSERT_EQ(before.has_value(), lb != expected.begin());
+        if (before) {
+            EXPECT_EQ(before->offset, *std::prev(lb));
+        }
+
+        WaitIndexed(file);
+        EXPECT_EQ(file.OccurrenceCount(), expected.size()) << "round " << round;
+        if (!expected.empty()) {
+            EXPECT_EQ(file.NextFrom(0)->offset, expected.front());
+            EXPECT_EQ(file.LastBefore(text.size())->offset, expected.back());
+        }
+    }
+}
+
+TEST(TextFile, Utf8OrWindows1252) {
+    TempTree tree;
+    struct Case {
+        std::string text;
+        bool utf8;
+    } cases[] = {
+        {"fr\xC3\xA4sen", true},
+        {"fr\xE4sen", false},
+        {std::string(200'000, 'x') + "\xE4", false},  // found by the worker
+        {std::string(2'000'000, 'x') + "\xC3", false},
+    };
+    for (const Case& c : cases) {
+        CTextFile file;
+        std::string error;
+        ASSERT_TRUE(file.Open(tree.Write("e.nc", c.text), nullptr, error));
+        WaitIndexed(file);
+        EXPECT_EQ(file.IsUtf8(), c.utf8) << c.text.size();
+    }
+}
+
+TEST(TextFile, FoldersAndMissingFilesAreRefused) {
+    TempTree tree;
+    CTextFile file;
+    std::string error;
+    EXPECT_FALSE(file.Open(tree.Root().string(), nullptr, error));
+    EXPECT_EQ(error, "it is a folder");
+    EXPECT_FALSE(file.Open(tree.Path("missing.nc"), nullptr, error));
+    EXPECT_EQ(error, "No such file or directory");
+}
+
+}  // namespace
+}  // namespace scarrow

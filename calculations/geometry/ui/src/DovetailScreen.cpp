@@ -263,9 +263,7 @@ void frmDovetaillV74::PaintDiagram(QPainter& p, const QSizeF& size, bool withLea
     const double figLeft = 10, figRight = kFigureRight;
     // On paper the picture is framed; on the screen it lies on the window.
     if (!withLeaders) {
-        p.fillRect(QRectF(QPointF(0, 0), size), kPaper);
-        p.setPen(QPen(QColor(120, 150, 180), 1));
-        p.drawRect(QRectF(QPointF(0.5, 0.5), size - QSizeF(1, 1)));
+        PaperFrame(p, size);
     }
     const QPen outline(kInk, 1.4);
     auto metal = [&](const QPainterPath& path) {

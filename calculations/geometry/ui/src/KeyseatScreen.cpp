@@ -158,20 +158,15 @@ PrintPicture frmKeyseatV74::PrintDiagram() const {
 }
 
 void frmKeyseatV74::PaintBackground(QPainter& p) {
-    const QRect area = TwRect(kPictureX, kPictureY, kPictureW, kPictureH);
-    p.save();
-    p.translate(area.topLeft());
-    PaintDiagram(p, QSizeF(area.size()));
-    p.restore();
+    drawing::PaintInto(p, TwRect(kPictureX, kPictureY, kPictureW, kPictureH),
+                       &frmKeyseatV74::PaintDiagram);
 }
 
 void frmKeyseatV74::PaintDiagram(QPainter& p, const QSizeF& size) {
     using namespace drawing;
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
-    p.fillRect(QRectF(QPointF(0, 0), size), kPaper);
-    p.setPen(QPen(QColor(120, 150, 180), 1));
-    p.drawRect(QRectF(QPointF(0.5, 0.5), size - QSizeF(1, 1)));
+    PaperFrame(p, size);
 
     // Proportions of a typical key: W = S / 2, H = 0.7 W, drawn in a shaft of radius R.
     const double R = std::min(size.width() * 0.235, size.height() * 0.2);

@@ -517,20 +517,14 @@ PrintPicture frmShaftTaperV74::PrintDiagram() const {
 }
 
 void frmShaftTaperV74::PaintBackground(QPainter& p) {
-    const QRect area = TwRect(kPicX, kPicY, kPicW, kPicH);
-    p.save();
-    p.translate(area.topLeft());
-    PaintDiagram(p, QSizeF(area.size()));
-    p.restore();
+    drawing::PaintInto(p, TwRect(kPicX, kPicY, kPicW, kPicH), &frmShaftTaperV74::PaintDiagram);
 }
 
 void frmShaftTaperV74::PaintDiagram(QPainter& p, const QSizeF& size) {
     using namespace drawing;
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
-    p.fillRect(QRectF(QPointF(0, 0), size), kPaper);
-    p.setPen(QPen(QColor(120, 150, 180), 1));
-    p.drawRect(QRectF(QPointF(0.5, 0.5), size - QSizeF(1, 1)));
+    PaperFrame(p, size);
 
     const double w = size.width(), h = size.height();
     const double axisY = h * 0.46;

@@ -91,12 +91,6 @@ void PaintWorkpiece(QPainter& p, const QPainterPath& profile, double x0, double 
     p.drawPath(profile);
 }
 
-void Frame(QPainter& p, const QSizeF& size) {
-    p.fillRect(QRectF(QPointF(0, 0), size), drawing::kPaper);
-    p.setPen(QPen(QColor(120, 150, 180), 1));
-    p.drawRect(QRectF(QPointF(0.5, 0.5), size - QSizeF(1, 1)));
-}
-
 }  // namespace
 
 frmBallnoseV74::frmBallnoseV74(CalcEnv& env, QWidget* parent)
@@ -302,7 +296,7 @@ void frmBallnoseV74::PaintBallNose(QPainter& p, const QSizeF& size) {
     using namespace drawing;
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
-    Frame(p, size);
+    drawing::PaperFrame(p, size);
     const double w = size.width(), h = size.height();
     const double r = w * 0.16, f = r * 1.35;
     const double baseY = h * 0.72, cx = w * 0.42;
@@ -350,7 +344,7 @@ void frmBallnoseV74::PaintLatheTool(QPainter& p, const QSizeF& size) {
     using namespace drawing;
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
-    Frame(p, size);
+    drawing::PaperFrame(p, size);
     const double w = size.width(), h = size.height();
     const double r = w * 0.12, f = r * 1.5;
     const double baseY = h * 0.62, cx = w * 0.46;

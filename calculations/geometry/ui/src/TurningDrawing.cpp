@@ -66,4 +66,18 @@ void CentreLine(QPainter& p, QPointF a, QPointF b) {
     p.restore();
 }
 
+void PaperFrame(QPainter& p, const QSizeF& size) {
+    p.fillRect(QRectF(QPointF(0, 0), size), kPaper);
+    p.setPen(QPen(QColor(120, 150, 180), 1));
+    p.drawRect(QRectF(QPointF(0.5, 0.5), size - QSizeF(1, 1)));
+}
+
+void PaintInto(QPainter& p, const QRect& area,
+               const std::function<void(QPainter&, const QSizeF&)>& paint) {
+    p.save();
+    p.translate(area.topLeft());
+    paint(p, QSizeF(area.size()));
+    p.restore();
+}
+
 }  // namespace calc::drawing

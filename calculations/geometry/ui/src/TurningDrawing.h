@@ -5,7 +5,10 @@
 
 #include <QColor>
 #include <QPointF>
+#include <QRect>
+#include <QSizeF>
 #include <QString>
+#include <functional>
 
 class QPainter;
 
@@ -30,5 +33,10 @@ void CentredText(QPainter& p, QPointF centre, const QString& text, int pixelSize
                  const QColor& colour = kInk, bool bold = false, bool italic = false);
 // A dash-dot centre line.
 void CentreLine(QPainter& p, QPointF a, QPointF b);
+// White paper with a thin border over (0, 0, size): the frame of a diagram.
+void PaperFrame(QPainter& p, const QSizeF& size);
+// Paints `paint` (a diagram drawn from (0, 0) for a given size) into `area`.
+void PaintInto(QPainter& p, const QRect& area,
+               const std::function<void(QPainter&, const QSizeF&)>& paint);
 
 }  // namespace calc::drawing

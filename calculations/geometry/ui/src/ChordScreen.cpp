@@ -193,9 +193,7 @@ void frmChordsV74::PaintBackground(QPainter& p) {
 }
 
 bool frmChordsV74::Present(ChordValue v) const {
-    const std::string text = S(SlotOf(v).box->text());
-    return IsNumberOrFraction(text) && text.find('-') == std::string::npos &&
-           ParseNumberText(text) > 0;
+    return IsGivenValue(S(SlotOf(v).box->text()));
 }
 
 void frmChordsV74::PairSwitch(ChordValue first, ChordValue second) {

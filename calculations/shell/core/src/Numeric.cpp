@@ -411,6 +411,10 @@ bool CheckAngleSumBelow180(const CalcEnv& env, std::string_view textA, std::stri
     return false;
 }
 
+bool IsGivenValue(std::string_view text) {
+    return IsNumberOrFraction(text) && !Contains(text, '-') && ParseNumberText(text) > 0;
+}
+
 bool IsEntryMissing(const CalcEnv& env, std::string_view text, std::string_view name) {
     // "0/5", "0.0" and "0E3" are as missing as "0".
     if (ParseNumberText(text) != 0.0) return false;

@@ -92,6 +92,12 @@ TEST(IsNumberOrFraction, Cases) {
     }
 }
 
+TEST(IsGivenValue, ReadsAboveZeroWithoutAMinus) {
+    for (const char* text : {"3/8", "0.001", "5", "1E3"}) EXPECT_TRUE(IsGivenValue(text)) << text;
+    for (const char* text : {"", "0", "0.0", "0/4", "-2", "1e-3", "abc", "3/0"})
+        EXPECT_FALSE(IsGivenValue(text)) << text;
+}
+
 TEST(Conversions, UseTheFixedConstants) {
     EXPECT_EQ(MmTextToInch("25.4"), 1.0000000000000004);
     EXPECT_EQ(MmTextToInch("25.4"), 25.4 * 0.0393700787401575);

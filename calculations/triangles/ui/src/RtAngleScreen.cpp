@@ -114,9 +114,7 @@ void frmRtAngleV74::PaintBackground(QPainter& p) {
 }
 
 bool frmRtAngleV74::Present(RtValue v) const {
-    const std::string text = S(SlotOf(v).box->text());
-    return IsNumberOrFraction(text) && text.find('-') == std::string::npos &&
-           ParseNumberText(text) > 0;
+    return IsGivenValue(S(SlotOf(v).box->text()));
 }
 
 void frmRtAngleV74::PairSwitch(RtValue first, RtValue second) {

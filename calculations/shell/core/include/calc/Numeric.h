@@ -97,6 +97,9 @@ bool CheckBelowLimit(const CalcEnv& env, std::string_view text, std::string_view
                      double limit);
 bool CheckAngleSumBelow180(const CalcEnv& env, std::string_view textA, std::string_view textB,
                            std::string_view name);
+// Whether a solver screen counts the box's text as a given value: a number or fraction
+// without a minus sign that reads greater than 0 ("0.0" and "0/4" are not given).
+bool IsGivenValue(std::string_view text);
 // Before a calculation: true, after MsgNeedsAboveZero, when the text reads as 0 with
 // ParseNumberText (empty, "0", "0.0", "0/5", or no number at all).
 bool IsEntryMissing(const CalcEnv& env, std::string_view text, std::string_view name);

@@ -1,25 +1,16 @@
 #include <QLabel>
 #include <QLineEdit>
-#include <QPrinter>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include "calc/TestCalcEnv.h"
 #include "calc/ui/MainMenu.h"
+#include "calc/ui/testing/ScreenTesting.h"
 #include "geometry/ShaftTaperScreen.h"
 #include "geometry/TurningScreens.h"
 
 using namespace calc;
-
-namespace {
-
-void Click(QWidget* w) {
-    QTest::mousePress(w, Qt::LeftButton, {}, w->rect().center());
-    QTest::mouseRelease(w, Qt::LeftButton, {}, w->rect().center());
-}
-
-}  // namespace
+using namespace calc::testing;
 
 class ShaftTaperScreenTest : public QObject {
     Q_OBJECT
@@ -39,17 +30,9 @@ class ShaftTaperScreenTest : public QObject {
     QString Field(const char* name) { return Label(name)->text(); }
     bool Shown(const char* name) { return s_->findChild<QWidget*>(name)->isVisible(); }
     void TypeAndLeave(const char* name, const QString& text) {
-        QLineEdit* box = Box(name);
-        box->setFocus(Qt::TabFocusReason);
-        box->setText(text);
-        Box("txtDecPlaces")->setFocus(Qt::TabFocusReason);
-        QCoreApplication::processEvents();
+        calc::testing::TypeAndLeave(Box(name), text, Box("txtDecPlaces"));
     }
-    QStringList Messages() const {
-        QStringList out;
-        for (const auto& m : t_->messages.Texts()) out << QString::fromStdString(m);
-        return out;
-    }
+    QStringList Messages() const { return calc::testing::Messages(*t_); }
     void ToMetric() {
         Click(s_->findChild<QWidget*>("lblInchMetric1"));
         QCOMPARE(s_->UnitCaption(), QString("METRIC SYSTEM"));
@@ -292,25 +275,10 @@ private slots:
         QVERIFY(s_->PrintText().contains("Taper Ratio= 1:6.0\n\rLarge diameter: 50.8mm"));
         QTemporaryDir dir;
         const QString file = dir.filePath("taper.pdf");
-        PrintHooks hooks;
-        hooks.chooseOptions = [](QPrinter&, QWidget*) { return true; };
-        hooks.beforeJob = [&](QPrinter& printer, int) {
-            printer.setOutputFormat(QPrinter::PdfFormat);
-            printer.setOutputFileName(file);
-        };
-        s_->SetPrintHooks(hooks);
-        Click(s_->findChild<QWidget*>("lblPrint1"));
-        QProcess p;
-        p.start("pdftotext", {file, "-"});
-        QVERIFY(p.waitForFinished());
-        const QString pdf = QString::fromUtf8(p.readAllStandardOutput());
+        PrintToPdf(s_, file);
+        const QString pdf = PdfText(file);
         QVERIFY2(pdf.contains("Taper Ratio= 1:6.0"), qPrintable(pdf));
-        QProcess images;
-        images.start("pdfimages", {"-list", file});
-        QVERIFY(images.waitForFinished());
-        QVERIFY(QString::fromUtf8(images.readAllStandardOutput())
-                    .split('\n', Qt::SkipEmptyParts)
-                    .size() >= 3);
+        QVERIFY(PdfImageList(file).size() >= 3);
     }
 
     void remembersUnitAndDecimals() {

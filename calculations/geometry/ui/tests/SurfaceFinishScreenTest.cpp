@@ -5,20 +5,13 @@
 
 #include "calc/TestCalcEnv.h"
 #include "calc/ui/MainMenu.h"
+#include "calc/ui/testing/ScreenTesting.h"
 #include "geometry/SurfaceFinishScreen.h"
 #include "geometry/TurningScreens.h"
 #include "speedfeed/SpeedFeedScreens.h"
 
 using namespace calc;
-
-namespace {
-
-void Click(QWidget* w) {
-    QTest::mousePress(w, Qt::LeftButton, {}, w->rect().center());
-    QTest::mouseRelease(w, Qt::LeftButton, {}, w->rect().center());
-}
-
-}  // namespace
+using namespace calc::testing;
 
 class SurfaceFinishScreenTest : public QObject {
     Q_OBJECT
@@ -37,17 +30,9 @@ class SurfaceFinishScreenTest : public QObject {
     QString Field(const char* name) { return s_->findChild<QLabel*>(name)->text(); }
     QRadioButton* Option(const char* name) { return s_->findChild<QRadioButton*>(name); }
     void TypeAndLeave(const char* name, const QString& text) {
-        QLineEdit* box = Box(name);
-        box->setFocus(Qt::TabFocusReason);
-        box->setText(text);
-        Box("txtDecPlaces")->setFocus(Qt::TabFocusReason);
-        QCoreApplication::processEvents();
+        calc::testing::TypeAndLeave(Box(name), text, Box("txtDecPlaces"));
     }
-    QStringList Messages() const {
-        QStringList out;
-        for (const auto& m : t_->messages.Texts()) out << QString::fromStdString(m);
-        return out;
-    }
+    QStringList Messages() const { return calc::testing::Messages(*t_); }
     std::string Stored(const char* section, const char* key) {
         return t_->settings.GetSetting("Arbormate", section, key);
     }

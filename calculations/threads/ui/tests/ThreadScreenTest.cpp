@@ -2,27 +2,18 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPrinter>
-#include <QProcess>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include "calc/TestCalcEnv.h"
 #include "calc/ui/MainMenu.h"
+#include "calc/ui/testing/ScreenTesting.h"
 #include "common/HelpWindow.h"
 #include "threads/ThreadScreens.h"
 
 using namespace calc;
-
-namespace {
-
-void Click(QWidget* w) {
-    QTest::mousePress(w, Qt::LeftButton, {}, w->rect().center());
-    QTest::mouseRelease(w, Qt::LeftButton, {}, w->rect().center());
-}
-
-}  // namespace
+using namespace calc::testing;
 
 class ThreadScreenTest : public QObject {
     Q_OBJECT
@@ -37,18 +28,10 @@ class ThreadScreenTest : public QObject {
         return Field(name)->text();
     }
     void TypeAndLeave(const char* name, const QString& text) {
-        QLineEdit* box = Box(name);
-        box->setFocus(Qt::TabFocusReason);
-        box->setText(text);
-        Box("txtDecPlaces")->setFocus(Qt::TabFocusReason);
-        QCoreApplication::processEvents();
+        calc::testing::TypeAndLeave(Box(name), text, Box("txtDecPlaces"));
     }
     void Press(const char* name) { Click(s_->findChild<QWidget*>(name)); }
-    QStringList Messages() const {
-        QStringList out;
-        for (const auto& m : t_->messages.Texts()) out << QString::fromStdString(m);
-        return out;
-    }
+    QStringList Messages() const { return calc::testing::Messages(*t_); }
     void Open() {
         s_ = new frmThreadMeasureV74(t_->env);
         s_->show();
@@ -312,27 +295,11 @@ private slots:
                             "Best wire size: 0.0444"));
         QTemporaryDir dir;
         const QString file = dir.filePath("answer.pdf");
-        PrintHooks hooks;
-        hooks.chooseOptions = [](QPrinter&, QWidget*) { return true; };
-        hooks.beforeJob = [&](QPrinter& printer, int) {
-            printer.setOutputFormat(QPrinter::PdfFormat);
-            printer.setOutputFileName(file);
-        };
-        s_->SetPrintHooks(hooks);
-        Press("lblPrint1");
-        QProcess p;
-        p.start("pdftotext", {file, "-"});
-        QVERIFY(p.waitForFinished());
-        const QString pdf = QString::fromUtf8(p.readAllStandardOutput());
+        PrintToPdf(s_, file);
+        const QString pdf = PdfText(file);
         QVERIFY2(pdf.contains("Measurement over wires: 0.5166"), qPrintable(pdf));
         QVERIFY2(pdf.contains("Minor diameter, internal: 0.4167"), qPrintable(pdf));
-        QProcess images;
-        images.start("pdfimages", {"-list", file});
-        QVERIFY(images.waitForFinished());
-        QCOMPARE(QString::fromUtf8(images.readAllStandardOutput())
-                     .split('\n', Qt::SkipEmptyParts)
-                     .size(),
-                 3);
+        QCOMPARE(PdfImageList(file).size(), 3);
     }
 
     void closeSavesTheFormAndDecimals() {

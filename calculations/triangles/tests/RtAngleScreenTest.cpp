@@ -2,8 +2,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QPrinter>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -11,16 +9,13 @@
 #include "calc/TestCalcEnv.h"
 #include "calc/ui/MainMenu.h"
 #include "calc/ui/QtMessageService.h"
+#include "calc/ui/testing/ScreenTesting.h"
 #include "triangles/TriangleScreens.h"
 
 using namespace calc;
+using namespace calc::testing;
 
 namespace {
-
-void Click(QWidget* w) {
-    QTest::mousePress(w, Qt::LeftButton, {}, w->rect().center());
-    QTest::mouseRelease(w, Qt::LeftButton, {}, w->rect().center());
-}
 
 const QString kNotEnough = "Not enough data specified. Enter two sides, or one side and one angle.";
 
@@ -35,17 +30,9 @@ class RtAngleScreenTest : public QObject {
     QLabel* Field(const char* name) { return s_->findChild<QLabel*>(name); }
     // Types into a box and leaves it with Tab, as the machinist does.
     void TypeAndLeave(const char* name, const QString& text) {
-        QLineEdit* box = Box(name);
-        box->setFocus(Qt::TabFocusReason);
-        box->setText(text);
-        Box("txtDecPlaces")->setFocus(Qt::TabFocusReason);
-        QCoreApplication::processEvents();
+        calc::testing::TypeAndLeave(Box(name), text, Box("txtDecPlaces"));
     }
-    QStringList Messages() const {
-        QStringList out;
-        for (const auto& m : t_->messages.Texts()) out << QString::fromStdString(m);
-        return out;
-    }
+    QStringList Messages() const { return calc::testing::Messages(*t_); }
     QString Area() { return Field("lblArea")->text(); }
 
 private slots:
@@ -329,27 +316,11 @@ private slots:
 
         QTemporaryDir dir;
         const QString file = dir.filePath("answer.pdf");
-        PrintHooks hooks;
-        hooks.chooseOptions = [](QPrinter&, QWidget*) { return true; };
-        hooks.beforeJob = [&](QPrinter& printer, int) {
-            printer.setOutputFormat(QPrinter::PdfFormat);
-            printer.setOutputFileName(file);
-        };
-        s_->SetPrintHooks(hooks);
-        Click(s_->findChild<QWidget*>("lblPrint1"));
-        QProcess p;
-        p.start("pdftotext", {file, "-"});
-        QVERIFY(p.waitForFinished());
-        const QString pdf = QString::fromUtf8(p.readAllStandardOutput());
+        PrintToPdf(s_, file);
+        const QString pdf = PdfText(file);
         QVERIFY2(pdf.contains(QString::fromUtf8("Angle A: 36.8699°")), qPrintable(pdf));
         QVERIFY2(pdf.contains(QString::fromUtf8("Area: 6.0 units²")), qPrintable(pdf));
-        QProcess images;
-        images.start("pdfimages", {"-list", file});
-        QVERIFY(images.waitForFinished());
-        QCOMPARE(QString::fromUtf8(images.readAllStandardOutput())
-                     .split('\n', Qt::SkipEmptyParts)
-                     .size(),
-                 3);
+        QCOMPARE(PdfImageList(file).size(), 3);
     }
 
     void openedFromTheMenuAgainStartsEmptyWithStoredDecimals() {

@@ -49,6 +49,12 @@ int PdfImageCount(const QString& path) {
     return std::max<int>(0, PdfImageList(path).size() - 2);
 }
 
+bool ShowActive(QWidget* w) {
+    w->show();
+    w->activateWindow();
+    return QTest::qWaitForWindowActive(w);
+}
+
 PrintHooks PdfPrintHooks(const QString& pdfPath) {
     PrintHooks hooks;
     hooks.chooseOptions = [](QPrinter&, QWidget*) { return true; };

@@ -14,18 +14,10 @@
 using namespace calc;
 using namespace calc::testing;
 
-class ChordScreenTest : public QObject {
+class ChordScreenTest : public QObject, ScreenFixture<frmChordsV74> {
     Q_OBJECT
-    std::unique_ptr<TestCalcEnv> t_;
-    QPointer<frmChordsV74> s_;
 
-    QLineEdit* Box(const char* name) { return s_->findChild<QLineEdit*>(name); }
     QLabel* Field(const char* name) { return s_->findChild<QLabel*>(name); }
-    void TypeAndLeave(const char* name, const QString& text) {
-        calc::testing::TypeAndLeave(Box(name), text, Box("txtDecPlaces"));
-    }
-    void Calculate() { Click(s_->findChild<QWidget*>("lblCalculate1")); }
-    QStringList Messages() const { return calc::testing::Messages(*t_); }
     // The five values as shown: a, c, h, l, r (box when visible, else field).
     QStringList Shown() {
         QStringList out;
@@ -42,14 +34,9 @@ private slots:
     void init() {
         t_ = std::make_unique<TestCalcEnv>();
         s_ = new frmChordsV74(t_->env);
-        s_->show();
-        s_->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(s_));
+        QVERIFY(ShowActive(s_));
     }
-    void cleanup() {
-        delete s_.data();
-        t_.reset();
-    }
+    void cleanup() { CloseScreen(); }
 
     void opensEmpty() {
         QCOMPARE(s_->windowTitle(), QString("Chord Calculations"));

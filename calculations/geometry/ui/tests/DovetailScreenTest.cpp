@@ -21,17 +21,11 @@ const char* const kBoxes[] = {"txtOutsideRolls", "txtOutsideCorners", "txtHeight
 
 }  // namespace
 
-class DovetailScreenTest : public QObject {
+class DovetailScreenTest : public QObject, ScreenFixture<frmDovetaillV74> {
     Q_OBJECT
-    std::unique_ptr<TestCalcEnv> t_;
-    QPointer<frmDovetaillV74> s_;
 
-    QLineEdit* Box(const char* name) { return s_->findChild<QLineEdit*>(name); }
     QString Text(const char* name) { return Box(name)->text(); }
     QCheckBox* Check(const char* name) { return s_->findChild<QCheckBox*>(name); }
-    void TypeAndLeave(const char* name, const QString& text) {
-        calc::testing::TypeAndLeave(Box(name), text, Box("txtDecPlaces"));
-    }
     // Roll 0.25, 60 degrees and two ticked dimensions.
     void Enter(const char* check1, const char* box1, const QString& v1, const char* check2,
                const char* box2, const QString& v2, const QString& roll = "0.25",
@@ -44,7 +38,6 @@ class DovetailScreenTest : public QObject {
         TypeAndLeave(box2, v2);
         t_->messages.Clear();
     }
-    QStringList Messages() const { return calc::testing::Messages(*t_); }
     QStringList Values() {
         QStringList out;
         for (const char* b : kBoxes) out << Text(b);
@@ -56,14 +49,9 @@ private slots:
         t_ = std::make_unique<TestCalcEnv>();
         t_->SetLanguage("English");
         s_ = new frmDovetaillV74(t_->env);
-        s_->show();
-        s_->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(s_));
+        QVERIFY(ShowActive(s_));
     }
-    void cleanup() {
-        delete s_.data();
-        t_.reset();
-    }
+    void cleanup() { CloseScreen(); }
 
     void opensWithZerosAndLockedBoxes() {
         QCOMPARE(s_->windowTitle(), QString("Dovetails"));

@@ -36,36 +36,24 @@ bool PageHasDrawingAtTop(const QString& pdf) {
 
 }  // namespace
 
-class KeyseatScreenTest : public QObject {
+class KeyseatScreenTest : public QObject, ScreenFixture<frmKeyseatV74> {
     Q_OBJECT
-    std::unique_ptr<TestCalcEnv> t_;
-    QPointer<frmKeyseatV74> s_;
 
-    QLineEdit* Box(const char* name) { return s_->findChild<QLineEdit*>(name); }
     QString Field(const char* name) { return s_->findChild<QLabel*>(name)->text(); }
-    void TypeAndLeave(const char* name, const QString& text) {
-        calc::testing::TypeAndLeave(Box(name), text, Box("txtDecPlaces"));
-    }
     QStringList Results() {
         QStringList out;
         for (const char* r : kResults) out << Field(r);
         return out;
     }
-    QStringList Messages() const { return calc::testing::Messages(*t_); }
 
 private slots:
     void init() {
         t_ = std::make_unique<TestCalcEnv>();
         t_->SetLanguage("English");
         s_ = new frmKeyseatV74(t_->env);
-        s_->show();
-        s_->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(s_));
+        QVERIFY(ShowActive(s_));
     }
-    void cleanup() {
-        delete s_.data();
-        t_.reset();
-    }
+    void cleanup() { CloseScreen(); }
 
     void inchAndMetricKeys_data() {
         QTest::addColumn<QString>("w");

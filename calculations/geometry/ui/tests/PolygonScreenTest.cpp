@@ -15,17 +15,11 @@
 using namespace calc;
 using namespace calc::testing;
 
-class PolygonScreenTest : public QObject {
+class PolygonScreenTest : public QObject, ScreenFixture<frmPolygonsV74> {
     Q_OBJECT
-    std::unique_ptr<TestCalcEnv> t_;
-    QPointer<frmPolygonsV74> s_;
 
-    QLineEdit* Box(const char* name) { return s_->findChild<QLineEdit*>(name); }
     QString Text(const char* name) { return Box(name)->text(); }
     QString Label(const char* name) { return s_->findChild<QLabel*>(name)->text(); }
-    void TypeAndLeave(const char* name, const QString& text) {
-        calc::testing::TypeAndLeave(Box(name), text, Box("txtDecPlaces"));
-    }
     void Option(const char* name) {
         QWidget* option = s_->findChild<QRadioButton*>(name);
         const QPoint mark(8, option->height() / 2);
@@ -33,21 +27,14 @@ class PolygonScreenTest : public QObject {
         QTest::mouseRelease(option, Qt::LeftButton, {}, mark);
         QVERIFY(s_->findChild<QRadioButton*>(name)->isChecked());
     }
-    void Calculate() { Click(s_->findChild<QWidget*>("lblCalculate1")); }
-    QStringList Messages() const { return calc::testing::Messages(*t_); }
 
 private slots:
     void init() {
         t_ = std::make_unique<TestCalcEnv>();
         s_ = new frmPolygonsV74(t_->env);
-        s_->show();
-        s_->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(s_));
+        QVERIFY(ShowActive(s_));
     }
-    void cleanup() {
-        delete s_.data();
-        t_.reset();
-    }
+    void cleanup() { CloseScreen(); }
 
     void opensOnAHexagon() {
         QCOMPARE(s_->windowTitle(), QString("Polygons"));

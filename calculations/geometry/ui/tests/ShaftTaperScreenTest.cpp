@@ -12,27 +12,18 @@
 using namespace calc;
 using namespace calc::testing;
 
-class ShaftTaperScreenTest : public QObject {
+class ShaftTaperScreenTest : public QObject, ScreenFixture<frmShaftTaperV74> {
     Q_OBJECT
-    std::unique_ptr<TestCalcEnv> t_;
-    QPointer<frmShaftTaperV74> s_;
 
     void Open() {
         delete s_.data();
         s_ = new frmShaftTaperV74(t_->env);
-        s_->show();
-        s_->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(s_));
+        QVERIFY(ShowActive(s_));
     }
-    QLineEdit* Box(const char* name) { return s_->findChild<QLineEdit*>(name); }
     QLabel* Label(const char* name) { return s_->findChild<QLabel*>(name); }
     QString Text(const char* name) { return Box(name)->text(); }
     QString Field(const char* name) { return Label(name)->text(); }
     bool Shown(const char* name) { return s_->findChild<QWidget*>(name)->isVisible(); }
-    void TypeAndLeave(const char* name, const QString& text) {
-        calc::testing::TypeAndLeave(Box(name), text, Box("txtDecPlaces"));
-    }
-    QStringList Messages() const { return calc::testing::Messages(*t_); }
     void ToMetric() {
         Click(s_->findChild<QWidget*>("lblInchMetric1"));
         QCOMPARE(s_->UnitCaption(), QString("METRIC SYSTEM"));
@@ -44,10 +35,7 @@ private slots:
         t_->SetLanguage("English");
         Open();
     }
-    void cleanup() {
-        delete s_.data();
-        t_.reset();
-    }
+    void cleanup() { CloseScreen(); }
 
     void opensEmptyInInches() {
         QCOMPARE(s_->windowTitle(), QString("Shaft Tapers"));

@@ -13,26 +13,17 @@
 using namespace calc;
 using namespace calc::testing;
 
-class SurfaceFinishScreenTest : public QObject {
+class SurfaceFinishScreenTest : public QObject, ScreenFixture<frmBallnoseV74> {
     Q_OBJECT
-    std::unique_ptr<TestCalcEnv> t_;
-    QPointer<frmBallnoseV74> s_;
 
     void Open() {
         delete s_.data();
         s_ = new frmBallnoseV74(t_->env);
-        s_->show();
-        s_->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(s_));
+        QVERIFY(ShowActive(s_));
     }
-    QLineEdit* Box(const char* name) { return s_->findChild<QLineEdit*>(name); }
     QString Text(const char* name) { return Box(name)->text(); }
     QString Field(const char* name) { return s_->findChild<QLabel*>(name)->text(); }
     QRadioButton* Option(const char* name) { return s_->findChild<QRadioButton*>(name); }
-    void TypeAndLeave(const char* name, const QString& text) {
-        calc::testing::TypeAndLeave(Box(name), text, Box("txtDecPlaces"));
-    }
-    QStringList Messages() const { return calc::testing::Messages(*t_); }
     std::string Stored(const char* section, const char* key) {
         return t_->settings.GetSetting("Arbormate", section, key);
     }
@@ -43,10 +34,7 @@ private slots:
         t_->SetLanguage("English");
         Open();
     }
-    void cleanup() {
-        delete s_.data();
-        t_.reset();
-    }
+    void cleanup() { CloseScreen(); }
 
     void opensInTheMillModeLeftOfCentre() {
         QCOMPARE(s_->windowTitle(), QString("Ball Nose Cutters"));

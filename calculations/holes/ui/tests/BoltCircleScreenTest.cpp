@@ -27,17 +27,11 @@ const QString kOnClipboard =
 
 }  // namespace
 
-class BoltCircleScreenTest : public QObject {
+class BoltCircleScreenTest : public QObject, ScreenFixture<frmBoltCircleV74> {
     Q_OBJECT
-    std::unique_ptr<TestCalcEnv> t_;
-    QPointer<frmBoltCircleV74> s_;
 
-    QLineEdit* Box(const char* name) { return s_->findChild<QLineEdit*>(name); }
     QPlainTextEdit* Answer() { return s_->findChild<QPlainTextEdit*>("txtAnswer"); }
     QString AnswerText() { return AnswerWithCrLf(Answer()); }
-    void TypeAndLeave(const char* name, const QString& text) {
-        calc::testing::TypeAndLeave(Box(name), text, Box("txtDecPlaces"));
-    }
     void Enter(const QString& holes, const QString& diameter, const QString& angle,
                const QString& xc, const QString& yc) {
         Box("txtNumHoles")->setText(holes);
@@ -46,21 +40,14 @@ class BoltCircleScreenTest : public QObject {
         Box("txtXcenter")->setText(xc);
         Box("txtYcenter")->setText(yc);
     }
-    void Press(const char* command) { Click(s_->findChild<QWidget*>(command)); }
-    QStringList Messages() const { return calc::testing::Messages(*t_); }
 
 private slots:
     void init() {
         t_ = std::make_unique<TestCalcEnv>();
         s_ = new frmBoltCircleV74(t_->env);
-        s_->show();
-        s_->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(s_));
+        QVERIFY(ShowActive(s_));
     }
-    void cleanup() {
-        delete s_.data();
-        t_.reset();
-    }
+    void cleanup() { CloseScreen(); }
 
     void opensWithItsEntriesAndTips() {
         QCOMPARE(s_->size(), QSize(761, 505));

@@ -25,38 +25,25 @@ const QString kDesign =
 
 }  // namespace
 
-class GridScreenTest : public QObject {
+class GridScreenTest : public QObject, ScreenFixture<frmGridV74> {
     Q_OBJECT
-    std::unique_ptr<TestCalcEnv> t_;
-    QPointer<frmGridV74> s_;
 
-    QLineEdit* Box(const char* name) { return s_->findChild<QLineEdit*>(name); }
     QString AnswerText() { return AnswerWithCrLf(s_->findChild<QPlainTextEdit*>("txtAnswer")); }
     QLabel* StartLabel() { return s_->findChild<QLabel*>("lblXY"); }
-    void TypeAndLeave(const char* name, const QString& text) {
-        calc::testing::TypeAndLeave(Box(name), text, Box("txtDecPlaces"));
-    }
     // Start X, count X, step X, start Y, count Y, step Y.
     void Enter(const QStringList& v) {
         const char* names[] = {"txtXstart", "txtNumHoleX", "txtXincrement",
                                "txtYstart", "txtNumHoleY", "txtYincrement"};
         for (int i = 0; i < 6; ++i) Box(names[i])->setText(v[i]);
     }
-    void Press(const char* command) { Click(s_->findChild<QWidget*>(command)); }
-    QStringList Messages() const { return calc::testing::Messages(*t_); }
 
 private slots:
     void init() {
         t_ = std::make_unique<TestCalcEnv>();
         s_ = new frmGridV74(t_->env);
-        s_->show();
-        s_->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(s_));
+        QVERIFY(ShowActive(s_));
     }
-    void cleanup() {
-        delete s_.data();
-        t_.reset();
-    }
+    void cleanup() { CloseScreen(); }
 
     void designEntriesCalculated() {
         QCOMPARE(s_->size(), QSize(689, 537));

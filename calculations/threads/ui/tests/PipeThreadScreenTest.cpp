@@ -12,18 +12,14 @@
 using namespace calc;
 using namespace calc::testing;
 
-class PipeThreadScreenTest : public QObject {
+class PipeThreadScreenTest : public QObject, ScreenFixture<frmNPTmeasureV74> {
     Q_OBJECT
-    std::unique_ptr<TestCalcEnv> t_;
-    QPointer<frmNPTmeasureV74> s_;
 
-    QLineEdit* Box(const char* name) { return s_->findChild<QLineEdit*>(name); }
     QString Text(const char* name) {
         if (QLineEdit* box = Box(name)) return box->text();
         return s_->findChild<QLabel*>(name)->text();
     }
     QRadioButton* Option(const char* name) { return s_->findChild<QRadioButton*>(name); }
-    void Press(const char* name) { Click(s_->findChild<QWidget*>(name)); }
     void TypeAndLeave(const char* name, const QString& text) {
         calc::testing::TypeAndLeave(
             Box(name), text,
@@ -40,20 +36,14 @@ class PipeThreadScreenTest : public QObject {
                           list->visualItemRect(items.first()).center());
         Q_UNUSED(r);
     }
-    QStringList Messages() const { return calc::testing::Messages(*t_); }
 
 private slots:
     void init() {
         t_ = std::make_unique<TestCalcEnv>();
         s_ = new frmNPTmeasureV74(t_->env);
-        s_->show();
-        s_->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(s_));
+        QVERIFY(ShowActive(s_));
     }
-    void cleanup() {
-        delete s_.data();
-        t_.reset();
-    }
+    void cleanup() { CloseScreen(); }
 
     void opensEmpty() {
         QCOMPARE(s_->size(), QSize(337, 529));

@@ -15,28 +15,18 @@
 using namespace calc;
 using namespace calc::testing;
 
-class ThreadScreenTest : public QObject {
+class ThreadScreenTest : public QObject, ScreenFixture<frmThreadMeasureV74> {
     Q_OBJECT
-    std::unique_ptr<TestCalcEnv> t_;
-    QPointer<frmThreadMeasureV74> s_;
 
-    QLineEdit* Box(const char* name) { return s_->findChild<QLineEdit*>(name); }
     QLabel* Field(const char* name) { return s_->findChild<QLabel*>(name); }
     QRadioButton* Option(const char* name) { return s_->findChild<QRadioButton*>(name); }
     QString Text(const char* name) {
         if (QLineEdit* box = Box(name)) return box->text();
         return Field(name)->text();
     }
-    void TypeAndLeave(const char* name, const QString& text) {
-        calc::testing::TypeAndLeave(Box(name), text, Box("txtDecPlaces"));
-    }
-    void Press(const char* name) { Click(s_->findChild<QWidget*>(name)); }
-    QStringList Messages() const { return calc::testing::Messages(*t_); }
     void Open() {
         s_ = new frmThreadMeasureV74(t_->env);
-        s_->show();
-        s_->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(s_));
+        QVERIFY(ShowActive(s_));
     }
     // 1/2-13 UNC with a 0.0444 wire.
     void EnterHalfInchUnc() {
@@ -57,10 +47,7 @@ private slots:
         t_ = std::make_unique<TestCalcEnv>();
         Open();
     }
-    void cleanup() {
-        delete s_.data();
-        t_.reset();
-    }
+    void cleanup() { CloseScreen(); }
 
     void opensInItsStoredLayout() {
         QCOMPARE(s_->size(), QSize(690, 609));

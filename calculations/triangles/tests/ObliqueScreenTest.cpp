@@ -21,12 +21,9 @@ const QString kOffer = "There may be an alternate answer to this scenario. Click
 
 }  // namespace
 
-class ObliqueScreenTest : public QObject {
+class ObliqueScreenTest : public QObject, ScreenFixture<frmObliqueTriangleV74> {
     Q_OBJECT
-    std::unique_ptr<TestCalcEnv> t_;
-    QPointer<frmObliqueTriangleV74> s_;
 
-    QLineEdit* Box(const char* name) { return s_->findChild<QLineEdit*>(name); }
     QString Text(const char* name) { return Box(name)->text(); }
     QString Area() { return s_->findChild<QLabel*>("lblArea")->text(); }
     // Clicks an option button on its round mark.
@@ -37,14 +34,9 @@ class ObliqueScreenTest : public QObject {
         QTest::mouseRelease(option, Qt::LeftButton, {}, mark);
         QVERIFY(s_->findChild<QRadioButton*>(name)->isChecked());
     }
-    void TypeAndLeave(const char* name, const QString& text) {
-        calc::testing::TypeAndLeave(Box(name), text, Box("txtDecPlaces"));
-    }
     void Set(std::initializer_list<std::pair<const char*, const char*>> values) {
         for (const auto& [name, text] : values) TypeAndLeave(name, text);
     }
-    void Calculate() { Click(s_->findChild<QWidget*>("lblCalculate1")); }
-    QStringList Messages() const { return calc::testing::Messages(*t_); }
     void ExpectAllZero() {
         for (const char* b :
              {"txtSideA", "txtSideB", "txtSideC", "txtAngleA", "txtAngleB", "txtAngleC"})
@@ -55,14 +47,9 @@ private slots:
     void init() {
         t_ = std::make_unique<TestCalcEnv>();
         s_ = new frmObliqueTriangleV74(t_->env);
-        s_->show();
-        s_->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(s_));
+        QVERIFY(ShowActive(s_));
     }
-    void cleanup() {
-        delete s_.data();
-        t_.reset();
-    }
+    void cleanup() { CloseScreen(); }
 
     void opensWithZerosAndOneSideTwoAngles() {
         QCOMPARE(s_->size(), QSize(554, 433));

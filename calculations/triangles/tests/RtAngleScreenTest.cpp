@@ -21,32 +21,20 @@ const QString kNotEnough = "Not enough data specified. Enter two sides, or one s
 
 }  // namespace
 
-class RtAngleScreenTest : public QObject {
+class RtAngleScreenTest : public QObject, ScreenFixture<frmRtAngleV74> {
     Q_OBJECT
-    std::unique_ptr<TestCalcEnv> t_;
-    QPointer<frmRtAngleV74> s_;
 
-    QLineEdit* Box(const char* name) { return s_->findChild<QLineEdit*>(name); }
     QLabel* Field(const char* name) { return s_->findChild<QLabel*>(name); }
     // Types into a box and leaves it with Tab, as the machinist does.
-    void TypeAndLeave(const char* name, const QString& text) {
-        calc::testing::TypeAndLeave(Box(name), text, Box("txtDecPlaces"));
-    }
-    QStringList Messages() const { return calc::testing::Messages(*t_); }
     QString Area() { return Field("lblArea")->text(); }
 
 private slots:
     void init() {
         t_ = std::make_unique<TestCalcEnv>();
         s_ = new frmRtAngleV74(t_->env);
-        s_->show();
-        s_->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(s_));
+        QVERIFY(ShowActive(s_));
     }
-    void cleanup() {
-        delete s_.data();
-        t_.reset();
-    }
+    void cleanup() { CloseScreen(); }
 
     void opensEmptyWithItsFrame() {
         QCOMPARE(s_->size(), QSize(552, 345));

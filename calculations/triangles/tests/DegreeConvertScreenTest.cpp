@@ -2,22 +2,18 @@
 #include <QTest>
 
 #include "calc/TestCalcEnv.h"
+#include "calc/ui/testing/ScreenTesting.h"
 #include "triangles/TriangleScreens.h"
 
 using namespace calc;
+using namespace calc::testing;
 
-class DegreeConvertScreenTest : public QObject {
+class DegreeConvertScreenTest : public QObject, ScreenFixture<frmDegreeConvertV74> {
     Q_OBJECT
-    std::unique_ptr<TestCalcEnv> t_;
-    QPointer<frmDegreeConvertV74> s_;
     QLineEdit *deg_, *min_, *sec_, *dec_;
 
     void TypeAndLeave(QLineEdit* box, const QString& text) {
-        box->setFocus(Qt::TabFocusReason);
-        box->setText(text);
-        QLineEdit* next = box == dec_ ? deg_ : dec_;
-        next->setFocus(Qt::TabFocusReason);
-        QCoreApplication::processEvents();
+        calc::testing::TypeAndLeave(box, text, box == dec_ ? deg_ : dec_);
     }
     void Convert() {
         QWidget* face = s_->findChild<QWidget*>("lblCalculate1");
@@ -30,18 +26,13 @@ private slots:
         t_ = std::make_unique<TestCalcEnv>();
         t_->SetLanguage("English");
         s_ = new frmDegreeConvertV74(t_->env);
-        s_->show();
-        s_->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(s_));
+        QVERIFY(ShowActive(s_));
         deg_ = s_->findChild<QLineEdit*>("txtDegree");
         min_ = s_->findChild<QLineEdit*>("txtMinute");
         sec_ = s_->findChild<QLineEdit*>("txtSecond");
         dec_ = s_->findChild<QLineEdit*>("txtDegreeDecimal");
     }
-    void cleanup() {
-        delete s_.data();
-        t_.reset();
-    }
+    void cleanup() { CloseScreen(); }
 
     void frame() {
         QCOMPARE(s_->size(), QSize(273, 233));

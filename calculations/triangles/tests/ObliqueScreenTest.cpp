@@ -1,37 +1,29 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPrinter>
-#include <QProcess>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include "calc/TestCalcEnv.h"
 #include "calc/ui/MainMenu.h"
+#include "calc/ui/testing/ScreenTesting.h"
 #include "common/HelpWindow.h"
 #include "triangles/TriangleScreens.h"
 
 using namespace calc;
+using namespace calc::testing;
 
 namespace {
-
-void Click(QWidget* w) {
-    QTest::mousePress(w, Qt::LeftButton, {}, w->rect().center());
-    QTest::mouseRelease(w, Qt::LeftButton, {}, w->rect().center());
-}
 
 const QString kImpossible = "Impossible data entered. Please reset and try again.";
 const QString kOffer = "There may be an alternate answer to this scenario. Click OK to check.";
 
 }  // namespace
 
-class ObliqueScreenTest : public QObject {
+class ObliqueScreenTest : public QObject, ScreenFixture<frmObliqueTriangleV74> {
     Q_OBJECT
-    std::unique_ptr<TestCalcEnv> t_;
-    QPointer<frmObliqueTriangleV74> s_;
 
-    QLineEdit* Box(const char* name) { return s_->findChild<QLineEdit*>(name); }
     QString Text(const char* name) { return Box(name)->text(); }
     QString Area() { return s_->findChild<QLabel*>("lblArea")->text(); }
     // Clicks an option button on its round mark.
@@ -42,21 +34,8 @@ class ObliqueScreenTest : public QObject {
         QTest::mouseRelease(option, Qt::LeftButton, {}, mark);
         QVERIFY(s_->findChild<QRadioButton*>(name)->isChecked());
     }
-    void TypeAndLeave(const char* name, const QString& text) {
-        QLineEdit* box = Box(name);
-        box->setFocus(Qt::TabFocusReason);
-        box->setText(text);
-        Box("txtDecPlaces")->setFocus(Qt::TabFocusReason);
-        QCoreApplication::processEvents();
-    }
     void Set(std::initializer_list<std::pair<const char*, const char*>> values) {
         for (const auto& [name, text] : values) TypeAndLeave(name, text);
-    }
-    void Calculate() { Click(s_->findChild<QWidget*>("lblCalculate1")); }
-    QStringList Messages() const {
-        QStringList out;
-        for (const auto& m : t_->messages.Texts()) out << QString::fromStdString(m);
-        return out;
     }
     void ExpectAllZero() {
         for (const char* b :
@@ -68,14 +47,9 @@ private slots:
     void init() {
         t_ = std::make_unique<TestCalcEnv>();
         s_ = new frmObliqueTriangleV74(t_->env);
-        s_->show();
-        s_->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(s_));
+        QVERIFY(ShowActive(s_));
     }
-    void cleanup() {
-        delete s_.data();
-        t_.reset();
-    }
+    void cleanup() { CloseScreen(); }
 
     void opensWithZerosAndOneSideTwoAngles() {
         QCOMPARE(s_->size(), QSize(554, 433));
@@ -273,27 +247,12 @@ private slots:
 
         QTemporaryDir dir;
         const QString file = dir.filePath("answer.pdf");
-        PrintHooks hooks;
-        hooks.chooseOptions = [](QPrinter&, QWidget*) { return true; };
-        hooks.beforeJob = [&](QPrinter& printer, int) {
-            printer.setOutputFormat(QPrinter::PdfFormat);
-            printer.setOutputFileName(file);
-        };
-        s_->SetPrintHooks(hooks);
-        Click(s_->findChild<QWidget*>("lblPrint1"));
-        QProcess p;
-        p.start("pdftotext", {file, "-"});
-        QVERIFY(p.waitForFinished());
-        const QString pdf = QString::fromUtf8(p.readAllStandardOutput());
+        PrintToPdf(s_, file);
+        const QString pdf = PdfText(file);
         QVERIFY2(pdf.contains(QString::fromUtf8("Angle B: 60°")), qPrintable(pdf));
         QVERIFY2(pdf.contains("Side c: 15.3209"), qPrintable(pdf));
-        QProcess images;  // the diagram
-        images.start("pdfimages", {"-list", file});
-        QVERIFY(images.waitForFinished());
-        QCOMPARE(QString::fromUtf8(images.readAllStandardOutput())
-                     .split('\n', Qt::SkipEmptyParts)
-                     .size(),
-                 3);
+        // the diagram
+        QCOMPARE(PdfImageList(file).size(), 3);
     }
 
     void helpOpensItsTopic() {

@@ -1,48 +1,23 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPrinter>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include "calc/TestCalcEnv.h"
 #include "calc/ui/MainMenu.h"
+#include "calc/ui/testing/ScreenTesting.h"
 #include "common/HelpWindow.h"
 #include "geometry/GeometryScreens.h"
 #include "triangles/TriangleScreens.h"
 
 using namespace calc;
+using namespace calc::testing;
 
-namespace {
-
-void Click(QWidget* w) {
-    QTest::mousePress(w, Qt::LeftButton, {}, w->rect().center());
-    QTest::mouseRelease(w, Qt::LeftButton, {}, w->rect().center());
-}
-
-}  // namespace
-
-class ChordScreenTest : public QObject {
+class ChordScreenTest : public QObject, ScreenFixture<frmChordsV74> {
     Q_OBJECT
-    std::unique_ptr<TestCalcEnv> t_;
-    QPointer<frmChordsV74> s_;
 
-    QLineEdit* Box(const char* name) { return s_->findChild<QLineEdit*>(name); }
     QLabel* Field(const char* name) { return s_->findChild<QLabel*>(name); }
-    void TypeAndLeave(const char* name, const QString& text) {
-        QLineEdit* box = Box(name);
-        box->setFocus(Qt::TabFocusReason);
-        box->setText(text);
-        Box("txtDecPlaces")->setFocus(Qt::TabFocusReason);
-        QCoreApplication::processEvents();
-    }
-    void Calculate() { Click(s_->findChild<QWidget*>("lblCalculate1")); }
-    QStringList Messages() const {
-        QStringList out;
-        for (const auto& m : t_->messages.Texts()) out << QString::fromStdString(m);
-        return out;
-    }
     // The five values as shown: a, c, h, l, r (box when visible, else field).
     QStringList Shown() {
         QStringList out;
@@ -59,14 +34,9 @@ private slots:
     void init() {
         t_ = std::make_unique<TestCalcEnv>();
         s_ = new frmChordsV74(t_->env);
-        s_->show();
-        s_->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(s_));
+        QVERIFY(ShowActive(s_));
     }
-    void cleanup() {
-        delete s_.data();
-        t_.reset();
-    }
+    void cleanup() { CloseScreen(); }
 
     void opensEmpty() {
         QCOMPARE(s_->windowTitle(), QString("Chord Calculations"));
@@ -190,26 +160,10 @@ private slots:
                                              "10.472\n\rArc radius - r: 10"));
         QTemporaryDir dir;
         const QString file = dir.filePath("chord.pdf");
-        PrintHooks hooks;
-        hooks.chooseOptions = [](QPrinter&, QWidget*) { return true; };
-        hooks.beforeJob = [&](QPrinter& printer, int) {
-            printer.setOutputFormat(QPrinter::PdfFormat);
-            printer.setOutputFileName(file);
-        };
-        s_->SetPrintHooks(hooks);
-        Click(s_->findChild<QWidget*>("lblPrint1"));
-        QProcess p;
-        p.start("pdftotext", {file, "-"});
-        QVERIFY(p.waitForFinished());
-        const QString pdf = QString::fromUtf8(p.readAllStandardOutput());
+        PrintToPdf(s_, file);
+        const QString pdf = PdfText(file);
         QVERIFY2(pdf.contains("Arc length - l: 10.472"), qPrintable(pdf));
-        QProcess images;
-        images.start("pdfimages", {"-list", file});
-        QVERIFY(images.waitForFinished());
-        QCOMPARE(QString::fromUtf8(images.readAllStandardOutput())
-                     .split('\n', Qt::SkipEmptyParts)
-                     .size(),
-                 3);
+        QCOMPARE(PdfImageList(file).size(), 3);
     }
 
     void helpOpensItsTopic() {

@@ -2,45 +2,30 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPrinter>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include "calc/TestCalcEnv.h"
 #include "calc/ui/MainMenu.h"
+#include "calc/ui/testing/ScreenTesting.h"
 #include "geometry/DovetailScreen.h"
 #include "geometry/TurningScreens.h"
 
 using namespace calc;
+using namespace calc::testing;
 
 namespace {
-
-void Click(QWidget* w) {
-    QTest::mousePress(w, Qt::LeftButton, {}, w->rect().center());
-    QTest::mouseRelease(w, Qt::LeftButton, {}, w->rect().center());
-}
 
 const char* const kBoxes[] = {"txtOutsideRolls", "txtOutsideCorners", "txtHeight", "txtInsideRolls",
                               "txtInsideCorners"};
 
 }  // namespace
 
-class DovetailScreenTest : public QObject {
+class DovetailScreenTest : public QObject, ScreenFixture<frmDovetaillV74> {
     Q_OBJECT
-    std::unique_ptr<TestCalcEnv> t_;
-    QPointer<frmDovetaillV74> s_;
 
-    QLineEdit* Box(const char* name) { return s_->findChild<QLineEdit*>(name); }
     QString Text(const char* name) { return Box(name)->text(); }
     QCheckBox* Check(const char* name) { return s_->findChild<QCheckBox*>(name); }
-    void TypeAndLeave(const char* name, const QString& text) {
-        QLineEdit* box = Box(name);
-        box->setFocus(Qt::TabFocusReason);
-        box->setText(text);
-        Box("txtDecPlaces")->setFocus(Qt::TabFocusReason);
-        QCoreApplication::processEvents();
-    }
     // Roll 0.25, 60 degrees and two ticked dimensions.
     void Enter(const char* check1, const char* box1, const QString& v1, const char* check2,
                const char* box2, const QString& v2, const QString& roll = "0.25",
@@ -53,11 +38,6 @@ class DovetailScreenTest : public QObject {
         TypeAndLeave(box2, v2);
         t_->messages.Clear();
     }
-    QStringList Messages() const {
-        QStringList out;
-        for (const auto& m : t_->messages.Texts()) out << QString::fromStdString(m);
-        return out;
-    }
     QStringList Values() {
         QStringList out;
         for (const char* b : kBoxes) out << Text(b);
@@ -69,14 +49,9 @@ private slots:
         t_ = std::make_unique<TestCalcEnv>();
         t_->SetLanguage("English");
         s_ = new frmDovetaillV74(t_->env);
-        s_->show();
-        s_->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(s_));
+        QVERIFY(ShowActive(s_));
     }
-    void cleanup() {
-        delete s_.data();
-        t_.reset();
-    }
+    void cleanup() { CloseScreen(); }
 
     void opensWithZerosAndLockedBoxes() {
         QCOMPARE(s_->windowTitle(), QString("Dovetails"));
@@ -240,26 +215,11 @@ private slots:
                                              "Inside Corner Dimension: 2"));
         QTemporaryDir dir;
         const QString file = dir.filePath("dovetail.pdf");
-        PrintHooks hooks;
-        hooks.chooseOptions = [](QPrinter&, QWidget*) { return true; };
-        hooks.beforeJob = [&](QPrinter& printer, int) {
-            printer.setOutputFormat(QPrinter::PdfFormat);
-            printer.setOutputFileName(file);
-        };
-        s_->SetPrintHooks(hooks);
-        Click(s_->findChild<QWidget*>("lblPrint1"));
-        QProcess p;
-        p.start("pdftotext", {file, "-"});
-        QVERIFY(p.waitForFinished());
-        const QString pdf = QString::fromUtf8(p.readAllStandardOutput());
+        PrintToPdf(s_, file);
+        const QString pdf = PdfText(file);
         QVERIFY2(pdf.contains("Inside Roll Dimension: 1.8943"), qPrintable(pdf));
         // The diagram goes onto the page as a picture.
-        QProcess images;
-        images.start("pdfimages", {"-list", file});
-        QVERIFY(images.waitForFinished());
-        QVERIFY(QString::fromUtf8(images.readAllStandardOutput())
-                    .split('\n', Qt::SkipEmptyParts)
-                    .size() >= 3);
+        QVERIFY(PdfImageList(file).size() >= 3);
     }
 
     void germanNamesAndMessages() {

@@ -2,24 +2,20 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPrinter>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include "calc/TestCalcEnv.h"
 #include "calc/ui/MainMenu.h"
+#include "calc/ui/testing/ScreenTesting.h"
 #include "geometry/KeyseatScreen.h"
 #include "geometry/TurningScreens.h"
 
 using namespace calc;
+using namespace calc::testing;
 
 namespace {
-
-void Click(QWidget* w) {
-    QTest::mousePress(w, Qt::LeftButton, {}, w->rect().center());
-    QTest::mouseRelease(w, Qt::LeftButton, {}, w->rect().center());
-}
 
 const char* const kResults[] = {"lblTotalHeight",  "lblSeatBottom",    "lblShaftKeyDepth",
                                 "lblChordHeight",  "lblTotalKeyDepth", "lblHubKeyDepth",
@@ -40,28 +36,13 @@ bool PageHasDrawingAtTop(const QString& pdf) {
 
 }  // namespace
 
-class KeyseatScreenTest : public QObject {
+class KeyseatScreenTest : public QObject, ScreenFixture<frmKeyseatV74> {
     Q_OBJECT
-    std::unique_ptr<TestCalcEnv> t_;
-    QPointer<frmKeyseatV74> s_;
 
-    QLineEdit* Box(const char* name) { return s_->findChild<QLineEdit*>(name); }
     QString Field(const char* name) { return s_->findChild<QLabel*>(name)->text(); }
-    void TypeAndLeave(const char* name, const QString& text) {
-        QLineEdit* box = Box(name);
-        box->setFocus(Qt::TabFocusReason);
-        box->setText(text);
-        Box("txtDecPlaces")->setFocus(Qt::TabFocusReason);
-        QCoreApplication::processEvents();
-    }
     QStringList Results() {
         QStringList out;
         for (const char* r : kResults) out << Field(r);
-        return out;
-    }
-    QStringList Messages() const {
-        QStringList out;
-        for (const auto& m : t_->messages.Texts()) out << QString::fromStdString(m);
         return out;
     }
 
@@ -70,14 +51,9 @@ private slots:
         t_ = std::make_unique<TestCalcEnv>();
         t_->SetLanguage("English");
         s_ = new frmKeyseatV74(t_->env);
-        s_->show();
-        s_->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(s_));
+        QVERIFY(ShowActive(s_));
     }
-    void cleanup() {
-        delete s_.data();
-        t_.reset();
-    }
+    void cleanup() { CloseScreen(); }
 
     void inchAndMetricKeys_data() {
         QTest::addColumn<QString>("w");
@@ -183,18 +159,8 @@ private slots:
                           "depth of keyway in hub to facilitate assembly."));
         QTemporaryDir dir;
         const QString file = dir.filePath("keyseat.pdf");
-        PrintHooks hooks;
-        hooks.chooseOptions = [](QPrinter&, QWidget*) { return true; };
-        hooks.beforeJob = [&](QPrinter& printer, int) {
-            printer.setOutputFormat(QPrinter::PdfFormat);
-            printer.setOutputFileName(file);
-        };
-        s_->SetPrintHooks(hooks);
-        Click(s_->findChild<QWidget*>("lblPrint1"));
-        QProcess p;
-        p.start("pdftotext", {file, "-"});
-        QVERIFY(p.waitForFinished());
-        const QString pdf = QString::fromUtf8(p.readAllStandardOutput());
+        PrintToPdf(s_, file);
+        const QString pdf = PdfText(file);
         QVERIFY2(pdf.contains("D: From top of shaft to full"), qPrintable(pdf));
         QVERIFY2(pdf.contains("G: Total depth of keyway in hub: 0.125"), qPrintable(pdf));
         QVERIFY(PageHasDrawingAtTop(file));

@@ -1,44 +1,25 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPrinter>
-#include <QProcess>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include "calc/TestCalcEnv.h"
 #include "calc/ui/MainMenu.h"
+#include "calc/ui/testing/ScreenTesting.h"
 #include "common/HelpWindow.h"
 #include "geometry/GeometryScreens.h"
 #include "triangles/TriangleScreens.h"
 
 using namespace calc;
+using namespace calc::testing;
 
-namespace {
-
-void Click(QWidget* w) {
-    QTest::mousePress(w, Qt::LeftButton, {}, w->rect().center());
-    QTest::mouseRelease(w, Qt::LeftButton, {}, w->rect().center());
-}
-
-}  // namespace
-
-class PolygonScreenTest : public QObject {
+class PolygonScreenTest : public QObject, ScreenFixture<frmPolygonsV74> {
     Q_OBJECT
-    std::unique_ptr<TestCalcEnv> t_;
-    QPointer<frmPolygonsV74> s_;
 
-    QLineEdit* Box(const char* name) { return s_->findChild<QLineEdit*>(name); }
     QString Text(const char* name) { return Box(name)->text(); }
     QString Label(const char* name) { return s_->findChild<QLabel*>(name)->text(); }
-    void TypeAndLeave(const char* name, const QString& text) {
-        QLineEdit* box = Box(name);
-        box->setFocus(Qt::TabFocusReason);
-        box->setText(text);
-        Box("txtDecPlaces")->setFocus(Qt::TabFocusReason);
-        QCoreApplication::processEvents();
-    }
     void Option(const char* name) {
         QWidget* option = s_->findChild<QRadioButton*>(name);
         const QPoint mark(8, option->height() / 2);
@@ -46,25 +27,14 @@ class PolygonScreenTest : public QObject {
         QTest::mouseRelease(option, Qt::LeftButton, {}, mark);
         QVERIFY(s_->findChild<QRadioButton*>(name)->isChecked());
     }
-    void Calculate() { Click(s_->findChild<QWidget*>("lblCalculate1")); }
-    QStringList Messages() const {
-        QStringList out;
-        for (const auto& m : t_->messages.Texts()) out << QString::fromStdString(m);
-        return out;
-    }
 
 private slots:
     void init() {
         t_ = std::make_unique<TestCalcEnv>();
         s_ = new frmPolygonsV74(t_->env);
-        s_->show();
-        s_->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(s_));
+        QVERIFY(ShowActive(s_));
     }
-    void cleanup() {
-        delete s_.data();
-        t_.reset();
-    }
+    void cleanup() { CloseScreen(); }
 
     void opensOnAHexagon() {
         QCOMPARE(s_->windowTitle(), QString("Polygons"));
@@ -197,26 +167,10 @@ private slots:
                                        "0.8661units³."));
         QTemporaryDir dir;
         const QString file = dir.filePath("polygon.pdf");
-        PrintHooks hooks;
-        hooks.chooseOptions = [](QPrinter&, QWidget*) { return true; };
-        hooks.beforeJob = [&](QPrinter& printer, int) {
-            printer.setOutputFormat(QPrinter::PdfFormat);
-            printer.setOutputFileName(file);
-        };
-        s_->SetPrintHooks(hooks);
-        Click(s_->findChild<QWidget*>("lblPrint1"));
-        QProcess p;
-        p.start("pdftotext", {file, "-"});
-        QVERIFY(p.waitForFinished());
-        const QString pdf = QString::fromUtf8(p.readAllStandardOutput());
+        PrintToPdf(s_, file);
+        const QString pdf = PdfText(file);
         QVERIFY2(pdf.contains("Across Corners: 1.1547"), qPrintable(pdf));
-        QProcess images;
-        images.start("pdfimages", {"-list", file});
-        QVERIFY(images.waitForFinished());
-        QCOMPARE(QString::fromUtf8(images.readAllStandardOutput())
-                     .split('\n', Qt::SkipEmptyParts)
-                     .size(),
-                 3);
+        QCOMPARE(PdfImageList(file).size(), 3);
     }
 
     void helpOpensItsTopic() {

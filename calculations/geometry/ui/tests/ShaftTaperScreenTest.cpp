@@ -1,55 +1,29 @@
 #include <QLabel>
 #include <QLineEdit>
-#include <QPrinter>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include "calc/TestCalcEnv.h"
 #include "calc/ui/MainMenu.h"
+#include "calc/ui/testing/ScreenTesting.h"
 #include "geometry/ShaftTaperScreen.h"
 #include "geometry/TurningScreens.h"
 
 using namespace calc;
+using namespace calc::testing;
 
-namespace {
-
-void Click(QWidget* w) {
-    QTest::mousePress(w, Qt::LeftButton, {}, w->rect().center());
-    QTest::mouseRelease(w, Qt::LeftButton, {}, w->rect().center());
-}
-
-}  // namespace
-
-class ShaftTaperScreenTest : public QObject {
+class ShaftTaperScreenTest : public QObject, ScreenFixture<frmShaftTaperV74> {
     Q_OBJECT
-    std::unique_ptr<TestCalcEnv> t_;
-    QPointer<frmShaftTaperV74> s_;
 
     void Open() {
         delete s_.data();
         s_ = new frmShaftTaperV74(t_->env);
-        s_->show();
-        s_->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(s_));
+        QVERIFY(ShowActive(s_));
     }
-    QLineEdit* Box(const char* name) { return s_->findChild<QLineEdit*>(name); }
     QLabel* Label(const char* name) { return s_->findChild<QLabel*>(name); }
     QString Text(const char* name) { return Box(name)->text(); }
     QString Field(const char* name) { return Label(name)->text(); }
     bool Shown(const char* name) { return s_->findChild<QWidget*>(name)->isVisible(); }
-    void TypeAndLeave(const char* name, const QString& text) {
-        QLineEdit* box = Box(name);
-        box->setFocus(Qt::TabFocusReason);
-        box->setText(text);
-        Box("txtDecPlaces")->setFocus(Qt::TabFocusReason);
-        QCoreApplication::processEvents();
-    }
-    QStringList Messages() const {
-        QStringList out;
-        for (const auto& m : t_->messages.Texts()) out << QString::fromStdString(m);
-        return out;
-    }
     void ToMetric() {
         Click(s_->findChild<QWidget*>("lblInchMetric1"));
         QCOMPARE(s_->UnitCaption(), QString("METRIC SYSTEM"));
@@ -61,10 +35,7 @@ private slots:
         t_->SetLanguage("English");
         Open();
     }
-    void cleanup() {
-        delete s_.data();
-        t_.reset();
-    }
+    void cleanup() { CloseScreen(); }
 
     void opensEmptyInInches() {
         QCOMPARE(s_->windowTitle(), QString("Shaft Tapers"));
@@ -292,25 +263,10 @@ private slots:
         QVERIFY(s_->PrintText().contains("Taper Ratio= 1:6.0\n\rLarge diameter: 50.8mm"));
         QTemporaryDir dir;
         const QString file = dir.filePath("taper.pdf");
-        PrintHooks hooks;
-        hooks.chooseOptions = [](QPrinter&, QWidget*) { return true; };
-        hooks.beforeJob = [&](QPrinter& printer, int) {
-            printer.setOutputFormat(QPrinter::PdfFormat);
-            printer.setOutputFileName(file);
-        };
-        s_->SetPrintHooks(hooks);
-        Click(s_->findChild<QWidget*>("lblPrint1"));
-        QProcess p;
-        p.start("pdftotext", {file, "-"});
-        QVERIFY(p.waitForFinished());
-        const QString pdf = QString::fromUtf8(p.readAllStandardOutput());
+        PrintToPdf(s_, file);
+        const QString pdf = PdfText(file);
         QVERIFY2(pdf.contains("Taper Ratio= 1:6.0"), qPrintable(pdf));
-        QProcess images;
-        images.start("pdfimages", {"-list", file});
-        QVERIFY(images.waitForFinished());
-        QVERIFY(QString::fromUtf8(images.readAllStandardOutput())
-                    .split('\n', Qt::SkipEmptyParts)
-                    .size() >= 3);
+        QVERIFY(PdfImageList(file).size() >= 3);
     }
 
     void remembersUnitAndDecimals() {

@@ -5,49 +5,25 @@
 
 #include "calc/TestCalcEnv.h"
 #include "calc/ui/MainMenu.h"
+#include "calc/ui/testing/ScreenTesting.h"
 #include "geometry/SurfaceFinishScreen.h"
 #include "geometry/TurningScreens.h"
 #include "speedfeed/SpeedFeedScreens.h"
 
 using namespace calc;
+using namespace calc::testing;
 
-namespace {
-
-void Click(QWidget* w) {
-    QTest::mousePress(w, Qt::LeftButton, {}, w->rect().center());
-    QTest::mouseRelease(w, Qt::LeftButton, {}, w->rect().center());
-}
-
-}  // namespace
-
-class SurfaceFinishScreenTest : public QObject {
+class SurfaceFinishScreenTest : public QObject, ScreenFixture<frmBallnoseV74> {
     Q_OBJECT
-    std::unique_ptr<TestCalcEnv> t_;
-    QPointer<frmBallnoseV74> s_;
 
     void Open() {
         delete s_.data();
         s_ = new frmBallnoseV74(t_->env);
-        s_->show();
-        s_->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(s_));
+        QVERIFY(ShowActive(s_));
     }
-    QLineEdit* Box(const char* name) { return s_->findChild<QLineEdit*>(name); }
     QString Text(const char* name) { return Box(name)->text(); }
     QString Field(const char* name) { return s_->findChild<QLabel*>(name)->text(); }
     QRadioButton* Option(const char* name) { return s_->findChild<QRadioButton*>(name); }
-    void TypeAndLeave(const char* name, const QString& text) {
-        QLineEdit* box = Box(name);
-        box->setFocus(Qt::TabFocusReason);
-        box->setText(text);
-        Box("txtDecPlaces")->setFocus(Qt::TabFocusReason);
-        QCoreApplication::processEvents();
-    }
-    QStringList Messages() const {
-        QStringList out;
-        for (const auto& m : t_->messages.Texts()) out << QString::fromStdString(m);
-        return out;
-    }
     std::string Stored(const char* section, const char* key) {
         return t_->settings.GetSetting("Arbormate", section, key);
     }
@@ -58,10 +34,7 @@ private slots:
         t_->SetLanguage("English");
         Open();
     }
-    void cleanup() {
-        delete s_.data();
-        t_.reset();
-    }
+    void cleanup() { CloseScreen(); }
 
     void opensInTheMillModeLeftOfCentre() {
         QCOMPARE(s_->windowTitle(), QString("Ball Nose Cutters"));

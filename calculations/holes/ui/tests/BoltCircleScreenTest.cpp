@@ -7,52 +7,31 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPrinter>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include "calc/TestCalcEnv.h"
 #include "calc/ui/MainMenu.h"
+#include "calc/ui/testing/ScreenTesting.h"
 #include "holes/HoleScreens.h"
 
 using namespace calc;
+using namespace calc::testing;
 
 namespace {
-
-void Click(QWidget* w) {
-    QTest::mousePress(w, Qt::LeftButton, {}, w->rect().center());
-    QTest::mouseRelease(w, Qt::LeftButton, {}, w->rect().center());
-}
 
 const QString kExample =
     "X45.3553 Y55.3553\r\nX-25.3553 Y55.3553\r\nX-25.3553 Y-15.3553\r\nX45.3553 Y-15.3553\r\n";
 const QString kOnClipboard =
     "The list of coordinates is now on the Clipboard ready to paste into your CNC document. ";
 
-QString RunTool(const QString& program, const QStringList& args) {
-    QProcess p;
-    p.start(program, args);
-    p.waitForFinished();
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
-
 }  // namespace
 
-class BoltCircleScreenTest : public QObject {
+class BoltCircleScreenTest : public QObject, ScreenFixture<frmBoltCircleV74> {
     Q_OBJECT
-    std::unique_ptr<TestCalcEnv> t_;
-    QPointer<frmBoltCircleV74> s_;
 
-    QLineEdit* Box(const char* name) { return s_->findChild<QLineEdit*>(name); }
     QPlainTextEdit* Answer() { return s_->findChild<QPlainTextEdit*>("txtAnswer"); }
     QString AnswerText() { return AnswerWithCrLf(Answer()); }
-    void TypeAndLeave(const char* name, const QString& text) {
-        QLineEdit* box = Box(name);
-        box->setFocus(Qt::TabFocusReason);
-        box->setText(text);
-        Box("txtDecPlaces")->setFocus(Qt::TabFocusReason);
-        QCoreApplication::processEvents();
-    }
     void Enter(const QString& holes, const QString& diameter, const QString& angle,
                const QString& xc, const QString& yc) {
         Box("txtNumHoles")->setText(holes);
@@ -61,25 +40,14 @@ class BoltCircleScreenTest : public QObject {
         Box("txtXcenter")->setText(xc);
         Box("txtYcenter")->setText(yc);
     }
-    void Press(const char* command) { Click(s_->findChild<QWidget*>(command)); }
-    QStringList Messages() const {
-        QStringList out;
-        for (const auto& m : t_->messages.Texts()) out << QString::fromStdString(m);
-        return out;
-    }
 
 private slots:
     void init() {
         t_ = std::make_unique<TestCalcEnv>();
         s_ = new frmBoltCircleV74(t_->env);
-        s_->show();
-        s_->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(s_));
+        QVERIFY(ShowActive(s_));
     }
-    void cleanup() {
-        delete s_.data();
-        t_.reset();
-    }
+    void cleanup() { CloseScreen(); }
 
     void opensWithItsEntriesAndTips() {
         QCOMPARE(s_->size(), QSize(761, 505));
@@ -276,22 +244,16 @@ private slots:
 
         QTemporaryDir dir;
         const QString file = dir.filePath("bolt.pdf");
-        PrintHooks hooks;
-        hooks.chooseOptions = [](QPrinter&, QWidget*) { return true; };
-        hooks.beforeJob = [&](QPrinter& printer, int) {
-            printer.setOutputFormat(QPrinter::PdfFormat);
-            printer.setOutputFileName(file);
-        };
+        PrintHooks hooks = PdfPrintHooks(file);
         s_->SetPrintHooks(hooks);
         Press("lblPrint1");
-        const QString pdf = RunTool("pdftotext", {"-layout", file, "-"});
+        const QString pdf = PdfText(file, {"-layout"});
         QVERIFY2(pdf.contains("Centre of Circle: X10, Y20") ||
                      pdf.contains("Centre of Circle: X10,  Y20"),
                  qPrintable(pdf));
         QVERIFY2(pdf.contains("X-25.3553 Y-15.3553"), qPrintable(pdf));
         // One picture: pBoltCirc, drawn at the top.
-        const QStringList images =
-            RunTool("pdfimages", {"-list", file}).split('\n', Qt::SkipEmptyParts);
+        const QStringList images = PdfImageList(file);
         QCOMPARE(images.size(), 3);
         // A cancelled dialog prints nothing.
         QFile::remove(file);

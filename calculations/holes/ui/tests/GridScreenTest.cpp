@@ -6,77 +6,44 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QPrinter>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include "calc/TestCalcEnv.h"
 #include "calc/ui/MainMenu.h"
+#include "calc/ui/testing/ScreenTesting.h"
 #include "holes/HoleScreens.h"
 
 using namespace calc;
+using namespace calc::testing;
 
 namespace {
-
-void Click(QWidget* w) {
-    QTest::mousePress(w, Qt::LeftButton, {}, w->rect().center());
-    QTest::mouseRelease(w, Qt::LeftButton, {}, w->rect().center());
-}
 
 const QString kDesign =
     "X0.0 Y0.0\r\nX1.0 Y0.0\r\nX2.0 Y0.0\r\nX2.0 Y1.0\r\nX1.0 Y1.0\r\nX0.0 Y1.0\r\n"
     "X0.0 Y2.0\r\nX1.0 Y2.0\r\nX2.0 Y2.0\r\n";
 
-QString RunTool(const QString& program, const QStringList& args) {
-    QProcess p;
-    p.start(program, args);
-    p.waitForFinished();
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
-
 }  // namespace
 
-class GridScreenTest : public QObject {
+class GridScreenTest : public QObject, ScreenFixture<frmGridV74> {
     Q_OBJECT
-    std::unique_ptr<TestCalcEnv> t_;
-    QPointer<frmGridV74> s_;
 
-    QLineEdit* Box(const char* name) { return s_->findChild<QLineEdit*>(name); }
     QString AnswerText() { return AnswerWithCrLf(s_->findChild<QPlainTextEdit*>("txtAnswer")); }
     QLabel* StartLabel() { return s_->findChild<QLabel*>("lblXY"); }
-    void TypeAndLeave(const char* name, const QString& text) {
-        QLineEdit* box = Box(name);
-        box->setFocus(Qt::TabFocusReason);
-        box->setText(text);
-        Box("txtDecPlaces")->setFocus(Qt::TabFocusReason);
-        QCoreApplication::processEvents();
-    }
     // Start X, count X, step X, start Y, count Y, step Y.
     void Enter(const QStringList& v) {
         const char* names[] = {"txtXstart", "txtNumHoleX", "txtXincrement",
                                "txtYstart", "txtNumHoleY", "txtYincrement"};
         for (int i = 0; i < 6; ++i) Box(names[i])->setText(v[i]);
     }
-    void Press(const char* command) { Click(s_->findChild<QWidget*>(command)); }
-    QStringList Messages() const {
-        QStringList out;
-        for (const auto& m : t_->messages.Texts()) out << QString::fromStdString(m);
-        return out;
-    }
 
 private slots:
     void init() {
         t_ = std::make_unique<TestCalcEnv>();
         s_ = new frmGridV74(t_->env);
-        s_->show();
-        s_->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(s_));
+        QVERIFY(ShowActive(s_));
     }
-    void cleanup() {
-        delete s_.data();
-        t_.reset();
-    }
+    void cleanup() { CloseScreen(); }
 
     void designEntriesCalculated() {
         QCOMPARE(s_->size(), QSize(689, 537));
@@ -286,20 +253,13 @@ private slots:
         QVERIFY(text.endsWith(kDesign));
         QTemporaryDir dir;
         const QString file = dir.filePath("grid.pdf");
-        PrintHooks hooks;
-        hooks.chooseOptions = [](QPrinter&, QWidget*) { return true; };
-        hooks.beforeJob = [&](QPrinter& printer, int) {
-            printer.setOutputFormat(QPrinter::PdfFormat);
-            printer.setOutputFileName(file);
-        };
-        s_->SetPrintHooks(hooks);
-        Press("lblPrint1");
-        const QString pdf = RunTool("pdftotext", {"-layout", file, "-"});
+        PrintToPdf(s_, file);
+        const QString pdf = PdfText(file, {"-layout"});
         QVERIFY2(pdf.trimmed().startsWith("Grid Pattern"), qPrintable(pdf));
         QVERIFY2(pdf.contains("Increment Y: 1"), qPrintable(pdf));
         QVERIFY2(pdf.contains("X2.0 Y2.0"), qPrintable(pdf));
         // No picture: only the two header lines of the image list.
-        QCOMPARE(RunTool("pdfimages", {"-list", file}).split('\n', Qt::SkipEmptyParts).size(), 2);
+        QCOMPARE(PdfImageList(file).size(), 2);
     }
 
     void modelessFromTheMenuOneInstance() {

@@ -20,9 +20,11 @@
 #include "calc/ui/FrameWidgets.h"
 #include "calc/ui/QtControls.h"
 #include "calc/ui/SystemPrograms.h"
+#include "calc/ui/testing/ScreenTesting.h"
 #include "common/HelpWindow.h"
 
 using namespace calc;
+using namespace calc::testing;
 
 namespace {
 
@@ -68,18 +70,6 @@ public:
     QLineEdit* other_;
 };
 
-template <typename T = QWidget>
-T* Child(QWidget* parent, const char* name) {
-    T* w = parent->findChild<T*>(name);
-    if (!w) qFatal("no child %s", name);
-    return w;
-}
-
-void Click(QWidget* w, Qt::MouseButton button = Qt::LeftButton) {
-    QTest::mousePress(w, button, {}, w->rect().center());
-    QTest::mouseRelease(w, button, {}, w->rect().center());
-}
-
 QColor TextColour(QWidget* w) {
     return w->palette().color(QPalette::WindowText);
 }
@@ -88,22 +78,6 @@ void SendMouse(QWidget* w, QEvent::Type type, QPoint pos, Qt::MouseButton button
                Qt::MouseButtons buttons) {
     QMouseEvent event(type, pos, w->mapToGlobal(pos), button, buttons, Qt::NoModifier);
     QApplication::sendEvent(w, &event);
-}
-
-QString PdfText(const QString& path) {
-    QProcess p;
-    p.start("pdftotext", {path, "-"});
-    p.waitForFinished(10000);
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
-
-int PdfImageCount(const QString& path) {
-    QProcess p;
-    p.start("pdfimages", {"-list", path});
-    p.waitForFinished(10000);
-    // Two header lines, then one line per image.
-    const auto lines = QString::fromUtf8(p.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
-    return std::max<int>(0, lines.size() - 2);
 }
 
 }  // namespace

@@ -10,24 +10,10 @@
 #include "calc/ui/CalcScreen.h"
 #include "calc/ui/MainMenu.h"
 #include "calc/ui/QtControls.h"
+#include "calc/ui/testing/ScreenTesting.h"
 
 using namespace calc;
-
-namespace {
-
-template <typename T = QWidget>
-T* Child(QWidget* parent, const char* name) {
-    T* w = parent->findChild<T*>(name);
-    if (!w) qFatal("no child %s", name);
-    return w;
-}
-
-void Click(QWidget* w) {
-    QTest::mousePress(w, Qt::LeftButton, {}, w->rect().center());
-    QTest::mouseRelease(w, Qt::LeftButton, {}, w->rect().center());
-}
-
-}  // namespace
+using namespace calc::testing;
 
 class MenuTest : public QObject {
     Q_OBJECT

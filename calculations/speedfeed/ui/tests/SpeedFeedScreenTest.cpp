@@ -3,8 +3,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPrinter>
-#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -13,10 +11,12 @@
 
 #include "calc/TestCalcEnv.h"
 #include "calc/ui/FrameWidgets.h"
+#include "calc/ui/testing/ScreenTesting.h"
 #include "common/HelpWindow.h"
 #include "speedfeed/SpeedFeedScreens.h"
 
 using namespace calc;
+using namespace calc::testing;
 
 namespace {
 
@@ -328,8 +328,7 @@ private slots:
         for (const char* stored : {"German", "French", "English"}) {
             t->SetLanguage(stored);
             { Open s(NewScreen()); }
-            QCOMPARE(t->settings.GetSetting("Arbormate", "Calcs", "Language"),
-                     std::string(stored));
+            QCOMPARE(t->settings.GetSetting("Arbormate", "Calcs", "Language"), std::string(stored));
         }
     }
 
@@ -679,13 +678,7 @@ private slots:
         Box(s.get(), "txtSSpeed")->setText("30");
         Release(s.get(), "lblCalculate2");
         const QString pdf = dir.filePath("answer.pdf");
-        PrintHooks hooks;
-        hooks.chooseOptions = [](QPrinter&, QWidget*) { return true; };
-        hooks.beforeJob = [pdf](QPrinter& printer, int) {
-            printer.setOutputFormat(QPrinter::PdfFormat);
-            printer.setOutputFileName(pdf);
-        };
-        s->SetPrintHooks(hooks);
+        s->SetPrintHooks(PdfPrintHooks(pdf));
         QCOMPARE(s->PrintText(),
                  QString("Speed Data\n\r\n\rDiameter of workpiece or cutting tool: 10\n\r"
                          "Surface speed in M/Min: 30\n\rRPM: 955\n\rFeed Data\n\r"
@@ -693,10 +686,7 @@ private slots:
                          "MM per Minute: 0.0"));
         Release(s.get(), "lblPrint2");
         QVERIFY(QFile::exists(pdf));
-        QProcess text;
-        text.start("pdftotext", {"-layout", pdf, "-"});
-        QVERIFY(text.waitForFinished(10000));
-        const QString printed = QString::fromUtf8(text.readAllStandardOutput());
+        const QString printed = PdfText(pdf, {"-layout"});
         QVERIFY2(printed.contains("Surface speed in M/Min: 30"), qPrintable(printed));
         QVERIFY(printed.contains("RPM: 955"));
     }

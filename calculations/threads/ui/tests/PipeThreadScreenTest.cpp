@@ -1,45 +1,29 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPrinter>
-#include <QProcess>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include "calc/TestCalcEnv.h"
+#include "calc/ui/testing/ScreenTesting.h"
 #include "threads/ThreadScreens.h"
 
 using namespace calc;
+using namespace calc::testing;
 
-namespace {
-
-void Click(QWidget* w) {
-    QTest::mousePress(w, Qt::LeftButton, {}, w->rect().center());
-    QTest::mouseRelease(w, Qt::LeftButton, {}, w->rect().center());
-}
-
-}  // namespace
-
-class PipeThreadScreenTest : public QObject {
+class PipeThreadScreenTest : public QObject, ScreenFixture<frmNPTmeasureV74> {
     Q_OBJECT
-    std::unique_ptr<TestCalcEnv> t_;
-    QPointer<frmNPTmeasureV74> s_;
 
-    QLineEdit* Box(const char* name) { return s_->findChild<QLineEdit*>(name); }
     QString Text(const char* name) {
         if (QLineEdit* box = Box(name)) return box->text();
         return s_->findChild<QLabel*>(name)->text();
     }
     QRadioButton* Option(const char* name) { return s_->findChild<QRadioButton*>(name); }
-    void Press(const char* name) { Click(s_->findChild<QWidget*>(name)); }
     void TypeAndLeave(const char* name, const QString& text) {
-        QLineEdit* box = Box(name);
-        box->setFocus(Qt::TabFocusReason);
-        box->setText(text);
-        Box(name == QString("txtDecPlaces") ? "txtActualWire" : "txtDecPlaces")
-            ->setFocus(Qt::TabFocusReason);
-        QCoreApplication::processEvents();
+        calc::testing::TypeAndLeave(
+            Box(name), text,
+            Box(name == QString("txtDecPlaces") ? "txtActualWire" : "txtDecPlaces"));
     }
     void Choose(const QString& size) {
         auto* list = s_->findChild<QListWidget*>("lstPipeSize");
@@ -52,24 +36,14 @@ class PipeThreadScreenTest : public QObject {
                           list->visualItemRect(items.first()).center());
         Q_UNUSED(r);
     }
-    QStringList Messages() const {
-        QStringList out;
-        for (const auto& m : t_->messages.Texts()) out << QString::fromStdString(m);
-        return out;
-    }
 
 private slots:
     void init() {
         t_ = std::make_unique<TestCalcEnv>();
         s_ = new frmNPTmeasureV74(t_->env);
-        s_->show();
-        s_->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(s_));
+        QVERIFY(ShowActive(s_));
     }
-    void cleanup() {
-        delete s_.data();
-        t_.reset();
-    }
+    void cleanup() { CloseScreen(); }
 
     void opensEmpty() {
         QCOMPARE(s_->size(), QSize(337, 529));
@@ -216,18 +190,8 @@ private slots:
         Press("lblCalculate1");
         QTemporaryDir dir;
         const QString file = dir.filePath("pipe.pdf");
-        PrintHooks hooks;
-        hooks.chooseOptions = [](QPrinter&, QWidget*) { return true; };
-        hooks.beforeJob = [&](QPrinter& printer, int) {
-            printer.setOutputFormat(QPrinter::PdfFormat);
-            printer.setOutputFileName(file);
-        };
-        s_->SetPrintHooks(hooks);
-        Press("lblPrint1");
-        QProcess p;
-        p.start("pdftotext", {file, "-"});
-        QVERIFY(p.waitForFinished());
-        const QString pdf = QString::fromUtf8(p.readAllStandardOutput());
+        PrintToPdf(s_, file);
+        const QString pdf = PdfText(file);
         QVERIFY2(pdf.contains("Nominal pipe size: 1/2"), qPrintable(pdf));
         QVERIFY2(pdf.contains("Measurement over wires at gauge point: 0.8399"), qPrintable(pdf));
         QVERIFY2(pdf.contains("4.48 turns to gauge length."), qPrintable(pdf));

@@ -2,58 +2,31 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPrinter>
-#include <QProcess>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include "calc/TestCalcEnv.h"
 #include "calc/ui/MainMenu.h"
+#include "calc/ui/testing/ScreenTesting.h"
 #include "common/HelpWindow.h"
 #include "threads/ThreadScreens.h"
 
 using namespace calc;
+using namespace calc::testing;
 
-namespace {
-
-void Click(QWidget* w) {
-    QTest::mousePress(w, Qt::LeftButton, {}, w->rect().center());
-    QTest::mouseRelease(w, Qt::LeftButton, {}, w->rect().center());
-}
-
-}  // namespace
-
-class ThreadScreenTest : public QObject {
+class ThreadScreenTest : public QObject, ScreenFixture<frmThreadMeasureV74> {
     Q_OBJECT
-    std::unique_ptr<TestCalcEnv> t_;
-    QPointer<frmThreadMeasureV74> s_;
 
-    QLineEdit* Box(const char* name) { return s_->findChild<QLineEdit*>(name); }
     QLabel* Field(const char* name) { return s_->findChild<QLabel*>(name); }
     QRadioButton* Option(const char* name) { return s_->findChild<QRadioButton*>(name); }
     QString Text(const char* name) {
         if (QLineEdit* box = Box(name)) return box->text();
         return Field(name)->text();
     }
-    void TypeAndLeave(const char* name, const QString& text) {
-        QLineEdit* box = Box(name);
-        box->setFocus(Qt::TabFocusReason);
-        box->setText(text);
-        Box("txtDecPlaces")->setFocus(Qt::TabFocusReason);
-        QCoreApplication::processEvents();
-    }
-    void Press(const char* name) { Click(s_->findChild<QWidget*>(name)); }
-    QStringList Messages() const {
-        QStringList out;
-        for (const auto& m : t_->messages.Texts()) out << QString::fromStdString(m);
-        return out;
-    }
     void Open() {
         s_ = new frmThreadMeasureV74(t_->env);
-        s_->show();
-        s_->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(s_));
+        QVERIFY(ShowActive(s_));
     }
     // 1/2-13 UNC with a 0.0444 wire.
     void EnterHalfInchUnc() {
@@ -74,10 +47,7 @@ private slots:
         t_ = std::make_unique<TestCalcEnv>();
         Open();
     }
-    void cleanup() {
-        delete s_.data();
-        t_.reset();
-    }
+    void cleanup() { CloseScreen(); }
 
     void opensInItsStoredLayout() {
         QCOMPARE(s_->size(), QSize(690, 609));
@@ -312,27 +282,11 @@ private slots:
                             "Best wire size: 0.0444"));
         QTemporaryDir dir;
         const QString file = dir.filePath("answer.pdf");
-        PrintHooks hooks;
-        hooks.chooseOptions = [](QPrinter&, QWidget*) { return true; };
-        hooks.beforeJob = [&](QPrinter& printer, int) {
-            printer.setOutputFormat(QPrinter::PdfFormat);
-            printer.setOutputFileName(file);
-        };
-        s_->SetPrintHooks(hooks);
-        Press("lblPrint1");
-        QProcess p;
-        p.start("pdftotext", {file, "-"});
-        QVERIFY(p.waitForFinished());
-        const QString pdf = QString::fromUtf8(p.readAllStandardOutput());
+        PrintToPdf(s_, file);
+        const QString pdf = PdfText(file);
         QVERIFY2(pdf.contains("Measurement over wires: 0.5166"), qPrintable(pdf));
         QVERIFY2(pdf.contains("Minor diameter, internal: 0.4167"), qPrintable(pdf));
-        QProcess images;
-        images.start("pdfimages", {"-list", file});
-        QVERIFY(images.waitForFinished());
-        QCOMPARE(QString::fromUtf8(images.readAllStandardOutput())
-                     .split('\n', Qt::SkipEmptyParts)
-                     .size(),
-                 3);
+        QCOMPARE(PdfImageList(file).size(), 3);
     }
 
     void closeSavesTheFormAndDecimals() {

@@ -5,6 +5,8 @@
 #include <QPolygonF>
 #include <cmath>
 
+#include "calc/ui/FrameWidgets.h"
+
 namespace calc::drawing {
 
 namespace {
@@ -13,16 +15,7 @@ constexpr double kArrowHalfWidth = 2.3;
 }  // namespace
 
 void ArrowHead(QPainter& p, QPointF tip, QPointF direction, const QColor& colour) {
-    const double length = std::hypot(direction.x(), direction.y());
-    if (length == 0) return;
-    const QPointF u(direction.x() / length, direction.y() / length);
-    const QPointF n(-u.y(), u.x());
-    const QPointF base = tip - u * kArrowLength;
-    p.save();
-    p.setPen(Qt::NoPen);
-    p.setBrush(colour);
-    p.drawPolygon(QPolygonF({tip, base + n * kArrowHalfWidth, base - n * kArrowHalfWidth}));
-    p.restore();
+    FilledArrowHead(p, tip, direction, colour, kArrowLength, kArrowHalfWidth);
 }
 
 void DimensionLine(QPainter& p, QPointF a, QPointF b, const QColor& colour) {

@@ -396,6 +396,20 @@ void PaintCalculatorPicture(QPainter& p, const QRectF& area, bool pressed) {
     p.restore();
 }
 
+void FilledArrowHead(QPainter& p, QPointF tip, QPointF direction, const QColor& colour,
+                     double length, double halfWidth) {
+    const double norm = std::hypot(direction.x(), direction.y());
+    if (norm == 0) return;
+    const QPointF u(direction.x() / norm, direction.y() / norm);
+    const QPointF n(-u.y(), u.x());
+    const QPointF base = tip - u * length;
+    p.save();
+    p.setPen(Qt::NoPen);
+    p.setBrush(colour);
+    p.drawPolygon(QPolygonF({tip, base + n * halfWidth, base - n * halfWidth}));
+    p.restore();
+}
+
 void DrawArrowHead(QPainter& painter, const QString& direction, QPointF tip) {
     qreal dx1, dy1, dx2, dy2;
     if (direction == "top") {

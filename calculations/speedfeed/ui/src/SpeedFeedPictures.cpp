@@ -21,16 +21,7 @@ void FillBackground(QPainter& p, const QWidget& w) {
 
 // A filled arrow head with its tip at `tip`, pointing along `direction`.
 void ArrowHead(QPainter& p, QPointF tip, QPointF direction, const QColor& colour) {
-    const double length = std::hypot(direction.x(), direction.y());
-    if (length == 0) return;
-    const QPointF u(direction.x() / length, direction.y() / length);
-    const QPointF n(-u.y(), u.x());
-    const QPointF base = tip - u * kArrowLength;
-    p.save();
-    p.setPen(Qt::NoPen);
-    p.setBrush(colour);
-    p.drawPolygon(QPolygonF({tip, base + n * kArrowHalfWidth, base - n * kArrowHalfWidth}));
-    p.restore();
+    FilledArrowHead(p, tip, direction, colour, kArrowLength, kArrowHalfWidth);
 }
 
 void Caption(QPainter& p, QPointF at, const QString& text, const QColor& colour, int pixels = 11,

@@ -465,6 +465,11 @@ bool frmSpeedFeedV74::CheckPendingControl(QWidget* focused) {
     if (focused != cboNumFlutes_ && focused != cboNumFlutes_->lineEdit()) return true;
     if (teethRefocusPending_) return false;
     if (CheckTeethOnLeave()) return true;
+    RefocusTeethLater();
+    return false;
+}
+
+void frmSpeedFeedV74::RefocusTeethLater() {
     teethRefocusPending_ = true;
     QMetaObject::invokeMethod(
         this,
@@ -473,7 +478,6 @@ bool frmSpeedFeedV74::CheckPendingControl(QWidget* focused) {
             cboNumFlutes_->setFocus(Qt::OtherFocusReason);
         },
         Qt::QueuedConnection);
-    return false;
 }
 
 bool frmSpeedFeedV74::eventFilter(QObject* watched, QEvent* event) {
@@ -483,16 +487,8 @@ bool frmSpeedFeedV74::eventFilter(QObject* watched, QEvent* event) {
         const auto reason = static_cast<QFocusEvent*>(event)->reason();
         const bool movedOn = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
                              reason == Qt::MouseFocusReason || reason == Qt::ShortcutFocusReason;
-        if (movedOn && !teethRefocusPending_ && isVisible() && !CheckTeethOnLeave()) {
-            teethRefocusPending_ = true;
-            QMetaObject::invokeMethod(
-                this,
-                [this] {
-                    teethRefocusPending_ = false;
-                    cboNumFlutes_->setFocus(Qt::OtherFocusReason);
-                },
-                Qt::QueuedConnection);
-        }
+        if (movedOn && !teethRefocusPending_ && isVisible() && !CheckTeethOnLeave())
+            RefocusTeethLater();
     }
     return CalcScreen::eventFilter(watched, event);
 }

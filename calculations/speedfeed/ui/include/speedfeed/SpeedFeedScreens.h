@@ -76,6 +76,8 @@ private:
     void ApplySwitchToInch();
     bool CheckTeethOnLeave();
     bool CheckPendingControl(QWidget* focused) override;
+    // Puts the focus back into the teeth list once the current event is done.
+    void RefocusTeethLater();
 
     SpeedFeedBoxes ReadBoxes() const;
     void WriteBoxes(const SpeedFeedBoxes& boxes);

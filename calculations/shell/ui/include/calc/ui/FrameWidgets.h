@@ -155,6 +155,11 @@ private:
 // Paints the calculator picture into `area`; `pressed` gives the pressed-in look.
 void PaintCalculatorPicture(QPainter& painter, const QRectF& area, bool pressed);
 
+// A filled arrow head of the diagrams: its tip at `tip` (pixels), pointing along
+// `direction`, `length` long and 2 * `halfWidth` wide at its base.
+void FilledArrowHead(QPainter& painter, QPointF tip, QPointF direction, const QColor& colour,
+                     double length = 6, double halfWidth = 2.5);
+
 // Draws the two strokes of an arrow head whose tip is at `tipTwips` (twips, converted
 // to the painter's pixels): "top", "bottom", "left" or "right"; any other word draws
 // nothing.

@@ -94,15 +94,8 @@ std::optional<BoltCircleConversion> ConvertCheckedBoltCircle(const CalcEnv& env,
                                                              const BoltCircleEntries& e,
                                                              bool toMillimetres, int places) {
     BoltCirclePattern p = BuildPattern(e);
-    // The list and centre scale by 25.4 either way; the boxes use the conversion
-    // helpers, whose inch factor is its own double.
-    const auto scale = [toMillimetres](double v) {
-        return toMillimetres ? v * kMmPerInch : v / kMmPerInch;
-    };
-    for (RealPoint& h : p.holes) {
-        h.X = scale(h.X);
-        h.Y = scale(h.Y);
-    }
+    const auto scale = [toMillimetres](double v) { return ScaleLength(v, toMillimetres); };
+    ScaleHoles(p.holes, toMillimetres);
     p.centreX = scale(p.centreX);
     p.centreY = scale(p.centreY);
     p.diameter = scale(p.diameter);

@@ -119,13 +119,8 @@ std::optional<GridConversion> ConvertGrid(const CalcEnv& env, const GridEntries&
 std::optional<GridConversion> ConvertCheckedGrid(const CalcEnv& env, const GridEntries& e,
                                                  bool toMillimetres, int places) {
     GridPattern p = BuildPattern(e);
-    const auto scale = [toMillimetres](double v) {
-        return toMillimetres ? v * kMmPerInch : v / kMmPerInch;
-    };
-    for (RealPoint& h : p.holes) {
-        h.X = scale(h.X);
-        h.Y = scale(h.Y);
-    }
+    const auto scale = [toMillimetres](double v) { return ScaleLength(v, toMillimetres); };
+    ScaleHoles(p.holes, toMillimetres);
     p.startX = scale(p.startX);
     p.startY = scale(p.startY);
     p.stepX = scale(p.stepX);

@@ -177,4 +177,15 @@ std::vector<HoleNumber> PlaceHoleNumbers(const std::vector<ChartPoint>& markers,
     return numbers;
 }
 
+double ScaleLength(double value, bool toMillimetres) {
+    return toMillimetres ? value * kMmPerInch : value / kMmPerInch;
+}
+
+void ScaleHoles(HoleList& holes, bool toMillimetres) {
+    for (RealPoint& h : holes) {
+        h.X = ScaleLength(h.X, toMillimetres);
+        h.Y = ScaleLength(h.Y, toMillimetres);
+    }
+}
+
 }  // namespace calc

@@ -86,4 +86,10 @@ std::vector<HoleNumber> PlaceHoleNumbers(const std::vector<ChartPoint>& markers,
                                          const NumberMetrics& metrics, const ChartRect& bounds,
                                          const std::vector<ChartRect>& obstacles = {});
 
+// A length converted at full precision: × 25.4 to millimetres, ÷ 25.4 to inches (the
+// hole lists scale by 25.4 either way; boxes use the conversion helpers).
+double ScaleLength(double value, bool toMillimetres);
+// Every hole of the list converted with ScaleLength.
+void ScaleHoles(HoleList& holes, bool toMillimetres);
+
 }  // namespace calc

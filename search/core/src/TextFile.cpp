@@ -240,8 +240,12 @@ std::uint64_t CTextFile::TriedEnd(std::uint64_t upTo) const {
         if (m_workerBounds.scanned >= m_viewBounds.scanned) m_viewBounds = m_workerBounds;
     }
     Bounds& b = m_viewBounds;
+    const std::uint64_t target = std::min(upTo, m_size);
+    // Far ahead the worker's quick pass decides a moment later; reading all the way here
+    // would hold up a jump to the end of a file of gigabytes.
+    if (target > b.scanned + kSyncScanBytes) return std::min(b.firstNul, b.limitEnd);
     std::vector<unsigned char> buf;
-    while (b.firstNul == kNone && b.limitEnd == kNone && b.scanned < std::min(upTo, m_size)) {
+    while (b.firstNul == kNone && b.limitEnd == kNone && b.scanned < target) {
         buf.resize(kWorkerChunk);
         const std::size_t got = ReadAt(
             m_fd, buf.data(),
@@ -251,6 +255,12 @@ std::uint64_t CTextFile::TriedEnd(std::uint64_t upTo) const {
         Advance(b, buf.data(), got);
     }
     return std::min(b.firstNul, b.limitEnd);
+}
+
+std::uint64_t CTextFile::KnownCutOff() const {
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return std::min({m_workerBounds.firstNul, m_workerBounds.limitEnd, m_viewBounds.firstNul,
+                     m_viewBounds.limitEnd});
 }
 
 std::vector<CTextFile::Hit> CTextFile::FindIn(CSearchStream& stream, std::uint64_t from,
@@ -345,6 +355,56 @@ void CTextFile::NoteMark(std::uint64_t k, const Mark& mark) const {
     }
 }
 
+std::uint64_t CTextFile::LineStart(std::uint64_t offset) const {
+    // A line starts after a line feed or after a carriage return not followed by one.
+    std::uint64_t end = offset;
+    std::size_t chunk = 4096;  // most lines are short: a small read first
+    while (end > 0 && offset - end < kMaxLineBack) {
+        const std::uint64_t low = end > chunk ? end - chunk : 0;
+        // One byte more, to tell the CR of a CR LF.
+        const std::string bytes = Read(low, static_cast<std::size_t>(end - low) + 1);
+        for (std::size_t i = std::min<std::size_t>(bytes.size(), end - low); i-- > 0;) {
+            if (bytes[i] == '\n' || (bytes[i] == '\r' && (i + 1 >= bytes.size() || bytes[i + 1] != '\n')))
+                return low + i + 1;
+        }
+        end = low;
+        chunk = kViewBuffer;
+    }
+    return end == 0 ? 0 : kNone;
+}
+
+CTextFile::Row CTextFile::RowAt(std::uint64_t offset) const {
+    const Row none{m_size, m_size, m_size, kNone};
+    if (m_fd < 0) return none;
+    offset = std::min(offset, m_size);
+    const std::uint64_t start = LineStart(offset);
+    Row r = none;
+    if (start == kNone) {
+        // A line of megabytes: its rows are counted from the nearest known row.
+        const std::vector<Row> rows = Rows(RowOf(offset), 1);
+        if (!rows.empty()) r = rows.front();
+    } else {
+        // Rows continue a long line at fixed lengths from its start.
+        RowWalker walker(m_fd, m_size, start, 0, kViewBuffer);
+        while (walker.Next(r) && !(offset < r.next || walker.Done())) {
+        }
+    }
+    r.line = kNone;
+    return r;
+}
+
+std::vector<CTextFile::Row> CTextFile::RowsFrom(std::uint64_t start, std::size_t count) const {
+    std::vector<Row> rows;
+    if (m_fd < 0 || count == 0) return rows;
+    RowWalker walker(m_fd, m_size, std::min(start, m_size), 0, kViewBuffer);
+    Row r;
+    while (rows.size() < count && walker.Next(r)) {
+        r.line = kNone;
+        rows.push_back(r);
+    }
+    return rows;
+}
+
 std::vector<CTextFile::Row> CTextFile::Rows(std::uint64_t first, std::size_t count) const {
     std::vector<Row> rows;
     if (m_fd < 0 || count == 0) return rows;
@@ -394,16 +454,39 @@ std::uint64_t CTextFile::RowOf(std::uint64_t offset) const {
     return row;
 }
 
-void CTextFile::Work() {
-    CSearchStream stream(m_pattern->words, m_pattern->ignoreCase, m_pattern->limitLines,
-                         m_pattern->lines);
-    RowWalker walker(m_fd, m_size, 0, 0, kWorkerChunk);
-    CUtf8Validator utf8;
+bool CTextFile::ScanCutOff() {
     Bounds bounds;
     {
         std::lock_guard<std::mutex> lock(m_mutex);
         bounds = m_workerBounds;
     }
+    constexpr std::size_t kChunk = 4u << 20;
+    std::vector<unsigned char> buf(kChunk);
+    while (bounds.firstNul == kNone && bounds.limitEnd == kNone && bounds.scanned < m_size) {
+        if (m_stop) return false;
+        const std::size_t got = ReadAt(
+            m_fd, buf.data(),
+            static_cast<std::size_t>(std::min<std::uint64_t>(kChunk, m_size - bounds.scanned)),
+            bounds.scanned);
+        if (got == 0) break;
+        Advance(bounds, buf.data(), got);
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_workerBounds = bounds;
+    }
+    return true;
+}
+
+void CTextFile::Work() {
+    if (!ScanCutOff()) return;
+    std::uint64_t tried = kNone;
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        tried = std::min(m_workerBounds.firstNul, m_workerBounds.limitEnd);
+    }
+    CSearchStream stream(m_pattern->words, m_pattern->ignoreCase, m_pattern->limitLines,
+                         m_pattern->lines);
+    RowWalker walker(m_fd, m_size, 0, 0, kWorkerChunk);
+    CUtf8Validator utf8;
     std::uint64_t rows = 0;
     std::uint64_t longest = 0;
     std::vector<Mark> marks;
@@ -428,8 +511,6 @@ void CTextFile::Work() {
                 utf8.Feed(p, own);
                 if (!utf8.Valid() || (end == m_size && !utf8.Finish())) SetNotUtf8();
             }
-            Advance(bounds, p, own);
-            const std::uint64_t tried = std::min(bounds.firstNul, bounds.limitEnd);
             for (std::uint64_t block = chunk; block < end; block += kBlockBytes) {
                 const std::uint64_t blockEnd = std::min({end, block + kBlockBytes, tried});
                 hits.clear();
@@ -444,7 +525,6 @@ void CTextFile::Work() {
             m_marks.insert(m_marks.end(), marks.begin(), marks.end());
             m_counts.insert(m_counts.end(), counts.begin(), counts.end());
             m_rows = std::max<std::uint64_t>(rows, 1);
-            m_workerBounds = bounds;
         }
         marks.clear();
         counts.clear();

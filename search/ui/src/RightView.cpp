@@ -9,6 +9,7 @@
 #include <QScrollBar>
 #include <QStyle>
 #include <QTextLayout>
+#include <QWheelEvent>
 #include <QToolBar>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -85,6 +86,8 @@ CRightView::CRightView(CScarrowDoc& doc, IUserPrompts& prompts, QWidget* parent)
     horizontalScrollBar()->setSingleStep(20);
     m_indexTimer.setInterval(kIndexTickMs);
     connect(&m_indexTimer, &QTimer::timeout, this, &CRightView::OnIndexTick);
+    connect(verticalScrollBar(), &QScrollBar::valueChanged, this, &CRightView::OnScrollValue);
+    connect(verticalScrollBar(), &QScrollBar::actionTriggered, this, &CRightView::OnScrollAction);
     connect(&doc, &CScarrowDoc::Updated, this, &CRightView::OnDocUpdated);
     UpdateScrollBars();
 }
@@ -117,7 +120,10 @@ void CRightView::Clear() {
     m_result = nullptr;
     m_anchor = m_caret = 0;
     m_widest = 0;
-    m_rowsSeen = 1;
+    m_top = 0;
+    m_lastTop.reset();
+    m_cutOff = CTextFile::kNone;
+    m_wheelRest = 0;
     m_endsKnown = false;
     m_firstHit.reset();
     m_lastHit.reset();
@@ -143,6 +149,7 @@ void CRightView::ShowResult(CSearchResult* result) {
     m_file = std::move(file);
     m_result = result;
     m_utf8 = m_file->IsUtf8();
+    m_cutOff = m_file->KnownCutOff();
     m_indexTimer.start();
     UpdateScrollBars();
     viewport()->update();
@@ -154,13 +161,16 @@ void CRightView::OnIndexTick() {
         m_indexTimer.stop();
         return;
     }
-    const bool done = m_file->Indexed();
-    if (done) m_indexTimer.stop();
-    UpdateScrollBars();
-    // The rows at the end, or the whole text when it turned out not to be UTF-8.
-    if (m_utf8 != m_file->IsUtf8() || FirstVisibleRow() + VisibleRowCount() + 1 >= KnownRows())
-        viewport()->update();
+    if (m_file->Indexed()) m_indexTimer.stop();
+    // The whole text again when it turned out not to be UTF-8, or when a NUL or the end
+    // of the line limit turned up before occurrences already marked.
+    const std::uint64_t cutOff = m_file->KnownCutOff();
+    const bool repaint = m_utf8 != m_file->IsUtf8() || cutOff != m_cutOff;
     m_utf8 = m_file->IsUtf8();
+    m_cutOff = cutOff;
+    // Once the index is complete the scroll bar counts rows, the top row stays.
+    UpdateScrollBars();
+    if (repaint) viewport()->update();
     emit NavigationChanged();
 }
 
@@ -168,15 +178,14 @@ int CRightView::LineHeight() const {
     return std::max(1, fontMetrics().lineSpacing());
 }
 
-std::uint64_t CRightView::KnownRows() const {
-    if (!m_file) return 1;
-    const std::uint64_t counted = m_file->RowCount();
-    return m_file->Indexed() ? counted : std::max(counted, m_rowsSeen);
+std::uint64_t CRightView::RowsPerStep() const {
+    const std::uint64_t rows = m_file ? m_file->RowCount() : 1;
+    return std::max<std::uint64_t>(1, (rows + kMaxScrollSteps - 1) / kMaxScrollSteps);
 }
 
-std::uint64_t CRightView::RowsPerStep() const {
-    const std::uint64_t rows = KnownRows();
-    return std::max<std::uint64_t>(1, (rows + kMaxScrollSteps - 1) / kMaxScrollSteps);
+std::uint64_t CRightView::BytesPerStep() const {
+    const std::uint64_t size = m_file ? m_file->Size() : 0;
+    return std::max<std::uint64_t>(1, (size + kMaxScrollSteps - 1) / kMaxScrollSteps);
 }
 
 int CRightView::VisibleRowCount() const {
@@ -184,24 +193,128 @@ int CRightView::VisibleRowCount() const {
 }
 
 std::uint64_t CRightView::FirstVisibleRow() const {
+    return m_file ? m_file->RowOf(m_top) : 0;
+}
+
+int CRightView::ValueForTop(std::uint64_t top) const {
     if (!m_file) return 0;
-    const std::uint64_t row =
-        static_cast<std::uint64_t>(std::max(0, verticalScrollBar()->value())) * RowsPerStep();
-    return std::min(row, KnownRows() - 1);
+    return static_cast<int>(CountsRows() ? m_file->RowOf(top) / RowsPerStep()
+                                         : top / BytesPerStep());
+}
+
+std::uint64_t CRightView::TopForValue(int value) const {
+    if (!m_file) return 0;
+    const auto v = static_cast<std::uint64_t>(std::max(0, value));
+    std::uint64_t top = 0;
+    if (CountsRows()) {
+        const std::vector<CTextFile::Row> rows = m_file->Rows(v * RowsPerStep(), 1);
+        top = rows.empty() ? m_file->Size() : rows.front().start;
+    } else {
+        top = m_file->RowAt(v * BytesPerStep()).start;
+    }
+    return std::min(top, LastTop());
+}
+
+std::uint64_t CRightView::LastTop() const {
+    if (!m_file) return 0;
+    const int visible = VisibleRowCount();
+    if (!m_lastTop || m_lastTop->first != visible) {
+        std::uint64_t top = m_file->RowAt(m_file->Size()).start;
+        for (int i = 1; i < visible && top > 0; ++i) top = m_file->RowAt(top - 1).start;
+        m_lastTop.emplace(visible, top);
+    }
+    return m_lastTop->second;
+}
+
+std::uint64_t CRightView::StepRows(std::uint64_t top, std::int64_t n) const {
+    if (!m_file) return 0;
+    if (n >= 0) {
+        const std::vector<CTextFile::Row> rows =
+            m_file->RowsFrom(top, static_cast<std::size_t>(n) + 1);
+        if (rows.empty()) return top;
+        return std::min(rows.back().start, LastTop());
+    }
+    for (std::int64_t i = 0; i < -n && top > 0; ++i) top = m_file->RowAt(top - 1).start;
+    return top;
+}
+
+void CRightView::SetTop(std::uint64_t top) {
+    m_top = top;
+    if (!verticalScrollBar()->isSliderDown()) {
+        m_syncing = true;
+        verticalScrollBar()->setValue(ValueForTop(m_top));
+        m_syncing = false;
+    }
+    viewport()->update();
+}
+
+void CRightView::OnScrollValue(int value) {
+    // Moved by the user: dragged, clicked beside the handle, or by Home and End on it.
+    if (m_syncing || !m_file || ValueForTop(m_top) == value) return;
+    m_top = TopForValue(value);
+    viewport()->update();
+}
+
+void CRightView::OnScrollAction(int action) {
+    // Steps and pages go by rows: in bytes a step would often stay in the same row.
+    if (!m_file) return;
+    const std::int64_t page = VisibleRowCount();
+    std::int64_t rows = 0;
+    switch (action) {
+        case QAbstractSlider::SliderSingleStepAdd: rows = 1; break;
+        case QAbstractSlider::SliderSingleStepSub: rows = -1; break;
+        case QAbstractSlider::SliderPageStepAdd: rows = page; break;
+        case QAbstractSlider::SliderPageStepSub: rows = -page; break;
+        default: return;
+    }
+    m_top = StepRows(m_top, rows);
+    m_syncing = true;
+    verticalScrollBar()->setSliderPosition(ValueForTop(m_top));
+    m_syncing = false;
+    viewport()->update();
+}
+
+void CRightView::wheelEvent(QWheelEvent* event) {
+    const int delta = event->angleDelta().y();
+    if (!m_file || delta == 0 || (event->modifiers() & (Qt::ShiftModifier | Qt::AltModifier))) {
+        QAbstractScrollArea::wheelEvent(event);
+        return;
+    }
+    // One notch (120) scrolls the desktop's number of lines; finer wheels add up.
+    const int perNotch = std::max(1, QApplication::wheelScrollLines());
+    m_wheelRest += delta * perNotch;
+    const int rows = m_wheelRest / 120;
+    m_wheelRest -= rows * 120;
+    if (rows != 0) SetTop(StepRows(m_top, -rows));
+    event->accept();
 }
 
 void CRightView::UpdateScrollBars() {
+    QScrollBar* v = verticalScrollBar();
     if (!m_file) {
-        verticalScrollBar()->setRange(0, 0);
+        v->setRange(0, 0);
         horizontalScrollBar()->setRange(0, 0);
         return;
     }
-    const std::uint64_t rows = KnownRows();
-    const std::uint64_t perStep = RowsPerStep();
     const int visible = VisibleRowCount();
-    const std::uint64_t lastFirst = rows > static_cast<std::uint64_t>(visible) ? rows - visible : 0;
-    verticalScrollBar()->setRange(0, static_cast<int>((lastFirst + perStep - 1) / perStep));
-    verticalScrollBar()->setPageStep(std::max(1, static_cast<int>(visible / perStep)));
+    m_syncing = true;
+    if (CountsRows()) {
+        const std::uint64_t rows = m_file->RowCount();
+        const std::uint64_t perStep = RowsPerStep();
+        const std::uint64_t lastFirst =
+            rows > static_cast<std::uint64_t>(visible) ? rows - visible : 0;
+        v->setRange(0, static_cast<int>((lastFirst + perStep - 1) / perStep));
+        v->setPageStep(std::max(1, static_cast<int>(visible / perStep)));
+    } else {
+        const std::uint64_t perStep = BytesPerStep();
+        const std::vector<CTextFile::Row> rows =
+            m_file->RowsFrom(m_top, static_cast<std::size_t>(visible));
+        const std::uint64_t shown = rows.empty() ? 0 : rows.back().next - m_top;
+        v->setRange(0, static_cast<int>(LastTop() / perStep));
+        v->setPageStep(std::max(1, static_cast<int>(shown / perStep)));
+    }
+    if (!v->isSliderDown()) v->setValue(ValueForTop(m_top));
+    m_syncing = false;
     const auto longest = static_cast<qint64>(
         std::min<std::uint64_t>(m_file->LongestRow(), CTextFile::kMaxRowBytes + 3));
     const qint64 width =
@@ -212,11 +325,9 @@ void CRightView::UpdateScrollBars() {
 }
 
 void CRightView::ScrollToRow(std::uint64_t row) {
-    const std::uint64_t reach = row + static_cast<std::uint64_t>(VisibleRowCount());
-    if (m_file && !m_file->Indexed()) m_rowsSeen = std::max(m_rowsSeen, reach);
-    // The worker may have counted more rows since the last tick.
-    UpdateScrollBars();
-    verticalScrollBar()->setValue(static_cast<int>(row / RowsPerStep()));
+    if (!m_file) return;
+    const std::vector<CTextFile::Row> rows = m_file->Rows(row, 1);
+    SetTop(std::min(rows.empty() ? m_file->Size() : rows.front().start, LastTop()));
 }
 
 CRightView::Shown CRightView::Decode(const CTextFile::Row& row, const std::string& bytes) const {
@@ -289,7 +400,7 @@ std::vector<CRightView::ShownMark> CRightView::VisibleMarks() const {
     std::vector<ShownMark> marks;
     if (!m_file) return marks;
     const std::vector<CTextFile::Row> rows =
-        m_file->Rows(FirstVisibleRow(), static_cast<std::size_t>(VisibleRowCount()) + 1);
+        m_file->RowsFrom(m_top, static_cast<std::size_t>(VisibleRowCount()) + 1);
     if (rows.empty()) return marks;
     const std::uint64_t reach = m_file->LongestWord();
     const std::uint64_t from = rows.front().start > reach ? rows.front().start - reach : 0;
@@ -314,9 +425,8 @@ void CRightView::paintEvent(QPaintEvent*) {
     painter.fillRect(viewport()->rect(), palette().color(QPalette::Base));
     if (!m_file) return;
     painter.setPen(palette().color(QPalette::Text));
-    const std::uint64_t first = FirstVisibleRow();
     const std::vector<CTextFile::Row> rows =
-        m_file->Rows(first, static_cast<std::size_t>(VisibleRowCount()) + 1);
+        m_file->RowsFrom(m_top, static_cast<std::size_t>(VisibleRowCount()) + 1);
     if (rows.empty()) return;
     // The bytes on screen are read at once; an occurrence may start a little above.
     const std::uint64_t top = rows.front().start;
@@ -381,6 +491,7 @@ void CRightView::paintEvent(QPaintEvent*) {
 
 void CRightView::resizeEvent(QResizeEvent* event) {
     QAbstractScrollArea::resizeEvent(event);
+    if (m_file) m_top = std::min(m_top, LastTop());
     UpdateScrollBars();
 }
 
@@ -392,14 +503,15 @@ std::uint64_t CRightView::OffsetAt(const QPoint& pos) const {
     if (!m_file) return 0;
     const int top = pos.y() - Margin() / 2;
     const int rowOnScreen = pos.y() < 0 ? -1 : std::max(0, top) / LineHeight();
-    std::uint64_t row = FirstVisibleRow();
-    if (rowOnScreen < 0)
-        row = row > 0 ? row - 1 : 0;
-    else
-        row += static_cast<std::uint64_t>(rowOnScreen);
-    const std::vector<CTextFile::Row> rows = m_file->Rows(row, 1);
-    if (rows.empty()) return m_file->Size();
-    const CTextFile::Row& r = rows.front();
+    CTextFile::Row r;
+    if (rowOnScreen < 0) {
+        r = m_file->RowAt(m_top > 0 ? m_top - 1 : 0);
+    } else {
+        const std::vector<CTextFile::Row> rows =
+            m_file->RowsFrom(m_top, static_cast<std::size_t>(rowOnScreen) + 1);
+        if (rows.size() <= static_cast<std::size_t>(rowOnScreen)) return m_file->Size();
+        r = rows.back();
+    }
     const Shown s = Decode(r, m_file->Read(r.start, static_cast<std::size_t>(r.end - r.start)));
     QTextLayout layout(s.text);
     Layout(layout);
@@ -433,22 +545,17 @@ void CRightView::MoveCaret(std::uint64_t offset, bool extend) {
 
 void CRightView::EnsureVisible(std::uint64_t offset) {
     if (!m_file) return;
-    // Beyond the background index the rows up to it are read first: a while in a file
-    // of gigabytes opened a moment ago.
-    std::unique_ptr<CBusyCursor> busy;
-    if (!m_file->Indexed() && offset > m_file->IndexedBytes() + (64u << 20))
-        busy = std::make_unique<CBusyCursor>();
-    const std::uint64_t row = m_file->RowOf(offset);
-    const std::uint64_t first = FirstVisibleRow();
-    const auto visible = static_cast<std::uint64_t>(VisibleRowCount());
-    if (row < first)
-        ScrollToRow(row);
-    else if (row >= first + visible)
-        ScrollToRow(row + 1 - visible);
+    const CTextFile::Row r = m_file->RowAt(offset);
+    const int visible = VisibleRowCount();
+    if (r.start < m_top) {
+        SetTop(r.start);
+    } else {
+        const std::vector<CTextFile::Row> shown =
+            m_file->RowsFrom(m_top, static_cast<std::size_t>(visible));
+        if (shown.size() == static_cast<std::size_t>(visible) && r.start > shown.back().start)
+            SetTop(StepRows(r.start, 1 - visible));
+    }
     // Across: the caret's place in its row.
-    const std::vector<CTextFile::Row> rows = m_file->Rows(row, 1);
-    if (rows.empty()) return;
-    const CTextFile::Row& r = rows.front();
     const Shown s = Decode(r, m_file->Read(r.start, static_cast<std::size_t>(r.end - r.start)));
     QTextLayout layout(s.text);
     Layout(layout);
@@ -482,28 +589,36 @@ void CRightView::keyPressEvent(QKeyEvent* event) {
     }
     const bool extend = event->modifiers() & Qt::ShiftModifier;
     const bool control = event->modifiers() & Qt::ControlModifier;
-    const std::uint64_t row = m_file->RowOf(m_caret);
-    const auto rowAt = [this](std::uint64_t r) {
-        const std::vector<CTextFile::Row> rows = m_file->Rows(r, 1);
-        return rows.empty() ? CTextFile::Row{m_file->Size(), m_file->Size(), m_file->Size(), 0}
-                            : rows.front();
+    const std::uint64_t size = m_file->Size();
+    const CTextFile::Row here = m_file->RowAt(m_caret);
+    // The row after the caret's, or none at the end of the file.
+    const auto rowAfter = [&](const CTextFile::Row& r) {
+        const std::vector<CTextFile::Row> rows = m_file->RowsFrom(r.next, 1);
+        return rows.empty() ? CTextFile::Row{size, size, size, 0} : rows.front();
     };
-    const CTextFile::Row here = rowAt(row);
     // The caret keeps its column (in characters) going up and down.
-    const auto sameColumn = [&](std::uint64_t target) {
-        const CTextFile::Row r = rowAt(target);
+    const auto sameColumn = [&](const CTextFile::Row& r) {
         const std::uint64_t column = std::min(m_caret, here.end) - here.start;
         std::uint64_t o = std::min(r.start + column, r.end);
         const std::string bytes = m_file->Read(o, 4);
         for (std::size_t i = 0; i < bytes.size() && o < r.end && IsContinuation(bytes[i]); ++i) ++o;
         return o;
     };
-    const std::uint64_t page = static_cast<std::uint64_t>(std::max(1, VisibleRowCount() - 1));
+    // `n` rows up from the caret's row, or the start of the file when there are fewer.
+    const auto rowsUp = [&](std::int64_t n) -> std::optional<CTextFile::Row> {
+        std::uint64_t start = here.start;
+        for (std::int64_t i = 0; i < n; ++i) {
+            if (start == 0) return std::nullopt;
+            start = m_file->RowAt(start - 1).start;
+        }
+        return m_file->RowAt(start);
+    };
+    const std::int64_t page = std::max(1, VisibleRowCount() - 1);
     switch (event->key()) {
         case Qt::Key_Left: {
             std::uint64_t o = m_caret;
             if (o <= here.start) {
-                o = row > 0 ? rowAt(row - 1).end : 0;
+                o = here.start > 0 ? m_file->RowAt(here.start - 1).end : 0;
             } else {
                 const std::string before = m_file->Read(
                     o > 4 ? o - 4 : 0, static_cast<std::size_t>(std::min<std::uint64_t>(o, 4)));
@@ -534,28 +649,35 @@ void CRightView::keyPressEvent(QKeyEvent* event) {
                 verticalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepSub);
                 return;
             }
-            MoveCaret(row > 0 ? sameColumn(row - 1) : 0, extend);
+            MoveCaret(here.start > 0 ? sameColumn(m_file->RowAt(here.start - 1)) : 0, extend);
             return;
         case Qt::Key_Down:
             if (control) {
                 verticalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
                 return;
             }
-            MoveCaret(
-                here.next < m_file->Size() || here.end < here.next ? sameColumn(row + 1) : here.end,
-                extend);
+            MoveCaret(here.next < size || here.end < here.next ? sameColumn(rowAfter(here)) : here.end,
+                      extend);
             return;
-        case Qt::Key_PageUp:
-            MoveCaret(row > page ? sameColumn(row - page) : 0, extend);
+        case Qt::Key_PageUp: {
+            const auto target = rowsUp(page);
+            MoveCaret(target ? sameColumn(*target) : 0, extend);
             return;
-        case Qt::Key_PageDown:
-            MoveCaret(sameColumn(row + page), extend);
+        }
+        case Qt::Key_PageDown: {
+            const std::vector<CTextFile::Row> rows =
+                m_file->RowsFrom(here.start, static_cast<std::size_t>(page) + 1);
+            MoveCaret(rows.size() > static_cast<std::size_t>(page)
+                          ? sameColumn(rows.back())
+                          : sameColumn(CTextFile::Row{size, size, size, 0}),
+                      extend);
             return;
+        }
         case Qt::Key_Home:
             MoveCaret(control ? 0 : here.start, extend);
             return;
         case Qt::Key_End:
-            MoveCaret(control ? m_file->Size() : here.end, extend);
+            MoveCaret(control ? size : here.end, extend);
             return;
         default:
             break;
@@ -585,9 +707,7 @@ void CRightView::mouseDoubleClickEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton || !m_file) return;
     // The word under the pointer, as far as its row goes.
     const std::uint64_t o = OffsetAt(event->position().toPoint());
-    const std::vector<CTextFile::Row> rows = m_file->Rows(m_file->RowOf(o), 1);
-    if (rows.empty()) return;
-    const CTextFile::Row& r = rows.front();
+    const CTextFile::Row r = m_file->RowAt(o);
     const std::string bytes = m_file->Read(r.start, static_cast<std::size_t>(r.end - r.start));
     std::size_t a = static_cast<std::size_t>(std::min(o, r.end) - r.start);
     std::size_t b = a;

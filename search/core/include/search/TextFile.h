@@ -27,19 +27,25 @@ namespace scarrow {
 // comes one more row, empty when the file ends with a line end.
 //
 // Occurrences are found as the search finds them: every position before the first NUL
-// byte and, with a line limit of N, up to the first byte after the N-th line feed.
+// byte and, with a line limit of N, up to the first byte after the N-th line feed. The
+// worker first reads the whole file quickly for these two facts; until it has got far
+// enough, a place more than kSyncScanBytes beyond what is known counts as searched (as
+// it is in any text file), and KnownCutOff() tells when a cut-off turned up later.
 class CTextFile {
 public:
     static constexpr std::size_t kMaxRowBytes = 4096;
     static constexpr std::uint64_t kRowsPerMark = 256;
     static constexpr std::uint64_t kBlockBytes = 64 * 1024;
     static constexpr std::uint64_t kNone = ~std::uint64_t{0};
+    static constexpr std::uint64_t kSyncScanBytes = 16u << 20;
+    // How far back RowAt looks for the start of a line before it counts rows instead.
+    static constexpr std::uint64_t kMaxLineBack = 1u << 20;
 
     struct Row {
         std::uint64_t start = 0;  // first byte
         std::uint64_t end = 0;    // end of its text, without the line end
         std::uint64_t next = 0;   // start of the next row
-        std::uint64_t line = 0;   // line feeds before it
+        std::uint64_t line = 0;   // line feeds before it; kNone from RowAt and RowsFrom
         bool operator==(const Row&) const = default;
     };
     using Hit = CSearchStream::Hit;
@@ -74,8 +80,15 @@ public:
     std::uint64_t LongestRow() const { return m_longestRow.load(std::memory_order_relaxed); }
     // Up to `count` rows from row `first` (fewer at the end of the file).
     std::vector<Row> Rows(std::uint64_t first, std::size_t count) const;
-    // The number of the row that holds byte `offset` (the last row for the end).
+    // The number of the row that holds byte `offset` (the last row for the end). Beyond
+    // the worker this counts the rows up to the offset.
     std::uint64_t RowOf(std::uint64_t offset) const;
+    // The row that holds byte `offset` (the last row for the end), found from the start of
+    // its line: at once wherever the worker has got, unless the line is longer than
+    // kMaxLineBack. Its number is not counted.
+    Row RowAt(std::uint64_t offset) const;
+    // Up to `count` rows from the row that starts at `start`.
+    std::vector<Row> RowsFrom(std::uint64_t start, std::size_t count) const;
 
     // Occurrences that start in [from, to), in scan order.
     std::vector<Hit> Find(std::uint64_t from, std::uint64_t to) const;
@@ -86,6 +99,9 @@ public:
     std::size_t LongestWord() const { return m_longestWord; }
     // All occurrences, once Indexed().
     std::uint64_t OccurrenceCount() const;
+    // Where occurrences end as far as the worker knows: the first NUL or the end of the
+    // line limit, kNone when neither has turned up.
+    std::uint64_t KnownCutOff() const;
 
 private:
     struct Mark {
@@ -101,6 +117,11 @@ private:
     };
 
     void Work();
+    // The worker's quick pass for the first NUL and the line limit; false when stopped.
+    bool ScanCutOff();
+    // The start of the line that holds byte `offset`; kNone when it lies more than
+    // kMaxLineBack before it.
+    std::uint64_t LineStart(std::uint64_t offset) const;
     // The known mark nearest below mark `k`, with its number: the worker's, or one the
     // view's thread noted walking ahead of the worker.
     std::pair<std::uint64_t, Mark> NearestMark(std::uint64_t k) const;

@@ -13,6 +13,7 @@
 
 class QAction;
 class QTextLayout;
+class QWheelEvent;
 class QToolBar;
 
 namespace scarrow::ui {
@@ -24,8 +25,9 @@ class IUserPrompts;
 // is never loaded: only the rows on screen are read, decoded and laid out when they are
 // painted, and a background worker indexes rows and occurrences (CTextFile), so a file
 // of any size shows at once and Next and Previous jump at once. The text is UTF-8 when
-// the file is, else Windows-1252. Positions (caret, selection) are byte offsets in the
-// file.
+// the file is, else Windows-1252. Positions (caret, selection, the top row) are byte
+// offsets in the file, so a jump far beyond the index needs no count of the rows before
+// it: until the index is complete the scroll bar stands for bytes, then for rows.
 class CRightView : public QAbstractScrollArea {
     Q_OBJECT
 public:
@@ -56,8 +58,10 @@ public:
     // The selected text as it is copied: line ends as "\n".
     QString SelectedText() const;
 
-    // The rows on screen and what they show (tests and the benchmark look here).
+    // The rows on screen and what they show (tests and the benchmark look here). The
+    // number of the top row is counted before the index is complete.
     std::uint64_t FirstVisibleRow() const;
+    std::uint64_t TopOffset() const { return m_top; }
     int VisibleRowCount() const;
     QString RowText(std::uint64_t row) const;
     struct ShownMark {
@@ -81,6 +85,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
+    void wheelEvent(QWheelEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -106,8 +111,20 @@ private:
     void EnsureVisible(std::uint64_t offset);
     void SelectionChanged(bool hadSelection);
     void UpdateScrollBars();
+    // The scroll bar counts rows once the index is complete, bytes before.
+    bool CountsRows() const { return m_file && m_file->Indexed(); }
     std::uint64_t RowsPerStep() const;
-    std::uint64_t KnownRows() const;
+    std::uint64_t BytesPerStep() const;
+    int ValueForTop(std::uint64_t top) const;
+    std::uint64_t TopForValue(int value) const;
+    // The top row of the last screen.
+    std::uint64_t LastTop() const;
+    // The start of the row `n` rows after (before, for n < 0) the row starting at `top`,
+    // kept between the first and the last screen.
+    std::uint64_t StepRows(std::uint64_t top, std::int64_t n) const;
+    void SetTop(std::uint64_t top);
+    void OnScrollValue(int value);
+    void OnScrollAction(int action);
     int LineHeight() const;
     int Margin() const { return 4; }
     QString DecodeForCopy(const std::string& bytes) const;
@@ -126,8 +143,11 @@ private:
     mutable bool m_endsKnown = false;
     mutable std::optional<std::uint64_t> m_firstHit;
     mutable std::optional<std::uint64_t> m_lastHit;
-    // Rows known to exist beyond those the worker has counted (reached by a jump).
-    std::uint64_t m_rowsSeen = 1;
+    std::uint64_t m_top = 0;  // the start of the top row
+    bool m_syncing = false;   // the scroll bar is being set to m_top
+    mutable std::optional<std::pair<int, std::uint64_t>> m_lastTop;  // visible rows, LastTop
+    std::uint64_t m_cutOff = CTextFile::kNone;
+    int m_wheelRest = 0;  // wheel turns not yet a whole row
     bool m_utf8 = true;
     bool m_controlPictures = false;  // whether the font draws ␀ and its kin
 };

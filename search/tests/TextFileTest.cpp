@@ -3,6 +3,7 @@
 #include <chrono>
 #include <random>
 #include <thread>
+#include <tuple>
 
 #include "ReferenceScan.h"
 #include "TempTree.h"
@@ -54,6 +55,18 @@ void WaitIndexed(const CTextFile& file) {
     ASSERT_TRUE(file.Indexed());
 }
 
+// Where a row is, without its line count (RowAt and RowsFrom do not count lines).
+std::tuple<std::uint64_t, std::uint64_t, std::uint64_t> Place(const Row& r) {
+    return {r.start, r.end, r.next};
+}
+
+// The reference row that holds byte `offset` (the last row for the end).
+const Row& RowHolding(const std::vector<Row>& rows, std::uint64_t offset) {
+    const auto it = std::upper_bound(rows.begin(), rows.end(), offset,
+                                     [](std::uint64_t o, const Row& r) { return o < r.next; });
+    return it == rows.end() ? rows.back() : *it;
+}
+
 std::vector<std::uint64_t> Offsets(const std::vector<CTextFile::Hit>& hits) {
     std::vector<std::uint64_t> out;
     for (const auto& h : hits) out.push_back(h.offset);
@@ -76,6 +89,14 @@ TEST(TextFile, RowsEndAtEveryKindOfLineEndAndLongRowsContinue) {
         ASSERT_TRUE(file.Open(path, nullptr, error)) << error;
         const std::vector<Row> expected = ReferenceRows(text);
         EXPECT_EQ(file.Rows(0, 1000), expected) << text.substr(0, 20);
+        // Found from the line's start: the same rows, from any byte.
+        for (std::uint64_t o = 0; o <= text.size(); ++o)
+            ASSERT_EQ(Place(file.RowAt(o)), Place(RowHolding(expected, o))) << o;
+        for (std::size_t i = 0; i < expected.size(); ++i) {
+            const std::vector<Row> from = file.RowsFrom(expected[i].start, 2);
+            ASSERT_EQ(from.size(), std::min<std::size_t>(2, expected.size() - i));
+            EXPECT_EQ(Place(from.back()), Place(expected[i + from.size() - 1]));
+        }
         WaitIndexed(file);
         EXPECT_EQ(file.RowCount(), expected.size());
     }
@@ -89,7 +110,8 @@ TEST(TextFile, AnyRowAndTheRowOfAnyOffset) {
     const auto pick = [&](std::size_t n) {
         return std::uniform_int_distribution<std::size_t>(0, n - 1)(rng);
     };
-    std::string text;
+    // One line longer than RowAt looks back for its start.
+    std::string text = "G01\n" + std::string(CTextFile::kMaxLineBack + 300'000, 'x') + "\r\n";
     while (text.size() < 3'000'000) {
         const std::size_t length = pick(10) == 0 ? pick(9000) : pick(40);
         text += std::string(length, 'G');
@@ -110,6 +132,7 @@ TEST(TextFile, AnyRowAndTheRowOfAnyOffset) {
             ASSERT_FALSE(rows.empty());
             EXPECT_EQ(rows[0], expected[first]) << "row " << first;
             const std::uint64_t offset = pick(text.size() + 1);
+            EXPECT_EQ(Place(file.RowAt(offset)), Place(RowHolding(expected, offset))) << offset;
             const std::uint64_t row = file.RowOf(offset);
             ASSERT_LT(row, expected.size());
             EXPECT_TRUE(expected[row].start <= offset &&
@@ -181,6 +204,45 @@ TEST(TextFile, OccurrencesAreTheSearchsOwn) {
             EXPECT_EQ(file.NextFrom(0)->offset, expected.front());
             EXPECT_EQ(file.LastBefore(text.size())->offset, expected.back());
         }
+    }
+}
+
+// Far beyond what is known a place counts as searched until the worker's quick pass
+// gets there; then a NUL or the end of the line limit cuts the occurrences off as the
+// search does.
+TEST(TextFile, FarCutOffsSettleWithTheWorker) {
+    const std::string line = "G01 X1\n";
+    const std::size_t lines = (3 * CTextFile::kSyncScanBytes) / line.size();
+    std::string text;
+    text.reserve(lines * line.size() + 10);
+    for (std::size_t i = 0; i < lines; ++i) text += line;
+    const std::uint64_t nul = 2 * CTextFile::kSyncScanBytes + 3;
+    TempTree tree;
+    struct Case {
+        bool nul;
+        std::uint32_t limit;  // lines, 0 for none
+    } cases[] = {{true, 0}, {false, static_cast<std::uint32_t>(lines / 2)}};
+    for (const Case& c : cases) {
+        std::string bytes = text;
+        if (c.nul) bytes[nul] = '\0';
+        CSearchPattern pattern;
+        pattern.words = {"G01"};
+        pattern.limitLines = c.limit > 0;
+        pattern.lines = c.limit;
+        std::vector<std::uint64_t> expected;
+        for (const CFoundWord& f :
+             ReferenceScan(bytes, pattern.words, false, pattern.limitLines, pattern.lines))
+            expected.push_back(static_cast<std::uint64_t>(f.m_nPos));
+        CTextFile file;
+        std::string error;
+        ASSERT_TRUE(file.Open(tree.Write("far.nc", bytes), &pattern, error));
+        const std::uint64_t cutOff =
+            c.nul ? nul : static_cast<std::uint64_t>(c.limit) * line.size() + 1;
+        WaitIndexed(file);
+        EXPECT_EQ(file.KnownCutOff(), cutOff);
+        EXPECT_EQ(file.LastBefore(bytes.size())->offset, expected.back());
+        EXPECT_TRUE(file.Find(cutOff, bytes.size()).empty());
+        EXPECT_EQ(file.OccurrenceCount(), expected.size());
     }
 }
 

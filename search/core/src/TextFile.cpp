@@ -364,7 +364,8 @@ std::uint64_t CTextFile::LineStart(std::uint64_t offset) const {
         // One byte more, to tell the CR of a CR LF.
         const std::string bytes = Read(low, static_cast<std::size_t>(end - low) + 1);
         for (std::size_t i = std::min<std::size_t>(bytes.size(), end - low); i-- > 0;) {
-            if (bytes[i] == '\n' || (bytes[i] == '\r' && (i + 1 >= bytes.size() || bytes[i + 1] != '\n')))
+            if (bytes[i] == '\n' ||
+                (bytes[i] == '\r' && (i + 1 >= bytes.size() || bytes[i + 1] != '\n')))
                 return low + i + 1;
         }
         end = low;

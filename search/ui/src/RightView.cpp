@@ -9,9 +9,9 @@
 #include <QScrollBar>
 #include <QStyle>
 #include <QTextLayout>
-#include <QWheelEvent>
 #include <QToolBar>
 #include <QVBoxLayout>
+#include <QWheelEvent>
 #include <algorithm>
 #include <cctype>
 #include <cmath>
@@ -261,11 +261,20 @@ void CRightView::OnScrollAction(int action) {
     const std::int64_t page = VisibleRowCount();
     std::int64_t rows = 0;
     switch (action) {
-        case QAbstractSlider::SliderSingleStepAdd: rows = 1; break;
-        case QAbstractSlider::SliderSingleStepSub: rows = -1; break;
-        case QAbstractSlider::SliderPageStepAdd: rows = page; break;
-        case QAbstractSlider::SliderPageStepSub: rows = -page; break;
-        default: return;
+        case QAbstractSlider::SliderSingleStepAdd:
+            rows = 1;
+            break;
+        case QAbstractSlider::SliderSingleStepSub:
+            rows = -1;
+            break;
+        case QAbstractSlider::SliderPageStepAdd:
+            rows = page;
+            break;
+        case QAbstractSlider::SliderPageStepSub:
+            rows = -page;
+            break;
+        default:
+            return;
     }
     m_top = StepRows(m_top, rows);
     m_syncing = true;
@@ -382,6 +391,15 @@ CRightView::Shown CRightView::ShownRow(std::uint64_t row) const {
 QString CRightView::RowText(std::uint64_t row) const {
     if (!m_file) return {};
     return ShownRow(row).text;
+}
+
+QStringList CRightView::VisibleRowTexts() const {
+    QStringList texts;
+    if (!m_file) return texts;
+    for (const CTextFile::Row& r :
+         m_file->RowsFrom(m_top, static_cast<std::size_t>(VisibleRowCount())))
+        texts << Decode(r, m_file->Read(r.start, static_cast<std::size_t>(r.end - r.start))).text;
+    return texts;
 }
 
 void CRightView::Layout(QTextLayout& layout) const {
@@ -656,8 +674,9 @@ void CRightView::keyPressEvent(QKeyEvent* event) {
                 verticalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
                 return;
             }
-            MoveCaret(here.next < size || here.end < here.next ? sameColumn(rowAfter(here)) : here.end,
-                      extend);
+            MoveCaret(
+                here.next < size || here.end < here.next ? sameColumn(rowAfter(here)) : here.end,
+                extend);
             return;
         case Qt::Key_PageUp: {
             const auto target = rowsUp(page);

@@ -18,6 +18,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QUrl>
+#include <QWheelEvent>
 #include <fstream>
 #include <memory>
 
@@ -709,6 +710,77 @@ private slots:
         QCOMPARE(view->FirstVisibleRow(), std::uint64_t(1001));  // scrolled up to it
         doc.ClearResults();                                      // stops the worker
         QCOMPARE(::setrlimit(RLIMIT_AS, &saved), 0);
+        QVERIFY(m_prompts.messages.isEmpty());
+    }
+
+    // Right after a big program opens, before its index is complete: the end and the
+    // middle are shown at once from byte positions, steps and the wheel go by rows, and
+    // when the index arrives the same rows stay on screen while the scroll bar turns to
+    // counting rows.
+    void farJumpsBeforeTheIndexSettleInPlace() {
+        constexpr int kLines = 4'000'000;
+        std::string text;
+        text.reserve(static_cast<std::size_t>(kLines) * 14);
+        for (int i = 0; i < kLines; ++i) text += "G01 X" + std::to_string(i) + "\n";
+        text += "M30";
+        const QString path = m_dir->filePath("surface.nc");
+        WriteBytes(path, text);
+        auto result = std::make_unique<CSearchResult>();
+        result->m_strPath = path.toStdString();
+        auto pattern = std::make_shared<CSearchPattern>();
+        pattern->words = {"G01", "M30"};
+        result->m_pattern = pattern;
+
+        CScarrowDoc doc;
+        CSplitFrame pane(doc, m_prompts);
+        pane.resize(400, 300);
+        pane.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&pane));
+        CRightView* view = pane.View();
+        doc.AddResult(std::move(result));
+        doc.ShowResult(doc.Results()[0].get(), nullptr);
+        const int visible = view->VisibleRowCount();
+        const auto lineAtTop = [&] {
+            const QString top = view->VisibleRowTexts().value(0);
+            return top.startsWith(QStringLiteral("G01 X")) ? top.mid(5).toInt() : -1;
+        };
+
+        view->setFocus();
+        QTest::keyClick(view, Qt::Key_End, Qt::ControlModifier);
+        QCOMPARE(view->Caret(), std::uint64_t(text.size()));
+        QStringList last = view->VisibleRowTexts();
+        QCOMPARE(last.size(), visible);
+        QCOMPARE(last.back(), QStringLiteral("M30"));
+        QCOMPARE(lineAtTop(), kLines - visible + 1);
+        view->PreviousOccurrence();
+        QCOMPARE(view->SelectedText(), QStringLiteral("M30"));
+        view->PreviousOccurrence();
+        QCOMPARE(view->SelectionStart(), std::uint64_t(text.size() - 3 - 1 - (5 + 7)));
+
+        QScrollBar* bar = view->verticalScrollBar();
+        bar->triggerAction(QAbstractSlider::SliderSingleStepSub);
+        QCOMPARE(lineAtTop(), kLines - visible);
+        QWheelEvent up(QPointF(10, 10), view->mapToGlobal(QPointF(10, 10)), QPoint(),
+                       QPoint(0, 120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(view->viewport(), &up);
+        QCOMPARE(lineAtTop(), kLines - visible - QApplication::wheelScrollLines());
+        bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
+        QCOMPARE(lineAtTop(), kLines - visible + 1);  // no further than the last screen
+
+        // Dragged to the middle: a whole line at the top, about half way down.
+        bar->setValue(bar->maximum() / 2);
+        // (Half the bytes before the index, half the rows after: 4 % apart in this file.)
+        QVERIFY(std::abs(lineAtTop() - kLines / 2) < kLines / 20);
+        const QStringList middle = view->VisibleRowTexts();
+        const std::uint64_t top = view->TopOffset();
+
+        QTRY_VERIFY_WITH_TIMEOUT(view->File()->Indexed(), 30000);
+        QTRY_COMPARE(bar->maximum(), kLines + 1 - visible);
+        QCOMPARE(view->TopOffset(), top);
+        QCOMPARE(view->VisibleRowTexts(), middle);
+        QCOMPARE(std::uint64_t(bar->value()), view->FirstVisibleRow());
+        bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        QCOMPARE(view->VisibleRowTexts().value(0), middle.value(1));
         QVERIFY(m_prompts.messages.isEmpty());
     }
 

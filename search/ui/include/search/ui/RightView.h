@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAbstractScrollArea>
+#include <QStringList>
 #include <QTimer>
 #include <QWidget>
 #include <cstdint>
@@ -64,6 +65,7 @@ public:
     std::uint64_t TopOffset() const { return m_top; }
     int VisibleRowCount() const;
     QString RowText(std::uint64_t row) const;
+    QStringList VisibleRowTexts() const;
     struct ShownMark {
         std::uint64_t row = 0;
         int start = 0;  // in characters of the row's text

@@ -8,6 +8,8 @@
 //   scarrow-view-bench [FOLDER [MEGABYTES...]]     (default /tmp/scarrow-view-bench 50 1024)
 //
 // The files are generated on the first run and kept; the file cache is warmed first.
+// With SCARROW_VIEW_BENCH_SHOTS=FOLDER the pane is saved as a picture right after the
+// early jump to the end and after the index is complete.
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -129,12 +131,19 @@ int main(int argc, char** argv) {
         view->viewport()->repaint();
         const double lastEarly = Ms(t);
         const bool indexedAtJump = view->File()->Indexed();
+        const QString shots = qEnvironmentVariable("SCARROW_VIEW_BENCH_SHOTS");
+        const QString shotName = QStringLiteral("%1/view-%2MB-").arg(shots).arg(mb);
+        if (!shots.isEmpty()) {
+            app.processEvents();  // the scroll bar is shown from the event loop
+            pane.grab().save(shotName + QStringLiteral("early.png"));
+        }
 
         t.restart();
         while (!view->File()->Indexed()) app.processEvents(QEventLoop::AllEvents, 5);
         const double indexed = Ms(t);
         const std::uint64_t rows = view->File()->RowCount();
         const std::uint64_t occurrences = view->File()->OccurrenceCount();
+        if (!shots.isEmpty()) pane.grab().save(shotName + QStringLiteral("indexed.png"));
 
         Key(view, Qt::Key_Home, Qt::ControlModifier);
         t.restart();

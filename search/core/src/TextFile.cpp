@@ -19,6 +19,7 @@ namespace {
 
 constexpr std::size_t kWorkerChunk = 1 << 20;
 constexpr std::size_t kViewBuffer = 64 * 1024;
+constexpr std::size_t kRowBuffer = 16 * 1024;  // one row, most often a short one
 
 // Index of the first CR or LF in p[0, n), or n.
 std::size_t FindLineEnd(const unsigned char* p, std::size_t n) {
@@ -386,7 +387,7 @@ CTextFile::Row CTextFile::RowAt(std::uint64_t offset) const {
         if (!rows.empty()) r = rows.front();
     } else {
         // Rows continue a long line at fixed lengths from its start.
-        RowWalker walker(m_fd, m_size, start, 0, kViewBuffer);
+        RowWalker walker(m_fd, m_size, start, 0, kRowBuffer);
         while (walker.Next(r) && !(offset < r.next || walker.Done())) {
         }
     }

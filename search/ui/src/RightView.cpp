@@ -563,6 +563,11 @@ void CRightView::MoveCaret(std::uint64_t offset, bool extend) {
 
 void CRightView::EnsureVisible(std::uint64_t offset) {
     if (!m_file) return;
+    // A row in a line of megabytes beyond the index is counted from the index: a while
+    // in such a file of gigabytes opened a moment ago.
+    std::unique_ptr<CBusyCursor> busy;
+    if (!m_file->Indexed() && offset > m_file->IndexedBytes() + (64u << 20))
+        busy = std::make_unique<CBusyCursor>();
     const CTextFile::Row r = m_file->RowAt(offset);
     const int visible = VisibleRowCount();
     if (r.start < m_top) {

@@ -246,16 +246,20 @@ std::uint64_t CTextFile::TriedEnd(std::uint64_t upTo) const {
     // would hold up a jump to the end of a file of gigabytes.
     if (target > b.scanned + kSyncScanBytes) return std::min(b.firstNul, b.limitEnd);
     std::vector<unsigned char> buf;
-    while (b.firstNul == kNone && b.limitEnd == kNone && b.scanned < target) {
-        buf.resize(kWorkerChunk);
-        const std::size_t got = ReadAt(
-            m_fd, buf.data(),
-            static_cast<std::size_t>(std::min<std::uint64_t>(kWorkerChunk, m_size - b.scanned)),
-            b.scanned);
-        if (got == 0) break;
-        Advance(b, buf.data(), got);
+    while (b.scanned < target && ScanChunk(b, buf, kWorkerChunk)) {
     }
     return std::min(b.firstNul, b.limitEnd);
+}
+
+bool CTextFile::ScanChunk(Bounds& b, std::vector<unsigned char>& buf, std::size_t chunk) const {
+    if (b.firstNul != kNone || b.limitEnd != kNone || b.scanned >= m_size) return false;
+    buf.resize(chunk);
+    const std::size_t got = ReadAt(
+        m_fd, buf.data(),
+        static_cast<std::size_t>(std::min<std::uint64_t>(chunk, m_size - b.scanned)), b.scanned);
+    if (got == 0) return false;
+    Advance(b, buf.data(), got);
+    return true;
 }
 
 std::uint64_t CTextFile::KnownCutOff() const {
@@ -462,20 +466,13 @@ bool CTextFile::ScanCutOff() {
         std::lock_guard<std::mutex> lock(m_mutex);
         bounds = m_workerBounds;
     }
-    constexpr std::size_t kChunk = 4u << 20;
-    std::vector<unsigned char> buf(kChunk);
-    while (bounds.firstNul == kNone && bounds.limitEnd == kNone && bounds.scanned < m_size) {
-        if (m_stop) return false;
-        const std::size_t got = ReadAt(
-            m_fd, buf.data(),
-            static_cast<std::size_t>(std::min<std::uint64_t>(kChunk, m_size - bounds.scanned)),
-            bounds.scanned);
-        if (got == 0) break;
-        Advance(bounds, buf.data(), got);
+    std::vector<unsigned char> buf;
+    while (ScanChunk(bounds, buf, 4u << 20)) {
         std::lock_guard<std::mutex> lock(m_mutex);
         m_workerBounds = bounds;
+        if (m_stop) return false;
     }
-    return true;
+    return !m_stop;
 }
 
 void CTextFile::Work() {

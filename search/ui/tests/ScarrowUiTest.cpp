@@ -87,6 +87,25 @@ CSearchConfig CriteriaFor(const QString& folder, std::vector<std::string> words)
     return c;
 }
 
+// The file at `path` as a result with `words`, in a text pane of its own (not shown yet).
+struct PaneWithFile {
+    PaneWithFile(IUserPrompts& prompts, const QString& path, std::vector<std::string> words)
+        : pane(doc, prompts) {
+        auto result = std::make_unique<CSearchResult>();
+        result->m_strPath = path.toStdString();
+        auto pattern = std::make_shared<CSearchPattern>();
+        pattern->words = std::move(words);
+        result->m_pattern = pattern;
+        doc.AddResult(std::move(result));
+        pane.resize(400, 300);
+        pane.show();
+    }
+    void ShowFile() { doc.ShowResult(doc.Results()[0].get(), nullptr); }
+    CScarrowDoc doc;
+    CSplitFrame pane;
+    CRightView* view = pane.View();
+};
+
 }  // namespace
 
 class ScarrowUiTest : public QObject {
@@ -669,19 +688,9 @@ private slots:
             QCOMPARE(file.write(tail.data(), static_cast<qint64>(tail.size())),
                      static_cast<qint64>(tail.size()));
         }
-        auto result = std::make_unique<CSearchResult>();
-        result->m_strPath = path.toStdString();
-        auto pattern = std::make_shared<CSearchPattern>();
-        pattern->words = {"G01", "M30"};
-        result->m_pattern = pattern;
-
-        CScarrowDoc doc;
-        CSplitFrame pane(doc, m_prompts);
-        pane.resize(400, 300);
-        pane.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&pane));
-        CRightView* view = pane.View();
-        doc.AddResult(std::move(result));
+        PaneWithFile shown(m_prompts, path, {"G01", "M30"});
+        QVERIFY(QTest::qWaitForWindowExposed(&shown.pane));
+        CRightView* view = shown.view;
 
         // Room for 384 MB more than the test has now: far less than the file.
         rlimit saved{};
@@ -691,7 +700,7 @@ private slots:
         if (saved.rlim_max != RLIM_INFINITY && saved.rlim_max < limited.rlim_cur)
             limited.rlim_cur = saved.rlim_max;
         QCOMPARE(::setrlimit(RLIMIT_AS, &limited), 0);
-        doc.ShowResult(doc.Results()[0].get(), nullptr);
+        shown.ShowFile();
         QVERIFY(m_prompts.messages.isEmpty());
         QCOMPARE(view->RowText(0), QStringLiteral("O1000"));
         QCOMPARE(view->VisibleMarks().front().row, std::uint64_t(1));
@@ -708,7 +717,7 @@ private slots:
         QCOMPARE(view->SelectedText(), QStringLiteral("M30"));
         QCOMPARE(view->File()->RowOf(view->SelectionStart()), std::uint64_t(1001));
         QCOMPARE(view->FirstVisibleRow(), std::uint64_t(1001));  // scrolled up to it
-        doc.ClearResults();                                      // stops the worker
+        shown.doc.ClearResults();                                // stops the worker
         QCOMPARE(::setrlimit(RLIMIT_AS, &saved), 0);
         QVERIFY(m_prompts.messages.isEmpty());
     }
@@ -725,20 +734,10 @@ private slots:
         text += "M30";
         const QString path = m_dir->filePath("surface.nc");
         WriteBytes(path, text);
-        auto result = std::make_unique<CSearchResult>();
-        result->m_strPath = path.toStdString();
-        auto pattern = std::make_shared<CSearchPattern>();
-        pattern->words = {"G01", "M30"};
-        result->m_pattern = pattern;
-
-        CScarrowDoc doc;
-        CSplitFrame pane(doc, m_prompts);
-        pane.resize(400, 300);
-        pane.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&pane));
-        CRightView* view = pane.View();
-        doc.AddResult(std::move(result));
-        doc.ShowResult(doc.Results()[0].get(), nullptr);
+        PaneWithFile shown(m_prompts, path, {"G01", "M30"});
+        QVERIFY(QTest::qWaitForWindowExposed(&shown.pane));
+        CRightView* view = shown.view;
+        shown.ShowFile();
         const int visible = view->VisibleRowCount();
         const auto lineAtTop = [&] {
             const QString top = view->VisibleRowTexts().value(0);

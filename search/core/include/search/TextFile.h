@@ -130,6 +130,8 @@ private:
     // it is tried.
     std::uint64_t TriedEnd(std::uint64_t upTo) const;
     void Advance(Bounds& b, const unsigned char* p, std::size_t n) const;
+    // Reads the next `chunk` bytes into `b`; false when there is nothing more to learn.
+    bool ScanChunk(Bounds& b, std::vector<unsigned char>& buf, std::size_t chunk) const;
     std::vector<Hit> FindIn(CSearchStream& stream, std::uint64_t from, std::uint64_t to) const;
 
     int m_fd = -1;

@@ -1,7 +1,7 @@
 // How fast the Scarrow text view shows a large program: generated G-code programs of
 // short lines (50 MB and 1 GB by default), opened in the real view on the offscreen
 // platform. Prints the time to the first painted screen, to a jump to the last
-// occurrence (Ctrl+End, then Previous occurrence) right after opening and again once
+// occurrence (Ctrl+End, then Previous occurrence, then Page Up) right after opening and again once
 // the background index is complete, the longest Next occurrence of a run of them,
 // and the memory the process needed.
 //
@@ -130,6 +130,13 @@ int main(int argc, char** argv) {
         view->PreviousOccurrence();
         view->viewport()->repaint();
         const double lastEarly = Ms(t);
+        double longestPageUp = 0;
+        for (int i = 0; i < 50; ++i) {
+            t.restart();
+            Key(view, Qt::Key_PageUp);
+            view->viewport()->repaint();
+            longestPageUp = std::max(longestPageUp, Ms(t));
+        }
         const bool indexedAtJump = view->File()->Indexed();
         const QString shots = qEnvironmentVariable("SCARROW_VIEW_BENCH_SHOTS");
         const QString shotName = QStringLiteral("%1/view-%2MB-").arg(shots).arg(mb);
@@ -175,6 +182,7 @@ int main(int argc, char** argv) {
             "  right after opening, index %s:\n"
             "    Ctrl+End + paint:                     %8.1f ms\n"
             "    Previous to the last occurrence:      %8.1f ms\n"
+            "    longest of 50 Page Up + paint:        %8.1f ms\n"
             "  background index complete after another %8.1f ms\n"
             "  with the index: Ctrl+End + Previous:    %8.1f ms (selected \"%s\")\n"
             "  longest of 200 Next + paint:            %8.1f ms\n"
@@ -182,7 +190,8 @@ int main(int argc, char** argv) {
             path.filename().c_str(), static_cast<double>(view->File()->Size()) / (1 << 20),
             static_cast<unsigned long long>(rows), static_cast<unsigned long long>(occurrences),
             marks, firstScreen, indexedAtJump ? "already complete" : "not yet complete", endEarly,
-            lastEarly, indexed, lastIndexed, qPrintable(lastText), longestNext, longestPage);
+            lastEarly, longestPageUp, indexed, lastIndexed, qPrintable(lastText), longestNext,
+            longestPage);
     }
     doc.ClearResults();
     std::printf("peak resident memory:%s\n", PeakMemory().c_str());

@@ -5,7 +5,7 @@
 // the background index is complete, the longest Next occurrence of a run of them,
 // and the memory the process needed.
 //
-//   scarrow-view-bench [FOLDER [MEGABYTES...]]     (default /tmp/scarrow-view-bench 50 1024)
+//   scarrow-view-bench [FOLDER [MEGABYTES | FILE]...]   (default /tmp/scarrow-view-bench 50 1024)
 //
 // The files are generated on the first run and kept; the file cache is warmed first.
 // With SCARROW_VIEW_BENCH_SHOTS=FOLDER the pane is saved as a picture right after the
@@ -88,9 +88,9 @@ std::string PeakMemory() {
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     const std::filesystem::path folder = argc > 1 ? argv[1] : "/tmp/scarrow-view-bench";
-    std::vector<std::uint64_t> sizes;
-    for (int i = 2; i < argc; ++i) sizes.push_back(std::strtoull(argv[i], nullptr, 10));
-    if (sizes.empty()) sizes = {50, 1024};
+    // A number is the size of a generated program, anything else a file to open as it is.
+    std::vector<std::string> inputs(argv + std::min(argc, 2), argv + argc);
+    if (inputs.empty()) inputs = {"50", "1024"};
     std::filesystem::create_directories(folder);
 
     SilentPrompts prompts;
@@ -101,9 +101,12 @@ int main(int argc, char** argv) {
     app.processEvents();
     CRightView* view = pane.View();
 
-    for (const std::uint64_t mb : sizes) {
-        const std::filesystem::path path = folder / ("short-lines-" + std::to_string(mb) + "MB.nc");
-        Generate(path, mb);
+    for (const std::string& input : inputs) {
+        std::filesystem::path path = input;
+        if (input.find_first_not_of("0123456789") == std::string::npos) {
+            path = folder / ("short-lines-" + input + "MB.nc");
+            Generate(path, std::stoull(input));
+        }
         Warm(path);
         auto result = std::make_unique<CSearchResult>();
         result->m_strPath = path.string();
@@ -130,6 +133,7 @@ int main(int argc, char** argv) {
         view->PreviousOccurrence();
         view->viewport()->repaint();
         const double lastEarly = Ms(t);
+        const bool indexedAtJump = view->File()->Indexed();
         double longestPageUp = 0;
         for (int i = 0; i < 50; ++i) {
             t.restart();
@@ -137,9 +141,9 @@ int main(int argc, char** argv) {
             view->viewport()->repaint();
             longestPageUp = std::max(longestPageUp, Ms(t));
         }
-        const bool indexedAtJump = view->File()->Indexed();
         const QString shots = qEnvironmentVariable("SCARROW_VIEW_BENCH_SHOTS");
-        const QString shotName = QStringLiteral("%1/view-%2MB-").arg(shots).arg(mb);
+        const QString shotName =
+            QStringLiteral("%1/view-%2-").arg(shots, QString::fromStdString(path.stem().string()));
         if (!shots.isEmpty()) {
             app.processEvents();  // the scroll bar is shown from the event loop
             pane.grab().save(shotName + QStringLiteral("early.png"));

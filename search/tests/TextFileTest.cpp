@@ -16,12 +16,14 @@ using testing::ReferenceScan;
 using testing::TempTree;
 using Row = CTextFile::Row;
 
-// Rows as plainly as they can be cut: at LF, CR LF and lone CR, and after
-// kMaxRowBytes, not before a UTF-8 continuation byte unless three have passed.
+// Rows as plainly as they can be cut: at LF, CR LF and lone CR; a longer line at the
+// first multiple of kCutBytes at least kMaxRowBytes after its start and then at every
+// multiple, not before a UTF-8 continuation byte unless three have passed.
 std::vector<Row> ReferenceRows(const std::string& text) {
+    constexpr std::size_t unit = CTextFile::kCutBytes;
     std::vector<Row> rows;
     Row row;
-    std::size_t column = 0;
+    std::size_t cut = (CTextFile::kMaxRowBytes + unit - 1) / unit * unit;
     std::uint64_t line = 0;
     for (std::size_t i = 0; i < text.size();) {
         const auto b = static_cast<unsigned char>(text[i]);
@@ -30,18 +32,17 @@ std::vector<Row> ReferenceRows(const std::string& text) {
             row.end = i;
             row.next = i + (crlf ? 2 : 1);
             if (b == '\n' || crlf) ++line;
-        } else if (column >= CTextFile::kMaxRowBytes &&
-                   ((b & 0xC0) != 0x80 || column >= CTextFile::kMaxRowBytes + 3)) {
+            cut = (row.next + CTextFile::kMaxRowBytes + unit - 1) / unit * unit;
+        } else if (i >= cut && ((b & 0xC0) != 0x80 || i >= cut + 3)) {
             row.end = row.next = i;
+            cut = (i / unit + 1) * unit;
         } else {
             ++i;
-            ++column;
             continue;
         }
         rows.push_back(row);
         i = row.next;
         row = Row{row.next, 0, 0, line};
-        column = 0;
     }
     row.end = row.next = text.size();
     rows.push_back(row);
@@ -75,11 +76,22 @@ std::vector<std::uint64_t> Offsets(const std::vector<CTextFile::Hit>& hits) {
 
 TEST(TextFile, RowsEndAtEveryKindOfLineEndAndLongRowsContinue) {
     const std::string utf8Edge = std::string(4095, 'x') + "\xC3\xA4" + "yz";
+    // A line end right after the continuation bytes at a cut, and one more byte on.
+    const std::string lineEndAtCut = std::string(20000, 'x') + std::string(480, 'y') + "\x80\n" +
+                                     std::string(30000, 'z') + std::string(718, 'y') +
+                                     "\x80\x80\x80\r\n";
     const std::vector<std::string> texts = {
-        "",         "a\nbc\r\nd\re",
-        "x\n",      "end\r",
-        "\r\r\n\n", std::string(10000, 'x') + "\nG01",
-        utf8Edge,   std::string(4096, 'x') + std::string(5, '\x80') + "ab",
+        "",
+        "a\nbc\r\nd\re",
+        "x\n",
+        "end\r",
+        "\r\r\n\n",
+        std::string(10000, 'x') + "\nG01",
+        utf8Edge,
+        std::string(4096, 'x') + std::string(5, '\x80') + "ab",
+        std::string(50000, 'x'),
+        lineEndAtCut,
+        std::string(8192, 'x'),
     };
     TempTree tree;
     for (const std::string& text : texts) {
@@ -89,9 +101,12 @@ TEST(TextFile, RowsEndAtEveryKindOfLineEndAndLongRowsContinue) {
         ASSERT_TRUE(file.Open(path, nullptr, error)) << error;
         const std::vector<Row> expected = ReferenceRows(text);
         EXPECT_EQ(file.Rows(0, 1000), expected) << text.substr(0, 20);
-        // Found from the line's start: the same rows, from any byte.
-        for (std::uint64_t o = 0; o <= text.size(); ++o)
+        // Found from the bytes before it: the same rows, from any byte (in the long texts
+        // from every 97th and from those around the cuts).
+        for (std::uint64_t o = 0; o <= text.size(); ++o) {
+            if (text.size() > 20000 && o % 97 != 0 && (o + 8) % CTextFile::kCutBytes > 16) continue;
             ASSERT_EQ(Place(file.RowAt(o)), Place(RowHolding(expected, o))) << o;
+        }
         for (std::size_t i = 0; i < expected.size(); ++i) {
             const std::vector<Row> from = file.RowsFrom(expected[i].start, 2);
             ASSERT_EQ(from.size(), std::min<std::size_t>(2, expected.size() - i));
@@ -110,8 +125,11 @@ TEST(TextFile, AnyRowAndTheRowOfAnyOffset) {
     const auto pick = [&](std::size_t n) {
         return std::uniform_int_distribution<std::size_t>(0, n - 1)(rng);
     };
-    // One line longer than RowAt looks back for its start.
+    // Lines longer than RowAt looks back for their start, one of them with characters of
+    // two and three bytes.
     std::string text = "G01\n" + std::string(CTextFile::kMaxLineBack + 300'000, 'x') + "\r\n";
+    for (int i = 0; i < 20'000; ++i) text += i % 3 ? "\xC3\xA4" : "\xE2\x82\xAC";
+    text += "\n";
     while (text.size() < 3'000'000) {
         const std::size_t length = pick(10) == 0 ? pick(9000) : pick(40);
         text += std::string(length, 'G');

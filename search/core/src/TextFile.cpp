@@ -52,12 +52,24 @@ std::size_t ReadAt(int fd, unsigned char* out, std::size_t n, std::uint64_t offs
     return got;
 }
 
+bool IsLineEnd(unsigned char b) {
+    return b == '\r' || b == '\n';
+}
+
+bool IsContinuation(unsigned char b) {
+    return (b & 0xC0) == 0x80;
+}
+
 // Walks the rows of a file from a row start.
 class RowWalker {
 public:
     RowWalker(int fd, std::uint64_t size, std::uint64_t start, std::uint64_t line,
               std::size_t buffer)
-        : m_fd(fd), m_size(size), m_pos(start), m_line(line), m_own(buffer) {}
+        : m_fd(fd), m_size(size), m_pos(start), m_line(line), m_own(buffer) {
+        // A row that does not follow a line end continues a long line.
+        unsigned char before = '\n';
+        if (start > 0 && ReadAt(fd, &before, 1, start - 1) == 1) m_continued = !IsLineEnd(before);
+    }
 
     // Reads from these bytes, at file offset `base`, while they last: the worker has
     // read them already.
@@ -72,8 +84,12 @@ public:
         if (m_done) return false;
         row.start = m_pos;
         row.line = m_line;
+        // Where a long line's row is cut.
+        constexpr std::uint64_t unit = CTextFile::kCutBytes;
+        const std::uint64_t cut = m_continued
+                                      ? (m_pos / unit + 1) * unit
+                                      : (m_pos + CTextFile::kMaxRowBytes + unit - 1) / unit * unit;
         std::uint64_t o = m_pos;
-        std::size_t column = 0;
         for (;;) {
             if (!Have(o)) {
                 // The last row runs to the end of the file.
@@ -83,27 +99,28 @@ public:
             }
             const unsigned char* p = m_data + (o - m_bufStart);
             const std::size_t avail = static_cast<std::size_t>(m_bufStart + m_bufLen - o);
-            if (column >= CTextFile::kMaxRowBytes) {
+            if (o >= cut) {
                 const unsigned char b = *p;
-                if (b != '\r' && b != '\n') {
+                if (!IsLineEnd(b)) {
                     // Continued in the next row, but never inside a UTF-8 character.
-                    if ((b & 0xC0) != 0x80 || column >= CTextFile::kMaxRowBytes + 3) {
-                        row.end = row.next = m_pos = o;
-                        return true;
+                    if (IsContinuation(b) && o < cut + 3) {
+                        ++o;
+                        continue;
                     }
-                    ++o;
-                    ++column;
-                    continue;
+                    row.end = row.next = m_pos = o;
+                    m_continued = true;
+                    return true;
                 }
             } else {
-                const std::size_t span = std::min(avail, CTextFile::kMaxRowBytes - column);
+                const std::size_t span =
+                    static_cast<std::size_t>(std::min<std::uint64_t>(avail, cut - o));
                 const std::size_t k = FindLineEnd(p, span);
                 o += k;
-                column += k;
                 if (k == span) continue;
             }
             // A line end at o.
             row.end = o;
+            m_continued = false;
             if (ByteAt(o) == '\n') {
                 row.next = m_pos = o + 1;
                 ++m_line;
@@ -143,6 +160,7 @@ private:
     const unsigned char* m_data = nullptr;
     std::uint64_t m_bufStart = 0;
     std::size_t m_bufLen = 0;
+    bool m_continued = false;  // the row starting at m_pos continues a long line
     bool m_done = false;
 };
 
@@ -365,7 +383,8 @@ std::uint64_t CTextFile::LineStart(std::uint64_t offset) const {
     std::uint64_t end = offset;
     std::size_t chunk = 4096;  // most lines are short: a small read first
     while (end > 0 && offset - end < kMaxLineBack) {
-        const std::uint64_t low = end > chunk ? end - chunk : 0;
+        const std::uint64_t low =
+            end - std::min<std::uint64_t>({end, chunk, kMaxLineBack - (offset - end)});
         // One byte more, to tell the CR of a CR LF.
         const std::string bytes = Read(low, static_cast<std::size_t>(end - low) + 1);
         for (std::size_t i = std::min<std::size_t>(bytes.size(), end - low); i-- > 0;) {
@@ -374,7 +393,7 @@ std::uint64_t CTextFile::LineStart(std::uint64_t offset) const {
                 return low + i + 1;
         }
         end = low;
-        chunk = kViewBuffer;
+        chunk = kMaxLineBack;
     }
     return end == 0 ? 0 : kNone;
 }
@@ -383,17 +402,30 @@ CTextFile::Row CTextFile::RowAt(std::uint64_t offset) const {
     const Row none{m_size, m_size, m_size, kNone};
     if (m_fd < 0) return none;
     offset = std::min(offset, m_size);
-    const std::uint64_t start = LineStart(offset);
-    Row r = none;
+    std::uint64_t start = LineStart(offset);
     if (start == kNone) {
-        // A line of megabytes: its rows are counted from the nearest known row.
-        const std::vector<Row> rows = Rows(RowOf(offset), 1);
-        if (!rows.empty()) r = rows.front();
-    } else {
-        // Rows continue a long line at fixed lengths from its start.
-        RowWalker walker(m_fd, m_size, start, 0, kRowBuffer);
-        while (walker.Next(r) && !(offset < r.next || walker.Done())) {
+        // Deep in a long line every multiple of kCutBytes is a cut, moved past continuation
+        // bytes, unless a line end comes first: the row starts at the last cut at or
+        // before the offset.
+        const auto cutAt = [this](std::uint64_t at) -> std::optional<std::uint64_t> {
+            const std::string bytes = Read(at, 4);
+            std::size_t i = 0;
+            while (i < 3 && i < bytes.size() &&
+                   IsContinuation(static_cast<unsigned char>(bytes[i])))
+                ++i;
+            if (i == bytes.size() || IsLineEnd(static_cast<unsigned char>(bytes[i]))) return {};
+            return at + i;
+        };
+        const std::uint64_t boundary = offset / kCutBytes * kCutBytes;
+        for (int back = 0; back < 3 && start == kNone; ++back) {
+            const auto cut = cutAt(boundary - back * kCutBytes);
+            if (cut && *cut <= offset) start = *cut;
         }
+        if (start == kNone) start = boundary - 2 * kCutBytes;  // not reached: a line end is near
+    }
+    RowWalker walker(m_fd, m_size, start, 0, kRowBuffer);
+    Row r = none;
+    while (walker.Next(r) && !(offset < r.next || walker.Done())) {
     }
     r.line = kNone;
     return r;

@@ -174,6 +174,10 @@ void CRightView::OnIndexTick() {
     emit NavigationChanged();
 }
 
+qreal CRightView::DigitAdvance() const {
+    return std::max<qreal>(1, QFontMetricsF(font()).horizontalAdvance(QLatin1Char('0')));
+}
+
 int CRightView::LineHeight() const {
     return std::max(1, fontMetrics().lineSpacing());
 }
@@ -325,9 +329,9 @@ void CRightView::UpdateScrollBars() {
     if (!v->isSliderDown()) v->setValue(ValueForTop(m_top));
     m_syncing = false;
     const auto longest = static_cast<qint64>(
-        std::min<std::uint64_t>(m_file->LongestRow(), CTextFile::kMaxRowBytes + 3));
+        std::min<std::uint64_t>(m_file->LongestRow(), CTextFile::kLongestRowBytes));
     const qint64 width =
-        std::max<qint64>(m_widest, longest * fontMetrics().horizontalAdvance(QLatin1Char('0')));
+        std::max<qint64>(m_widest, static_cast<qint64>(std::ceil(longest * DigitAdvance())));
     horizontalScrollBar()->setRange(
         0, static_cast<int>(std::max<qint64>(0, width + 2 * Margin() - viewport()->width())));
     horizontalScrollBar()->setPageStep(viewport()->width());
@@ -463,6 +467,13 @@ void CRightView::paintEvent(QPaintEvent*) {
     const std::uint64_t selEnd = SelectionEnd();
     const int lineHeight = LineHeight();
     const qreal x0 = Margin() - horizontalScrollBar()->value();
+    // Of a long row only what can reach the right edge is laid out (twice the characters
+    // of the digits that would fill up to it: wider characters need fewer).
+    const qreal advance = DigitAdvance();
+    const qsizetype shown =
+        static_cast<qsizetype>(2 * (horizontalScrollBar()->value() + viewport()->width()) /
+                               advance) +
+        64;
     int widest = m_widest;
     int y = Margin() / 2;
     for (const CTextFile::Row& r : rows) {
@@ -470,9 +481,11 @@ void CRightView::paintEvent(QPaintEvent*) {
         const std::size_t length = std::min<std::size_t>(
             static_cast<std::size_t>(r.end - r.start), bytes.size() - std::min(bytes.size(), from));
         const Shown s = Decode(r, bytes.substr(std::min(from, bytes.size()), length));
+        const bool cut = s.text.size() > shown;
         const auto unitAt = [&](std::uint64_t offset) {
             const std::uint64_t clipped = std::clamp(offset, r.start, r.start + length);
-            return s.units[static_cast<std::size_t>(clipped - r.start)];
+            return std::min<int>(s.units[static_cast<std::size_t>(clipped - r.start)],
+                                 static_cast<int>(std::min(shown, s.text.size())));
         };
         QList<QTextLayout::FormatRange> formats;
         for (const CTextFile::Hit& h : hits) {
@@ -483,22 +496,23 @@ void CRightView::paintEvent(QPaintEvent*) {
         if (selStart < selEnd && selStart < r.end && selEnd > r.start)
             formats.push_back(
                 {unitAt(selStart), unitAt(selEnd) - unitAt(selStart), selectionFormat});
-        QTextLayout layout(s.text);
+        QTextLayout layout(cut ? s.text.left(shown) : s.text);
         Layout(layout);
         const QTextLine line = layout.lineAt(0);
         layout.draw(&painter, QPointF(x0, y), formats);
         // A selection over the line end shows as a narrow block after the text.
-        if (selStart <= r.end && selEnd > r.end && r.next > r.end)
+        if (!cut && selStart <= r.end && selEnd > r.end && r.next > r.end)
             painter.fillRect(
                 QRectF(x0 + line.naturalTextWidth(), y,
                        fontMetrics().horizontalAdvance(QLatin1Char(' ')) / 2.0, lineHeight),
                 kSelectionBack);
-        if (hasFocus() && m_caret >= r.start &&
+        if (hasFocus() && m_caret >= r.start && (!cut || unitAt(m_caret) < shown) &&
             (m_caret < r.next || (m_caret == r.next && r.next == m_file->Size()))) {
             const qreal x = x0 + line.cursorToX(unitAt(m_caret));
             painter.fillRect(QRectF(x, y, 1, lineHeight), palette().color(QPalette::Text));
         }
-        widest = std::max(widest, static_cast<int>(std::ceil(line.naturalTextWidth())));
+        widest = std::max(widest, cut ? static_cast<int>(std::ceil(s.text.size() * advance))
+                                      : static_cast<int>(std::ceil(line.naturalTextWidth())));
         y += lineHeight;
     }
     if (widest > m_widest) {
@@ -563,11 +577,6 @@ void CRightView::MoveCaret(std::uint64_t offset, bool extend) {
 
 void CRightView::EnsureVisible(std::uint64_t offset) {
     if (!m_file) return;
-    // A row in a line of megabytes beyond the index is counted from the index: a while
-    // in such a file of gigabytes opened a moment ago.
-    std::unique_ptr<CBusyCursor> busy;
-    if (!m_file->Indexed() && offset > m_file->IndexedBytes() + (64u << 20))
-        busy = std::make_unique<CBusyCursor>();
     const CTextFile::Row r = m_file->RowAt(offset);
     const int visible = VisibleRowCount();
     if (r.start < m_top) {
@@ -832,6 +841,9 @@ bool CRightView::CanGoPrevious() const {
 void CRightView::NextOccurrence() {
     setFocus();
     if (m_file) {
+        // Beyond the index the search for it may read much of a large file.
+        std::unique_ptr<CBusyCursor> busy;
+        if (!m_file->Indexed()) busy = std::make_unique<CBusyCursor>();
         const auto hit = m_file->NextFrom(HasSelection() ? SelectionStart() + 1 : m_caret);
         if (hit) {
             SetSelection(hit->offset, hit->offset + hit->length);
@@ -846,6 +858,9 @@ void CRightView::NextOccurrence() {
 void CRightView::PreviousOccurrence() {
     setFocus();
     if (m_file) {
+        // Beyond the index the search for it may read much of a large file.
+        std::unique_ptr<CBusyCursor> busy;
+        if (!m_file->Indexed()) busy = std::make_unique<CBusyCursor>();
         const auto hit = m_file->LastBefore(SelectionStart());
         if (hit) {
             SetSelection(hit->offset, hit->offset + hit->length);

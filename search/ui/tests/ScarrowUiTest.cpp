@@ -596,8 +596,8 @@ private slots:
         QVERIFY(!pane.NextAction()->isEnabled());
     }
 
-    // Rows of at most 4096 bytes, however long a line is; the marks stay on their
-    // words, also one broken over two rows.
+    // A long line is cut into rows; the marks stay on their words, also one broken over
+    // two rows.
     void hugeLinesAreBrokenAndTheMarksFollow() {
         const std::string line = std::string(8190, 'x') + "G01" + std::string(20000, 'y') + "G01";
         WriteBytes(m_dir->filePath("one-line.nc"), line + "\r\nG01\r\n");
@@ -612,11 +612,32 @@ private slots:
         doc.ShowResult(doc.Results()[0].get(), nullptr);
         CRightView* view = pane.View();
         for (const CTextFile::Row& row : view->File()->Rows(0, 100))
-            QVERIFY(row.end - row.start <= CTextFile::kMaxRowBytes);
+            QVERIFY(row.end - row.start <= CTextFile::kLongestRowBytes);
         QStringList marked;
         for (const CRightView::ShownMark& mark : view->VisibleMarks())
             marked << view->RowText(mark.row).mid(mark.start, mark.length);
         QCOMPARE(marked, (QStringList{"G0", "1", "G01", "G01"}));
+        // Painted: the "1" at the start of the fourth row, and the "G0" at the end of the
+        // third once scrolled to it (of long rows only what can be seen is laid out).
+        const int h = view->fontMetrics().lineSpacing();
+        const qreal advance = QFontMetricsF(view->font()).horizontalAdvance(QLatin1Char('x'));
+        const auto markedAt = [&](int column, int row) {
+            const QImage image = view->viewport()->grab().toImage();
+            const int x =
+                static_cast<int>(4 + column * advance) - view->horizontalScrollBar()->value();
+            int red = 0;
+            for (int dx = 2; dx < advance - 2; ++dx)
+                for (int dy = 1; dy < h - 1; ++dy)
+                    red += image.pixelColor(x + dx, 2 + row * h + dy) == QColor(255, 0, 0);
+            return red > 0;
+        };
+        QVERIFY(markedAt(0, 3));
+        QVERIFY(!markedAt(1, 3));
+        QTRY_VERIFY(view->horizontalScrollBar()->maximum() > 2046 * advance);
+        view->horizontalScrollBar()->setValue(static_cast<int>(2040 * advance));
+        QVERIFY(markedAt(2046, 2));
+        QVERIFY(!markedAt(2045, 2));
+        view->horizontalScrollBar()->setValue(0);
         view->NextOccurrence();
         QCOMPARE(view->SelectedText(), QStringLiteral("G01"));
         view->selectAll();

@@ -21,10 +21,14 @@ namespace scarrow {
 // that any row and the next or previous occurrence are found at once (before the worker
 // has got there, by reading from the nearest point known).
 //
-// A row ends at a line feed, a CR LF pair or a lone carriage return; a row longer than
-// kMaxRowBytes is continued in the next row (never inside a UTF-8 character), so even a
-// file without line ends is shown in rows a screen can lay out. After the last line end
-// comes one more row, empty when the file ends with a line end.
+// A row ends at a line feed, a CR LF pair or a lone carriage return. A line longer than
+// kMaxRowBytes is cut into rows, so even a file without line ends is shown in rows a
+// screen can lay out: its first row ends at the first multiple of kCutBytes (counted from
+// the start of the file) at least kMaxRowBytes after the line's start, every further row
+// at the next multiple, each cut moved on past at most three UTF-8 continuation bytes so
+// that no character is split. Where a row of a long line starts can so be told from the
+// bytes around it, without reading from the line's start. After the last line end comes
+// one more row, empty when the file ends with a line end.
 //
 // Occurrences are found as the search finds them: every position before the first NUL
 // byte and, with a line limit of N, up to the first byte after the N-th line feed. The
@@ -34,12 +38,16 @@ namespace scarrow {
 class CTextFile {
 public:
     static constexpr std::size_t kMaxRowBytes = 4096;
+    static constexpr std::size_t kCutBytes = 2048;
+    static constexpr std::size_t kLongestRowBytes = kMaxRowBytes + kCutBytes - 1 + 3;
     static constexpr std::uint64_t kRowsPerMark = 256;
     static constexpr std::uint64_t kBlockBytes = 64 * 1024;
     static constexpr std::uint64_t kNone = ~std::uint64_t{0};
     static constexpr std::uint64_t kSyncScanBytes = 16u << 20;
-    // How far back RowAt looks for the start of a line before it counts rows instead.
-    static constexpr std::uint64_t kMaxLineBack = 1u << 20;
+    // How far back RowAt looks for the start of a line; in a longer one every multiple of
+    // kCutBytes before the offset is a cut.
+    static constexpr std::uint64_t kMaxLineBack = 16 * 1024;
+    static_assert(kMaxLineBack >= kMaxRowBytes + 3 * kCutBytes);
 
     struct Row {
         std::uint64_t start = 0;  // first byte
@@ -83,9 +91,8 @@ public:
     // The number of the row that holds byte `offset` (the last row for the end). Beyond
     // the worker this counts the rows up to the offset.
     std::uint64_t RowOf(std::uint64_t offset) const;
-    // The row that holds byte `offset` (the last row for the end), found from the start of
-    // its line: at once wherever the worker has got, unless the line is longer than
-    // kMaxLineBack. Its number is not counted.
+    // The row that holds byte `offset` (the last row for the end of the file), found from
+    // the bytes before it: at once wherever the worker has got. Its number is not counted.
     Row RowAt(std::uint64_t offset) const;
     // Up to `count` rows from the row that starts at `start`.
     std::vector<Row> RowsFrom(std::uint64_t start, std::size_t count) const;

@@ -128,6 +128,7 @@ private:
     void OnScrollValue(int value);
     void OnScrollAction(int action);
     int LineHeight() const;
+    qreal DigitAdvance() const;  // the width of a digit, as a fixed font lays it out
     int Margin() const { return 4; }
     QString DecodeForCopy(const std::string& bytes) const;
     // Fills m_firstHit and m_lastHit once the index is complete; false before.

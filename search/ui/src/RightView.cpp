@@ -175,7 +175,13 @@ void CRightView::OnIndexTick() {
 }
 
 qreal CRightView::DigitAdvance() const {
-    return std::max<qreal>(1, QFontMetricsF(font()).horizontalAdvance(QLatin1Char('0')));
+    // As the rows are laid out, so that a part of a row is drawn where the whole would be.
+    if (m_digitAdvance <= 0) {
+        QTextLayout layout(QString(100, QLatin1Char('0')));
+        Layout(layout);
+        m_digitAdvance = std::max<qreal>(1, layout.lineAt(0).naturalTextWidth() / 100);
+    }
+    return m_digitAdvance;
 }
 
 int CRightView::LineHeight() const {
@@ -467,13 +473,16 @@ void CRightView::paintEvent(QPaintEvent*) {
     const std::uint64_t selEnd = SelectionEnd();
     const int lineHeight = LineHeight();
     const qreal x0 = Margin() - horizontalScrollBar()->value();
-    // Of a long row only what can reach the right edge is laid out (twice the characters
-    // of the digits that would fill up to it: wider characters need fewer).
+    // Of a long row only what can be seen is laid out: in a row of plain ASCII, where a
+    // fixed font sets every character one digit's width on, the characters under the
+    // window; in any other from its start up to twice the characters that would fill the
+    // window up to its right edge (wider characters need fewer).
     const qreal advance = DigitAdvance();
-    const qsizetype shown =
-        static_cast<qsizetype>(2 * (horizontalScrollBar()->value() + viewport()->width()) /
-                               advance) +
-        64;
+    const int scrollX = horizontalScrollBar()->value();
+    const int width = viewport()->width();
+    const auto windowFirst = std::max<qsizetype>(0, static_cast<qsizetype>(scrollX / advance) - 16);
+    const auto windowEnd = static_cast<qsizetype>((scrollX + width) / advance) + 16;
+    const auto prefix = static_cast<qsizetype>(2 * (scrollX + width) / advance) + 64;
     int widest = m_widest;
     int y = Margin() / 2;
     for (const CTextFile::Row& r : rows) {
@@ -481,11 +490,24 @@ void CRightView::paintEvent(QPaintEvent*) {
         const std::size_t length = std::min<std::size_t>(
             static_cast<std::size_t>(r.end - r.start), bytes.size() - std::min(bytes.size(), from));
         const Shown s = Decode(r, bytes.substr(std::min(from, bytes.size()), length));
-        const bool cut = s.text.size() > shown;
+        qsizetype skip = 0;
+        qsizetype count = s.text.size();
+        if (count > prefix || count > windowEnd - windowFirst + 256) {
+            const bool plain = std::all_of(s.text.begin(), s.text.end(), [](QChar c) {
+                return c.unicode() >= 0x20 && c.unicode() < 0x7F;
+            });
+            if (plain) {
+                skip = std::min(windowFirst, count);
+                count = std::min(count, windowEnd) - skip;
+            } else {
+                count = std::min(count, prefix);
+            }
+        }
+        const bool toEnd = skip + count == s.text.size();
         const auto unitAt = [&](std::uint64_t offset) {
             const std::uint64_t clipped = std::clamp(offset, r.start, r.start + length);
-            return std::min<int>(s.units[static_cast<std::size_t>(clipped - r.start)],
-                                 static_cast<int>(std::min(shown, s.text.size())));
+            const int unit = s.units[static_cast<std::size_t>(clipped - r.start)];
+            return static_cast<int>(std::clamp<qsizetype>(unit - skip, 0, count));
         };
         QList<QTextLayout::FormatRange> formats;
         for (const CTextFile::Hit& h : hits) {
@@ -496,28 +518,43 @@ void CRightView::paintEvent(QPaintEvent*) {
         if (selStart < selEnd && selStart < r.end && selEnd > r.start)
             formats.push_back(
                 {unitAt(selStart), unitAt(selEnd) - unitAt(selStart), selectionFormat});
-        QTextLayout layout(cut ? s.text.left(shown) : s.text);
+        QTextLayout layout(toEnd && skip == 0 ? s.text : s.text.mid(skip, count));
         Layout(layout);
         const QTextLine line = layout.lineAt(0);
-        layout.draw(&painter, QPointF(x0, y), formats);
+        const qreal x = x0 + skip * advance;
+        layout.draw(&painter, QPointF(x, y), formats);
         // A selection over the line end shows as a narrow block after the text.
-        if (!cut && selStart <= r.end && selEnd > r.end && r.next > r.end)
+        if (toEnd && selStart <= r.end && selEnd > r.end && r.next > r.end)
             painter.fillRect(
-                QRectF(x0 + line.naturalTextWidth(), y,
+                QRectF(x + line.naturalTextWidth(), y,
                        fontMetrics().horizontalAdvance(QLatin1Char(' ')) / 2.0, lineHeight),
                 kSelectionBack);
-        if (hasFocus() && m_caret >= r.start && (!cut || unitAt(m_caret) < shown) &&
+        if (hasFocus() && m_caret >= r.start &&
             (m_caret < r.next || (m_caret == r.next && r.next == m_file->Size()))) {
-            const qreal x = x0 + line.cursorToX(unitAt(m_caret));
-            painter.fillRect(QRectF(x, y, 1, lineHeight), palette().color(QPalette::Text));
+            const int unit =
+                s.units[static_cast<std::size_t>(std::min(m_caret, r.start + length) - r.start)];
+            if (unit >= skip && unit <= skip + count)
+                painter.fillRect(
+                    QRectF(x + line.cursorToX(static_cast<int>(unit - skip)), y, 1, lineHeight),
+                    palette().color(QPalette::Text));
         }
-        widest = std::max(widest, cut ? static_cast<int>(std::ceil(s.text.size() * advance))
-                                      : static_cast<int>(std::ceil(line.naturalTextWidth())));
+        widest = std::max(widest, skip == 0 && toEnd
+                                      ? static_cast<int>(std::ceil(line.naturalTextWidth()))
+                                      : static_cast<int>(std::ceil(s.text.size() * advance)));
         y += lineHeight;
     }
     if (widest > m_widest) {
         m_widest = widest;
         QTimer::singleShot(0, this, [this] { UpdateScrollBars(); });
+    }
+}
+
+void CRightView::changeEvent(QEvent* event) {
+    QAbstractScrollArea::changeEvent(event);
+    if (event->type() == QEvent::FontChange) {
+        m_digitAdvance = 0;
+        m_lastTop.reset();
+        UpdateScrollBars();
     }
 }
 

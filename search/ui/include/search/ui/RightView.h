@@ -86,6 +86,7 @@ signals:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
     void wheelEvent(QWheelEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -151,6 +152,7 @@ private:
     mutable std::optional<std::pair<int, std::uint64_t>> m_lastTop;  // visible rows, LastTop
     std::uint64_t m_cutOff = CTextFile::kNone;
     int m_wheelRest = 0;  // wheel turns not yet a whole row
+    mutable qreal m_digitAdvance = 0;
     bool m_utf8 = true;
     bool m_controlPictures = false;  // whether the font draws ␀ and its kin
 };

@@ -88,6 +88,10 @@ CRightView::CRightView(CScarrowDoc& doc, IUserPrompts& prompts, QWidget* parent)
     connect(&m_indexTimer, &QTimer::timeout, this, &CRightView::OnIndexTick);
     connect(verticalScrollBar(), &QScrollBar::valueChanged, this, &CRightView::OnScrollValue);
     connect(verticalScrollBar(), &QScrollBar::actionTriggered, this, &CRightView::OnScrollAction);
+    // The index may have come while the handle was held: it goes back to the text shown.
+    connect(verticalScrollBar(), &QScrollBar::sliderReleased, this, [this] {
+        if (m_file) SetTop(m_top);
+    });
     connect(&doc, &CScarrowDoc::Updated, this, &CRightView::OnDocUpdated);
     UpdateScrollBars();
 }
@@ -324,6 +328,7 @@ void CRightView::UpdateScrollBars() {
             rows > static_cast<std::uint64_t>(visible) ? rows - visible : 0;
         v->setRange(0, static_cast<int>((lastFirst + perStep - 1) / perStep));
         v->setPageStep(std::max(1, static_cast<int>(visible / perStep)));
+        v->setSingleStep(1);
     } else {
         const std::uint64_t perStep = BytesPerStep();
         const std::vector<CTextFile::Row> rows =
@@ -331,6 +336,8 @@ void CRightView::UpdateScrollBars() {
         const std::uint64_t shown = rows.empty() ? 0 : rows.back().next - m_top;
         v->setRange(0, static_cast<int>(LastTop() / perStep));
         v->setPageStep(std::max(1, static_cast<int>(shown / perStep)));
+        // About a row, for the wheel over the scroll bar (steps of its arrows go by rows).
+        v->setSingleStep(std::max(1, static_cast<int>(shown / perStep / visible)));
     }
     if (!v->isSliderDown()) v->setValue(ValueForTop(m_top));
     m_syncing = false;

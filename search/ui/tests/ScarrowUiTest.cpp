@@ -784,6 +784,15 @@ private slots:
                        QPoint(0, 120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
         QApplication::sendEvent(view->viewport(), &up);
         QCOMPARE(lineAtTop(), kLines - visible - QApplication::wheelScrollLines());
+        // The wheel over the scroll bar goes about as far (down: in bytes a step would stay
+        // in the top row).
+        const int beforeBarWheel = lineAtTop();
+        QWheelEvent onBar(QPointF(2, 20), bar->mapToGlobal(QPointF(2, 20)), QPoint(),
+                          QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(bar, &onBar);
+        QVERIFY(lineAtTop() > beforeBarWheel);
+        QVERIFY(lineAtTop() <= beforeBarWheel + 2 * QApplication::wheelScrollLines());
+        bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
         bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
         QCOMPARE(lineAtTop(), kLines - visible + 1);  // no further than the last screen
 

@@ -350,12 +350,6 @@ void CRightView::UpdateScrollBars() {
     horizontalScrollBar()->setPageStep(viewport()->width());
 }
 
-void CRightView::ScrollToRow(std::uint64_t row) {
-    if (!m_file) return;
-    const std::vector<CTextFile::Row> rows = m_file->Rows(row, 1);
-    SetTop(std::min(rows.empty() ? m_file->Size() : rows.front().start, LastTop()));
-}
-
 CRightView::Shown CRightView::Decode(const CTextFile::Row& row, const std::string& bytes) const {
     Shown s;
     s.row = row;

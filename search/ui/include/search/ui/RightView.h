@@ -72,7 +72,6 @@ public:
         int length = 0;
     };
     std::vector<ShownMark> VisibleMarks() const;
-    void ScrollToRow(std::uint64_t row);
 
 public slots:
     void copy();

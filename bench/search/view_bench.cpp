@@ -141,13 +141,18 @@ int main(int argc, char** argv) {
             app.processEvents();  // the scroll bar is shown from the event loop
             pane.grab().save(shotName + QStringLiteral("early.png"));
         }
-        double longestPageUp = 0;
-        for (int i = 0; i < 50; ++i) {
-            t.restart();
-            Key(view, Qt::Key_PageUp);
-            view->viewport()->repaint();
-            longestPageUp = std::max(longestPageUp, Ms(t));
-        }
+        // The longest of `times` runs of `step`, each with its paint.
+        const auto longest = [&](int times, const auto& step) {
+            double most = 0;
+            for (int i = 0; i < times; ++i) {
+                t.restart();
+                step();
+                view->viewport()->repaint();
+                most = std::max(most, Ms(t));
+            }
+            return most;
+        };
+        const double longestPageUp = longest(50, [&] { Key(view, Qt::Key_PageUp); });
         t.restart();
         while (!view->File()->Indexed()) app.processEvents(QEventLoop::AllEvents, 5);
         const double indexed = Ms(t);
@@ -164,20 +169,8 @@ int main(int argc, char** argv) {
         const QString lastText = view->SelectedText();
 
         Key(view, Qt::Key_Home, Qt::ControlModifier);
-        double longestNext = 0;
-        for (int i = 0; i < 200; ++i) {
-            t.restart();
-            view->NextOccurrence();
-            view->viewport()->repaint();
-            longestNext = std::max(longestNext, Ms(t));
-        }
-        double longestPage = 0;
-        for (int i = 0; i < 100; ++i) {
-            t.restart();
-            Key(view, Qt::Key_PageDown);
-            view->viewport()->repaint();
-            longestPage = std::max(longestPage, Ms(t));
-        }
+        const double longestNext = longest(200, [&] { view->NextOccurrence(); });
+        const double longestPage = longest(100, [&] { Key(view, Qt::Key_PageDown); });
 
         std::printf(
             "%s: %.0f MB, %llu rows, %llu occurrences of G83/M30\n"

@@ -141,7 +141,7 @@ frmChordsV74::frmChordsV74(CalcEnv& env, QWidget* parent)
     for (const Place& p : places) {
         auto* caption = AddLabel(p.caption, CaptionOf(p.value), 4380, p.top, 1980, 285);
         caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        Slot& slot = SlotOf(p.value);
+        auto& slot = slots_[p.value];
         slot.field = AddResultField(p.field, 6465, p.top, 1215, 285);
         slot.field->hide();
         slot.box = AddEntryBox(p.box, 6465, p.top, 1215, 285);
@@ -192,21 +192,8 @@ void frmChordsV74::PaintBackground(QPainter& p) {
                true);
 }
 
-bool frmChordsV74::Present(ChordValue v) const {
-    return IsGivenValue(S(SlotOf(v).box->text()));
-}
-
-void frmChordsV74::PairSwitch(ChordValue first, ChordValue second) {
-    for (int i = 0; i < 5; ++i) {
-        const auto v = static_cast<ChordValue>(i);
-        const bool inPair = v == first || v == second;
-        SlotOf(v).box->setHidden(!inPair);
-        SlotOf(v).field->setHidden(inPair);
-    }
-}
-
 bool frmChordsV74::CheckBox(ChordValue v) {
-    QLineEdit* box = SlotOf(v).box;
+    QLineEdit* box = slots_[v].box;
     if (box->text().isEmpty()) return true;
     const double value = ParseEntryText(Env(), S(box->text()));
     if (value <= 0) {
@@ -216,16 +203,16 @@ bool frmChordsV74::CheckBox(ChordValue v) {
         return false;
     }
     if (v == ChordValue::InclAngle) {
-        SlotOf(ChordValue::ChordHeight).box->hide();
-        SlotOf(ChordValue::ChordHeight).field->show();
+        slots_[ChordValue::ChordHeight].box->hide();
+        slots_[ChordValue::ChordHeight].field->show();
         if (value >= 180) {
             Env().messages.ShowMessage(kAngleLimit, kAppTitle, MsgIcon::None);
             box->clear();
             return false;
         }
     } else if (v == ChordValue::ChordHeight) {
-        SlotOf(ChordValue::InclAngle).box->hide();
-        SlotOf(ChordValue::InclAngle).field->show();
+        slots_[ChordValue::InclAngle].box->hide();
+        slots_[ChordValue::InclAngle].field->show();
     }
     using C = ChordValue;
     std::array<C, 4> order{};
@@ -247,7 +234,7 @@ bool frmChordsV74::CheckBox(ChordValue v) {
             break;
     }
     for (C other : order)
-        if (Present(other)) PairSwitch(v, other);
+        if (slots_.Typed(other)) slots_.ShowPair(v, other);
     return true;
 }
 
@@ -255,7 +242,7 @@ void frmChordsV74::Calculate() {
     ChordValues known;
     for (int i = 0; i < 5; ++i) {
         const auto v = static_cast<ChordValue>(i);
-        known.Set(v, ParseEntryText(Env(), S(SlotOf(v).box->text())));
+        known.Set(v, ParseEntryText(Env(), S(slots_[v].box->text())));
     }
     const ChordSolution solution = SolveChord(known);
     if (solution.status == ChordStatus::NoPair) return;
@@ -266,24 +253,19 @@ void frmChordsV74::Calculate() {
     values_ = solution.values;
     const int places = DecimalPlaces();
     for (int i = 0; i < 5; ++i) {
-        Slot& slot = slots_[i];
+        const auto v = static_cast<ChordValue>(i);
         if (solution.computed[i]) {
-            slot.field->setText(
-                Q(FormatValueDecimals(solution.values.Get(static_cast<ChordValue>(i)), places)));
-            slot.field->show();
-            // The typed value it replaces goes, so the print shows the computed one.
-            slot.box->clear();
-            slot.box->hide();
+            slots_.ShowComputed(v, Q(FormatValueDecimals(solution.values.Get(v), places)));
         } else {
-            slot.field->hide();
-            slot.box->show();
+            slots_[v].field->hide();
+            slots_[v].box->show();
         }
     }
 }
 
 void frmChordsV74::ConvertLengths(bool toMillimetres) {
     bool any = false;
-    for (ChordValue v : kLengths) any = any || ParseNumberText(S(SlotOf(v).box->text())) != 0;
+    for (ChordValue v : kLengths) any = any || ParseNumberText(S(slots_[v].box->text())) != 0;
     if (!any) return;
     const int places = DecimalPlaces();
     auto convert = [&](const QString& text) {
@@ -291,38 +273,28 @@ void frmChordsV74::ConvertLengths(bool toMillimetres) {
         return Q(FormatValueDecimals(value, places));
     };
     for (ChordValue v : kLengths) {
-        QLineEdit* box = SlotOf(v).box;
+        QLineEdit* box = slots_[v].box;
         if (!box->text().isEmpty()) box->setText(convert(box->text()));
     }
     for (ChordValue v : {ChordValue::ArcLength, ChordValue::ArcRadius, ChordValue::ChordLength,
                          ChordValue::ChordHeight}) {
-        QLabel* field = SlotOf(v).field;
+        QLabel* field = slots_[v].field;
         if (!field->text().isEmpty()) field->setText(convert(field->text()));
     }
 }
 
 void frmChordsV74::Reset() {
-    for (Slot& slot : slots_) {
-        slot.field->hide();
-        slot.field->clear();
-        slot.box->show();
-        slot.box->clear();
-    }
+    slots_.Reset();
     values_ = {};
-}
-
-QString frmChordsV74::PrintValue(ChordValue v) const {
-    const QString typed = SlotOf(v).box->text();
-    return ParseNumberText(S(typed)) > 0 ? typed : SlotOf(v).field->text();
 }
 
 QString frmChordsV74::PrintText() const {
     QString text = kLineBreak.repeated(6);
     text += kLineBreak + CaptionOf(ChordValue::InclAngle) + ": " +
-            PrintValue(ChordValue::InclAngle) + QString::fromUtf8("°");
+            slots_.PrintText(ChordValue::InclAngle) + QString::fromUtf8("°");
     for (ChordValue v : {ChordValue::ChordLength, ChordValue::ChordHeight, ChordValue::ArcLength,
                          ChordValue::ArcRadius})
-        text += kLineBreak + CaptionOf(v) + ": " + PrintValue(v);
+        text += kLineBreak + CaptionOf(v) + ": " + slots_.PrintText(v);
     return text;
 }
 

@@ -82,7 +82,7 @@ frmShaftTaperV74::frmShaftTaperV74(CalcEnv& env, QWidget* parent)
             caption->setObjectName("lblTaper");
             lblTaper_ = caption;
         }
-        Slot& slot = SlotOf(row.value);
+        auto& slot = slots_[row.value];
         slot.field = AddResultField(row.field, 2520, row.top, 1215, 285);
         slot.field->hide();
         slot.box = AddEntryBox(row.box, 2520, row.top, 1215, 285);
@@ -130,31 +130,31 @@ void frmShaftTaperV74::SetUnitCaption(const QString& caption) {
 }
 
 double frmShaftTaperV74::Entry(V v) const {
-    return ParseEntryText(Env(), S(SlotOf(v).box->text()));
+    return ParseEntryText(Env(), S(slots_[v].box->text()));
 }
 
 double frmShaftTaperV74::TaperRead(const QString& text) const {
-    return ParseTaperEntry(Env(), S(text), S(SlotOf(V::Taper).box->text()), S(cmdInchMetric_));
+    return ParseTaperEntry(Env(), S(text), S(slots_[V::Taper].box->text()), S(cmdInchMetric_));
 }
 
 double frmShaftTaperV74::TaperBox() const {
-    return TaperRead(SlotOf(V::Taper).box->text());
+    return TaperRead(slots_[V::Taper].box->text());
 }
 
 double frmShaftTaperV74::TaperField() const {
-    return TaperRead(SlotOf(V::Taper).field->text());
+    return TaperRead(slots_[V::Taper].field->text());
 }
 
 void frmShaftTaperV74::ShowResult(V v, const QString& text) {
-    Slot& slot = SlotOf(v);
+    auto& slot = slots_[v];
     slot.field->setText(text);
     slot.field->show();
     slot.box->hide();
 }
 
 void frmShaftTaperV74::MarkResult(V v) {
-    SlotOf(v).box->hide();
-    SlotOf(v).field->show();
+    slots_[v].box->hide();
+    slots_[v].field->show();
 }
 
 void frmShaftTaperV74::ShowAngles(double anglePerSide) {
@@ -164,7 +164,7 @@ void frmShaftTaperV74::ShowAngles(double anglePerSide) {
 }
 
 bool frmShaftTaperV74::DeriveTaper(double anglePerSide) {
-    Slot& taper = SlotOf(V::Taper);
+    auto& taper = slots_[V::Taper];
     if (Metric()) {
         // The ratio is formatted once: x = tan(90 - a) / 2.
         const auto x = MetricRatioFromAngle(anglePerSide);
@@ -181,11 +181,11 @@ bool frmShaftTaperV74::DeriveTaper(double anglePerSide) {
 
 void frmShaftTaperV74::Refuse(V v, const char* message) {
     if (message && *message) Env().messages.ShowMessage(message, kAppTitle, MsgIcon::None);
-    SlotOf(v).box->clear();
+    slots_[v].box->clear();
 }
 
 bool frmShaftTaperV74::LeaveBox(V v) {
-    QLineEdit* box = SlotOf(v).box;
+    QLineEdit* box = slots_[v].box;
     if (box->text().isEmpty()) return true;
     const double value = v == V::Taper ? TaperBox() : Entry(v);
     if (value == -1) {
@@ -219,13 +219,13 @@ bool frmShaftTaperV74::LeaveBox(V v) {
         case V::Included: {
             const double a = v == V::PerSide ? value : value / 2;
             const V other = v == V::PerSide ? V::Included : V::PerSide;
-            SlotOf(v).field->setText(box->text());
+            slots_[v].field->setText(box->text());
             angle_ = a;
-            SlotOf(other).box->hide();
-            SlotOf(V::Taper).box->hide();
-            SlotOf(other).field->show();
-            SlotOf(V::Taper).field->show();
-            SlotOf(other).field->setText(Format(v == V::PerSide ? 2 * a : a));
+            slots_[other].box->hide();
+            slots_[V::Taper].box->hide();
+            slots_[other].field->show();
+            slots_[V::Taper].field->show();
+            slots_[other].field->setText(Format(v == V::PerSide ? 2 * a : a));
             DeriveTaper(a);
             break;
         }
@@ -281,9 +281,9 @@ void frmShaftTaperV74::GetAngles() {
 }
 
 void frmShaftTaperV74::GetMetricAngles() {
-    const double D = ParseNumberText(S(SlotOf(V::Large).box->text()));
-    const double d = ParseNumberText(S(SlotOf(V::Small).box->text()));
-    const double L = ParseNumberText(S(SlotOf(V::Length).box->text()));
+    const double D = ParseNumberText(S(slots_[V::Large].box->text()));
+    const double d = ParseNumberText(S(slots_[V::Small].box->text()));
+    const double L = ParseNumberText(S(slots_[V::Length].box->text()));
     const auto a = AngleFromDimensions(D, d, L);
     if (!a) {
         ShowNotCalculable(Env(), "Angle per side");
@@ -300,12 +300,12 @@ void frmShaftTaperV74::Calculate() {
 }
 
 bool frmShaftTaperV74::CalculateInch() {
-    Slot& small = SlotOf(V::Small);
+    auto& small = slots_[V::Small];
     if (!small.box->isHidden() && small.box->text().isEmpty()) small.box->setText("0");
     auto D = [this] { return Entry(V::Large); };
     auto d = [this] { return Entry(V::Small); };
     auto L = [this] { return Entry(V::Length); };
-    Slot& taper = SlotOf(V::Taper);
+    auto& taper = slots_[V::Taper];
     if (taper.box->text().isEmpty() && D() > 0 && d() >= 0 && L() > 0) {
         const auto tpf = TaperPerFoot(D(), d(), L());
         if (!tpf) {
@@ -337,8 +337,8 @@ bool frmShaftTaperV74::CalculateInch() {
         if (taperAbove() && L() > 0 && D() > 0) {
             ShowResult(V::Small, Format(SmallFromTaperPerFoot(D(), L(), T())));
             if (pass == 0) {
-                SlotOf(V::Length).box->show();
-                SlotOf(V::Large).box->show();
+                slots_[V::Length].box->show();
+                slots_[V::Large].box->show();
                 return true;
             }
         }
@@ -351,13 +351,13 @@ bool frmShaftTaperV74::CalculateInch() {
 }
 
 bool frmShaftTaperV74::CalculateMetric() {
-    Slot& small = SlotOf(V::Small);
+    auto& small = slots_[V::Small];
     if (small.box->text().isEmpty()) small.box->setText("0");
     auto D = [this] { return Entry(V::Large); };
     auto d = [this] { return Entry(V::Small); };
     auto L = [this] { return Entry(V::Length); };
-    auto number = [this](V v) { return ParseNumberText(S(SlotOf(v).box->text())); };
-    Slot& taper = SlotOf(V::Taper);
+    auto number = [this](V v) { return ParseNumberText(S(slots_[v].box->text())); };
+    auto& taper = slots_[V::Taper];
     if (taper.box->text().isEmpty() && D() > 0 && d() >= 0 && L() > 0) {
         const auto x = MetricRatio(D(), d(), L());
         if (!x) {
@@ -391,8 +391,8 @@ bool frmShaftTaperV74::CalculateMetric() {
             return false;
         }
         ShowResult(V::Small, Format(*smallDia));
-        SlotOf(V::Length).box->show();
-        SlotOf(V::Large).box->show();
+        slots_[V::Length].box->show();
+        slots_[V::Large].box->show();
     }
     return true;
 }
@@ -405,7 +405,7 @@ void frmShaftTaperV74::InchMetric() {
 }
 
 void frmShaftTaperV74::ToMetric() {
-    Slot& taper = SlotOf(V::Taper);
+    auto& taper = slots_[V::Taper];
     taper.box->setText(Q(DoubleToText15(ParseEntryText(Env(), S(taper.box->text())))));
     if (taper.box->text() == "0") taper.box->clear();
     if (TaperBox() > 0) {
@@ -413,7 +413,7 @@ void frmShaftTaperV74::ToMetric() {
     }
     const V lengths[] = {V::Large, V::Small, V::Length};
     for (V v : lengths) {
-        QLineEdit* box = SlotOf(v).box;
+        QLineEdit* box = slots_[v].box;
         if (!box->text().isEmpty()) box->setText(Format(InchTextToMm(S(box->text()))));
     }
     const double fieldTaper = ParseEntryText(Env(), S(taper.field->text()));
@@ -422,7 +422,7 @@ void frmShaftTaperV74::ToMetric() {
             taper.field->setText("1:" + Format(*x));
     }
     for (V v : lengths) {
-        QLabel* field = SlotOf(v).field;
+        QLabel* field = slots_[v].field;
         if (!field->text().isEmpty()) field->setText(Format(InchTextToMm(S(field->text()))));
     }
     SetUnitCaption(kMetricSystem);
@@ -433,7 +433,7 @@ void frmShaftTaperV74::ToMetric() {
 void frmShaftTaperV74::ToInch() {
     SetUnitCaption(kInchSystem);
     lblTaper_->setText("Taper per foot:");
-    Slot& taper = SlotOf(V::Taper);
+    auto& taper = slots_[V::Taper];
     if (taper.box->text() == "0") taper.box->clear();
     // A ratio that cannot be read is emptied; everything else still converts, so the
     // caption and the values always agree.
@@ -451,7 +451,7 @@ void frmShaftTaperV74::ToInch() {
     }
     const V lengths[] = {V::Large, V::Small, V::Length};
     for (V v : lengths) {
-        QLineEdit* box = SlotOf(v).box;
+        QLineEdit* box = slots_[v].box;
         if (!box->text().isEmpty()) box->setText(Format(MmTextToInch(S(box->text()))));
     }
     if (!taper.field->text().isEmpty()) {
@@ -462,19 +462,14 @@ void frmShaftTaperV74::ToInch() {
             taper.field->clear();
     }
     for (V v : lengths) {
-        QLabel* field = SlotOf(v).field;
+        QLabel* field = slots_[v].field;
         if (!field->text().isEmpty()) field->setText(Format(MmTextToInch(S(field->text()))));
     }
     Env().settings.SaveSetting(kSettingsApp, "InchMetric", kSection, "Inch");
 }
 
 void frmShaftTaperV74::Reset() {
-    for (Slot& slot : slots_) {
-        slot.box->clear();
-        slot.box->show();
-        slot.field->clear();
-        slot.field->hide();
-    }
+    slots_.Reset();
 }
 
 void frmShaftTaperV74::SaveSettings() {
@@ -483,7 +478,7 @@ void frmShaftTaperV74::SaveSettings() {
 }
 
 QString frmShaftTaperV74::PrintValue(V v) const {
-    const Slot& slot = SlotOf(v);
+    const auto& slot = slots_[v];
     double typed = 0;
     if (v == V::Taper)
         typed = Metric() ? TaperBox() : Entry(V::Taper);

@@ -74,7 +74,7 @@ frmRtAngleV74::frmRtAngleV74(CalcEnv& env, QWidget* parent)
     AddLabel("lblBigB", "Angle B", 4680, 2760, 900, 225);
     AddLabel("lblRTAngle90", QString::fromUtf8("90°"), 960, 3120, 500, 225);
     for (const Place& p : places) {
-        Slot& slot = SlotOf(p.value);
+        auto& slot = slots_[p.value];
         slot.field = AddResultField(p.field, p.x, p.y, 1215, 285);
         slot.field->hide();
         slot.box = AddEntryBox(p.box, p.x, p.y, 1215, 285);
@@ -113,21 +113,8 @@ void frmRtAngleV74::PaintBackground(QPainter& p) {
     p.drawRect(QRectF(corner.x(), corner.y() - 12, 12, 12));
 }
 
-bool frmRtAngleV74::Present(RtValue v) const {
-    return IsGivenValue(S(SlotOf(v).box->text()));
-}
-
-void frmRtAngleV74::PairSwitch(RtValue first, RtValue second) {
-    for (int i = 0; i < 5; ++i) {
-        const auto v = static_cast<RtValue>(i);
-        const bool inPair = v == first || v == second;
-        SlotOf(v).box->setHidden(!inPair);
-        SlotOf(v).field->setHidden(inPair);
-    }
-}
-
 bool frmRtAngleV74::CheckBox(RtValue v) {
-    QLineEdit* box = SlotOf(v).box;
+    QLineEdit* box = slots_[v].box;
     if (box->text().isEmpty()) return true;
     const double value = ParseEntryText(Env(), S(box->text()));
     if (IsAngle(v)) {
@@ -143,10 +130,10 @@ bool frmRtAngleV74::CheckBox(RtValue v) {
             return false;
         }
         const RtValue other = v == RtValue::AngleA ? RtValue::AngleB : RtValue::AngleA;
-        SlotOf(other).box->hide();
-        SlotOf(other).field->show();
+        slots_[other].box->hide();
+        slots_[other].field->show();
         for (RtValue side : {RtValue::SideC, RtValue::SideB, RtValue::SideA})
-            if (Present(side)) PairSwitch(v, side);
+            if (slots_.Typed(side)) slots_.ShowPair(v, side);
         return true;
     }
     if (value <= 0) {
@@ -154,10 +141,10 @@ bool frmRtAngleV74::CheckBox(RtValue v) {
         box->clear();
         return false;
     }
-    if (Present(RtValue::AngleA))
-        PairSwitch(v, RtValue::AngleA);
-    else if (Present(RtValue::AngleB))
-        PairSwitch(v, RtValue::AngleB);
+    if (slots_.Typed(RtValue::AngleA))
+        slots_.ShowPair(v, RtValue::AngleA);
+    else if (slots_.Typed(RtValue::AngleB))
+        slots_.ShowPair(v, RtValue::AngleB);
 
     RtValue first = RtValue::SideC, second = RtValue::SideA;
     switch (v) {
@@ -172,14 +159,14 @@ bool frmRtAngleV74::CheckBox(RtValue v) {
             break;
     }
     bool applied = false;
-    if (Present(first)) {
-        PairSwitch(v, first);
+    if (slots_.Typed(first)) {
+        slots_.ShowPair(v, first);
         applied = true;
-    } else if (Present(second)) {
-        PairSwitch(v, second);
+    } else if (slots_.Typed(second)) {
+        slots_.ShowPair(v, second);
         applied = true;
     }
-    if (applied) SlotOf(RtValue::AngleB).field->show();
+    if (applied) slots_[RtValue::AngleB].field->show();
     return true;
 }
 
@@ -187,7 +174,7 @@ void frmRtAngleV74::Calculate() {
     RightTriangle known;
     for (int i = 0; i < 5; ++i) {
         const auto v = static_cast<RtValue>(i);
-        known.Set(v, ParseEntryText(Env(), S(SlotOf(v).box->text())));
+        known.Set(v, ParseEntryText(Env(), S(slots_[v].box->text())));
     }
     const RightTriangleSolution solution = SolveRightTriangle(known);
     switch (solution.status) {
@@ -214,18 +201,14 @@ void frmRtAngleV74::Calculate() {
     for (int i = 0; i < 5; ++i) {
         if (!solution.computed[i]) continue;
         const auto v = static_cast<RtValue>(i);
-        Slot& slot = SlotOf(v);
-        slot.field->setText(Format(solution.values.Get(v)));
-        slot.field->show();
-        slot.box->clear();
-        slot.box->hide();
+        slots_.ShowComputed(v, Format(solution.values.Get(v)));
     }
     UpdateArea();
 }
 
 void frmRtAngleV74::UpdateArea() {
     auto side = [this](RtValue v) {
-        const Slot& slot = SlotOf(v);
+        const auto& slot = slots_[v];
         const QString text = slot.box->isHidden() ? slot.field->text() : slot.box->text();
         return ParseEntryText(Env(), S(text));
     };
@@ -242,11 +225,11 @@ void frmRtAngleV74::UpdateArea() {
 
 void frmRtAngleV74::ConvertLengths(bool toMillimetres) {
     bool any = false;
-    for (RtValue v : kSides) any = any || ParseNumberText(S(SlotOf(v).box->text())) != 0;
+    for (RtValue v : kSides) any = any || ParseNumberText(S(slots_[v].box->text())) != 0;
     if (!any) return;
     const double factor = toMillimetres ? kMmPerInch : kInchPerMm;
     for (RtValue v : kSides) {
-        const Slot& slot = SlotOf(v);
+        const auto& slot = slots_[v];
         if (!AllFinite({ParseNumberText(S(slot.box->text())) * factor,
                         ParseNumberText(S(slot.field->text())) * factor})) {
             ShowNotCalculable(Env(), "the converted length");
@@ -254,11 +237,11 @@ void frmRtAngleV74::ConvertLengths(bool toMillimetres) {
         }
     }
     for (RtValue v : kSides) {
-        QLineEdit* box = SlotOf(v).box;
+        QLineEdit* box = slots_[v].box;
         if (!box->text().isEmpty()) box->setText(Format(ParseNumberText(S(box->text())) * factor));
     }
     for (RtValue v : kSides) {
-        QLabel* field = SlotOf(v).field;
+        QLabel* field = slots_[v].field;
         if (!field->text().isEmpty())
             field->setText(Format(ParseNumberText(S(field->text())) * factor));
     }
@@ -266,28 +249,18 @@ void frmRtAngleV74::ConvertLengths(bool toMillimetres) {
 }
 
 void frmRtAngleV74::Reset() {
-    for (Slot& slot : slots_) {
-        slot.field->hide();
-        slot.field->clear();
-        slot.box->show();
-        slot.box->clear();
-    }
+    slots_.Reset();
     area_->clear();
-}
-
-QString frmRtAngleV74::PrintValue(RtValue v) const {
-    const QString typed = SlotOf(v).box->text();
-    return ParseNumberText(S(typed)) > 0 ? typed : SlotOf(v).field->text();
 }
 
 QString frmRtAngleV74::PrintText() const {
     const QString degree = QString::fromUtf8("°");
     QString text = kLineBreak.repeated(6);
-    text += kLineBreak + "Side a: " + PrintValue(RtValue::SideA);
-    text += kLineBreak + "Side b: " + PrintValue(RtValue::SideB);
-    text += kLineBreak + "Side c: " + PrintValue(RtValue::SideC);
-    text += kLineBreak + "Angle A: " + PrintValue(RtValue::AngleA) + degree;
-    text += kLineBreak + "Angle B: " + PrintValue(RtValue::AngleB) + degree;
+    text += kLineBreak + "Side a: " + slots_.PrintText(RtValue::SideA);
+    text += kLineBreak + "Side b: " + slots_.PrintText(RtValue::SideB);
+    text += kLineBreak + "Side c: " + slots_.PrintText(RtValue::SideC);
+    text += kLineBreak + "Angle A: " + slots_.PrintText(RtValue::AngleA) + degree;
+    text += kLineBreak + "Angle B: " + slots_.PrintText(RtValue::AngleB) + degree;
     text += kLineBreak + "Angle C: 90" + degree;
     text += kLineBreak + area_->text();
     return text;

@@ -4,9 +4,9 @@
 // and arc length give the other three.
 
 #include <QString>
-#include <array>
 
 #include "calc/ui/CalcScreen.h"
+#include "calc/ui/ValueSlots.h"
 #include "geometry/Chords.h"
 
 class QLabel;
@@ -35,18 +35,9 @@ protected:
     void PaintBackground(QPainter& painter) override;
 
 private:
-    struct Slot {
-        QLineEdit* box;
-        QLabel* field;
-    };
-    Slot& SlotOf(ChordValue v) { return slots_[static_cast<int>(v)]; }
-    const Slot& SlotOf(ChordValue v) const { return slots_[static_cast<int>(v)]; }
-    bool Present(ChordValue v) const;
     bool CheckBox(ChordValue v);
-    void PairSwitch(ChordValue first, ChordValue second);
-    QString PrintValue(ChordValue v) const;
 
-    std::array<Slot, 5> slots_{};
+    ValueSlots<ChordValue, 5> slots_;
     ChordValues values_;
 };
 

@@ -3,9 +3,9 @@
 // The shaft taper screen: large and small diameter, length, the two angles and the
 // taper (per foot in the inch system, 1:x in the metric system) of a turned taper.
 
-#include <array>
 
 #include "calc/ui/CalcScreen.h"
+#include "calc/ui/ValueSlots.h"
 
 class QLabel;
 class QLineEdit;
@@ -41,13 +41,6 @@ protected:
     void PaintBackground(QPainter& painter) override;
 
 private:
-    struct Slot {
-        QLineEdit* box;
-        QLabel* field;
-    };
-    Slot& SlotOf(TaperValue v) { return slots_[static_cast<int>(v)]; }
-    const Slot& SlotOf(TaperValue v) const { return slots_[static_cast<int>(v)]; }
-
     bool Metric() const;
     void SetUnitCaption(const QString& caption);
     // The readers: ParseEntryText for the dimensions, ParseTaperEntry for the taper.
@@ -69,7 +62,7 @@ private:
     void ToInch();
     QString PrintValue(TaperValue v) const;
 
-    std::array<Slot, 6> slots_{};
+    ValueSlots<TaperValue, 6> slots_;
     QLabel* lblTaper_;
     // The unit-system text the taper reader consults ("Inch system" / "Metric system").
     QString cmdInchMetric_ = "Inch system";

@@ -7,6 +7,7 @@
 #include <array>
 
 #include "calc/ui/CalcScreen.h"
+#include "calc/ui/ValueSlots.h"
 #include "triangles/ObliqueTriangle.h"
 #include "triangles/RightTriangle.h"
 
@@ -37,19 +38,10 @@ protected:
     void PaintBackground(QPainter& painter) override;
 
 private:
-    struct Slot {
-        QLineEdit* box;
-        QLabel* field;
-    };
-    Slot& SlotOf(RtValue v) { return slots_[static_cast<int>(v)]; }
-    const Slot& SlotOf(RtValue v) const { return slots_[static_cast<int>(v)]; }
-    bool Present(RtValue v) const;
     bool CheckBox(RtValue v);
-    void PairSwitch(RtValue first, RtValue second);
     void UpdateArea();
-    QString PrintValue(RtValue v) const;
 
-    std::array<Slot, 5> slots_{};
+    ValueSlots<RtValue, 5> slots_;
     QLabel* area_ = nullptr;
 };
 

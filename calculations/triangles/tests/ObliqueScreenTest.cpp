@@ -8,7 +8,6 @@
 #include "calc/TestCalcEnv.h"
 #include "calc/ui/MainMenu.h"
 #include "calc/ui/testing/ScreenTesting.h"
-#include "common/HelpWindow.h"
 #include "triangles/TriangleScreens.h"
 
 using namespace calc;
@@ -255,15 +254,7 @@ private slots:
         QCOMPARE(PdfImageList(file).size(), 3);
     }
 
-    void helpOpensItsTopic() {
-        CalcScreen::SetHelpFolder(CALC_HELP_DIR);
-        QVERIFY(QFile::exists(QString(CALC_HELP_DIR) + "/html/ObliqueTriangle.htm"));
-        Click(s_->findChild<QWidget*>("lblQuestion"));
-        QCOMPARE(common::HelpWindow::OpenWindows().size(), 1);
-        QCOMPARE(common::HelpWindow::OpenWindows().first()->CurrentTopic(),
-                 QString("html/ObliqueTriangle.htm"));
-        common::HelpWindow::CloseAll();
-    }
+    void helpOpensItsTopic() { CheckHelpOpens(s_, CALC_HELP_DIR, "html/ObliqueTriangle.htm"); }
 
     void fromTheMenuWithStoredDecimals() {
         frmArbormateEDITORv74 menu(t_->env);

@@ -7,7 +7,6 @@
 #include "calc/TestCalcEnv.h"
 #include "calc/ui/MainMenu.h"
 #include "calc/ui/testing/ScreenTesting.h"
-#include "common/HelpWindow.h"
 #include "geometry/GeometryScreens.h"
 #include "triangles/TriangleScreens.h"
 
@@ -166,15 +165,7 @@ private slots:
         QCOMPARE(PdfImageList(file).size(), 3);
     }
 
-    void helpOpensItsTopic() {
-        CalcScreen::SetHelpFolder(CALC_HELP_DIR);
-        QVERIFY(QFile::exists(QString(CALC_HELP_DIR) + "/html/Chords.htm"));
-        Click(s_->findChild<QWidget*>("lblQuestion"));
-        QCOMPARE(common::HelpWindow::OpenWindows().size(), 1);
-        QCOMPARE(common::HelpWindow::OpenWindows().first()->CurrentTopic(),
-                 QString("html/Chords.htm"));
-        common::HelpWindow::CloseAll();
-    }
+    void helpOpensItsTopic() { CheckHelpOpens(s_, CALC_HELP_DIR, "html/Chords.htm"); }
 
     void fromTheMenu() {
         frmArbormateEDITORv74 menu(t_->env);

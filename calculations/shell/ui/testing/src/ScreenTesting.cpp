@@ -1,6 +1,7 @@
 #include "calc/ui/testing/ScreenTesting.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QLineEdit>
 #include <QPrinter>
 #include <QProcess>
@@ -8,6 +9,7 @@
 #include <algorithm>
 
 #include "calc/ui/CalcScreen.h"
+#include "common/HelpWindow.h"
 
 namespace calc::testing {
 
@@ -68,6 +70,15 @@ PrintHooks PdfPrintHooks(const QString& pdfPath) {
 void PrintToPdf(CalcScreen* screen, const QString& pdfPath) {
     screen->SetPrintHooks(PdfPrintHooks(pdfPath));
     Click(Child(screen, "lblPrint1"));
+}
+
+void CheckHelpOpens(QWidget* screen, const QString& folder, const QString& topic) {
+    CalcScreen::SetHelpFolder(folder);
+    QVERIFY2(QFile::exists(folder + "/" + topic), qPrintable(topic));
+    Click(Child(screen, "lblQuestion"));
+    QCOMPARE(common::HelpWindow::OpenWindows().size(), 1);
+    QCOMPARE(common::HelpWindow::OpenWindows().first()->CurrentTopic(), topic);
+    common::HelpWindow::CloseAll();
 }
 
 }  // namespace calc::testing

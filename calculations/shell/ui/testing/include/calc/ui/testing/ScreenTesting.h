@@ -58,6 +58,10 @@ PrintHooks PdfPrintHooks(const QString& pdfPath);
 // Sets PdfPrintHooks(pdfPath) on `screen` and clicks its print button.
 void PrintToPdf(CalcScreen* screen, const QString& pdfPath);
 
+// Clicks the "?" of `screen` with the help pages in `folder`: one help window opens, on
+// `topic`, a page that exists there. Closes the help windows again.
+void CheckHelpOpens(QWidget* screen, const QString& folder, const QString& topic);
+
 // What a test of one screen holds: the environment and the screen, and the usual ways of
 // working its controls by name.
 template <typename Screen>

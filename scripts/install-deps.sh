@@ -5,13 +5,15 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config ccache
-  qt6-base-dev qt6-base-dev-tools libqt6serialport6-dev libqt6svg6-dev
+  qt6-base-dev qt6-base-dev-tools qt6-serialport-dev qt6-svg-dev
   qt6-qpa-plugins libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   xvfb xauth x11-utils imagemagick poppler-utils socat ripgrep grep
   fonts-dejavu-core
-  help2man desktop-file-utils appstream dpkg-dev file man-db
+  help2man desktop-file-utils appstream dpkg-dev file man-db lintian
+  libcli11-dev qt6-tools-dev qt6-l10n-tools
+  systemd shared-mime-info xdg-utils
 )
 
 missing=()

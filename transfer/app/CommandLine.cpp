@@ -1,150 +1,32 @@
 #include "CommandLine.h"
 
-#include <unistd.h>
-
+#include <CLI/CLI.hpp>
 #include <QCoreApplication>
-#include <QObject>
-#include <cerrno>
-#include <chrono>
-#include <csignal>
-#include <cstdio>
-#include <cstring>
-#include <filesystem>
-#include <fstream>
-#include <functional>
-#include <memory>
-#include <optional>
-#include <sstream>
+#include <algorithm>
 
-#include "common/AtomicFile.h"
+#include "Commands.h"
 #include "common/ToolkitOptions.h"
+#include "transfer/ConfigText.h"
 #include "transfer/Port.h"
 #include "transfer/Settings.h"
-#include "transfer/Transfer.h"
-#include "transfer/TransferWindow.h"
 
 namespace sendrik::cli {
 
-namespace fs = std::filesystem;
-
 namespace {
 
-volatile std::sig_atomic_t g_interrupted = 0;
-
-extern "C" void OnInterrupt(int) {
-    g_interrupted = 1;
-    // A second Ctrl+C ends the program the usual way.
-    std::signal(SIGINT, SIG_DFL);
-}
-
-// Ctrl+C stops the transfer cleanly while a command runs.
-class InterruptGuard {
-public:
-    InterruptGuard() {
-        g_interrupted = 0;
-        struct sigaction action {};
-        action.sa_handler = OnInterrupt;
-        sigemptyset(&action.sa_mask);
-        sigaction(SIGINT, &action, &m_previous);
-    }
-    ~InterruptGuard() { sigaction(SIGINT, &m_previous, nullptr); }
-    InterruptGuard(const InterruptGuard&) = delete;
-    InterruptGuard& operator=(const InterruptGuard&) = delete;
-
-private:
-    struct sigaction m_previous {};
+// The subcommands. A new one is a row here (with its Command value).
+const CommandSpec kCommands[] = {
+    {Command::Send, "send", DefineTransferOptions, CheckTransferOptions, RunTransfer},
+    {Command::Receive, "receive", DefineTransferOptions, CheckTransferOptions, RunTransfer},
+    {Command::Preview, "preview", DefineTransferOptions, CheckTransferOptions, RunTransfer},
+    {Command::Configs, "configs", DefineConfigsOptions, CheckConfigsOptions, RunConfigs},
+    {Command::Ports, "ports", nullptr, nullptr, RunPorts},
 };
 
-bool TakesValue(const std::string& name) {
-    return name == "--config" || name == "--port" || name == "--idle-timeout" ||
-           name == "--config-file" || name == "--output";
-}
-
-bool IsFlag(const std::string& name) {
-    return name == "--skip-line-numbers" || name == "--receive";
-}
-
-// Seconds as "30", "0.5" or "2,5", to the millisecond (a smaller fraction counts as one
-// millisecond); 0 when the text is no such number or is 0.
-std::chrono::milliseconds ParseSeconds(const std::string& text) {
-    const std::size_t point = text.find_first_of(".,");
-    const std::string whole = text.substr(0, point);
-    const std::string fraction = point == std::string::npos ? "" : text.substr(point + 1);
-    const auto digits = [](const std::string& part) {
-        return part.find_first_not_of("0123456789") == std::string::npos;
-    };
-    if ((whole.empty() && fraction.empty()) || !digits(whole) || !digits(fraction) ||
-        whole.size() > 6)
-        return std::chrono::milliseconds(0);
-    long long ms = whole.empty() ? 0 : std::stoll(whole) * 1000;
-    std::string thousandths = fraction.substr(0, 3);
-    thousandths.resize(3, '0');
-    ms += std::stoll(thousandths);
-    if (ms == 0 && fraction.find_first_not_of('0') != std::string::npos) ms = 1;
-    return std::chrono::milliseconds(ms);
-}
-
-// "30", "0.5", "2.25": milliseconds as seconds.
-std::string SecondsText(std::chrono::milliseconds duration) {
-    const long long ms = duration.count();
-    std::string text = std::to_string(ms / 1000);
-    if (ms % 1000 != 0) {
-        char fraction[8];
-        std::snprintf(fraction, sizeof fraction, ".%03lld", ms % 1000);
-        text += fraction;
-        while (text.back() == '0') text.pop_back();
-    }
-    return text;
-}
-
-// What keeps `path` from being read as a file, as the end of a sentence that starts with
-// `what` and the path ("file /cnc/O1000 is a folder"); empty when it is a readable file.
-std::string NotReadable(const std::string& what, const std::string& path) {
-    std::error_code ec;
-    const fs::file_status status = fs::status(path, ec);
-    std::string problem;
-    switch (status.type()) {
-        case fs::file_type::regular:
-            break;
-        case fs::file_type::not_found:
-            problem = "not found";
-            break;
-        case fs::file_type::directory:
-            problem = "is a folder";
-            break;
-        case fs::file_type::fifo:
-            problem = "is a FIFO (named pipe), not a regular file";
-            break;
-        case fs::file_type::character:
-        case fs::file_type::block:
-            problem = "is a device, not a regular file";
-            break;
-        case fs::file_type::socket:
-            problem = "is a socket, not a regular file";
-            break;
-        default:
-            problem = ec ? "cannot be examined: " + ec.message() : "is not a regular file";
-            break;
-    }
-    if (problem.empty()) {
-        std::FILE* file = std::fopen(path.c_str(), "rb");
-        if (file)
-            std::fclose(file);
-        else
-            problem = std::string("cannot be read: ") + std::strerror(errno);
-    }
-    return problem.empty() ? problem : what + " " + path + " " + problem;
-}
-
-// Whether `path` can take a received program, said before anything is received: an
-// existing file stays as it is until the transfer starts, a missing one is created.
-std::string NotWritable(const std::string& path) {
-    std::error_code ec;
-    if (fs::is_directory(path, ec)) return "cannot write " + path + ": it is a folder";
-    std::FILE* probe = std::fopen(path.c_str(), "ab");
-    if (!probe) return "cannot write " + path + ": " + std::strerror(errno);
-    std::fclose(probe);
-    return {};
+const CommandSpec* FindCommand(const std::string& name) {
+    for (const CommandSpec& spec : kCommands)
+        if (name == spec.name) return &spec;
+    return nullptr;
 }
 
 const char* const kUsage =
@@ -166,6 +48,15 @@ const char* const kUsage =
       would store.
   sendrik configs
       Lists the configurations with all their settings.
+  sendrik configs show NAME
+  sendrik configs export [NAME...] [--output FILE]
+  sendrik configs import FILE [--replace]
+  sendrik configs add NAME [--like OTHER] [KEY=VALUE...]
+  sendrik configs set NAME KEY=VALUE...
+  sendrik configs remove NAME
+  sendrik configs rename OLD NEW
+      Configurations as text and changed from the command line; "sendrik configs
+      --help" describes them and every KEY.
   sendrik ports
       Lists the serial ports found: number (COM1 to COM30) and device.
 
@@ -190,647 +81,62 @@ A pseudo-terminal (/dev/pts/N) may take only 8 data bits without parity: line
 settings it does not take are a warning there, and an error on a serial port.
 
 Progress and messages go to standard error. Exit status: 0 done, 1 failed,
-2 wrong arguments, 130 stopped by Ctrl+C (what was received is kept).
+2 wrong arguments or bad values, 130 stopped by Ctrl+C (what was received is
+kept).
 )";
 
-std::string YesNo(std::int32_t flag) {
-    return flag ? "yes" : "no";
-}
+const char* const kConfigsUsage =
+    R"(Usage:
+  sendrik configs
+      Lists the configurations with all their settings.
+  sendrik configs show NAME
+      Prints one configuration in the text form below.
+  sendrik configs export [NAME...] [--output FILE]
+      Prints the configurations named (all by default) in the text form, or
+      writes them to FILE.
+  sendrik configs import FILE [--replace]
+      Adds the configurations of FILE (a text file as export writes it; "-" for
+      standard input). A name there is already is an error unless --replace,
+      which replaces that configuration where it stands. All or nothing: after
+      any error the configuration file is as it was.
+  sendrik configs add NAME [--like OTHER] [KEY=VALUE...]
+      Makes a new configuration with the settings of the window's New... (or a
+      copy of OTHER), then the KEY=VALUE settings.
+  sendrik configs set NAME KEY=VALUE...
+      Changes settings of a configuration.
+  sendrik configs remove NAME
+  sendrik configs rename OLD NEW
+      Names are unique regardless of case and not empty (blanks around them are
+      dropped, as in the window).
+Every command takes --config-file PATH. A change writes the configuration file
+atomically, as the window does; close the window first, since it writes the
+file again when it closes. Exit status: 0 done, 1 failed (a file, or no
+configuration of that name), 2 wrong arguments or bad values (nothing changed).
 
-std::string ParityName(int code) {
-    switch (code) {
-        case 0:
-            return "None";
-        case 1:
-            return "Odd";
-        case 2:
-            return "Even";
-        case 3:
-            return "Mark";
-        case 4:
-            return "Space";
-        default:
-            return std::to_string(code);
-    }
-}
+The text form:
+  # a comment: a line starting with "#" or ";"
+  [Mill]
+  baud = 9600
+  data-bits = 7
+  parity = even
+  send.header = 18
+  file = /home/cnc/O1000.nc
+A section "[NAME]" a configuration, then one KEY = VALUE a line. Keys and word
+values are case-insensitive; a key left out keeps the value of a new
+configuration. Codes are the decimal lists the window shows ("13,10"). A text
+with blanks at either end or control characters is written in double quotes
+with the escapes \\ \" \n \r \t \xHH. An unknown key, a bad value, a key given
+twice or a section given twice (regardless of case) is an error that names the
+file, the line and the key.
 
-std::string StopBitsName(int code) {
-    switch (code) {
-        case 0:
-            return "1";
-        case 1:
-            return "1.5";
-        case 2:
-            return "2";
-        default:
-            return std::to_string(code);
-    }
-}
+Keys:
+)";
 
-std::string FlowName(int code) {
-    switch (code) {
-        case kFlowNone:
-            return "None";
-        case kFlowHardware:
-            return "Hardware";
-        case kFlowHardwareNoDtr:
-            return "Hardware no DTR";
-        case kFlowXonXoff:
-            return "Xon/Xoff";
-        default:
-            return std::to_string(code) + " (None)";
-    }
-}
-
-std::string CommentsText(int bits) {
-    std::string text;
-    if (bits & kCommentParen) text += "(...) ";
-    if (bits & kCommentBracket) text += "[...] ";
-    if (bits & kCommentSemicolon) text += ";...EOL ";
-    if (text.empty()) return "none";
-    text.pop_back();
-    return text;
-}
-
-void PrintDirection(std::ostream& out, const char* title, const TRANSFER_CONFIG& t, bool send) {
-    out << "  " << title << ":\n";
-    out << "    Header: " << FormatCodes(t.m_header) << "\n";
-    out << "    Trailer: " << FormatCodes(t.m_trailer) << "\n";
-    out << "    Recognize custom EOL sequence: " << YesNo(t.m_bRecognizeEol) << "\n";
-    out << "    Custom EOL sequence: " << FormatCodes(t.m_eolRecognize) << "\n";
-    out << "    Replace EOL: " << YesNo(t.m_bReplaceEol) << "\n";
-    out << "    Replace With: " << FormatCodes(t.m_eolReplace) << "\n";
-    out << "    Check \"%\" for termination: " << YesNo(t.m_bCheckPercent) << "\n";
-    out << "    Skip empty lines: " << YesNo(t.m_bSkipEmptyLines) << "\n";
-    out << "    Skip line numbers: " << YesNo(t.m_bSkipLineNumbers) << "\n";
-    out << "    Skip non printable bytes: " << YesNo(t.m_bSkipNonPrintable) << "\n";
-    out << "    Skip comments: " << CommentsText(t.m_nSkipComments) << "\n";
-    out << "    Default folder: " << t.m_strFolder << "\n";
-    if (send)
-        out << "    Start transfer delay: " << t.m_nDelaySeconds / 60 << " min. "
-            << t.m_nDelaySeconds % 60 << " sec.\n";
-}
-
-void PrintConfig(std::ostream& out, const CPortConfig& c, const PortMap& map) {
-    const PORT_CONFIG& p = c.m_port;
-    out << c.m_strName << "\n";
-    out << "  Port: "
-        << (p.m_nPort == 0 ? std::string("Use Current Port") : PortDisplayName(p.m_nPort, map))
-        << "\n";
-    out << "  Line: " << FormatPortSettings(p) << "\n";
-    out << "  Baud Rate: " << p.m_dwBaudRate << "\n";
-    out << "  Data Bits: " << int(p.m_byDataBits) << "\n";
-    out << "  Parity: " << ParityName(p.m_byParity) << "\n";
-    out << "  Stop Bits: " << StopBitsName(p.m_byStopBits) << "\n";
-    out << "  Flow Control: " << FlowName(p.m_nFlowControl) << "\n";
-    out << "  XON Char: " << int(p.m_chXon) << "\n";
-    out << "  XOFF Char: " << int(p.m_chXoff) << "\n";
-    PrintDirection(out, "Send", c.m_send, true);
-    PrintDirection(out, "Receive", c.m_receive, false);
-    out << "  Files to send: " << c.m_arrFiles.size() << "\n";
-    for (const std::string& file : c.m_arrFiles) out << "    " << file << "\n";
-}
-
-// Reads the configuration file without touching it: the window renames a file of an
-// older version and keeps a copy of a damaged one, since it writes the file again when
-// it closes; the command line never writes it, so the file stays as it is.
-bool LoadSettings(const std::string& path, CSettings& settings, std::ostream& err) {
-    if (const std::string problem = NotReadable("configuration file", path); !problem.empty()) {
-        err << "sendrik: " << problem << "\n";
-        return false;
-    }
-    const std::optional<std::string> bytes = common::ReadWholeFile(path);
-    if (!bytes) {
-        err << "sendrik: cannot read " << path << ": " << std::strerror(errno) << "\n";
-        return false;
-    }
-    settings.m_strPath = path;
-    if (bytes->empty()) return true;  // as the window reads it: no configurations yet
-    const CSettings::ParseResult result = settings.Parse(*bytes);
-    if (!result.damage.empty())
-        err << "sendrik: " << path << ": " << settings.DescribeDamage(result)
-            << " The file was left as it is; no copy of it was kept.\n";
-    return true;
-}
-
-CPortConfig* FindConfig(const CSettings& settings, const Options& options, const std::string& path,
-                        std::ostream& err) {
-    CPortConfig* config = settings.FindByName(options.configName);
-    if (config) return config;
-    err << "sendrik: no configuration named \"" << options.configName << "\" in " << path << "\n";
-    if (settings.GetCount() > 0) {
-        err << "Configurations:";
-        for (int i = 0; i < settings.GetCount(); ++i)
-            err << " \"" << settings.GetAt(i)->m_strName << "\"";
-        err << "\n";
-    }
-    return nullptr;
-}
-
-// The port number for --port (a number, "COM3" or a device path) or the configuration's.
-// A device path gets a number of its own in `map`.
-bool ResolvePort(const Options& options, const CPortConfig& config, PortMap& map, int& number,
-                 std::ostream& err) {
-    std::string text = options.port;
-    if (text.empty()) {
-        number = config.m_port.m_nPort;
-        if (number > 0) return true;
-        err << "sendrik: configuration \"" << config.m_strName
-            << "\" uses the current port: give one with --port\n";
-        return false;
-    }
-    if (text.find('/') != std::string::npos) {
-        for (int n = 1; n <= 30; ++n) {
-            if (map.DevicePath(n) == text) {
-                number = n;
-                return true;
-            }
-        }
-        number = 1000;
-        while (map.Entries().count(number)) ++number;
-        map.Set(number, text);
-        return true;
-    }
-    if (text.size() > 3 && (text.compare(0, 3, "COM") == 0 || text.compare(0, 3, "com") == 0))
-        text = text.substr(3);
-    if (!text.empty() && text.find_first_not_of("0123456789") == std::string::npos &&
-        text.size() < 6) {
-        number = std::stoi(text);
-        if (number > 0) return true;
-    }
-    err << "sendrik: --port wants a port number (3 or COM3) or a device path, not \""
-        << options.port << "\"\n";
-    return false;
-}
-
-std::string PortName(int number, const PortMap& map) {
-    return number >= 1000 ? map.DevicePath(number) : PortDisplayName(number, map);
-}
-
-// The window of a transfer run from the command line: progress and status on standard
-// error, message boxes as error lines, Ctrl+C and the idle time-out as Cancel. A
-// preview shows no progress, does not wait for the start delay, and ends a receive
-// when `inputEnded` says its file is used up.
-class ConsoleWindow final : public ITransferWindow, public ITransferLineSubscriber {
-public:
-    ConsoleWindow(std::ostream& err, std::chrono::milliseconds idleTimeout, bool preview = false,
-                  std::function<bool()> inputEnded = {})
-        : m_err(err),
-          m_idleTimeout(idleTimeout),
-          m_tty(::isatty(STDERR_FILENO) == 1),
-          m_preview(preview),
-          m_inputEnded(std::move(inputEnded)) {}
-
-    int& StopFlag() override {
-        Poll();
-        return m_stop;
-    }
-    void SetStatusText(const std::string& text) override {
-        if (text == kStatusReceiving) NoteData();
-        if (m_preview || text.empty() || text == m_lastStatus) return;
-        m_lastStatus = text;
-        EndProgressLine();
-        m_err << text << "\n";
-    }
-    void SetPortSettingsText(const std::string&) override {}
-    void ShowProgress(const std::string& title, bool, const std::string&) override {
-        if (m_preview) return;
-        EndProgressLine();
-        m_lastStatus.clear();
-        m_lastPercent = -1;
-        m_err << title << "\n";
-    }
-    void SetProgressPos(int percent) override {
-        if (m_preview) return;
-        if (m_tty) {
-            m_err << "\r" << percent << "%" << std::flush;
-            m_progressLine = true;
-        } else if (percent / 10 != m_lastPercent / 10 || percent == 100) {
-            if (percent != m_lastPercent) m_err << percent << "%\n";
-        }
-        m_lastPercent = percent;
-    }
-    void HideProgress() override { EndProgressLine(); }
-    void SetMainWindowEnabled(bool) override {}
-    bool RunTransferDelay(const std::string& path, int seconds) override {
-        if (m_preview) {
-            m_err << "File " << path << " would be sent after a start transfer delay of "
-                  << seconds / 60 << " min. " << seconds % 60 << " sec. (not waited for)\n";
-            if (g_interrupted) m_interrupted = true;
-            return !m_interrupted;
-        }
-        m_err << "File " << path << " will be send in:\n";
-        for (int remaining = seconds; remaining > 0; --remaining) {
-            if (m_tty)
-                m_err << "\r" << remaining / 60 << " : " << remaining % 60 << "   " << std::flush;
-            else if (remaining == seconds || remaining % 10 == 0)
-                m_err << remaining / 60 << " : " << remaining % 60 << "\n";
-            const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(1);
-            while (std::chrono::steady_clock::now() < until) {
-                if (g_interrupted) {
-                    if (m_tty) m_err << "\n";
-                    m_interrupted = true;
-                    return false;
-                }
-                WaitForEvents(100);
-            }
-        }
-        if (m_tty) m_err << "\r0 : 0   \n";
-        return true;
-    }
-    void ShowMessage(const std::string& text) override {
-        EndProgressLine();
-        m_err << "sendrik: " << text << "\n";
-        m_failed = true;
-    }
-    ITransferLineSubscriber* LineSubscriber() override { return this; }
-    void PumpMessages() override {
-        ITransferWindow::PumpMessages();
-        Poll();
-    }
-
-    void OnLine(const std::string&) override {
-        ++m_lines;
-        NoteData();
-    }
-    void NoteData() {
-        m_sawData = true;
-        m_lastData = std::chrono::steady_clock::now();
-    }
-    // Whether the stop flag was raised here, and why.
-    void Poll() {
-        if (g_interrupted) {
-            m_interrupted = true;
-            m_stop = 1;
-        }
-        if (m_idleTimeout.count() > 0 && m_sawData && !m_idle &&
-            std::chrono::steady_clock::now() - m_lastData >= m_idleTimeout) {
-            m_idle = true;
-            m_stop = 1;
-        }
-        if (m_inputEnded && !m_ended && m_inputEnded()) {
-            m_ended = true;
-            m_stop = 1;
-        }
-    }
-
-    bool Failed() const { return m_failed; }
-    bool Interrupted() const { return m_interrupted; }
-    bool IdleEnded() const { return m_idle; }
-    bool InputEnded() const { return m_ended; }
-    bool SawData() const { return m_sawData; }
-    int Lines() const { return m_lines; }
-
-private:
-    void EndProgressLine() {
-        if (m_progressLine) m_err << "\n";
-        m_progressLine = false;
-    }
-
-    std::ostream& m_err;
-    std::chrono::milliseconds m_idleTimeout;
-    bool m_tty;
-    bool m_preview;
-    std::function<bool()> m_inputEnded;
-    bool m_ended = false;
-    int m_stop = 0;
-    bool m_failed = false;
-    bool m_interrupted = false;
-    bool m_idle = false;
-    bool m_sawData = false;
-    bool m_progressLine = false;
-    int m_lines = 0;
-    int m_lastPercent = -1;
-    std::string m_lastStatus;
-    std::chrono::steady_clock::time_point m_lastData{};
-};
-
-int RunConfigs(const std::string& path, std::ostream& out, std::ostream& err) {
-    CSettings settings;
-    if (!LoadSettings(path, settings, err)) return kExitFailure;
-    const PortMap map = PortMap::Load(PortMap::MapFileFor(path));
-    if (settings.GetCount() == 0) err << "sendrik: " << path << " holds no configurations\n";
-    for (int i = 0; i < settings.GetCount(); ++i) {
-        if (i > 0) out << "\n";
-        PrintConfig(out, *settings.GetAt(i), map);
-    }
-    return kExitOk;
-}
-
-int RunPorts(const std::string& path, std::ostream& out, std::ostream& err) {
-    const PortMap map = PortMap::Load(PortMap::MapFileFor(path));
-    for (const std::string& problem : map.Problems()) err << "sendrik: " << problem << "\n";
-    const std::vector<int> ports = EnumeratePorts(map);
-    for (int number : ports) out << "COM" << number << "\t" << map.DevicePath(number) << "\n";
-    if (ports.empty())
-        err << "sendrik: no serial port could be opened (COM1 to COM30, port map "
-            << PortMap::MapFileFor(path).string() << ")\n";
-    return kExitOk;
-}
-
-// The output of a preview: standard output or the --output file. The first failure to
-// write ends the preview through the stop flag, as Cancel would, and is told once at
-// the end rather than as a port error.
-class PreviewOutput final : public CWriter {
-public:
-    PreviewOutput(std::ostream& out, std::string name) : m_out(out), m_name(std::move(name)) {}
-
-    void StopOnFailure(int& stopFlag) { m_stop = &stopFlag; }
-    void Write(const std::uint8_t* bytes, std::size_t count) override { Put(bytes, count); }
-    bool Put(const std::uint8_t* bytes, std::size_t count) {
-        if (m_error != 0) {
-            if (m_stop) *m_stop = 1;  // the next file of the preview stops at once too
-            return false;
-        }
-        errno = 0;
-        if (!m_out.write(reinterpret_cast<const char*>(bytes),
-                         static_cast<std::streamsize>(count))) {
-            Fail();
-            return false;
-        }
-        m_written += count;
-        return true;
-    }
-    bool Flush() {
-        errno = 0;
-        if (m_error == 0 && !m_out.flush()) Fail();
-        return m_error == 0;
-    }
-
-    const std::string& Name() const { return m_name; }
-    int Error() const { return m_error; }
-    std::uintmax_t BytesWritten() const { return m_written; }
-
-private:
-    void Fail() {
-        m_error = errno != 0 ? errno : EIO;
-        if (m_stop) *m_stop = 1;
-    }
-
-    std::ostream& m_out;
-    std::string m_name;
-    int* m_stop = nullptr;
-    int m_error = 0;
-    std::uintmax_t m_written = 0;
-};
-
-// Stands in for the port when a transfer is previewed: what would go on the line goes
-// to the preview's output, and a receive takes the bytes of `input` as if they arrived.
-class PreviewLine final : public ITransferLine {
-public:
-    explicit PreviewLine(PreviewOutput& output, std::FILE* input = nullptr)
-        : m_output(output), m_input(input) {}
-
-    std::size_t BytesWaiting() override {
-        if (m_next == m_buffer.size() && m_input && !m_atEnd) {
-            m_buffer.resize(kBlock);
-            const std::size_t n = std::fread(m_buffer.data(), 1, kBlock, m_input);
-            m_buffer.resize(n);
-            m_next = 0;
-            if (n == 0) {
-                m_atEnd = true;
-                m_readFailed = std::ferror(m_input) != 0;
-            }
-        }
-        return m_buffer.size() - m_next;
-    }
-    bool Read(std::uint8_t* buffer, std::size_t count, std::size_t& read) override {
-        read = std::min(count, BytesWaiting());
-        if (read > 0) std::memcpy(buffer, m_buffer.data() + m_next, read);
-        m_next += read;
-        return true;
-    }
-    bool Write(const std::uint8_t* bytes, std::size_t count, std::size_t& written) override {
-        const bool ok = m_output.Put(bytes, count);
-        written = ok ? count : 0;
-        return ok;
-    }
-    bool Drain() override { return m_output.Flush(); }
-    void WaitForData(int) override {}
-    bool DeviceLost() override { return false; }
-    void Close() override {}
-    int LastError() const override { return m_output.Error(); }
-    const std::string& LastErrorText() const override { return m_noText; }
-
-    bool InputEnded() const { return m_atEnd && m_next == m_buffer.size(); }
-    bool ReadFailed() const { return m_readFailed; }
-
-private:
-    static constexpr std::size_t kBlock = 512;
-    PreviewOutput& m_output;
-    std::FILE* m_input;
-    std::vector<std::uint8_t> m_buffer;
-    std::size_t m_next = 0;
-    bool m_atEnd = false;
-    bool m_readFailed = false;
-    const std::string m_noText;
-};
-
-std::string FilesText(std::size_t count) {
-    return std::to_string(count) + (count == 1 ? " file" : " files");
-}
-
-// The files of a send (or the file a previewed receive reads), looked at before a port
-// is opened, so that a wrong name never costs a machine's time.
-bool CheckInputFiles(const Options& options, std::ostream& err) {
-    for (const std::string& file : options.files) {
-        if (const std::string problem = NotReadable("file", file); !problem.empty()) {
-            err << "sendrik: " << problem << "\n";
-            return false;
-        }
-    }
-    return true;
-}
-
-// Sends the files in order through `line`: the serial port, or a preview's output.
-int SendFiles(ITransferLine& line, const CPortConfig& config, const Options& options,
-              ConsoleWindow& window, std::ostream& err) {
-    std::size_t sent = 0;
-    for (const std::string& file : options.files) {
-        const bool goOn = SendFile(line, config, file, window);
-        if (window.Interrupted()) {
-            err << "sendrik: stopped by Ctrl+C; " << sent << " of " << options.files.size()
-                << (options.command == Command::Preview ? " files previewed completely\n"
-                                                        : " files sent completely\n");
-            return kExitInterrupted;
-        }
-        if (!goOn || window.Failed()) return kExitFailure;
-        ++sent;
-    }
-    line.Close();
-    return kExitOk;
-}
-
-int RunPreview(const Options& options, const CPortConfig& config, std::ostream& out,
-               std::ostream& err) {
-    std::ofstream file;
-    if (!options.output.empty()) {
-        for (const std::string& input : options.files) {
-            std::error_code ec;
-            if (fs::equivalent(input, options.output, ec)) {
-                err << "sendrik: --output " << options.output
-                    << " is one of the files to preview; writing it would destroy it\n";
-                return kExitUsage;
-            }
-        }
-        if (const std::string problem = NotWritable(options.output); !problem.empty()) {
-            err << "sendrik: " << problem << "\n";
-            return kExitFailure;
-        }
-        file.open(options.output, std::ios::binary | std::ios::trunc);
-        if (!file) {
-            err << "sendrik: cannot write " << options.output << ": " << std::strerror(errno)
-                << "\n";
-            return kExitFailure;
-        }
-    }
-    PreviewOutput output(options.output.empty() ? out : file,
-                         options.output.empty() ? "standard output" : options.output);
-    const auto outputFailed = [&output, &err] {
-        if (output.Flush()) return false;
-        err << "sendrik: cannot write " << output.Name() << ": " << std::strerror(output.Error())
-            << "\n";
-        return true;
-    };
-    InterruptGuard interrupt;
-
-    if (!options.previewReceive) {
-        PreviewLine line(output);
-        ConsoleWindow window(err, std::chrono::milliseconds(0), true);
-        output.StopOnFailure(window.StopFlag());
-        const int status = SendFiles(line, config, options, window, err);
-        if (outputFailed()) return kExitFailure;
-        if (status != kExitOk) return status;
-        err << "Previewed " << FilesText(options.files.size()) << ": " << output.BytesWritten()
-            << " bytes to " << output.Name() << "\n";
-        return kExitOk;
-    }
-
-    const std::string& input = options.files.front();
-    std::FILE* in = std::fopen(input.c_str(), "rb");
-    if (!in) {
-        err << "sendrik: cannot read " << input << ": " << std::strerror(errno) << "\n";
-        return kExitFailure;
-    }
-    PreviewLine line(output, in);
-    ConsoleWindow window(err, std::chrono::milliseconds(0), true,
-                         [&line] { return line.InputEnded(); });
-    output.StopOnFailure(window.StopFlag());
-    ReceiveThrough(line, config, output, output.Name(), window);
-    std::fclose(in);
-    if (outputFailed()) return kExitFailure;
-    if (line.ReadFailed()) {
-        err << "sendrik: failed to read " << input << "; the preview is incomplete\n";
-        return kExitFailure;
-    }
-    if (window.Failed()) return kExitFailure;
-    std::string why = "\"%\" termination";
-    if (window.Interrupted())
-        why = "Ctrl+C";
-    else if (window.InputEnded())
-        why = "the end of " + input;
-    err << "Previewed the receive of " << input << ": " << output.BytesWritten() << " bytes to "
-        << output.Name() << " (ended by " << why << ")\n";
-    return window.Interrupted() ? kExitInterrupted : kExitOk;
-}
-
-int RunTransfer(const Options& options, const std::string& path, std::ostream& out,
-                std::ostream& err) {
-    CSettings settings;
-    if (!LoadSettings(path, settings, err)) return kExitFailure;
-    CPortConfig* config = FindConfig(settings, options, path, err);
-    if (!config) return kExitFailure;
-    // The window's check box of the same name: for this run only, never stored.
-    if (options.skipLineNumbers) config->m_send.m_bSkipLineNumbers = 1;
-
-    if (options.command != Command::Receive && !CheckInputFiles(options, err)) return kExitFailure;
-    if (options.command == Command::Preview) return RunPreview(options, *config, out, err);
-
-    PortMap map = PortMap::Load(PortMap::MapFileFor(path));
-    int number = 0;
-    if (!ResolvePort(options, *config, map, number, err)) return kExitUsage;
-    if (options.command == Command::Receive) {
-        // Say which file cannot be written before the machine starts sending.
-        if (const std::string problem = NotWritable(options.files.front()); !problem.empty()) {
-            err << "sendrik: " << problem << "\n";
-            return kExitFailure;
-        }
-    }
-
-    InterruptGuard interrupt;
-    ConsoleWindow window(err, options.command == Command::Receive ? options.idleTimeout
-                                                                  : std::chrono::milliseconds(0));
-    CPort port(map, &window);
-    if (!port.Open(number, config->m_port)) {
-        err << "sendrik: unable to initialize port " << PortName(number, map)
-            << " for configuration \"" << config->m_strName << "\": " << port.LastErrorText()
-            << "\n";
-        return kExitFailure;
-    }
-    err << "Port " << PortName(number, map) << ": " << FormatPortSettings(config->m_port) << "\n";
-    for (const std::string& warning : port.Warnings())
-        err << "sendrik: warning: " << warning << "\n";
-
-    if (options.command == Command::Send) {
-        const int status = SendFiles(port, *config, options, window, err);
-        if (status == kExitOk) err << "Sent " << FilesText(options.files.size()) << "\n";
-        return status;
-    }
-
-    const std::string& file = options.files.front();
-    QObject::connect(&port.Device(), &QIODevice::readyRead, &port.Device(),
-                     [&window] { window.NoteData(); });
-    ReceiveToFile(port, *config, file, window);
-    if (window.Failed()) return kExitFailure;
-    std::error_code ec;
-    const auto size = fs::file_size(file, ec);
-    std::string why = "\"%\" termination";
-    if (window.Interrupted())
-        why = "Ctrl+C";
-    else if (window.IdleEnded())
-        why = "no data for " + SecondsText(options.idleTimeout) + " s";
-    err << "Received " << (ec ? 0 : size) << " bytes into " << file << " (ended by " << why
-        << ")\n";
-    return window.Interrupted() ? kExitInterrupted : kExitOk;
-}
-
-}  // namespace
-
-Options ParseArguments(const std::vector<std::string>& args) {
+// Without a subcommand: the window's arguments.
+Options ParseWindowArguments(const std::vector<std::string>& args) {
     Options options;
-    std::size_t i = 0;
-    // --config-file is the one option shared by every command, so scripts may also put it
-    // before the command: "sendrik --config-file PATH send ...".
-    while (i < args.size()) {
-        if (args[i] == "--config-file" && i + 1 < args.size()) {
-            options.configFile = args[i + 1];
-            i += 2;
-        } else if (args[i].rfind("--config-file=", 0) == 0) {
-            options.configFile = args[i].substr(std::string("--config-file=").size());
-            ++i;
-        } else {
-            break;
-        }
-    }
-    if (i < args.size()) {
-        const std::string& first = args[i];
-        if (first == "send")
-            options.command = Command::Send;
-        else if (first == "receive")
-            options.command = Command::Receive;
-        else if (first == "preview")
-            options.command = Command::Preview;
-        else if (first == "configs")
-            options.command = Command::Configs;
-        else if (first == "ports")
-            options.command = Command::Ports;
-        else if (first == "help")
-            options.command = Command::Help;
-        if (options.command != Command::Window) ++i;
-    }
-    const bool window = options.command == Command::Window;
     bool onlyFiles = false;
-    for (; i < args.size(); ++i) {
+    for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         if (!onlyFiles && (arg == "--help" || arg == "-h")) {
             options.command = Command::Help;
@@ -853,20 +159,14 @@ Options ParseArguments(const std::vector<std::string>& args) {
                 value = arg.substr(eq + 1);
                 hasValue = true;
             }
-            if (IsFlag(name)) {
-                if (window) continue;
-                if (hasValue) {
-                    options.error = name + " takes no value";
-                    return options;
-                }
-                if (name == "--receive")
-                    options.previewReceive = true;
-                else
-                    options.skipLineNumbers = true;
+            // The commands' own options are let through and have no effect here.
+            if (name == "--skip-line-numbers" || name == "--receive" || name == "--replace")
                 continue;
-            }
-            if (!TakesValue(name)) {
-                if (const std::size_t n = common::ToolkitOptionLength(args, i); window && n > 0) {
+            const bool takesValue = name == "--config" || name == "--port" ||
+                                    name == "--idle-timeout" || name == "--config-file" ||
+                                    name == "--output" || name == "--like";
+            if (!takesValue) {
+                if (const std::size_t n = common::ToolkitOptionLength(args, i); n > 0) {
                     i += n - 1;
                     continue;
                 }
@@ -880,96 +180,155 @@ Options ParseArguments(const std::vector<std::string>& args) {
                 }
                 value = args[++i];
             }
-            if (name == "--config-file") {
-                options.configFile = value;
-            } else if (window) {
-                continue;
-            } else if (name == "--config") {
-                options.configName = value;
-            } else if (name == "--port") {
-                options.port = value;
-            } else if (name == "--output") {
-                if (value.empty()) {
-                    options.error = "--output needs a file name";
-                    return options;
-                }
-                options.output = value == "-" ? std::string() : value;
-            } else {
-                options.idleTimeout = ParseSeconds(value);
-                if (options.idleTimeout.count() <= 0) {
-                    options.error =
-                        "--idle-timeout wants a number of seconds above 0, such as 30 or 0.5";
-                    return options;
-                }
-            }
+            if (name == "--config-file") options.configFile = value;
             continue;
         }
-        if (window) {
-            // A path is taken whole, blanks and minus signs included.
-            if (arg.find('/') != std::string::npos || arg.find('\\') != std::string::npos) {
-                options.commandFile = arg;
-            } else if (!onlyFiles && arg.size() > 1 && arg[0] == '-') {
-                const std::size_t n = common::ToolkitOptionLength(args, i);
-                if (n == 0) {
-                    options.error = "unknown option " + arg;
-                    return options;
-                }
-                i += n - 1;
+        // A path is taken whole, blanks and minus signs included.
+        if (arg.find('/') != std::string::npos || arg.find('\\') != std::string::npos) {
+            options.commandFile = arg;
+        } else if (!onlyFiles && arg.size() > 1 && arg[0] == '-') {
+            const std::size_t n = common::ToolkitOptionLength(args, i);
+            if (n == 0) {
+                options.error = "unknown option " + arg;
+                return options;
             }
-            continue;
+            i += n - 1;
         }
-        if (!onlyFiles && arg.size() > 1 && arg[0] == '-') {
-            options.error = "unknown option " + arg;
+    }
+    return options;
+}
+
+// The option `name` ("--output") of `app` or of a subcommand it parsed.
+const CLI::Option* ParsedOption(const CLI::App& app, const std::string& name) {
+    if (const CLI::Option* option = app.get_option_no_throw(name)) return option;
+    for (const CLI::App* sub : app.get_subcommands())
+        if (const CLI::Option* option = ParsedOption(*sub, name)) return option;
+    return nullptr;
+}
+
+// What the parser left over, in the order given, without the "--" that ends the options.
+std::vector<std::string> Leftovers(const CLI::App& app) {
+    std::vector<std::string> rest;
+    for (const std::string& arg : app.remaining())
+        if (arg != "--") rest.push_back(arg);
+    for (const CLI::App* sub : app.get_subcommands()) {
+        const std::vector<std::string> more = Leftovers(*sub);
+        rest.insert(rest.end(), more.begin(), more.end());
+    }
+    return rest;
+}
+
+void ParseCommand(const std::vector<std::string>& args, Options& options) {
+    CLI::App app;
+    app.set_help_flag();
+    app.allow_extras();
+    app.require_subcommand(0, 1);
+    app.add_option("--config-file", options.configFile);
+    for (const CommandSpec& spec : kCommands) {
+        CLI::App* sub = app.add_subcommand(spec.name);
+        sub->fallthrough();
+        sub->allow_extras();
+        sub->set_help_flag();
+        sub->preparse_callback([&options, &spec](std::size_t) { options.command = spec.command; });
+        if (spec.define) spec.define(*sub, options);
+    }
+    std::vector<std::string> reversed(args.rbegin(), args.rend());
+    try {
+        app.parse(reversed);
+    } catch (const CLI::ArgumentMismatch& e) {
+        // "--config: 1 required TEXT missing"
+        const std::string what = e.what();
+        const std::size_t colon = what.find(':');
+        options.error = colon != std::string::npos && what.rfind("--", 0) == 0 &&
+                                what.find("missing") != std::string::npos
+                            ? what.substr(0, colon) + " needs a value"
+                            : what;
+        return;
+    } catch (const CLI::ParseError& e) {
+        options.error = e.what();
+        return;
+    }
+    if (!options.error.empty()) return;
+
+    for (const std::string& arg : args) {
+        if (arg == "--") break;
+        const std::size_t eq = arg.find('=');
+        if (arg.rfind("--", 0) != 0 || eq == std::string::npos) continue;
+        const CLI::Option* option = ParsedOption(app, arg.substr(0, eq));
+        if (option && option->get_expected_max() == 0) {
+            options.error = arg.substr(0, eq) + " takes no value";
+            return;
+        }
+    }
+    if (const std::vector<std::string> rest = Leftovers(app); !rest.empty()) {
+        const std::string& first = rest.front();
+        if (first.size() > 1 && first[0] == '-') {
+            const std::string name = first.substr(0, first.find('='));
+            const bool transferOption = name == "--config" || name == "--port" ||
+                                        name == "--idle-timeout" || name == "--skip-line-numbers" ||
+                                        name == "--receive" || name == "--output";
+            if (transferOption &&
+                (options.command == Command::Configs || options.command == Command::Ports))
+                options.error = "only --config-file goes with this command";
+            else
+                options.error = "unknown option " + name;
+        } else {
+            options.error = "unexpected argument " + first;
+        }
+        return;
+    }
+    for (const CommandSpec& spec : kCommands)
+        if (spec.command == options.command && spec.check) spec.check(options);
+}
+
+}  // namespace
+
+Options ParseArguments(const std::vector<std::string>& args) {
+    // --config-file is the one option shared by every command, so scripts may also put it
+    // before the command: "sendrik --config-file PATH send ...".
+    std::size_t i = 0;
+    while (i < args.size()) {
+        if (args[i] == "--config-file" && i + 1 < args.size())
+            i += 2;
+        else if (args[i].rfind("--config-file=", 0) == 0)
+            ++i;
+        else
+            break;
+    }
+    if (i == args.size() || (args[i] != "help" && !FindCommand(args[i])))
+        return ParseWindowArguments(args);
+
+    Options options;
+    // --help and --version go before anything else the command is given.
+    for (std::size_t j = 0; j < args.size(); ++j) {
+        const std::string& arg = args[j];
+        if (arg == "--") break;
+        if (arg == "--config-file" && j + 1 < args.size()) {
+            options.configFile = args[j + 1];
+        } else if (arg.rfind("--config-file=", 0) == 0) {
+            options.configFile = arg.substr(std::string("--config-file=").size());
+        } else if (arg == "--help" || arg == "-h" || (j == i && arg == "help")) {
+            options.command = Command::Help;
+            options.helpTopic = args[i] != "help"     ? args[i]
+                                : j + 1 < args.size() ? args[j + 1]
+                                                      : "";
+            return options;
+        } else if (arg == "--version") {
+            options.command = Command::Version;
             return options;
         }
-        options.files.push_back(arg);
     }
-
-    const bool idle = options.idleTimeout.count() > 0;
-    switch (options.command) {
-        case Command::Send:
-        case Command::Receive:
-        case Command::Preview:
-            if (options.configName.empty())
-                options.error = "--config NAME is required";
-            else if (options.files.empty())
-                options.error = options.command == Command::Send      ? "no file to send"
-                                : options.command == Command::Receive ? "no file to receive into"
-                                                                      : "no file to preview";
-            else if (options.command == Command::Receive && options.files.size() > 1)
-                options.error = "receive takes one file";
-            else if (options.previewReceive && options.files.size() > 1)
-                options.error = "preview --receive takes one file";
-            else if (options.command != Command::Receive && idle)
-                options.error = "--idle-timeout belongs to receive";
-            else if (options.command == Command::Receive && options.skipLineNumbers)
-                options.error = "--skip-line-numbers belongs to send and preview";
-            else if (options.previewReceive && options.skipLineNumbers)
-                options.error =
-                    "--skip-line-numbers belongs to the send direction, not to preview --receive";
-            else if (options.command == Command::Preview && !options.port.empty())
-                options.error = "--port belongs to send and receive: preview opens no port";
-            else if (options.command != Command::Preview && options.previewReceive)
-                options.error = "--receive belongs to preview";
-            else if (options.command != Command::Preview && !options.output.empty())
-                options.error = "--output belongs to preview";
-            break;
-        case Command::Configs:
-        case Command::Ports:
-            if (!options.files.empty())
-                options.error = "unexpected argument " + options.files.front();
-            else if (!options.configName.empty() || !options.port.empty() || idle ||
-                     options.skipLineNumbers || options.previewReceive || !options.output.empty())
-                options.error = "only --config-file goes with this command";
-            break;
-        default:
-            break;
-    }
+    options.configFile.clear();
+    ParseCommand(args, options);
     return options;
 }
 
 std::string UsageText() {
     return kUsage;
+}
+
+std::string ConfigsHelpText() {
+    return kConfigsUsage + ConfigTextKeyReference();
 }
 
 std::string ConfigFilePath(const Options& options, const std::string& programDir) {
@@ -986,23 +345,18 @@ int RunCommand(const Options& options, const std::string& programDir, std::ostre
     const std::string path = ConfigFilePath(options, programDir);
     switch (options.command) {
         case Command::Help:
-            out << UsageText() << "\nConfiguration file: " << path
+            out << (options.helpTopic == "configs" ? ConfigsHelpText() : UsageText())
+                << "\nConfiguration file: " << path
                 << "\nPort map: " << PortMap::MapFileFor(path).string() << "\n";
             return kExitOk;
         case Command::Version:
             out << "Sendrik " << QCoreApplication::applicationVersion().toStdString() << "\n";
             return kExitOk;
-        case Command::Configs:
-            return RunConfigs(path, out, err);
-        case Command::Ports:
-            return RunPorts(path, out, err);
-        case Command::Send:
-        case Command::Receive:
-        case Command::Preview:
-            return RunTransfer(options, path, out, err);
-        case Command::Window:
+        default:
             break;
     }
+    for (const CommandSpec& spec : kCommands)
+        if (spec.command == options.command) return spec.run(options, path, out, err);
     err << "sendrik: no command\n";
     return kExitUsage;
 }

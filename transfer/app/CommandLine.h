@@ -24,6 +24,9 @@ enum class Command {
     Ports,
 };
 
+// What "configs" does: lists (no word after it), or one of its own subcommands.
+enum class ConfigsAction { List, Show, Export, Import, Add, Set, Remove, Rename };
+
 struct Options {
     Command command = Command::Window;
     std::string configFile;                    // --config-file: another "port.cfg"
@@ -32,8 +35,14 @@ struct Options {
     std::chrono::milliseconds idleTimeout{0};  // --idle-timeout; 0: none
     bool skipLineNumbers = false;              // --skip-line-numbers: for this send only
     bool previewReceive = false;               // preview --receive
-    std::string output;                        // preview --output; empty: standard output
-    std::vector<std::string> files;
+    std::string output;              // preview and configs export --output; empty: standard output
+    std::vector<std::string> files;  // configs import: the text file
+    ConfigsAction configsAction = ConfigsAction::List;
+    std::vector<std::string> names;        // configs: the configuration names it is given
+    std::vector<std::string> assignments;  // configs add, set: KEY=VALUE
+    std::string like;                      // configs add --like
+    bool replace = false;                  // configs import --replace
+    std::string helpTopic;    // --help after a command, or "help COMMAND": that command's help
     std::string commandFile;  // window: the file to send when the window first becomes active
     std::string error;        // why the arguments were refused; empty when they are sound
 };
@@ -41,10 +50,13 @@ struct Options {
 // Reads the arguments (without the program name). Without a subcommand, an argument that
 // holds "/" or "\" names the file the window sends at start (the last one wins), taken
 // whole; the window toolkit's own options are left to it and any other option is refused.
+// The subcommands are listed in CommandLine.cpp, each with its options and its work.
 Options ParseArguments(const std::vector<std::string>& args);
 
 // The --help text.
 std::string UsageText();
+// The help of "configs": its subcommands and the text form with every key.
+std::string ConfigsHelpText();
 
 // The configuration file in use: --config-file, else "port.cfg" in its usual place.
 std::string ConfigFilePath(const Options& options, const std::string& programDir);

@@ -596,18 +596,29 @@ ConfigTextResult ParseConfigText(std::string_view text, std::string_view fileNam
 }
 
 std::string ConfigTextKeyReference() {
+    static constexpr std::size_t kIndent = 27, kWidth = 80;
     std::string text;
     const auto add = [&text](const std::string& key, const std::string& help) {
         std::string line = "  " + key;
-        line.resize(std::max<std::size_t>(line.size() + 2, 26), ' ');
-        text += line + help + "\n";
+        line.resize(std::max(line.size() + 2, kIndent), ' ');
+        std::size_t start = 0;
+        while (start < help.size()) {
+            std::size_t end = help.size();
+            if (line.size() + (end - start) > kWidth) {
+                end = help.rfind(' ', start + (kWidth - line.size()));
+                if (end == std::string::npos || end <= start) end = help.find(' ', start);
+                if (end == std::string::npos) end = help.size();
+            }
+            text += line + help.substr(start, end - start) + "\n";
+            line = std::string(kIndent, ' ');
+            start = end + 1;
+        }
     };
-    for (const Key& key : Keys()) {
-        if (key.name.rfind("receive.", 0) == 0) continue;
-        add(key.name, key.help);
-    }
-    add("receive.*", "the same keys as send.* for received programs; receive.folder is");
-    add("", "where they are stored, receive.delay is kept from port.cfg but not used");
+    for (const Key& key : Keys())
+        if (key.name.rfind("receive.", 0) != 0) add(key.name, key.help);
+    add("receive.*",
+        "the same keys as send.* for received programs; receive.folder is where they are "
+        "stored; receive.delay is kept from port.cfg but not used");
     add("file", "a program of the send-file list; one line each, in sending order");
     return text;
 }

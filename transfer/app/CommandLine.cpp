@@ -160,11 +160,10 @@ Options ParseWindowArguments(const std::vector<std::string>& args) {
                 hasValue = true;
             }
             // The commands' own options are let through and have no effect here.
-            if (name == "--skip-line-numbers" || name == "--receive" || name == "--replace")
-                continue;
+            if (name == "--skip-line-numbers" || name == "--receive") continue;
             const bool takesValue = name == "--config" || name == "--port" ||
                                     name == "--idle-timeout" || name == "--config-file" ||
-                                    name == "--output" || name == "--like";
+                                    name == "--output";
             if (!takesValue) {
                 if (const std::size_t n = common::ToolkitOptionLength(args, i); n > 0) {
                     i += n - 1;

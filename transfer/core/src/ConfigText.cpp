@@ -248,21 +248,20 @@ Key ChoiceKey(std::string name, std::uint8_t PORT_CONFIG::*field, const Names& n
             std::move(help)};
 }
 
-using Direction = TRANSFER_CONFIG& (*)(CPortConfig&);
-TRANSFER_CONFIG& SendOf(CPortConfig& c) {
-    return c.m_send;
-}
-TRANSFER_CONFIG& ReceiveOf(CPortConfig& c) {
-    return c.m_receive;
-}
-const TRANSFER_CONFIG& Of(Direction d, const CPortConfig& c) {
-    return d(const_cast<CPortConfig&>(c));
-}
+// One transfer direction of a configuration.
+struct Direction {
+    bool send;
+    TRANSFER_CONFIG& operator()(CPortConfig& c) const {
+        return send ? static_cast<TRANSFER_CONFIG&>(c.m_send) : c.m_receive;
+    }
+    const TRANSFER_CONFIG& operator()(const CPortConfig& c) const {
+        return send ? static_cast<const TRANSFER_CONFIG&>(c.m_send) : c.m_receive;
+    }
+};
 
 Key CodesKey(const std::string& prefix, const char* name, Direction d,
              ByteSequence TRANSFER_CONFIG::*field, std::string help) {
-    return {prefix + name,
-            [d, field](const CPortConfig& c) { return FormatCodes(Of(d, c).*field); },
+    return {prefix + name, [d, field](const CPortConfig& c) { return FormatCodes(d(c).*field); },
             [d, field](CPortConfig& c, std::string_view v) {
                 if (!ParseCodes(v, d(c).*field))
                     return Bad(v, "decimal codes 0 to 255 separated by commas, such as 13,10");
@@ -273,7 +272,7 @@ Key CodesKey(const std::string& prefix, const char* name, Direction d,
 
 Key FlagKey(const std::string& prefix, const char* name, Direction d,
             std::int32_t TRANSFER_CONFIG::*field, std::string help) {
-    return {prefix + name, [d, field](const CPortConfig& c) { return YesNo(Of(d, c).*field); },
+    return {prefix + name, [d, field](const CPortConfig& c) { return YesNo(d(c).*field); },
             [d, field](CPortConfig& c, std::string_view v) {
                 if (!ParseYesNo(v, d(c).*field)) return Bad(v, "yes or no");
                 return std::string();
@@ -283,7 +282,7 @@ Key FlagKey(const std::string& prefix, const char* name, Direction d,
 
 void AddDirectionKeys(std::vector<Key>& keys, bool send) {
     const std::string p = send ? "send." : "receive.";
-    const Direction d = send ? &SendOf : &ReceiveOf;
+    const Direction d{send};
     keys.push_back(CodesKey(p, "header", d, &TRANSFER_CONFIG::m_header,
                             "codes before the program (\"Start of program\")"));
     keys.push_back(CodesKey(p, "trailer", d, &TRANSFER_CONFIG::m_trailer,
@@ -304,7 +303,7 @@ void AddDirectionKeys(std::vector<Key>& keys, bool send) {
                            "yes: control bytes other than line ends are dropped"));
     keys.push_back(
         {p + "skip-comments",
-         [d](const CPortConfig& c) { return CommentsText(Of(d, c).m_nSkipComments); },
+         [d](const CPortConfig& c) { return CommentsText(d(c).m_nSkipComments); },
          [d](CPortConfig& c, std::string_view v) {
              const std::string wants =
                  "none, or parentheses, brackets, semicolon separated by "
@@ -335,7 +334,7 @@ void AddDirectionKeys(std::vector<Key>& keys, bool send) {
     keys.push_back(
         {p + "delay",
          [d, send](const CPortConfig& c) -> std::optional<std::string> {
-             const std::int32_t seconds = Of(d, c).m_nDelaySeconds;
+             const std::int32_t seconds = d(c).m_nDelaySeconds;
              if (!send && seconds == 0) return std::nullopt;
              return std::to_string(seconds);
          },
@@ -350,7 +349,7 @@ void AddDirectionKeys(std::vector<Key>& keys, bool send) {
                     std::to_string(kMaxDelaySeconds)
               : "seconds; kept from port.cfg, not used (written only when not 0)"});
     keys.push_back(
-        {p + "folder", [d](const CPortConfig& c) { return QuoteIfNeeded(Of(d, c).m_strFolder); },
+        {p + "folder", [d](const CPortConfig& c) { return QuoteIfNeeded(d(c).m_strFolder); },
          [d](CPortConfig& c, std::string_view v) {
              std::string text, problem;
              if (!ParseText(v, text, problem)) return Bad(v, problem);
@@ -361,7 +360,7 @@ void AddDirectionKeys(std::vector<Key>& keys, bool send) {
     keys.push_back(
         {p + "reserved",
          [d](const CPortConfig& c) -> std::optional<std::string> {
-             const TRANSFER_CONFIG& t = Of(d, c);
+             const TRANSFER_CONFIG& t = d(c);
              if (t.m_dwReserved == 0 && t.m_byReserved1 == 0 && t.m_byReserved2 == 0)
                  return std::nullopt;
              return std::to_string(t.m_dwReserved) + "," + std::to_string(t.m_byReserved1) + "," +

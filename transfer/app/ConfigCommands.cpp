@@ -320,6 +320,12 @@ int Export(const Options& options, const std::string& path, std::ostream& out, s
     if (options.names.empty())
         for (int i = 0; i < settings.GetCount(); ++i) chosen.push_back(settings.GetAt(i));
     const std::string text = FormatConfigText(chosen);
+    std::error_code ec;
+    if (!options.output.empty() && fs::equivalent(options.output, path, ec)) {
+        err << "sendrik: --output " << options.output
+            << " is the configuration file; writing it would destroy it\n";
+        return kExitUsage;
+    }
     if (options.output.empty()) {
         out << text << std::flush;
         if (!out) {

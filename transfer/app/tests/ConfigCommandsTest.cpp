@@ -219,6 +219,9 @@ private slots:
              "already has a configuration named \"Lathe\""},
             {{"configs", "remove", "Router"}, kExitFailure, "no configuration named \"Router\""},
             {{"configs", "show", "Mill", "Lathe"}, kExitUsage, "unexpected argument Lathe"},
+            {{"configs", "export", "--output", QString::fromStdString(Path("port.cfg"))},
+             kExitUsage,
+             "is the configuration file; writing it would destroy it"},
         };
         for (const Refusal& r : refusals) {
             run = Program(r.args);

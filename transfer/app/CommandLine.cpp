@@ -15,7 +15,7 @@ namespace sendrik::cli {
 namespace {
 
 // The subcommands. A new one is a row here (with its Command value).
-const CommandSpec kCommands[] = {
+const CommandEntry kCommands[] = {
     {Command::Send, "send", DefineTransferOptions, CheckTransferOptions, RunTransfer},
     {Command::Receive, "receive", DefineTransferOptions, CheckTransferOptions, RunTransfer},
     {Command::Preview, "preview", DefineTransferOptions, CheckTransferOptions, RunTransfer},
@@ -23,9 +23,9 @@ const CommandSpec kCommands[] = {
     {Command::Ports, "ports", nullptr, nullptr, RunPorts},
 };
 
-const CommandSpec* FindCommand(const std::string& name) {
-    for (const CommandSpec& spec : kCommands)
-        if (name == spec.name) return &spec;
+const CommandEntry* FindCommand(const std::string& name) {
+    for (const CommandEntry& entry : kCommands)
+        if (name == entry.name) return &entry;
     return nullptr;
 }
 
@@ -223,13 +223,14 @@ void ParseCommand(const std::vector<std::string>& args, Options& options) {
     app.allow_extras();
     app.require_subcommand(0, 1);
     app.add_option("--config-file", options.configFile);
-    for (const CommandSpec& spec : kCommands) {
-        CLI::App* sub = app.add_subcommand(spec.name);
+    for (const CommandEntry& entry : kCommands) {
+        CLI::App* sub = app.add_subcommand(entry.name);
         sub->fallthrough();
         sub->allow_extras();
         sub->set_help_flag();
-        sub->preparse_callback([&options, &spec](std::size_t) { options.command = spec.command; });
-        if (spec.define) spec.define(*sub, options);
+        sub->preparse_callback(
+            [&options, &entry](std::size_t) { options.command = entry.command; });
+        if (entry.define) entry.define(*sub, options);
     }
     std::vector<std::string> reversed(args.rbegin(), args.rend());
     try {
@@ -276,8 +277,8 @@ void ParseCommand(const std::vector<std::string>& args, Options& options) {
         }
         return;
     }
-    for (const CommandSpec& spec : kCommands)
-        if (spec.command == options.command && spec.check) spec.check(options);
+    for (const CommandEntry& entry : kCommands)
+        if (entry.command == options.command && entry.check) entry.check(options);
 }
 
 }  // namespace
@@ -354,8 +355,8 @@ int RunCommand(const Options& options, const std::string& programDir, std::ostre
         default:
             break;
     }
-    for (const CommandSpec& spec : kCommands)
-        if (spec.command == options.command) return spec.run(options, path, out, err);
+    for (const CommandEntry& entry : kCommands)
+        if (entry.command == options.command) return entry.run(options, path, out, err);
     err << "sendrik: no command\n";
     return kExitUsage;
 }

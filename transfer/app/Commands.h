@@ -14,7 +14,7 @@ class App;
 
 namespace sendrik::cli {
 
-struct CommandSpec {
+struct CommandEntry {
     Command command;
     const char* name;
     // Adds the command's options and operands to `app`, stored into `options`.

@@ -1,3 +1,5 @@
+// "sendrik configs": listing, the text form in and out, and changes to port.cfg.
+
 #include <CLI/CLI.hpp>
 #include <QString>
 #include <algorithm>

@@ -1,3 +1,5 @@
+// send, receive and preview: a transfer through the serial port, or its preview.
+
 #include <unistd.h>
 
 #include <CLI/CLI.hpp>

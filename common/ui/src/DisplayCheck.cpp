@@ -45,9 +45,12 @@ void OnToolkitMessage(QtMsgType type, const QMessageLogContext& context, const Q
             std::fprintf(stderr, "%s: no display is available (cannot connect to the display %s)\n",
                          g_program.c_str(), display.c_str());
         } else {
-            const QString first = text.section(QLatin1Char('\n'), 0, 0);
+            // The platform plugin's own first word on it says more than the advice to
+            // reinstall that ends the toolkit's message.
+            const QString why =
+                g_held.isEmpty() ? text.section(QLatin1Char('\n'), 0, 0) : g_held.front().text;
             std::fprintf(stderr, "%s: no display is available (%s)\n", g_program.c_str(),
-                         qPrintable(first));
+                         qPrintable(why.simplified()));
         }
         std::fflush(stderr);
         std::_Exit(1);

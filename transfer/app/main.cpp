@@ -63,8 +63,8 @@ int main(int argc, char* argv[]) {
     sendrik::cli::Options options = sendrik::cli::ParseArguments(args);
     const std::string programDir = ProgramDir(argv[0]);
     using sendrik::cli::Command;
-    if (opened && options.error.empty() && options.command != Command::Window &&
-        options.command != Command::Help && options.command != Command::Version)
+    if (opened && options.command != Command::Window && options.command != Command::Help &&
+        options.command != Command::Version)
         options.error = "--open belongs to the window";
 
     if (options.command != Command::Window || !options.error.empty()) {

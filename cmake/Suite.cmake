@@ -12,6 +12,18 @@ else()
        /prefix/${SUITE_INSTALL_DATADIR})
 endif()
 
+# The hardening a Debian package is expected to carry: checked buffer functions (they need
+# optimisation, so not in Debug), stack protection, position-independent programs and a
+# read-only relocation table resolved at start. The sanitizer build goes without them.
+if(NOT SUITE_SANITIZE)
+  include(CheckPIESupported)
+  check_pie_supported()
+  set(CMAKE_POSITION_INDEPENDENT_CODE ON)
+  add_compile_options($<$<NOT:$<CONFIG:Debug>>:-U_FORTIFY_SOURCE>
+                      $<$<NOT:$<CONFIG:Debug>>:-D_FORTIFY_SOURCE=2> -fstack-protector-strong)
+  add_link_options(LINKER:-z,relro,-z,now)
+endif()
+
 function(suite_warnings target)
   target_compile_options(${target} PRIVATE -Wall -Wextra)
 endfunction()
@@ -72,4 +84,24 @@ endfunction()
 # suite_install_program(TARGET...): installs programs into <prefix>/bin.
 function(suite_install_program)
   install(TARGETS ${ARGN} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+endfunction()
+
+# suite_add_no_display_test(TARGET [PROGRAM]): started where no display can be reached, a
+# window program says so in one line, as PROGRAM (default TARGET), and exits with 1. Both
+# ways: no display named, and a named display that cannot be reached.
+function(suite_add_no_display_test target)
+  set(program ${target})
+  if(ARGC GREATER 1)
+    set(program ${ARGV1})
+  endif()
+  add_test(NAME ${target}_without_display
+           COMMAND env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM
+                   sh -c [[out=$("$@" 2>&1); echo "status $?: $out"]] sh $<TARGET_FILE:${target}>)
+  set_tests_properties(${target}_without_display PROPERTIES PASS_REGULAR_EXPRESSION
+    "^status 1: ${program}: no display is available \\(neither DISPLAY nor WAYLAND_DISPLAY is set\\)\n$")
+  add_test(NAME ${target}_display_unreachable
+           COMMAND env -u WAYLAND_DISPLAY DISPLAY=:4711 QT_QPA_PLATFORM=xcb
+                   sh -c [[out=$("$@" 2>&1); echo "status $?: $out"]] sh $<TARGET_FILE:${target}>)
+  set_tests_properties(${target}_display_unreachable PROPERTIES PASS_REGULAR_EXPRESSION
+    "^status 1: ${program}: no display is available \\(cannot connect to the display :4711\\)\n$")
 endfunction()

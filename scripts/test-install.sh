@@ -2,6 +2,7 @@
 # Installs a built suite into a temporary DESTDIR and checks it from there as a user
 # would meet it, then builds the Debian package and checks its contents and metadata:
 #   scripts/test-install.sh [build folder]        (default: build; built already)
+# Needs lintian, desktop-file-utils, shared-mime-info and xdg-utils (install-deps.sh).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -13,6 +14,8 @@ dest=$work/dest
 prefix=/usr
 root=$dest$prefix
 export HOME=$work/home XDG_CONFIG_HOME=$work/home/config QT_QPA_PLATFORM=offscreen
+# Widths below count characters, the manual pages' dashes included.
+export LC_ALL=C.UTF-8
 unset TARVIK_CONFIG_DIR SCARROW_HISTORY_FILE
 mkdir -p "$HOME"
 
@@ -37,6 +40,10 @@ for id in "${ids[@]}"; do
     [ -f "$root/$f" ] || fail "$f is missing"
   done
 done
+for f in share/mime/packages/org.tarvik.gcode.xml share/doc/tarvik-shop-suite/copyright \
+         share/doc/tarvik-shop-suite/changelog.gz; do
+  [ -f "$root/$f" ] || fail "$f is missing"
+done
 # Every help page of the source tree, and nothing else, is installed.
 diff <(cd help && find . -type f | sort) <(cd "$root/share/tarvik/help" && find . -type f | sort) ||
   fail "the installed help pages differ from help/"
@@ -51,22 +58,44 @@ for id in "${ids[@]}"; do
   icon=$(sed -n 's/^Icon=//p' "$root/share/applications/$id.desktop")
   [ -f "$root/share/icons/hicolor/scalable/apps/$icon.svg" ] || fail "$id.desktop: no icon $icon"
 done
+# Opening a text file from the desktop must never reach Sendrik, which sends what it is
+# given: the entries claim the CNC program type only, and Sendrik's lists the files
+# (--open) rather than sending them.
+for entry in "$root"/share/applications/*.desktop; do
+  types=$(sed -n 's/^MimeType=//p' "$entry" | tr ';' '\n')
+  if grep -qx 'text/plain' <<<"$types"; then fail "$(basename "$entry") claims text/plain"; fi
+done
+for id in org.tarvik.Sendrik org.tarvik.Scarrow; do
+  grep -qx 'MimeType=text/x-gcode;' "$root/share/applications/$id.desktop" ||
+    fail "$id.desktop does not open CNC programs"
+done
+grep -qx 'Exec=sendrik --open %F' "$root/share/applications/org.tarvik.Sendrik.desktop" ||
+  fail "Sendrik's menu entry does not start the window with --open"
 ok "menu entries and AppStream data valid"
 
-# The manual pages render and say what --help says.
-for program in calculations sendrik scarrow; do
+# The manual pages render at 80 columns and say what --help says.
+for program in calculations sendrik scarrow scarrow-window; do
   page=$(ls "$root/share/man/man1/$program.1"*)
-  MANWIDTH=100 man -l "$page" 2>"$work/man.err" >"$work/man.txt" || fail "man -l $page"
+  MANWIDTH=80 man -l "$page" 2>"$work/man.err" >"$work/man.txt" || fail "man -l $page"
   [ ! -s "$work/man.err" ] || { cat "$work/man.err" >&2; fail "man -l $page warns"; }
+  while IFS= read -r line; do
+    [ "${#line}" -le 80 ] || fail "$program.1 is wider than 80 columns: $line"
+  done <"$work/man.txt"
+  grep -q -- "--version" "$work/man.txt" || fail "$program.1 does not list --version"
+  [ "$program" = scarrow-window ] && continue
   for heading in NAME DESCRIPTION OPTIONS "EXIT STATUS|Exit status" FILES EXAMPLES; do
     grep -Eq "^($heading)| ($heading):" "$work/man.txt" || fail "$program.1 has no $heading"
   done
-  grep -q -- "--version" "$work/man.txt" || fail "$program.1 does not list --version"
 done
 grep -q -- "--occurrences" <(man -l "$root/share/man/man1/scarrow.1"*) ||
   fail "scarrow.1 lacks the options of scarrow search"
-grep -q -- "--idle-timeout" <(man -l "$root/share/man/man1/sendrik.1"*) ||
-  fail "sendrik.1 lacks the receive options"
+MANWIDTH=80 man -l "$root/share/man/man1/sendrik.1"* >"$work/man.txt"
+grep -q -- "--idle-timeout" "$work/man.txt" || fail "sendrik.1 lacks the receive options"
+grep -Eq '^ +Configuration file: \S+/port\.cfg$' "$work/man.txt" &&
+  grep -Eq '^ +Port map: \S+/ports\.cfg$' "$work/man.txt" ||
+  fail "sendrik.1 does not give the configuration file and the port map a line each"
+MANWIDTH=80 man -l "$root/share/man/man1/scarrow-window.1"* | grep -Eqx ' +scarrow-window \[FILE\]' ||
+  fail "scarrow-window.1 does not show its own usage"
 ok "manual pages render"
 
 # The installed programs answer without a display.
@@ -115,13 +144,19 @@ ok "calculations help from the installed location"
 
 # Any other prefix works the same, without DESTDIR.
 other=$work/opt/tarvik
-cmake --install "$build" --prefix "$other" >"$work/install.log"
+cmake --install "$build" --prefix "$other" >"$work/install.log" 2>&1
 status=0
 "$other/bin/calculations" --help-topic html/NoSuchPage.htm >/dev/null 2>"$work/err" || status=$?
 [ "$status" -eq 1 ] && grep -q "in $other/share/tarvik/help/calculations" "$work/err" ||
   { cat "$work/err" >&2; fail "calculations under $other does not look in its prefix"; }
 "$other/bin/scarrow" search "$work/programs" G00 | grep -qx "$work/programs/o2000.nc" ||
   fail "scarrow search under $other"
+# The install into a prefix rebuilt the type database there: a desktop that reads it
+# (gio, as GNOME's file manager) types a .nc program as a CNC program.
+[ -f "$other/share/mime/mime.cache" ] || fail "no MIME database under $other/share/mime"
+type=$(XDG_DATA_DIRS="$other/share:/usr/share" XDG_CURRENT_DESKTOP=GNOME \
+       xdg-mime query filetype "$work/programs/o2000.nc" 2>&1) || true
+[ "$type" = text/x-gcode ] || fail "xdg-mime query filetype o2000.nc under $other: $type"
 ok "prefix $other"
 
 # The Debian package.
@@ -148,6 +183,26 @@ for lib in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6serialpo
   grep -qx "$lib" <<<"$names" || fail "the package does not depend on $lib: $depends"
 done
 grep -q "^ Package: tarvik-shop-suite$" "$work/info" || fail "package name"
+for f in ./usr/share/doc/tarvik-shop-suite/copyright ./usr/share/doc/tarvik-shop-suite/changelog.gz \
+         ./usr/share/mime/packages/org.tarvik.gcode.xml ./usr/share/man/man1/scarrow-window.1.gz; do
+  grep -q " $f\$" "$work/contents" || fail "the package lacks $f"
+done
+# dpkg's trigger builds the type database on the target; a cache in the package would
+# clash with shared-mime-info's.
+if grep -E ' \./usr/share/mime/[^/]+$' "$work/contents"; then
+  fail "the package holds a MIME database"
+fi
+zcat "$(find "$dest" -name changelog.gz)" | head -1 | grep -q "^tarvik-shop-suite ($version) " ||
+  fail "changelog.gz does not start with version $version"
+
+# lintian: no error, no warning, and the hardening it notes is there.
+status=0
+lintian -I --fail-on error,warning "$deb" >"$work/lintian.log" 2>&1 || status=$?
+if [ "$status" -ne 0 ] || grep -q 'hardening-no-' "$work/lintian.log"; then
+  cat "$work/lintian.log" >&2
+  fail "lintian (status $status)"
+fi
+ok "lintian: $(grep -c '' "$work/lintian.log") note(s)"
 ok "package $(basename "$deb"): Depends: $depends"
 
 if [ "$failures" -gt 0 ]; then

@@ -13,6 +13,7 @@
 #include "calc/ui/MainMenu.h"
 #include "calc/ui/QtControls.h"
 #include "calc/ui/QtMessageService.h"
+#include "common/DisplayCheck.h"
 #include "common/HelpWindow.h"
 #include "common/ToolkitOptions.h"
 
@@ -32,8 +33,8 @@ const char* const kUsage =
     "\n"
     "The window toolkit's own options (-platform NAME, -style NAME, ...) are accepted.\n"
     "\n"
-    "Exit status: 0 the window was closed; 1 the help topic was not found; 2 wrong\n"
-    "arguments.\n";
+    "Exit status: 0 the window was closed; 1 the help topic was not found or no display\n"
+    "is available; 2 wrong arguments.\n";
 
 enum class Start { Menu, Help, Usage, Version, Error };
 
@@ -104,7 +105,10 @@ int main(int argc, char* argv[]) {
             break;
     }
 
+    common::DisplayCheck display("calculations", argc, argv);
+    if (!display.Available()) return 1;
     QApplication app(argc, argv);
+    display.Connected();
     QCoreApplication::setApplicationName("calculations");
     QCoreApplication::setApplicationVersion(CALC_VERSION);
     QApplication::setApplicationDisplayName("Calculations for Tarvik");

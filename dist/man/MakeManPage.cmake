@@ -3,6 +3,8 @@
 #   cmake -DHELP2MAN=... -DPROGRAM=... -DINCLUDE=x.h2m -DOUTPUT=x.1 [-DHELP_OPTION=...]
 #         [-DSECTION=NAME "-DSECTION_ARGS=search --help"] -P MakeManPage.cmake
 # SECTION adds the output of `PROGRAM SECTION_ARGS` (a subcommand's --help) as a section.
+# LINE_BREAKS lists texts of the help that start a line of their own, which help2man would
+# run together with the line before (a list of "name: value" lines).
 if(NOT HELP_OPTION)
   set(HELP_OPTION --help)
 endif()
@@ -26,5 +28,12 @@ execute_process(
   RESULT_VARIABLE rc)
 if(NOT rc EQUAL 0)
   message(FATAL_ERROR "help2man could not write ${OUTPUT} from ${PROGRAM} (${rc})")
+endif()
+if(LINE_BREAKS)
+  file(READ ${OUTPUT}.tmp page)
+  foreach(text IN LISTS LINE_BREAKS)
+    string(REPLACE "\n${text}" "\n.br\n${text}" page "${page}")
+  endforeach()
+  file(WRITE ${OUTPUT}.tmp "${page}")
 endif()
 file(RENAME ${OUTPUT}.tmp ${OUTPUT})

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "common/DisplayCheck.h"
 #include "common/ToolkitOptions.h"
 #include "search/ui/MainFrame.h"
 #include "search/ui/ScarrowApp.h"
@@ -23,13 +24,35 @@ const char* const kUsage =
     "\n"
     "Without a command, opens the search window with the search criteria dialog (with\n"
     "FILE as its document, as File > Open does). \"scarrow search\" searches on the\n"
-    "command line and prints the files found (scarrow search --help).\n"
+    "command line and prints the files found (scarrow search --help).\n";
+
+// Started by its own name, the window program has no "search" command of its own.
+const char* const kWindowUsage =
+    "Usage: scarrow-window [FILE]\n"
+    "Scarrow " SCARROW_VERSION
+    ": the search window, which scarrow starts.\n"
+    "\n"
+    "Opens the search window with the search criteria dialog (with FILE as its\n"
+    "document, as File > Open does), as \"scarrow [FILE]\" does. Searches on the\n"
+    "command line are \"scarrow search\" (scarrow search --help).\n";
+
+const char* const kOptions =
     "\n"
     "Options:\n"
     "  --version   shows the version\n"
     "  --help      shows this help\n"
     "\n"
     "The window toolkit's own options (-platform NAME, -style NAME, ...) are accepted.\n";
+
+// Whether the program was started by its own name rather than through scarrow.
+bool StartedAsWindow(const char* argv0) {
+    const std::string_view name = argv0;
+    return name.substr(name.find_last_of('/') + 1) == "scarrow-window";
+}
+
+std::string Usage(const char* argv0) {
+    return std::string(StartedAsWindow(argv0) ? kWindowUsage : kUsage) + kOptions;
+}
 
 // The document to open, or why the arguments are refused.
 struct Arguments {
@@ -65,7 +88,7 @@ int main(int argc, char** argv) {
     if (argc == 2) {
         const std::string_view arg = argv[1];
         if (arg == "--help" || arg == "-h") {
-            std::fputs(kUsage, stdout);
+            std::fputs(Usage(argv[0]).c_str(), stdout);
             return 0;
         }
         if (arg == "--version") {
@@ -76,11 +99,15 @@ int main(int argc, char** argv) {
 
     const Arguments arguments = ReadArguments(argc, argv);
     if (!arguments.error.empty()) {
-        std::fprintf(stderr, "scarrow: %s\n\n%s", arguments.error.c_str(), kUsage);
+        std::fprintf(stderr, "scarrow: %s\n\n%s", arguments.error.c_str(), Usage(argv[0]).c_str());
         return 2;
     }
 
+    common::DisplayCheck display(StartedAsWindow(argv[0]) ? "scarrow-window" : "scarrow", argc,
+                                 argv);
+    if (!display.Available()) return 1;
     QApplication app(argc, argv);
+    display.Connected();
     QApplication::setApplicationName(QStringLiteral("Scarrow"));
     QApplication::setApplicationVersion(QStringLiteral(SCARROW_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.tarvik.Scarrow"));

@@ -34,6 +34,9 @@ const char* const kUsage =
   sendrik [--config-file PATH] [FILE]
       Opens the window. A FILE (an argument holding "/") is sent as soon as the
       window is shown, with the configuration and port selected there.
+  sendrik [--config-file PATH] --open FILE...
+      Opens the window with the FILEs listed, sent only when Send is pressed (the
+      menu entry opens files from the desktop this way).
   sendrik send --config NAME [--port N|DEVICE] [--skip-line-numbers] FILE...
       Sends the files in order. The configuration's start delay counts down first.
   sendrik receive --config NAME [--port N|DEVICE] [--idle-timeout SECONDS] FILE

@@ -179,7 +179,7 @@ public:
             if (g_interrupted) m_interrupted = true;
             return !m_interrupted;
         }
-        m_err << "File " << path << " will be send in:\n";
+        m_err << "File " << path << " will be sent in:\n";
         for (int remaining = seconds; remaining > 0; --remaining) {
             if (m_tty)
                 m_err << "\r" << remaining / 60 << " : " << remaining % 60 << "   " << std::flush;

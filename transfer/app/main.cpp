@@ -9,12 +9,15 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QSocketNotifier>
+#include <QStringList>
 #include <csignal>
 #include <iostream>
 #include <string>
 #include <vector>
 
 #include "CommandLine.h"
+#include "OpenedFiles.h"
+#include "common/DisplayCheck.h"
 #include "transfer/ui/SendrikDlg.h"
 
 namespace {
@@ -56,17 +59,25 @@ void CloseOnTermination(QWidget& window) {
 int main(int argc, char* argv[]) {
     std::vector<std::string> args;
     for (int i = 1; i < argc; ++i) args.emplace_back(argv[i]);
-    const sendrik::cli::Options options = sendrik::cli::ParseArguments(args);
+    const auto opened = sendrik::cli::TakeOpenedFiles(args);
+    sendrik::cli::Options options = sendrik::cli::ParseArguments(args);
     const std::string programDir = ProgramDir(argv[0]);
+    using sendrik::cli::Command;
+    if (opened && options.command != Command::Window && options.command != Command::Help &&
+        options.command != Command::Version)
+        options.error = "--open belongs to the window";
 
-    if (options.command != sendrik::cli::Command::Window || !options.error.empty()) {
+    if (options.command != Command::Window || !options.error.empty()) {
         QCoreApplication app(argc, argv);
         QCoreApplication::setApplicationName("Sendrik");
         QCoreApplication::setApplicationVersion(SENDRIK_VERSION);
         return sendrik::cli::RunCommand(options, programDir, std::cout, std::cerr);
     }
 
+    common::DisplayCheck display("sendrik", argc, argv);
+    if (!display.Available()) return 1;
     QApplication app(argc, argv);
+    display.Connected();
     QApplication::setApplicationName("Sendrik");
     QApplication::setApplicationVersion(SENDRIK_VERSION);
     QGuiApplication::setDesktopFileName(QStringLiteral("org.tarvik.Sendrik"));
@@ -74,6 +85,12 @@ int main(int argc, char* argv[]) {
     if (!options.commandFile.empty())
         commandFile = QFileInfo(QString::fromStdString(options.commandFile)).absoluteFilePath();
     sendrik::CSendrikDlg window(sendrik::cli::ConfigFilePath(options, programDir), commandFile);
+    if (opened) {
+        QStringList files;
+        for (const std::string& file : *opened)
+            files << QFileInfo(QString::fromLocal8Bit(file.c_str())).absoluteFilePath();
+        window.SetOpenedFiles(files);
+    }
     CloseOnTermination(window);
     window.show();
     try {

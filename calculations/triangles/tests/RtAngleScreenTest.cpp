@@ -45,7 +45,7 @@ private slots:
             QVERIFY(Box(box)->isVisible() && Box(box)->text().isEmpty());
         for (const char* f : {"lblLegA", "lblLegB", "lblHyp", "lblAngleA", "lblAngleB"})
             QVERIFY(Field(f)->isHidden());
-        QCOMPARE(s_->findChild<QLabel*>("lblSmallb")->text(), QString("Side  b"));
+        QCOMPARE(s_->findChild<QLabel*>("lblSmallb")->text(), QString("Side b"));
     }
 
     void legsThreeAndFour() {

@@ -1,4 +1,5 @@
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -46,6 +47,37 @@ private slots:
         QCOMPARE(w->windowTitle(), QString("Shop help"));
         QCOMPARE(w->ContentsTitles(), QStringList({"Contents", "First topic", "Second topic"}));
         QCOMPARE(w->CurrentTopic(), QString("Introduction.htm"));
+    }
+
+    // Each program's contents page links every page of its help, so the list shows them all.
+    void programHelpContentsListEveryPage() {
+        const struct {
+            const char* folder;
+            const char* contents;
+        } programs[] = {{"calculations", "Introduction.htm"},
+                        {"sendrik", "index.htm"},
+                        {"scarrow", "index.htm"}};
+        for (const auto& program : programs) {
+            const QString folder = QStringLiteral(SUITE_HELP_DIR "/") + program.folder;
+            QFile contents(folder + "/" + program.contents);
+            QVERIFY(contents.open(QIODevice::ReadOnly));
+            const QString html = QString::fromUtf8(contents.readAll());
+            QStringList pages;
+            QDirIterator it(folder, {"*.htm"}, QDir::Files, QDirIterator::Subdirectories);
+            while (it.hasNext()) {
+                const QString page = QDir(folder).relativeFilePath(it.next());
+                if (page == program.contents) continue;
+                pages << page;
+                QVERIFY2(html.contains("href=\"" + page + "\""),
+                         qPrintable(QString("%1 does not link %2").arg(program.contents, page)));
+            }
+            auto* w = HelpWindow::ShowContents(folder, program.contents);
+            QVERIFY(w);
+            QVERIFY(w->ContentsTitles().size() > pages.size());
+            // The window system adds the program's name to a title itself.
+            QVERIFY2(!w->windowTitle().contains("Calculations for"), qPrintable(w->windowTitle()));
+            HelpWindow::CloseAll();
+        }
     }
 
     void windowsStyleTopicNamesOpenTheFile() {

@@ -210,30 +210,32 @@ private:
 std::string SearchCommandUsage() {
     return R"(Usage: scarrow search [OPTIONS] FOLDER WORD...
 
-Finds the files below FOLDER that contain the words or phrases and prints their
-full paths, one a line, in the order found.
+Finds the files below FOLDER that contain the words or phrases and prints
+their full paths, one a line, in the order found.
 
 Options:
-  --any               a file needs only one of the words (default: all of them)
-  --case-sensitive    compare letter case (default: ignore it)
-  --no-subfolders     search FOLDER only, not its subfolders
-  --ext LIST          only files with these extensions, separated by commas,
-                      blanks, dots or semicolons, for example "nc,tap"
-  --first-lines N     search only the first N lines of each file (N from 1); a
-                      word may still start at the first character of line N+1
-  --modified WHEN     week, month or year: modified today or in the last 7, 31
-                      or 365 days; or FROM:TO, two dates as YYYY-MM-DD, both
-                      days included
-  --occurrences       print one line per occurrence instead, PATH:LINE:COLUMN:WORD,
-                      line and column counted from 1, in the order found (at most
-                      1000000 a file; standard error says when there were more)
-  --help              show this help
-  --                  end of the options (for a word that starts with '-')
+  --any             a file needs only one of the words (default: all)
+  --case-sensitive  compare letter case (default: ignore it)
+  --no-subfolders   search FOLDER only, not its subfolders
+  --ext LIST        only files with these extensions, separated by
+                    commas, blanks, dots or semicolons, such as "nc,tap"
+  --first-lines N   search only the first N lines of each file (N from
+                    1); a word may still start at the first character
+                    of line N+1
+  --modified WHEN   week, month or year: modified today or in the last
+                    7, 31 or 365 days; or FROM:TO, two dates as
+                    YYYY-MM-DD, both days included
+  --occurrences     print one line per occurrence instead,
+                    PATH:LINE:COLUMN:WORD, line and column counted from
+                    1, in the order found (at most 1000000 a file;
+                    standard error says when there were more)
+  --help            show this help
+  --                end of the options (for a word that starts with '-')
 
-A phrase with blanks is one argument: "TOOL CHANGE". Words are compared byte for
-byte, accented letters and symbols included; letter case is ignored for A-Z only.
-A file is searched up to its first NUL byte (the mark of a binary file). Columns
-count bytes.
+A phrase with blanks is one argument: "TOOL CHANGE". Words are compared
+byte for byte, accented letters and symbols included; letter case is
+ignored for A-Z only. A file is searched up to its first NUL byte (the
+mark of a binary file). Columns count bytes.
 
 Exit status: 0 when a file matched, 1 when none did, 2 on an error.
 )";

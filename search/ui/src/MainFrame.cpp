@@ -4,6 +4,8 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDialogButtonBox>
+#include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -14,6 +16,7 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QSplitter>
+#include <QStandardPaths>
 #include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -32,12 +35,42 @@ namespace scarrow::ui {
 
 namespace {
 
+const char* const kRecentGroup = "Recent File List";
+
+QString ConfigBase() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+}
+
 QSettings RecentSettings() {
-    return QSettings(QStringLiteral("Local AppWizard-Generated Applications"),
-                     QStringLiteral("Scarrow"));
+    CRecentFileList::MoveOldList(ConfigBase());
+    return QSettings(CRecentFileList::FilePath(ConfigBase()), QSettings::IniFormat);
 }
 
 }  // namespace
+
+QString CRecentFileList::FilePath(const QString& configBase) {
+    return configBase + QStringLiteral("/tarvik/Scarrow.conf");
+}
+
+void CRecentFileList::MoveOldList(const QString& configBase) {
+    const QString oldFolder =
+        configBase + QStringLiteral("/Local AppWizard-Generated Applications");
+    const QString oldPath = oldFolder + QStringLiteral("/Scarrow.conf");
+    const QString newPath = FilePath(configBase);
+    if (!QFileInfo::exists(oldPath) || QFileInfo::exists(newPath)) return;
+    {
+        const QSettings from(oldPath, QSettings::IniFormat);
+        QSettings to(newPath, QSettings::IniFormat);
+        for (const QString& key : from.allKeys()) {
+            if (key.startsWith(QLatin1String(kRecentGroup) + QLatin1Char('/')))
+                to.setValue(key, from.value(key));
+        }
+        to.sync();
+        if (to.status() != QSettings::NoError) return;  // the old list stays for another try
+    }
+    QFile::remove(oldPath);
+    QDir().rmdir(oldFolder);  // only when nothing else is kept there
+}
 
 // ---------------------------------------------------------------------------------------
 // CRecentFileList
@@ -45,7 +78,7 @@ QSettings RecentSettings() {
 void CRecentFileList::Load() {
     m_entries.clear();
     QSettings settings = RecentSettings();
-    settings.beginGroup(QStringLiteral("Recent File List"));
+    settings.beginGroup(QLatin1String(kRecentGroup));
     for (int i = 1; i <= kMaxEntries; ++i) {
         const QString path = settings.value(QStringLiteral("File%1").arg(i)).toString();
         if (!path.isEmpty() && !m_entries.contains(path)) m_entries.push_back(path);
@@ -54,7 +87,7 @@ void CRecentFileList::Load() {
 
 void CRecentFileList::Save() const {
     QSettings settings = RecentSettings();
-    settings.beginGroup(QStringLiteral("Recent File List"));
+    settings.beginGroup(QLatin1String(kRecentGroup));
     for (int i = 1; i <= kMaxEntries; ++i) {
         const QString key = QStringLiteral("File%1").arg(i);
         if (i <= m_entries.size())

@@ -887,11 +887,42 @@ private slots:
         CRecentFileList reread;
         reread.Load();
         QCOMPARE(reread.Entries(), (QStringList{"/p/c", "/p/e", "/p/d", "/p/b"}));
-        QSettings settings(QStringLiteral("Local AppWizard-Generated Applications"),
-                           QStringLiteral("Scarrow"));
+        const QString base =
+            QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+        QSettings settings(base + "/tarvik/Scarrow.conf", QSettings::IniFormat);
         QCOMPARE(settings.value(QStringLiteral("Recent File List/File1")).toString(),
                  QStringLiteral("/p/c"));
         for (const QString& p : reread.Entries()) list.Remove(p);
+    }
+
+    void oldRecentListMovesOnce() {
+        QTemporaryDir base;
+        const QString oldFolder = base.path() + "/Local AppWizard-Generated Applications";
+        {
+            QSettings old(oldFolder + "/Scarrow.conf", QSettings::IniFormat);
+            old.setValue("Recent File List/File1", "/p/new.nc");
+            old.setValue("Recent File List/File2", "/p/older.nc");
+            old.setValue("Settings/PreviewPages", 3);  // not the list's: not carried over
+        }
+        CRecentFileList::MoveOldList(base.path());
+        const QString moved = CRecentFileList::FilePath(base.path());
+        QCOMPARE(moved, base.path() + "/tarvik/Scarrow.conf");
+        {
+            const QSettings now(moved, QSettings::IniFormat);
+            QCOMPARE(now.allKeys(),
+                     (QStringList{"Recent File List/File1", "Recent File List/File2"}));
+            QCOMPARE(now.value("Recent File List/File1").toString(), QString("/p/new.nc"));
+        }
+        QVERIFY(!QFileInfo::exists(oldFolder));
+
+        // An old list that turns up again later does not replace the new one.
+        {
+            QSettings old(oldFolder + "/Scarrow.conf", QSettings::IniFormat);
+            old.setValue("Recent File List/File1", "/p/stale.nc");
+        }
+        CRecentFileList::MoveOldList(base.path());
+        const QSettings now(moved, QSettings::IniFormat);
+        QCOMPARE(now.value("Recent File List/File1").toString(), QString("/p/new.nc"));
     }
 
 private:

@@ -323,7 +323,7 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(machine.Received(), std::string("\x12G00\r\n\x14"), 5000);
         machine.StopCollecting();
         QCOMPARE(run.status, kExitOk);
-        QVERIFY(run.err.find("will be send in:\n0 : 1\n") != std::string::npos);
+        QVERIFY(run.err.find("will be sent in:\n0 : 1\n") != std::string::npos);
     }
 
     // What preview writes is what send puts on the line, byte for byte, for the same

@@ -445,7 +445,7 @@ void CTransferPage::OnRestoreDefault() {
 
 void CTransferPage::OnBrowse() {
     const QString title = m_bSendPage ? "Select Default Directory to send from"
-                                      : "Select Default Directory to save recieved files";
+                                      : "Select Default Directory to save received files";
     QString start = m_editFolder->text();
     if (start.isEmpty()) start = FromUtf8(m_config.m_strFolder);
     const QString folder = m_files.GetExistingDirectory(this, title, start);

@@ -9,6 +9,7 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -122,9 +123,22 @@ CSendrikDlg::CSendrikDlg(std::string configPath, QString commandFile, UiServices
     m_btnClose->setDefault(true);
     m_btnClose->setAutoDefault(true);
 
+    m_openedGroup = new QGroupBox("Files to send:", m_body);
+    m_openedGroup->setObjectName("openedFilesGroup");
+    m_lstOpened = new QListWidget(m_openedGroup);
+    m_lstOpened->setObjectName("openedFilesList");
+    m_lstOpened->setSelectionMode(QAbstractItemView::NoSelection);
+    m_lstOpened->setMaximumHeight(m_lstOpened->fontMetrics().height() * 5 + 8);
+    m_btnSendOpened = MakeButton("Send", "sendOpenedButton", m_openedGroup);
+    auto* openedLayout = new QHBoxLayout(m_openedGroup);
+    openedLayout->addWidget(m_lstOpened, 1);
+    openedLayout->addWidget(m_btnSendOpened, 0, Qt::AlignTop);
+    m_openedGroup->hide();
+
     auto* left = new QVBoxLayout;
     left->addWidget(portGroup);
     left->addWidget(configGroup);
+    left->addWidget(m_openedGroup);
     left->addStretch();
     auto* right = new QVBoxLayout;
     right->addSpacing(6);
@@ -171,6 +185,7 @@ CSendrikDlg::CSendrikDlg(std::string configPath, QString commandFile, UiServices
     connect(m_btnSendFile, &QPushButton::clicked, this, &CSendrikDlg::OnSendFile);
     connect(m_btnSendMultiple, &QPushButton::clicked, this, &CSendrikDlg::OnSendMultiple);
     connect(m_btnReceive, &QPushButton::clicked, this, &CSendrikDlg::OnReceive);
+    connect(m_btnSendOpened, &QPushButton::clicked, this, &CSendrikDlg::OnSendOpened);
     connect(m_btnHelp, &QPushButton::clicked, this, &CSendrikDlg::ShowHelp);
     connect(m_btnClose, &QPushButton::clicked, this, &QDialog::accept);
 
@@ -244,6 +259,7 @@ void CSendrikDlg::UpdateButtons() {
           static_cast<QWidget*>(m_btnSendFile), static_cast<QWidget*>(m_btnReceive),
           static_cast<QWidget*>(m_btnSendMultiple), static_cast<QWidget*>(m_cboConfig)})
         w->setEnabled(haveConfigs);
+    m_btnSendOpened->setEnabled(haveConfigs && m_lstOpened->count() > 0);
     m_cboPort->setEnabled(m_cboPort->count() > 0);
 }
 
@@ -406,6 +422,30 @@ void CSendrikDlg::OnReceive() {
     m_bTransferring = true;
     ReceiveToFile(port, *config, path.toStdString(), *this);
     FinishTransfer();
+}
+
+void CSendrikDlg::SetOpenedFiles(const QStringList& paths) {
+    m_lstOpened->clear();
+    for (const QString& path : paths) {
+        auto* item = new QListWidgetItem(path, m_lstOpened);
+        item->setData(Qt::UserRole, path);
+    }
+    m_openedGroup->setVisible(!paths.isEmpty());
+    UpdateButtons();
+}
+
+QStringList CSendrikDlg::OpenedFiles() const {
+    QStringList paths;
+    for (int i = 0; i < m_lstOpened->count(); ++i)
+        paths << m_lstOpened->item(i)->data(Qt::UserRole).toString();
+    return paths;
+}
+
+void CSendrikDlg::OnSendOpened() {
+    if (!SelectedConfig() || m_bTransferring) return;
+    std::vector<std::string> paths;
+    for (const QString& path : OpenedFiles()) paths.push_back(path.toStdString());
+    if (!paths.empty()) SendFiles(paths);
 }
 
 void CSendrikDlg::SendCommandFile() {

@@ -80,7 +80,7 @@ CTransDelayDlg::CTransDelayDlg(const QString& path, int delaySeconds, QWidget* p
     m_lblFile->setObjectName("fileText");
     m_lblFile->setAlignment(Qt::AlignCenter);
     m_lblFile->setWordWrap(true);
-    m_lblFile->setText("File " + m_strPath + " will be send in:");
+    m_lblFile->setText("File " + m_strPath + " will be sent in:");
 
     m_lblCountdown = new QLabel(this);
     m_lblCountdown->setObjectName("countdown");

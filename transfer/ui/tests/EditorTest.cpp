@@ -336,7 +336,7 @@ private slots:
         m_files.directory = "/home/cnc/in";
         Button(p, "browseButton")->click();
         QCOMPARE(m_files.titles.value(0),
-                 QString("Select Default Directory to save recieved files"));
+                 QString("Select Default Directory to save received files"));
         QCOMPARE(m_files.starts.value(0), QString("/old"));
         QCOMPARE(Edit(p, "folderEdit")->text(), QString("/home/cnc/in"));
         Button(p, "restoreDefaultButton")->click();

@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -259,7 +260,7 @@ private slots:
         CTransDelayDlg dlg("/x/O1000.nc", 65);
         QCOMPARE(dlg.windowTitle(), QString("File Transfer Delay"));
         QCOMPARE(dlg.findChild<QLabel*>("fileText")->text(),
-                 QString("File /x/O1000.nc will be send in:"));
+                 QString("File /x/O1000.nc will be sent in:"));
         QCOMPARE(dlg.findChild<QLabel*>("countdown")->text(), QString("1 : 5"));
         // When the time has run out the window closes as with "Send Immediately".
         CTransDelayDlg shortDelay("/x/a.nc", 1);
@@ -486,6 +487,51 @@ private slots:
         CSettings saved(ConfigPath());
         QVERIFY(saved.Load().empty());
         QCOMPARE(saved.GetCount(), 1);
+    }
+
+    // Files opened from the desktop: listed at once, on the line only when Send is pressed.
+    void openedFilesWaitForSend() {
+        {
+            // Without a configuration there is nothing to send them with.
+            WriteConfigFile(ConfigPath(), {});
+            CSendrikDlg empty(ConfigPath(), {}, Services());
+            empty.SetOpenedFiles({"/p/a.nc"});
+            QVERIFY(!Button(&empty, "sendOpenedButton")->isEnabled());
+        }
+        PtyPair machine;
+        QVERIFY(machine.Ok());
+        WriteFile(MapPath(), "5=" + machine.SlaveName() + "\n");
+        CSettings settings(ConfigPath());
+        auto c = std::make_unique<CPortConfig>();
+        c->m_strName = "Mill";
+        c->m_port.m_nPort = 5;
+        settings.Add(std::move(c));
+        settings.Save();
+        const QString a = QString::fromStdString(TempFile("O1000.nc", "%\nO1000\nG00 X1\n%\n"));
+        const QString b = QString::fromStdString(TempFile("my prog-2.nc", "%\nO2\nG01 Y2\n%\n"));
+
+        CSendrikDlg dlg(ConfigPath(), {}, Services());
+        QVERIFY(!dlg.findChild<QWidget*>("openedFilesGroup")->isVisibleTo(&dlg));
+        dlg.SetOpenedFiles({a, b});
+        machine.StartCollecting();
+        dlg.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dlg));
+        auto* list = dlg.findChild<QListWidget*>("openedFilesList");
+        QVERIFY(list->isVisible());
+        QCOMPARE(list->count(), 2);
+        QCOMPARE(list->item(0)->text(), a);
+        QCOMPARE(list->item(1)->text(), b);
+        QCOMPARE(dlg.OpenedFiles(), (QStringList{a, b}));
+        QTest::qWait(300);
+        QCOMPARE(machine.Received(), std::string());
+
+        Button(&dlg, "sendOpenedButton")->click();
+        const std::string expected = "%\nO1000\nG00 X1\n%\n%\nO2\nG01 Y2\n%\n";
+        QTRY_COMPARE_WITH_TIMEOUT(machine.Received().size(), expected.size(), 5000);
+        machine.StopCollecting();
+        QCOMPARE(machine.Received(), expected);
+        QVERIFY(m_messages.messages.isEmpty());
+        QCOMPARE(list->count(), 2);  // still listed, for the next machine
     }
 
     void commandLineFileIsSentOnceAtActivation() {

@@ -124,9 +124,10 @@ HoleChart BoltCircleChart(const BoltCirclePattern& pattern, const NumberMetrics&
     for (const RealPoint& h : pattern.holes)
         chart.markers.push_back({c.x + s * h.X, c.y - s * h.Y});
     chart.lines.push_back({c, chart.markers.front()});
-    chart.numbers =
-        PlaceHoleNumbers(chart.markers, chart.markerRadius, c, metrics, kBoltNumberBounds,
-                         {std::begin(kBoltChartCaptions), std::end(kBoltChartCaptions)});
+    std::vector<ChartRect> obstacles(std::begin(kBoltChartCaptions), std::end(kBoltChartCaptions));
+    obstacles.insert(obstacles.end(), std::begin(kBoltChartAxes), std::end(kBoltChartAxes));
+    chart.numbers = PlaceHoleNumbers(chart.markers, chart.markerRadius, c, metrics,
+                                     kBoltNumberBounds, obstacles);
     return chart;
 }
 

@@ -169,3 +169,17 @@ TEST_F(BoltCircle, ChartFillsTheCircleWhateverTheUnit) {
     ASSERT_EQ(a.numbers.size(), 8u);
     EXPECT_TRUE(BoltCircleChart({}).markers.empty());
 }
+
+TEST_F(BoltCircle, NumbersKeepOffTheAxisLines) {
+    // Holes at 3, 12, 9 and 6 o'clock would put their numbers on the axes.
+    for (const char* holes : {"4", "8", "12"}) {
+        const auto p = SolveBoltCircle(t.env, {holes, "4", "0", "0", "0"});
+        ASSERT_TRUE(p);
+        const HoleChart chart = BoltCircleChart(*p);
+        EXPECT_EQ(chart.numbers.size(), chart.markers.size()) << holes;
+        for (const HoleNumber& n : chart.numbers) {
+            for (const ChartRect& axis : kBoltChartAxes)
+                EXPECT_FALSE(n.box.Intersects(axis)) << holes << " holes: number " << n.number;
+        }
+    }
+}

@@ -49,7 +49,7 @@ frmBoltCircleV74::frmBoltCircleV74(CalcEnv& env, QWidget* parent)
         {&diameter_, "txtBoltCircleDiameter", "Bolt Circle Diameter", "0",
          "Common fraction allowed if under 1.0"},
         {&holes_, "txtNumHoles", "Number of Holes", "3", nullptr},
-        {&startAngle_, "txtStartAngle", "Angle of first hole, zero is 3o'clock", "0",
+        {&startAngle_, "txtStartAngle", "Angle of first hole, zero is 3 o'clock", "0",
          "Enter the angle of the first hole from the X axis (3 o'clock). Positive is CCW, "
          "negative is CW."},
         {&centreX_, "txtXcenter", "Center of Circle: XC", "0",

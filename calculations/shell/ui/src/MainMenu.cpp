@@ -346,7 +346,9 @@ dlgAboutEDITORv74::dlgAboutEDITORv74(CalcEnv& env, QWidget* parent)
     setObjectName("dlgAboutEDITORv74");
     setWindowTitle("About");
     setFixedSize(TwSize(5700, 3600));
-    SetColours(this, Qt::black, Qt::white);
+    // The desktop's own colours, light or dark, like the dialogs around it: a fixed black
+    // box stood out on a light desktop.
+    setAutoFillBackground(true);
 
     auto* strip = new TitleStrip("About", this);
     strip->setObjectName("Label7");
@@ -364,18 +366,15 @@ dlgAboutEDITORv74::dlgAboutEDITORv74(CalcEnv& env, QWidget* parent)
     tf.setPixelSize(20);
     tf.setBold(true);
     title->setFont(tf);
-    SetColours(title, QColor(), Qt::white);
     title->setGeometry(84, 40, width() - 100, 30);
     SetTitleCaption(env_, title);
 
     auto* version = new QLabel(VersionText(), this);
     version->setObjectName("lblVersion");
-    SetColours(version, QColor(), QColor(210, 230, 255));
     version->setGeometry(84, 72, width() - 100, 20);
 
     auto* blurb = new QLabel("Shop mathematics for CNC machinists.", this);
     blurb->setObjectName("lblDescription");
-    SetColours(blurb, QColor(), QColor(180, 190, 200));
     blurb->setGeometry(84, 94, width() - 100, 20);
 
     auto* sysInfo = new QPushButton("&System Info...", this);

@@ -1,3 +1,5 @@
+#include <QApplication>
+#include <QImage>
 #include <QLabel>
 #include <QLocale>
 #include <QMenu>
@@ -96,11 +98,28 @@ private slots:
         QVERIFY(!about2->isHidden());
         QCOMPARE(Child<QLabel>(about, "lblVersion")->text(), QString("Version 7.8.0"));
         QCOMPARE(Child<QLabel>(about, "lblTitle")->text(), QString("Arbormate for Tarvik"));
-        QCOMPARE(about->palette().color(QPalette::Window), QColor(0, 0, 0));
         QCOMPARE(Child<QPushButton>(about, "cmdSysInfo")->text(), QString("&System Info..."));
         Click(Child(about, "lblClose2"));
         QTest::qWait(0);
         QVERIFY(about2->isHidden() && help2->isHidden());
+    }
+
+    void aboutBoxTakesTheDesktopColours() {
+        const QPalette desktop = QApplication::palette();
+        QPalette dark = desktop;
+        dark.setColor(QPalette::Window, QColor(40, 40, 40));
+        dark.setColor(QPalette::WindowText, QColor(230, 230, 230));
+        for (const QPalette& palette : {desktop, dark}) {
+            QApplication::setPalette(palette);
+            dlgAboutEDITORv74 about(t_->env);
+            const QImage picture = about.grab().toImage();
+            // Empty space left of the title, below the icon.
+            QCOMPARE(picture.pixelColor(10, 110), palette.color(QPalette::Window));
+            for (const char* name : {"lblTitle", "lblVersion", "lblDescription"})
+                QCOMPARE(Child<QLabel>(&about, name)->palette().color(QPalette::WindowText),
+                         palette.color(QPalette::WindowText));
+        }
+        QApplication::setPalette(desktop);
     }
 
     void aboutTitleFollowsTheLanguage() {

@@ -49,8 +49,8 @@ void frmSpeedFeedV74::SetSurfaceFinishMaker(ScreenMaker maker) {
 
 frmSpeedFeedV74::frmSpeedFeedV74(CalcEnv& env, QWidget* parent)
     : CalcScreen(env,
-                 {"frmSpeedFeedV74", " Machining Calculations", "Machining Calculations", 9130,
-                  7090, "html\\SpeedsFeeds.htm", "SpeedFeed"},
+                 {"frmSpeedFeedV74", "Machining Calculations", "Machining Calculations", 9130, 7090,
+                  "html\\SpeedsFeeds.htm", "SpeedFeed"},
                  parent) {
     // Colours, size, centring and the decimal places (read under "Speedfeed": the store
     // matches the key whatever its letter case).

@@ -120,7 +120,7 @@ private slots:
     void freshScreenShowsTheDesignState() {
         t->SetLanguage("");
         Open s(NewScreen());
-        QCOMPARE(s->windowTitle(), QString(" Machining Calculations"));
+        QCOMPARE(s->windowTitle(), QString("Machining Calculations"));
         QCOMPARE(s->findChild<QLabel*>("lblTitle")->text(), QString("Machining Calculations"));
         // Nothing is stored for the user: the desktop's language goes on applying.
         QCOMPARE(t->settings.GetSetting("Arbormate", "Calcs", "Language"), std::string());

@@ -68,7 +68,7 @@ frmRtAngleV74::frmRtAngleV74(CalcEnv& env, QWidget* parent)
         {RtValue::AngleB, "txtAngleB", "lblAngleB", 4560, 3000},
     };
     AddLabel("lblSmalla", "Side a", 2640, 3000, 900, 195);
-    AddLabel("lblSmallb", "Side  b", 525, 1800, 900, 195);
+    AddLabel("lblSmallb", "Side b", 525, 1800, 900, 195);
     AddLabel("lblSmallc", "Side c", 2880, 1560, 900, 225);
     AddLabel("lblBigA", "Angle A", 720, 360, 900, 225);
     AddLabel("lblBigB", "Angle B", 4680, 2760, 900, 225);

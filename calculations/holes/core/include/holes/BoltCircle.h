@@ -79,6 +79,9 @@ inline constexpr ChartRect kBoltNumberBounds{60, 1000, 4380, 5240};
 // "Start angle, negative" and "XC,YC".
 inline constexpr ChartRect kBoltChartCaptions[] = {
     {2280, 2280, 2040, 225}, {2280, 3840, 2040, 225}, {1680, 3120, 600, 225}};
+// The chart's X and Y axis lines through the centre (y 3315 and x 2235), as strips a
+// pixel either side: a number on a line is hard to read, so numbers keep clear of them.
+inline constexpr ChartRect kBoltChartAxes[] = {{120, 3300, 4200, 30}, {2220, 1080, 30, 4320}};
 
 // DrawCircles as numbers: the pattern scaled to fill the chart circle (3735 / D twips
 // per unit) around its centre (2228, 3308); markers of radius 100 twips; one thin line

@@ -24,11 +24,17 @@ class CSearchDlg;
 class CSplitFrame;
 class IUserPrompts;
 
-// The recent-file list of the File menu, kept with QSettings (organisation "Local
-// AppWizard-Generated Applications", application "Scarrow", group "Recent File List").
+// The recent-file list of the File menu, kept with the suite's other files in
+// ~/.config/tarvik/Scarrow.conf (group "Recent File List"). A list that earlier versions
+// kept in ~/.config/Local AppWizard-Generated Applications/Scarrow.conf moves there the
+// first time the list is read.
 class CRecentFileList {
 public:
     static constexpr int kMaxEntries = 4;
+    // The list's file below a configuration folder (~/.config).
+    static QString FilePath(const QString& configBase);
+    // Moves the old list below `configBase` into the new file, unless that exists already.
+    static void MoveOldList(const QString& configBase);
     void Load();
     void Save() const;
     void Add(const QString& path);

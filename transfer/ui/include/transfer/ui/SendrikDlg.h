@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QPointer>
 #include <QString>
+#include <QStringList>
 #include <string>
 #include <vector>
 
@@ -14,7 +15,9 @@
 #include "transfer/ui/UiServices.h"
 
 class QComboBox;
+class QGroupBox;
 class QLineEdit;
+class QListWidget;
 class QPushButton;
 
 namespace sendrik {
@@ -66,6 +69,11 @@ public:
     const PortMap& GetPortMap() const { return m_portMap; }
     CCancelDlg* ProgressWindow() const { return m_pProgress; }
     const QString& CommandFile() const { return m_strCommandFile; }
+
+    // Files opened from the desktop (a file manager's "Open with"): listed in the window
+    // and sent only when the user presses its Send button, never on their own.
+    void SetOpenedFiles(const QStringList& paths);
+    QStringList OpenedFiles() const;
     const QString& LastFolder() const { return m_strLastFolder; }
 
     // Runs the commands of the buttons; public so scripts of the window (and tests)
@@ -77,6 +85,7 @@ public:
     void OnSendFile();
     void OnSendMultiple();
     void OnReceive();
+    void OnSendOpened();
     // Sends the command-line file, once.
     void SendCommandFile();
 
@@ -120,6 +129,9 @@ private:
     QPushButton* m_btnReceive;
     QPushButton* m_btnHelp;
     QPushButton* m_btnClose;
+    QGroupBox* m_openedGroup;
+    QListWidget* m_lstOpened;
+    QPushButton* m_btnSendOpened;
     QLineEdit* m_editPortSettings;
     QLineEdit* m_editStatus;
 };

@@ -160,18 +160,28 @@ std::vector<HoleNumber> PlaceHoleNumbers(const std::vector<ChartPoint>& markers,
                                          {kDiagonal, -kDiagonal},
                                          {-kDiagonal, -kDiagonal},
                                          {kDiagonal, kDiagonal},
-                                         {-kDiagonal, kDiagonal}};
-        for (const ChartPoint& d : directions) {
-            // Every point of the box lies at least `reach` along d from the marker's
-            // centre, so it stays clear of the marker whatever the direction.
-            const double along = reach + std::fabs(d.x) * w / 2 + std::fabs(d.y) * h / 2;
-            const double cx = m.x + d.x * along;
-            const double cy = m.y + d.y * along;
-            const ChartRect box{cx - w / 2, cy - h / 2, w, h};
-            if (!bounds.Contains(box) || taken.Hits(box)) continue;
-            taken.Add(box);
-            numbers.push_back({number, box});
-            break;
+                                         {-kDiagonal, kDiagonal},
+                                         {dy, -dx},
+                                         {-dy, dx}};
+        // Close to the marker first; on a crowded chart (a line or a caption beside
+        // every close place) a little further out.
+        bool placed = false;
+        for (const double farther : {0.0, 0.5, 1.0}) {
+            for (const ChartPoint& d : directions) {
+                // Every point of the box lies at least `reach` along d from the marker's
+                // centre, so it stays clear of the marker whatever the direction.
+                const double along = reach + farther * h + std::fabs(d.x) * w / 2 +
+                                     std::fabs(d.y) * h / 2;
+                const double cx = m.x + d.x * along;
+                const double cy = m.y + d.y * along;
+                const ChartRect box{cx - w / 2, cy - h / 2, w, h};
+                if (!bounds.Contains(box) || taken.Hits(box)) continue;
+                taken.Add(box);
+                numbers.push_back({number, box});
+                placed = true;
+                break;
+            }
+            if (placed) break;
         }
     }
     return numbers;

@@ -311,6 +311,45 @@ private slots:
         QCOMPARE(dlg.result(), int(QDialog::Accepted));
         QVERIFY(doc.Results().size() < 60);
         QVERIFY(!QGuiApplication::overrideCursor());
+        // What was listed is where a whole search starts.
+        CollectingSink all;
+        SearchOptions oneThread;
+        oneThread.threads = 1;
+        RunSearch(CriteriaFor(m_dir->path(), {"WORD"}), all, oneThread);
+        for (std::size_t i = 0; i < doc.Results().size(); ++i)
+            QCOMPARE(doc.Results()[i]->m_strPath, all.results[i]->m_strPath);
+    }
+
+    void theListComesInTheOrderOfOneThread() {
+        // Apart from the history file, which holds the words too.
+        const QString folder = m_dir->filePath("programs");
+        QVERIFY(QDir().mkpath(folder + "/A") && QDir().mkpath(folder + "/b"));
+        for (int i = 0; i < 300; ++i)
+            WriteBytes(QStringLiteral("%1/%2/p%3.nc").arg(folder, i % 3 ? "b" : "A").arg(i),
+                       i % 4 ? "G01\n" : "G00\n");
+        CollectingSink one;
+        SearchOptions oneThread;
+        oneThread.threads = 1;
+        RunSearch(CriteriaFor(folder, {"G01"}), one, oneThread);
+        QCOMPARE(one.results.size(), std::size_t(225));
+        CMainFrame frame(*m_config, m_prompts);
+        frame.m_beforeSearchDialog = [&folder](CSearchDlg& dlg) {
+            QTimer::singleShot(0, &dlg, [&folder, &dlg] {
+                Child<QLineEdit>(&dlg, "editFolder")->setText(folder);
+                Child<QListWidget>(&dlg, "listWords")->addItem(QStringLiteral("G01"));
+                SearchOptions threads;
+                threads.threads = 4;
+                dlg.SetSearchOptions(threads);
+                dlg.UpdateControls();
+                Child<QPushButton>(&dlg, "btnSearch")->click();
+            });
+        };
+        QCOMPARE(frame.OnSearchDialog(), int(QDialog::Accepted));
+        auto* model = frame.LeftView()->Model();
+        QCOMPARE(model->rowCount(), 225);
+        for (int row = 0; row < 225; ++row)
+            QCOMPARE(model->ResultAt(row)->m_strPath,
+                     one.results[static_cast<std::size_t>(row)]->m_strPath);
     }
 
     void dateDialogSetsTheDate() {

@@ -320,7 +320,7 @@ public:
           m_now(now),
           m_pattern(std::move(pattern)),
           m_threads(threads),
-          m_slots(std::max<std::size_t>(64, 16 * std::size_t{threads})),
+          m_slots(std::clamp<std::size_t>(16 * std::size_t{threads}, 64, kMaxSlots)),
           m_heldLimit(std::max<std::size_t>(options.maxOccurrencesPerFile, 1 << 16)) {}
 
     ~ParallelSearch() override { Finish(); }
@@ -413,6 +413,10 @@ private:
         std::unique_ptr<CSearchResult> result;
         bool done = false;
     };
+
+    // Each queued file may hold its folder open: far fewer than the files a process may
+    // have open.
+    static constexpr std::size_t kMaxSlots = 256;
 
     Job& Slot(std::uint64_t seq) { return m_slots[seq % m_slots.size()]; }
 

@@ -67,14 +67,16 @@ if ! cmp -s <("$engine" search --any --occurrences -j 1 "$corpus" $w1 $w2) <(run
 fi
 
 cat "$corpus"/*/* >/dev/null
-for i in $tools; do run $i >/dev/null || true; done  # warm up
+for i in $tools; do run $i >/dev/null || true; done  # warm up (the file cache)
 
 results=$(mktemp)
-trap 'rm -f "$results"' EXIT
+# Not /dev/null: GNU grep stops at the first match of a file when its output goes there.
+output=$(mktemp)
+trap 'rm -f "$results" "$output"' EXIT
 TIMEFORMAT='%3R %3U %3S'
 for ((r = 0; r < runs; r++)); do
   for i in $tools; do
-    t=$( { time run $i >/dev/null 2>&1 || true; } 2>&1 )
+    t=$( { time run $i >"$output" 2>&1 || true; } 2>&1 )
     echo "$r $i $t" >>"$results"
   done
 done

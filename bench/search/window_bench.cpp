@@ -244,7 +244,7 @@ int main(int argc, char** argv) {
     RunCommandLine(cli);
     const int rows = RunWindow(frame, folder, words, any).rows;
 
-    std::vector<double> window, windowCpu, commandLine, commandLineCpu, ratio, cpuRatio;
+    std::vector<double> window, windowCpu, closed, commandLine, commandLineCpu, ratio, cpuRatio;
     std::vector<double> engine, engineCpu, list, listCpu;
     for (int r = 0; r < runs; ++r) {
         const Timing c = RunCommandLine(cli);
@@ -253,6 +253,7 @@ int main(int argc, char** argv) {
         commandLine.push_back(c.wall);
         commandLineCpu.push_back(c.cpu);
         window.push_back(w.ms);
+        closed.push_back(w.closed);
         windowCpu.push_back(w.cpu);
         ratio.push_back(w.ms / c.wall);
         cpuRatio.push_back(w.cpu / c.cpu);
@@ -298,6 +299,7 @@ int main(int argc, char** argv) {
     };
     row("command line (process, start to exit), ms", commandLine, commandLineCpu);
     row("window (click Search to the list painted), ms", window, windowCpu);
+    row("  of which to the dialog closed", closed, {});
     row("  engine alone, in this process", engine, engineCpu);
     row("  engine into the list, no event pumping", list, listCpu);
     row("Stop (click to the dialog closed)", stops, {});

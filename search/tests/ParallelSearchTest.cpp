@@ -182,6 +182,19 @@ TEST(ParallelSearch, ManySmallFilesBehindOneHugeFileKeepTheirOrder) {
     EXPECT_EQ(Search(c, 8), one);
 }
 
+TEST(ParallelSearch, LongRunsOfFilesThatDoNotMatchKeepTheWalkGoing) {
+    TempTree tree;
+    // Far more than the threads may queue ahead, none of them reported.
+    for (int i = 0; i < 1500; ++i) tree.Write("p" + std::to_string(10000 + i) + ".nc", "G00\n");
+    tree.Write("z.nc", "G01\n");
+    const CSearchConfig c = Criteria(tree.Root().string(), {"G01"});
+    for (unsigned threads : {2u, 8u}) {
+        const std::vector<Reported> found = Search(c, threads);
+        ASSERT_EQ(found.size(), 1u) << threads << " threads";
+        EXPECT_EQ(found[0].path, tree.Path("z.nc"));
+    }
+}
+
 TEST(ParallelSearch, StopFromTheSinkAfterNResultsReportsExactlyNAndEndsEveryThread) {
     TempTree tree;
     for (int i = 0; i < 200; ++i) tree.Write("p" + std::to_string(1000 + i) + ".nc", "G01\n");

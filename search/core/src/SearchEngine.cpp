@@ -362,6 +362,7 @@ public:
                 if (m_error) break;
                 // Everything finished in order at once: one lock for many results.
                 const bool overHeld = m_held > m_heldLimit;
+                const std::uint64_t before = m_reported;
                 while (m_reported < m_produced && Slot(m_reported).done) {
                     Job& slot = Slot(m_reported++);
                     if (slot.result) {
@@ -371,7 +372,8 @@ public:
                     slot.done = false;
                 }
                 finished = m_walkDone && m_reported == m_produced;
-                if (!batch.empty()) m_room.notify_one();
+                // Files without a result free their slots too.
+                if (m_reported != before) m_room.notify_one();
                 if (overHeld && m_held <= m_heldLimit) m_work.notify_all();
             }
             // Outside the lock: the sink may take its time (the window pumps its events).

@@ -182,6 +182,24 @@ TEST(ParallelSearch, ManySmallFilesBehindOneHugeFileKeepTheirOrder) {
     EXPECT_EQ(Search(c, 8), one);
 }
 
+TEST(ParallelSearch, FilesOfManyKeptOccurrencesWaitTheirTurn) {
+    TempTree tree;
+    // Behind the slow first file the others finish with far more occurrences than the
+    // threads may hold, so they wait for the sink.
+    tree.Write("a-huge.nc", std::string(16u << 20, 'x') + "G01");
+    std::string dense;
+    for (int i = 0; i < 8000; ++i) dense += "G01 ";
+    for (int i = 0; i < 60; ++i) tree.Write("p" + std::to_string(100 + i) + ".nc", dense);
+    const CSearchConfig c = Criteria(tree.Root().string(), {"G01"});
+    SearchOptions options;
+    options.maxOccurrencesPerFile = 10000;  // all kept; the threads hold about 65000
+    const std::vector<Reported> one = Search(c, 1, options);
+    ASSERT_EQ(one.size(), 61u);
+    EXPECT_EQ(one[1].found.size(), 8000u);
+    EXPECT_EQ(Search(c, 2, options), one);
+    EXPECT_EQ(Search(c, 8, options), one);
+}
+
 TEST(ParallelSearch, LongRunsOfFilesThatDoNotMatchKeepTheWalkGoing) {
     TempTree tree;
     // Far more than the threads may queue ahead, none of them reported.

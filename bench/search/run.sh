@@ -5,10 +5,11 @@
 # same with every tool held to the first processor (taskset -c 0), where scarrow and
 # ripgrep each search on one thread. Any word and all words; grep and ripgrep look for
 # any word either way (they have no all-words mode; their work is the same whole-file
-# scan). One round runs every command once, in turn, so a busy machine slows them alike;
-# the ratios are taken round by round and given as min and median, with the medians of
-# wall-clock and CPU (user + system) time. Last, when it is built, the window's search
-# against the command line's (scarrow-window-bench).
+# scan). One round runs every command once, in turn (each round starting one command
+# later), so a busy machine slows them alike; the ratios are taken round by round and
+# given as min and median, with the medians of wall-clock and CPU (user + system) time.
+# Last, when it is built, the window's search against the command line's
+# (scarrow-window-bench).
 #
 #   bench/search/run.sh [BUILD_DIR] [CORPUS_DIR]      (RUNS=11, WINDOW=1 by default)
 #
@@ -74,8 +75,12 @@ results=$(mktemp)
 output=$(mktemp)
 trap 'rm -f "$results" "$output"' EXIT
 TIMEFORMAT='%3R %3U %3S'
+read -r -a order <<<"$tools"
+n=${#order[@]}
 for ((r = 0; r < runs; r++)); do
-  for i in $tools; do
+  # Each round starts one command later, so none always follows the same one.
+  for ((k = 0; k < n; k++)); do
+    i=${order[(k + r) % n]}
     t=$( { time run $i >"$output" 2>&1 || true; } 2>&1 )
     echo "$r $i $t" >>"$results"
   done

@@ -12,3 +12,8 @@ suite_warnings(scarrow_matcher_bench)
 add_executable(scarrow-view-bench ${CMAKE_CURRENT_LIST_DIR}/search/view_bench.cpp)
 target_link_libraries(scarrow-view-bench PRIVATE scarrow_ui)
 suite_warnings(scarrow-view-bench)
+
+# The window's search against `scarrow search` on the same folder and words.
+add_executable(scarrow-window-bench ${CMAKE_CURRENT_LIST_DIR}/search/window_bench.cpp)
+target_link_libraries(scarrow-window-bench PRIVATE scarrow_ui)
+suite_warnings(scarrow-window-bench)

@@ -38,6 +38,11 @@ if(SUITE_SANITIZE)
   endif()
 endif()
 
+if(SUITE_TSAN)
+  add_compile_options(-fsanitize=thread -fno-omit-frame-pointer)
+  add_link_options(-fsanitize=thread)
+endif()
+
 # suite_add_gtest(NAME SOURCES ... LIBS ...): a GoogleTest program registered with CTest.
 function(suite_add_gtest name)
   cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})

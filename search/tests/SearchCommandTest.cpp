@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <sstream>
 
 #include "TempTree.h"
@@ -70,6 +71,29 @@ TEST(SearchCommand, SaysWhenOccurrencesWereLeftOut) {
               "scarrow search: " + path + ": only the first 2 of 3 occurrences are listed\n");
 }
 
+TEST(SearchCommand, EveryNumberOfThreadsPrintsTheSame) {
+    TempTree tree;
+    for (int i = 0; i < 120; ++i) {
+        tree.Write(
+            (i % 7 ? "b/" : "A/") + std::to_string(i) + (i % 2 ? ".nc" : ".NC"),
+            std::string(static_cast<std::size_t>(i) * 97, 'x') + (i % 3 ? "T12 g83" : "T12"));
+    }
+    const std::string root = tree.Root().string();
+    for (const char* mode : {"--any", "--occurrences"}) {
+        const Outcome one = Search({"-j", "1", mode, root, "T12", "G83"});
+        EXPECT_EQ(one.status, kExitMatched);
+        EXPECT_GT(std::count(one.out.begin(), one.out.end(), '\n'), 70);
+        for (const std::vector<std::string>& threads :
+             {std::vector<std::string>{}, {"-j2"}, {"--threads", "3"}, {"--threads=8"}}) {
+            std::vector<std::string> args = threads;
+            args.insert(args.end(), {mode, root, "T12", "G83"});
+            const Outcome r = Search(args);
+            EXPECT_EQ(r.out, one.out) << mode << (threads.empty() ? "" : " " + threads[0]);
+            EXPECT_EQ(r.status, kExitMatched);
+        }
+    }
+}
+
 TEST(SearchCommand, RelativeFoldersPrintFullPaths) {
     TempTree tree;
     tree.Write("sub/prog.nc", "T12");
@@ -116,6 +140,10 @@ TEST(SearchCommand, ErrorsExitTwoWithTheReason) {
         {{"--modified", "2024-03-02:2024-03-01", root, "T12"}, "the first date is after"},
         {{"--recursive", root, "T12"}, "unknown option '--recursive'"},
         {{"--any=1", root, "T12"}, "--any takes no value"},
+        {{"-j", "0", root, "T12"}, "-j needs a whole number from 1 to 256, not '0'"},
+        {{"-j257", root, "T12"}, "-j needs a whole number from 1 to 256, not '257'"},
+        {{"--threads=two", root, "T12"}, "--threads needs a whole number from 1 to 256"},
+        {{"--threads"}, "--threads needs a value"},
         {{}, "the folder to search is missing"},
         {{root}, "no word or phrase"},
         {{"--ext", "", root, "T12"}, "File extension filter is not specified!"},

@@ -367,6 +367,7 @@ TEST(RunSearch, GoOnFalseStopsTheWalk) {
     sink.stopAfter = 5;
     SearchOptions options;
     options.pollInterval = std::chrono::milliseconds(0);
+    options.threads = 1;  // the walk itself asks
     RunSearch(Criteria(tree.Root().string(), {"G01"}), sink, options);
     EXPECT_EQ(sink.asked, 5);
     EXPECT_EQ(sink.results.size(), 4u);
@@ -379,6 +380,7 @@ TEST(RunSearch, GoOnIsAskedFromInsideALongFile) {
     sink.stopAfter = 3;
     SearchOptions options;
     options.pollInterval = std::chrono::milliseconds(0);
+    options.threads = 1;  // the scan itself asks
     RunSearch(Criteria(tree.Root().string(), {"G01"}), sink, options);
     EXPECT_EQ(sink.asked, 3);
     EXPECT_TRUE(sink.results.empty());

@@ -25,7 +25,19 @@ struct Command {
     CSearchConfig criteria;
     bool occurrences = false;
     bool help = false;
+    unsigned threads = 0;  // 0: one for each processor
 };
+
+constexpr unsigned kMaxThreads = 256;
+
+std::optional<unsigned> ParseThreads(std::string_view text) {
+    unsigned value = 0;
+    const char* end = text.data() + text.size();
+    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
+    if (text.empty() || ec != std::errc() || ptr != end || value < 1 || value > kMaxThreads)
+        return std::nullopt;
+    return value;
+}
 
 std::optional<std::uint32_t> ParseLines(std::string_view text) {
     std::uint64_t value = 0;
@@ -111,6 +123,9 @@ Command Parse(const std::vector<std::string>& args) {
             arg.rfind("--", 0) == 0 && eq != std::string::npos) {
             name = arg.substr(0, eq);
             value = arg.substr(eq + 1);
+        } else if (arg.rfind("-j", 0) == 0 && arg.size() > 2) {
+            name = "-j";  // -j4
+            value = arg.substr(2);
         }
         const auto takeValue = [&]() -> std::string {
             if (value) return *value;
@@ -152,6 +167,14 @@ Command Parse(const std::vector<std::string>& args) {
             c.m_nLines = *lines;
         } else if (name == "--modified") {
             ParseModified(takeValue(), c);
+        } else if (name == "--threads" || name == "-j") {
+            const std::string text = takeValue();
+            const std::optional<unsigned> threads = ParseThreads(text);
+            if (!threads) {
+                throw CommandLineError(name + " needs a whole number from 1 to " +
+                                       std::to_string(kMaxThreads) + ", not '" + text + "'");
+            }
+            cmd.threads = *threads;
         } else {
             throw CommandLineError("unknown option '" + arg +
                                    "' (put -- before a word that starts with '-')");
@@ -229,6 +252,8 @@ Options:
                     PATH:LINE:COLUMN:WORD, line and column counted from
                     1, in the order found (at most 1000000 a file;
                     standard error says when there were more)
+  -j, --threads N   search N files at a time (default: one for each
+                    processor); the output is the same whatever N
   --help            show this help
   --                end of the options (for a word that starts with '-')
 
@@ -261,6 +286,7 @@ int RunSearchCommand(const std::vector<std::string>& args, std::ostream& out, st
     }
     PrintingSink sink(out, err, cmd.criteria, cmd.occurrences);
     SearchOptions run = options;
+    if (cmd.threads != 0) run.threads = cmd.threads;
     // The file list needs no positions; the files are still scanned whole.
     if (!cmd.occurrences) run.maxOccurrencesPerFile = 0;
     RunSearch(cmd.criteria, sink, run);

@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -22,6 +23,9 @@
 #include <QVBoxLayout>
 #include <cmath>
 #include <exception>
+#include <system_error>
+#include <thread>
+#include <vector>
 
 #include "common/HelpWindow.h"
 #include "search/Criteria.h"
@@ -141,22 +145,63 @@ void CCalendarDlg::UpdateOk() {
 namespace {
 
 // The window pumps its events whenever the engine asks whether to go on, so Stop and
-// repainting work while the search runs on this thread.
+// repainting work while the search runs. The results reach the document a batch at a
+// time: the list then lays out and repaints once for many rows, not at every pump.
 class CDialogSearchSink : public ISearchSink {
 public:
     CDialogSearchSink(CScarrowDoc& doc, const bool& searching)
-        : m_doc(doc), m_searching(searching) {}
+        : m_doc(doc), m_searching(searching) {
+        m_sinceFlush.start();
+    }
     void ResultFound(std::unique_ptr<CSearchResult> result) override {
-        m_doc.AddResult(std::move(result));
+        m_pending.push_back(std::move(result));
+        if (m_sinceFlush.hasExpired(kBatchMs)) Flush();
     }
     bool GoOn() override {
+        if (!m_pending.empty() && m_sinceFlush.hasExpired(kBatchMs)) Flush();
         QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
         return m_searching;
     }
+    // Hands what is waiting to the document; also when the search stopped or failed.
+    void Flush() {
+        for (std::unique_ptr<CSearchResult>& result : m_pending) m_doc.AddResult(std::move(result));
+        m_pending.clear();
+        m_sinceFlush.start();
+    }
 
 private:
+    static constexpr qint64 kBatchMs = 200;
     CScarrowDoc& m_doc;
     const bool& m_searching;
+    std::vector<std::unique_ptr<CSearchResult>> m_pending;
+    QElapsedTimer m_sinceFlush;
+};
+
+// Writes a copy of the history on a thread of its own: the disk may take a while to say
+// the file is safe, and the search need not wait for it.
+class CHistoryWriter {
+public:
+    explicit CHistoryWriter(const CConfig& config) {
+        try {
+            m_thread = std::thread([copy = config] {
+                try {
+                    copy.Save();
+                } catch (const std::exception&) {
+                    // Told when the program ends and saves again.
+                }
+            });
+        } catch (const std::system_error&) {
+            config.Save();
+        }
+    }
+    ~CHistoryWriter() {
+        if (m_thread.joinable()) m_thread.join();
+    }
+    CHistoryWriter(const CHistoryWriter&) = delete;
+    CHistoryWriter& operator=(const CHistoryWriter&) = delete;
+
+private:
+    std::thread m_thread;
 };
 
 QPushButton* MakeButton(const QString& text, const char* name, QWidget* parent) {
@@ -566,9 +611,6 @@ void CSearchDlg::OnSearch() {
     m_doc.ClearResults();
     m_config.AddToHistory(m_criteria);
     m_historyCursor = 0;
-    // Written now as well as at the end: a program that is killed or a session that
-    // ends keeps its searches. A failure is told once, when the program ends.
-    m_config.Save();
 
     m_searching = true;
     m_animation->Play();
@@ -576,6 +618,9 @@ void CSearchDlg::OnSearch() {
     m_search->setFocus();
     QString failure;
     {
+        // Written now as well as at the end: a program that is killed or a session that
+        // ends keeps its searches. A failure is told once, when the program ends.
+        CHistoryWriter history(m_config);
         CBusyCursor busy(true);
         CDialogSearchSink sink(m_doc, m_searching);
         try {
@@ -587,6 +632,12 @@ void CSearchDlg::OnSearch() {
             RunSearch(m_criteria, sink, options);
         } catch (const std::exception& e) {
             failure = QString::fromLocal8Bit(e.what());
+        }
+        // What was found before a failure or Stop is listed too.
+        try {
+            sink.Flush();
+        } catch (const std::exception& e) {
+            if (failure.isEmpty()) failure = QString::fromLocal8Bit(e.what());
         }
     }
     m_searching = false;

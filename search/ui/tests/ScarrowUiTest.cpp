@@ -4,6 +4,7 @@
 
 #include <QClipboard>
 #include <QDir>
+#include <QFile>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QListWidget>
@@ -311,6 +312,56 @@ private slots:
         QCOMPARE(dlg.result(), int(QDialog::Accepted));
         QVERIFY(doc.Results().size() < 60);
         QVERIFY(!QGuiApplication::overrideCursor());
+        // What was listed is where a whole search starts.
+        CollectingSink all;
+        SearchOptions oneThread;
+        oneThread.threads = 1;
+        RunSearch(CriteriaFor(m_dir->path(), {"WORD"}), all, oneThread);
+        for (std::size_t i = 0; i < doc.Results().size(); ++i)
+            QCOMPARE(doc.Results()[i]->m_strPath, all.results[i]->m_strPath);
+    }
+
+    void theListAndTheHistoryAreThoseOfOneThread() {
+        // Apart from the history files, which hold the words too.
+        const QString folder = m_dir->filePath("programs");
+        QVERIFY(QDir().mkpath(folder + "/A") && QDir().mkpath(folder + "/b"));
+        for (int i = 0; i < 300; ++i)
+            WriteBytes(QStringLiteral("%1/%2/p%3.nc").arg(folder, i % 3 ? "b" : "A").arg(i),
+                       i % 4 ? "G01\n" : "G00\n");
+        // The same two searches in a window searching on one thread and on four.
+        const auto searchTwice = [&](unsigned threads, const QString& historyFile) {
+            CConfig config(std::filesystem::path(m_dir->filePath(historyFile).toStdString()));
+            CMainFrame frame(config, m_prompts);
+            QStringList listed;
+            for (const char* word : {"G01", "G00"}) {
+                frame.m_beforeSearchDialog = [&](CSearchDlg& dlg) {
+                    QTimer::singleShot(0, &dlg, [&] {
+                        Child<QLineEdit>(&dlg, "editFolder")->setText(folder);
+                        auto* words = Child<QListWidget>(&dlg, "listWords");
+                        words->clear();
+                        words->addItem(QString::fromLatin1(word));
+                        SearchOptions options;
+                        options.threads = threads;
+                        dlg.SetSearchOptions(options);
+                        dlg.UpdateControls();
+                        Child<QPushButton>(&dlg, "btnSearch")->click();
+                    });
+                };
+                if (frame.OnSearchDialog() != QDialog::Accepted) listed << "not accepted";
+                auto* model = frame.LeftView()->Model();
+                for (int row = 0; row < model->rowCount(); ++row)
+                    listed << PathToQString(model->ResultAt(row)->m_strPath);
+            }
+            QFile history(m_dir->filePath(historyFile));
+            if (!history.open(QIODevice::ReadOnly)) listed << "no history";
+            return std::pair{listed, history.readAll()};
+        };
+        const auto one = searchTwice(1, "one.cfg");
+        QCOMPARE(one.first.size(), 300);
+        const auto four = searchTwice(4, "four.cfg");
+        QCOMPARE(four.first, one.first);
+        QCOMPARE(four.second, one.second);
+        QVERIFY(!one.second.isEmpty());
     }
 
     void dateDialogSetsTheDate() {

@@ -119,6 +119,10 @@ int main(int argc, char** argv) {
                                  if (hint == CScarrowDoc::HintAdded &&
                                      frame.Document().Results().size() == 12 && step == 0) {
                                      step = 1;
+                                     // The rows come a batch at a time: this one
+                                     // is not laid out yet.
+                                     frame.LeftView()->doItemsLayout();
+                                     frame.LeftView()->viewport()->repaint();
                                      Shoot(frame, out + "/search-running.png");
                                  }
                              });

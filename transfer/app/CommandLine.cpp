@@ -22,6 +22,7 @@
 #include "transfer/Settings.h"
 #include "transfer/Transfer.h"
 #include "transfer/TransferWindow.h"
+#include "transfer/serve/Serve.h"
 
 namespace sendrik::cli {
 
@@ -168,11 +169,15 @@ const char* const kUsage =
       Lists the configurations with all their settings.
   sendrik ports
       Lists the serial ports found: number (COM1 to COM30) and device.
+  sendrik serve [--machines FILE] [--log FILE] [--check]
+      Serves every machine of the machines file at once: receives and names
+      programs, answers requests (sendrik serve --help tells more).
 
 Options:
   --config NAME         the port configuration (name as in the window, any case)
-  --port N|DEVICE       port number (3 or COM3) or device path (/dev/ttyUSB0);
-                        default: the configuration's port
+  --port N|DEVICE       port number (3 or COM3), device path (/dev/ttyUSB0) or
+                        serial device server (tcp:HOST:PORT); default: the
+                        configuration's port
   --idle-timeout SECS   receive: stop SECS seconds after the last data (such as
                         30 or 0.5)
   --skip-line-numbers   send, preview: drop "N" line numbers (the window's check
@@ -339,7 +344,7 @@ bool ResolvePort(const Options& options, const CPortConfig& config, PortMap& map
             << "\" uses the current port: give one with --port\n";
         return false;
     }
-    if (text.find('/') != std::string::npos) {
+    if (IsDeviceName(text)) {
         for (int n = 1; n <= 30; ++n) {
             if (map.DevicePath(n) == text) {
                 number = n;
@@ -812,6 +817,13 @@ Options ParseArguments(const std::vector<std::string>& args) {
             break;
         }
     }
+    if (i < args.size() && args[i] == "serve") {
+        options.command = Command::Serve;
+        if (!options.configFile.empty()) options.serveArgs = {"--config-file", options.configFile};
+        options.serveArgs.insert(options.serveArgs.end(), args.begin() + static_cast<long>(i) + 1,
+                                 args.end());
+        return options;
+    }
     if (i < args.size()) {
         const std::string& first = args[i];
         if (first == "send")
@@ -979,6 +991,8 @@ std::string ConfigFilePath(const Options& options, const std::string& programDir
 
 int RunCommand(const Options& options, const std::string& programDir, std::ostream& out,
                std::ostream& err) {
+    if (options.command == Command::Serve)
+        return serve::RunServe(options.serveArgs, programDir, out, err);
     if (!options.error.empty()) {
         err << "sendrik: " << options.error << "\n\n" << UsageText();
         return kExitUsage;
@@ -1001,6 +1015,7 @@ int RunCommand(const Options& options, const std::string& programDir, std::ostre
         case Command::Preview:
             return RunTransfer(options, path, out, err);
         case Command::Window:
+        case Command::Serve:
             break;
     }
     err << "sendrik: no command\n";

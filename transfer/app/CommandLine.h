@@ -22,6 +22,7 @@ enum class Command {
     Preview,  // what a send (or with --receive a receive) would do, without a port
     Configs,
     Ports,
+    Serve,  // sendrik serve: its arguments go to serve::RunServe
 };
 
 struct Options {
@@ -36,6 +37,7 @@ struct Options {
     std::vector<std::string> files;
     std::string commandFile;  // window: the file to send when the window first becomes active
     std::string error;        // why the arguments were refused; empty when they are sound
+    std::vector<std::string> serveArgs;  // serve: the arguments after it
 };
 
 // Reads the arguments (without the program name). Without a subcommand, an argument that

@@ -172,6 +172,7 @@ MachinesFile ParseMachines(std::string_view text, const std::string& fileName) {
                     "\"" + key + "\" is already given on line " + std::to_string(it->second));
             continue;
         }
+        current->keyLines[key] = lineNo;
         if (value.empty()) {
             problem(lineNo, "\"" + key + "\" has no value");
             continue;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <chrono>
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -27,8 +28,22 @@ struct MachineSpec {
     std::optional<unsigned long> requestNumber;
     std::chrono::milliseconds requestDelay{5000};
     std::chrono::milliseconds idleTimeout{5000};
+    std::map<std::string, int> keyLines;  // the line each key was given on
 
     bool operator==(const MachineSpec&) const = default;
+    // The line of `key`, else that of the section header.
+    int LineOf(const std::string& key) const {
+        const auto it = keyLines.find(key);
+        return it == keyLines.end() ? line : it->second;
+    }
+    // Equal settings, wherever in the file they stand.
+    bool SameSettings(const MachineSpec& other) const {
+        MachineSpec a = *this, b = other;
+        a.line = b.line = 0;
+        a.keyLines.clear();
+        b.keyLines.clear();
+        return a == b;
+    }
 };
 
 struct MachinesProblem {

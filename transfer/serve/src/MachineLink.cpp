@@ -136,7 +136,8 @@ void MachineLink::TryOpen() {
     m_map.Set(1, device);
     m_serial = std::make_unique<CPort>(m_map);
     if (!m_serial->Open(1, m_setup.config.m_port)) {
-        Retry(m_serial->LastErrorText());
+        const std::string why = m_serial->LastErrorText();
+        Retry(why);
         return;
     }
     for (const std::string& warning : m_serial->Warnings()) Event("warning: " + warning);
@@ -170,7 +171,7 @@ void MachineLink::Opened() {
     ReadLine();
 }
 
-void MachineLink::Retry(const std::string& why) {
+void MachineLink::Retry(std::string why) {
     CloseLine();
     m_state = State::Closed;
     if (why != m_lastFailure)
@@ -180,7 +181,7 @@ void MachineLink::Retry(const std::string& why) {
     m_retry.start(kRetryInterval);
 }
 
-void MachineLink::Lost(const std::string& why) {
+void MachineLink::Lost(std::string why) {
     if (m_state == State::Closed || m_state == State::Connecting) return;
     // What the device had delivered before it went is part of the program.
     if ((m_serial && m_serial->IsOpen()) || m_tcp) ReadLine();
@@ -407,7 +408,10 @@ void MachineLink::CheckLine() {
     if (m_state == State::Closed || m_state == State::Connecting) return;
     if (m_serial) {
         if (m_serial->IsOpen()) ReadLine();
-        if (m_serial->DeviceLost()) return Lost(m_serial->LastErrorText());
+        if (m_serial->DeviceLost()) {
+            const std::string why = m_serial->LastErrorText();
+            return Lost(why);
+        }
     } else if (m_tcp && m_tcp->state() != QAbstractSocket::ConnectedState) {
         return Lost("the device server closed the connection");
     }

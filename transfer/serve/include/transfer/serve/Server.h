@@ -69,9 +69,9 @@ private:
 
     void TryOpen();
     void Opened();
-    void Lost(const std::string& why);
+    void Lost(std::string why);
     void LostLater(const std::string& why);
-    void Retry(const std::string& why);
+    void Retry(std::string why);
     void CloseLine();
     void ReadLine();
     void Take(const char* bytes, std::size_t count);

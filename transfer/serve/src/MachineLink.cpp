@@ -51,6 +51,7 @@ MachineLink::MachineLink(MachineSetup setup, EventLog& log, QObject* parent)
     m_retry.setSingleShot(true);
     m_idle.setSingleShot(true);
     m_delay.setSingleShot(true);
+    m_delay.setTimerType(Qt::PreciseTimer);  // the control waits for the answer
     m_health.setInterval(200);
     connect(&m_retry, &QTimer::timeout, this, &MachineLink::TryOpen);
     connect(&m_idle, &QTimer::timeout, this,
@@ -353,7 +354,11 @@ void MachineLink::AnswerRequest(const std::string& raw) {
     m_state = State::Answering;
     Event("request for \"" + name + "\": sending " + found.path + " in " +
           Seconds(m_setup.spec.requestDelay));
-    m_delay.start(m_setup.spec.requestDelay);
+    // Counted from the end of the request: looking up and preparing the answer (and the
+    // requests of other machines arriving at the same moment) does not lengthen it.
+    const auto spent = std::chrono::duration_cast<std::chrono::milliseconds>(
+        std::chrono::steady_clock::now() - m_requestEnd);
+    m_delay.start(std::max(std::chrono::milliseconds(0), m_setup.spec.requestDelay - spent));
 }
 
 void MachineLink::StartSending() {

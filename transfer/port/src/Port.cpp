@@ -205,6 +205,9 @@ bool CPort::OpenTcp(const PORT_CONFIG& config) {
     m_bSoftFlow = config.m_nFlowControl == kFlowXonXoff;
     m_chXon = config.m_chXon;
     m_chXoff = config.m_chXoff;
+    // A small send buffer, so that an XOFF from the machine holds the output at once
+    // instead of after what the kernel has queued.
+    m_tcp.setSocketOption(QAbstractSocket::SendBufferSizeSocketOption, kTcpSendBuffer);
     m_tcp.connectToHost(QString::fromStdString(host), number);
     if (!m_tcp.waitForConnected(kConnectTimeoutMs)) {
         RecordError(static_cast<int>(m_tcp.error()), m_tcp.errorString().toStdString());

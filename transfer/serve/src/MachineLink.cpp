@@ -128,6 +128,7 @@ void MachineLink::TryOpen() {
             if (m_state != State::Connecting) LostLater("the device server closed the connection");
         });
         m_state = State::Connecting;
+        m_tcp->setSocketOption(QAbstractSocket::SendBufferSizeSocketOption, CPort::kTcpSendBuffer);
         m_tcp->connectToHost(QString::fromStdString(host), port);
         // A device server that does not answer at all is tried again like a refusal.
         m_retry.start(std::chrono::milliseconds(CPort::kConnectTimeoutMs));
@@ -373,8 +374,9 @@ void MachineLink::Pump() {
         return;
     }
     if (m_tcp) {
-        while (!m_held && m_sent < m_out.size() && m_tcp->bytesToWrite() < 65536) {
-            const std::size_t chunk = std::min<std::size_t>(16384, m_out.size() - m_sent);
+        while (!m_held && m_sent < m_out.size() && m_tcp->bytesToWrite() < CPort::kTcpSendBuffer) {
+            const std::size_t chunk =
+                std::min<std::size_t>(CPort::kTcpSendBuffer, m_out.size() - m_sent);
             const qint64 n = m_tcp->write(m_out.data() + m_sent, static_cast<qint64>(chunk));
             if (n <= 0) return LostLater(m_tcp->errorString().toStdString());
             m_sent += static_cast<std::size_t>(n);

@@ -143,6 +143,9 @@ public:
 
     // How long Open waits for a device server to accept the connection.
     static constexpr int kConnectTimeoutMs = 5000;
+    // Bytes the kernel may hold for a device server: far more than a serial line moves
+    // in a round trip, far less than a program.
+    static constexpr int kTcpSendBuffer = 4096;
 
 private:
     bool OpenTcp(const PORT_CONFIG& config);

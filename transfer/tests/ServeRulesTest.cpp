@@ -51,7 +51,7 @@ TEST(ReceivedNames, FollowTheRuleAndFallBackToTheTime) {
     const std::time_t when = std::mktime(&t);
     const std::string time = "20261210-143005.nc";
     struct Case {
-        const char* program;
+        std::string program;
         NameFrom rule;
         std::string name;
     };
@@ -59,8 +59,9 @@ TEST(ReceivedNames, FollowTheRuleAndFallBackToTheTime) {
     const Case cases[] = {
         {"%\nO1234 (BRACKET)\nG0 X0\n%\n", NameFrom::ProgramNumber, "O1234.nc"},
         {"%\r\n  O0012\r\n", NameFrom::ProgramNumber, "O0012.nc"},
-        {"G0 O55\nO12345678\n", NameFrom::ProgramNumber, "O12345678.nc"},  // not at line start
-        {"O123456789\n", NameFrom::ProgramNumber, time},                   // nine digits
+        {std::string("\0\0\x12O77\n", 7), NameFrom::ProgramNumber, "O77.nc"},  // after a leader
+        {"G0 O55\nO12345678\n", NameFrom::ProgramNumber, "O12345678.nc"},      // not at line start
+        {"O123456789\n", NameFrom::ProgramNumber, time},                       // nine digits
         {"N10 G0\n", NameFrom::ProgramNumber, time},
         {"O12 (BRACKET OP2)\n", NameFrom::FirstComment, "BRACKET_OP2.nc"},
         {"( r\xc3\xa9v/2*a.b )\n", NameFrom::FirstComment, "r__v_2_a.b.nc"},
@@ -68,7 +69,7 @@ TEST(ReceivedNames, FollowTheRuleAndFallBackToTheTime) {
         {"(../../etc/passwd)\n", NameFrom::FirstComment, "___.._etc_passwd.nc"},
         {"(   )\n", NameFrom::FirstComment, time},
         {"(unclosed\n", NameFrom::FirstComment, time},
-        {longComment.c_str(), NameFrom::FirstComment, std::string(97, 'A') + ".nc"},
+        {longComment, NameFrom::FirstComment, std::string(97, 'A') + ".nc"},
         {"O1234\n", NameFrom::Time, time},
     };
     for (const Case& c : cases)

@@ -56,7 +56,8 @@ std::optional<std::string> ProgramNumberOf(std::string_view program) {
         std::size_t end = program.find_first_of("\r\n", start);
         if (end == std::string_view::npos) end = program.size();
         std::size_t i = start;
-        while (i < end && (program[i] == ' ' || program[i] == '\t')) ++i;
+        // Blanks and a control's leader (NUL, DC2, ...) may stand before the number.
+        while (i < end && (static_cast<unsigned char>(program[i]) <= ' ' || program[i] == 127)) ++i;
         if (i < end && (program[i] == 'O' || program[i] == 'o')) {
             std::size_t digits = 0;
             while (i + 1 + digits < end && IsDigit(program[i + 1 + digits])) ++digits;

@@ -11,7 +11,8 @@
 
 namespace sendrik {
 
-// The program number of a program: the first line that starts (after blanks) with "O"
+// The program number of a program: the first line that starts (after blanks and control
+// characters) with "O"
 // and 1 to 8 digits not followed by another digit. "O1234" as written; nullopt if none.
 std::optional<std::string> ProgramNumberOf(std::string_view program);
 

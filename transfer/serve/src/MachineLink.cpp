@@ -53,7 +53,12 @@ MachineLink::MachineLink(MachineSetup setup, EventLog& log, QObject* parent)
     m_delay.setSingleShot(true);
     m_delay.setTimerType(Qt::PreciseTimer);  // the control waits for the answer
     m_health.setInterval(200);
-    connect(&m_retry, &QTimer::timeout, this, &MachineLink::TryOpen);
+    connect(&m_retry, &QTimer::timeout, this, [this] {
+        if (m_state == State::Connecting)
+            Retry("the device server does not answer");
+        else
+            TryOpen();
+    });
     connect(&m_idle, &QTimer::timeout, this,
             [this] { FinishReceive(false, "no data for " + Seconds(m_setup.spec.idleTimeout)); });
     connect(&m_delay, &QTimer::timeout, this, &MachineLink::StartSending);

@@ -313,7 +313,6 @@ void MachineLink::FinishReceive(bool partial, const std::string& why) {
         Event("ignored " + std::to_string(raw.size()) + " bytes that held no program");
         return;
     }
-    (void)why;
     SaveProgram(stored, raw, partial);
     if (partial) Event("the receive was cut off (" + why + "); kept what arrived");
 }

@@ -442,8 +442,9 @@ private slots:
         WriteFile(Path("ports.cfg"), "5=tcp:127.0.0.1:4001\n");
         WriteFile(Path("machines.conf"),
                   Machine("Mill 1", "COM5", Path("in1"), "request-number = O9999"));
-        const Run run = Sendrik({"serve", "--check", "--machines", QPath("machines.conf"),
-                                 "--config-file", QPath("port.cfg")});
+        // --config-file may also stand before the command, as for the others.
+        const Run run = Sendrik({"--config-file", QPath("port.cfg"), "serve", "--check",
+                                 "--machines", QPath("machines.conf")});
         QCOMPARE(run.status, 0);
         QVERIFY2(run.out.contains("Mill 1\n  port: COM5 (tcp:127.0.0.1:4001), configuration "
                                   "\"Mill\"\n"),

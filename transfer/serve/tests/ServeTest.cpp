@@ -196,8 +196,10 @@ private slots:
         WriteFile(Path("machines.conf"),
                   Machine("Mill 1", a.SlaveName(), Path("in1")) +
                       Machine("Mill 2", b.SlaveName(), Path("in2"), "name-from = first-comment") +
-                      Machine("Lathe", c.SlaveName(), Path("in3"), "name-from = time"));
+                      Machine("Lathe", c.SlaveName(), Path("in3"), "name-from = time") +
+                      Machine("Unplugged", Path("no-such-tty"), Path("in3")));
         Server server(ServeArgs());
+        QVERIFY(server.WaitFor("Unplugged: cannot open " + QPath("no-such-tty")));
         QVERIFY(a.WaitUntilRaw(10000) && b.WaitUntilRaw(10000) && c.WaitUntilRaw(10000));
 
         const std::string one = Program("O1000 (FIRST)", 120000);
@@ -227,6 +229,8 @@ private slots:
         QVERIFY(server.WaitFor("Mill 1: received", 15000, mark));
         QVERIFY(ReadFile(Path("in1/O1000.nc")) == Stored(again));
         QVERIFY(ReadFile(Path("in1/O1000.nc.~1~")) == Stored(one));
+        // The machine without its device was told of once, not every 2 s.
+        QCOMPARE(server.Err().count("Unplugged: cannot open"), 1);
 
         const auto log = LogLines();
         QCOMPARE(log.size(), std::size_t(4));

@@ -226,7 +226,7 @@ int RunServe(const std::vector<std::string>& args, const std::string& programDir
         }
         log.Event("", number == SIGINT ? "stopping (interrupted)" : "stopping");
         server.StopAll();
-        QCoreApplication::exit(0);
+        QCoreApplication::exit(number == SIGINT ? 130 : 0);
     });
     log.Event("", "serving " + std::to_string(setups.size()) + " machines from " + machinesFile +
                       (logFile.empty() ? std::string() : "; transfer log " + logFile));

@@ -29,7 +29,7 @@ TEST(MachinesFile, ReadsEverySettingAndFillsDefaults) {
         "machines.conf");
     ASSERT_TRUE(file.problems.empty()) << FormatProblem(file.problems.front());
     ASSERT_EQ(file.machines.size(), 2u);
-    const MachineSpec& mill = file.machines[0];
+    const MachineEntry& mill = file.machines[0];
     EXPECT_EQ(mill.name, "Mill 1");
     EXPECT_EQ(mill.line, 2);
     EXPECT_EQ(mill.config, "Haas VF2");
@@ -40,7 +40,7 @@ TEST(MachinesFile, ReadsEverySettingAndFillsDefaults) {
     EXPECT_EQ(mill.requestDelay, 2500ms);
     EXPECT_EQ(mill.idleTimeout, 500ms);
 
-    const MachineSpec& lathe = file.machines[1];
+    const MachineEntry& lathe = file.machines[1];
     EXPECT_EQ(lathe.receiveFolder, "/srv/nc/#lathe");  // "#" without a blank before it stays
     EXPECT_EQ(lathe.nameFrom, NameFrom::ProgramNumber);
     EXPECT_EQ(lathe.sendFolders, std::vector<std::string>{"/srv/nc/#lathe"});

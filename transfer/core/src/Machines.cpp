@@ -108,7 +108,7 @@ MachinesFile ParseMachines(std::string_view text, const std::string& fileName) {
     const auto problem = [&](int line, std::string reason) {
         result.problems.push_back({fileName, line, std::move(reason)});
     };
-    MachineSpec* current = nullptr;
+    MachineEntry* current = nullptr;
     std::map<std::string, int> seenKeys;      // key -> line, in the current section
     std::map<std::string, int> seenMachines;  // lower-case name -> line
     bool sendFoldersGiven = false;

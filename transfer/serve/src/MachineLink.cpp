@@ -60,7 +60,7 @@ MachineLink::MachineLink(MachineSetup setup, EventLog& log, QObject* parent)
             TryOpen();
     });
     connect(&m_idle, &QTimer::timeout, this,
-            [this] { FinishReceive(false, "no data for " + Seconds(m_setup.spec.idleTimeout)); });
+            [this] { FinishReceive(false, "no data for " + Seconds(m_setup.entry.idleTimeout)); });
     connect(&m_delay, &QTimer::timeout, this, &MachineLink::StartSending);
     connect(&m_health, &QTimer::timeout, this, &MachineLink::CheckLine);
     m_softFlow = m_setup.config.m_port.m_nFlowControl == kFlowXonXoff;
@@ -274,7 +274,7 @@ void MachineLink::Take(const char* bytes, std::size_t count) {
             if (m_stop != 0)
                 FinishReceive(false, "\"%\"");
             else
-                m_idle.start(m_setup.spec.idleTimeout);
+                m_idle.start(m_setup.entry.idleTimeout);
             break;
         case State::Answering:
         case State::Sending:
@@ -301,10 +301,10 @@ void MachineLink::FinishReceive(bool partial, const std::string& why) {
     m_raw.clear();
     m_state = State::Idle;
     m_requestEnd = std::chrono::steady_clock::now();
-    const MachineSpec& spec = m_setup.spec;
-    if (!partial && spec.requestNumber) {
+    const MachineEntry& entry = m_setup.entry;
+    if (!partial && entry.requestNumber) {
         if (const auto number = ProgramNumberOf(raw);
-            number && std::stoul(number->substr(1)) == *spec.requestNumber) {
+            number && std::stoul(number->substr(1)) == *entry.requestNumber) {
             AnswerRequest(raw);
             return;
         }
@@ -318,16 +318,16 @@ void MachineLink::FinishReceive(bool partial, const std::string& why) {
 }
 
 void MachineLink::SaveProgram(const std::string& stored, const std::string& raw, bool partial) {
-    const MachineSpec& spec = m_setup.spec;
-    const std::string name = ReceivedFileName(raw, spec.nameFrom, std::time(nullptr), partial);
+    const MachineEntry& entry = m_setup.entry;
+    const std::string name = ReceivedFileName(raw, entry.nameFrom, std::time(nullptr), partial);
     std::error_code ec;
-    fs::create_directories(spec.receiveFolder, ec);
+    fs::create_directories(entry.receiveFolder, ec);
     std::string error;
-    const std::optional<std::string> saved = SaveReceived(spec.receiveFolder, name, stored, error);
+    const std::optional<std::string> saved = SaveReceived(entry.receiveFolder, name, stored, error);
     if (!saved) {
         Event("cannot save a received program of " + std::to_string(stored.size()) +
               " bytes: " + error);
-        Record("received", spec.receiveFolder + "/" + name, stored.size(), "failed: " + error);
+        Record("received", entry.receiveFolder + "/" + name, stored.size(), "failed: " + error);
         return;
     }
     Event("received " + *saved + " (" + std::to_string(stored.size()) + " bytes" +
@@ -337,7 +337,7 @@ void MachineLink::SaveProgram(const std::string& stored, const std::string& raw,
 
 void MachineLink::AnswerRequest(const std::string& raw) {
     const std::string name = FirstCommentOf(raw).value_or("");
-    const RequestLookup found = FindRequested(m_setup.spec.sendFolders, name);
+    const RequestLookup found = FindRequested(m_setup.entry.sendFolders, name);
     if (found.path.empty()) {
         Event("request for \"" + name + "\": " + found.problem + "; nothing sent");
         Record("request", name, raw.size(), found.problem);
@@ -358,12 +358,12 @@ void MachineLink::AnswerRequest(const std::string& raw) {
     m_ignoredTold = false;
     m_state = State::Answering;
     Event("request for \"" + name + "\": sending " + found.path + " in " +
-          Seconds(m_setup.spec.requestDelay));
+          Seconds(m_setup.entry.requestDelay));
     // Counted from the end of the request: looking up and preparing the answer (and the
     // requests of other machines arriving at the same moment) does not lengthen it.
     const auto spent = std::chrono::duration_cast<std::chrono::milliseconds>(
         std::chrono::steady_clock::now() - m_requestEnd);
-    m_delay.start(std::max(std::chrono::milliseconds(0), m_setup.spec.requestDelay - spent));
+    m_delay.start(std::max(std::chrono::milliseconds(0), m_setup.entry.requestDelay - spent));
 }
 
 void MachineLink::StartSending() {
@@ -443,7 +443,7 @@ void MachineLink::Record(const std::string& direction, const std::string& file,
                          unsigned long long bytes, const std::string& result) {
     LogRecord record;
     record.time = std::time(nullptr);
-    record.machine = m_setup.spec.name;
+    record.machine = m_setup.entry.name;
     record.direction = direction;
     record.file = file;
     record.bytes = bytes;

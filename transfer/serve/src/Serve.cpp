@@ -82,22 +82,22 @@ const char* NameFromText(NameFrom rule) {
 }
 
 void PrintMachine(std::ostream& out, const MachineSetup& setup) {
-    const MachineSpec& spec = setup.spec;
-    out << spec.name << "\n";
-    out << "  port: " << spec.port;
-    if (setup.device != spec.port) out << " (" << setup.device << ")";
+    const MachineEntry& entry = setup.entry;
+    out << entry.name << "\n";
+    out << "  port: " << entry.port;
+    if (setup.device != entry.port) out << " (" << setup.device << ")";
     out << ", configuration \"" << setup.config.m_strName << "\"";
     if (setup.device.rfind("tcp:", 0) != 0) out << ", " << FormatPortSettings(setup.config.m_port);
     out << "\n";
-    out << "  receive folder: " << spec.receiveFolder << " (names from "
-        << NameFromText(spec.nameFrom) << ", idle timeout " << Seconds(spec.idleTimeout) << ")\n";
+    out << "  receive folder: " << entry.receiveFolder << " (names from "
+        << NameFromText(entry.nameFrom) << ", idle timeout " << Seconds(entry.idleTimeout) << ")\n";
     out << "  send folders:";
-    for (std::size_t i = 0; i < spec.sendFolders.size(); ++i)
-        out << (i ? ", " : " ") << spec.sendFolders[i];
+    for (std::size_t i = 0; i < entry.sendFolders.size(); ++i)
+        out << (i ? ", " : " ") << entry.sendFolders[i];
     out << "\n";
-    if (spec.requestNumber)
-        out << "  requests: program number " << *spec.requestNumber << ", answered after "
-            << Seconds(spec.requestDelay) << "\n";
+    if (entry.requestNumber)
+        out << "  requests: program number " << *entry.requestNumber << ", answered after "
+            << Seconds(entry.requestDelay) << "\n";
     else
         out << "  requests: none\n";
 }

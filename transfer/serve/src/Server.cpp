@@ -42,9 +42,9 @@ bool Server::Load(std::vector<MachineSetup>& setups, std::vector<MachinesProblem
     setups.clear();
     MachinesFile file = LoadMachines(m_machinesFile);
     problems = file.problems;
-    const auto problem = [&](const MachineSpec& spec, const std::string& key,
+    const auto problem = [&](const MachineEntry& entry, const std::string& key,
                              const std::string& reason) {
-        problems.push_back({m_machinesFile, spec.LineOf(key), reason});
+        problems.push_back({m_machinesFile, entry.LineOf(key), reason});
     };
 
     CSettings settings(m_configFile);
@@ -60,28 +60,28 @@ bool Server::Load(std::vector<MachineSetup>& setups, std::vector<MachinesProblem
     const PortMap map = PortMap::Load(PortMap::MapFileFor(m_configFile));
 
     std::map<std::string, std::string> devices;  // device -> machine
-    for (MachineSpec& spec : file.machines) {
+    for (MachineEntry& entry : file.machines) {
         MachineSetup setup;
         if (bytes) {
-            if (const CPortConfig* config = settings.FindByName(spec.config))
+            if (const CPortConfig* config = settings.FindByName(entry.config))
                 setup.config = *config;
             else
-                problem(spec, "config",
-                        "no configuration named \"" + spec.config + "\" in " + m_configFile);
+                problem(entry, "config",
+                        "no configuration named \"" + entry.config + "\" in " + m_configFile);
         }
-        if (const int number = ComPortNumber(spec.port); number > 0) {
+        if (const int number = ComPortNumber(entry.port); number > 0) {
             setup.device = map.DevicePath(number);
             if (setup.device.empty())
-                problem(spec, "port",
-                        spec.port + " names no device (port map " +
+                problem(entry, "port",
+                        entry.port + " names no device (port map " +
                             PortMap::MapFileFor(m_configFile).string() + ")");
         } else {
-            setup.device = spec.port;
+            setup.device = entry.port;
         }
         if (!setup.device.empty()) {
-            if (auto [it, fresh] = devices.emplace(setup.device, spec.name); !fresh)
+            if (auto [it, fresh] = devices.emplace(setup.device, entry.name); !fresh)
                 problem(
-                    spec, "port",
+                    entry, "port",
                     "port " + setup.device + " is already used by machine \"" + it->second + "\"");
         }
         const auto checkFolder = [&](const std::string& key, const std::string& folder,
@@ -89,18 +89,18 @@ bool Server::Load(std::vector<MachineSetup>& setups, std::vector<MachinesProblem
             if (folder.empty()) return;
             std::error_code ec;
             if (!fs::is_directory(folder, ec))
-                problem(spec, key,
+                problem(entry, key,
                         "folder " + folder +
                             (fs::exists(folder, ec) ? " is not a folder" : " does not exist"));
             else if (::access(folder.c_str(), access) != 0)
-                problem(spec, key,
+                problem(entry, key,
                         "folder " + folder + " cannot be " + (access & W_OK ? "written" : "read") +
                             ": " + std::strerror(errno));
         };
-        checkFolder("receive-folder", spec.receiveFolder, W_OK | X_OK);
-        for (const std::string& folder : spec.sendFolders)
+        checkFolder("receive-folder", entry.receiveFolder, W_OK | X_OK);
+        for (const std::string& folder : entry.sendFolders)
             checkFolder("send-folders", folder, R_OK | X_OK);
-        setup.spec = std::move(spec);
+        setup.entry = std::move(entry);
         setups.push_back(std::move(setup));
     }
     return problems.empty();
@@ -120,7 +120,7 @@ void Server::Apply(std::vector<MachineSetup> setups) {
     // Machines dropped or changed let go of their ports before any new one opens.
     for (auto& link : m_links) {
         if (!link) continue;
-        m_log.Event(link->Setup().spec.name, "stopped");
+        m_log.Event(link->Setup().entry.name, "stopped");
         link->Stop();
         link.reset();
     }

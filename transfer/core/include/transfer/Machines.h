@@ -17,7 +17,7 @@ enum class NameFrom {
 };
 
 // One section of the machines file: a machine that the server watches.
-struct MachineSpec {
+struct MachineEntry {
     std::string name;  // the section name
     int line = 0;      // line of the section header
     std::string config;
@@ -30,15 +30,15 @@ struct MachineSpec {
     std::chrono::milliseconds idleTimeout{5000};
     std::map<std::string, int> keyLines;  // the line each key was given on
 
-    bool operator==(const MachineSpec&) const = default;
+    bool operator==(const MachineEntry&) const = default;
     // The line of `key`, else that of the section header.
     int LineOf(const std::string& key) const {
         const auto it = keyLines.find(key);
         return it == keyLines.end() ? line : it->second;
     }
     // Equal settings, wherever in the file they stand.
-    bool SameSettings(const MachineSpec& other) const {
-        MachineSpec a = *this, b = other;
+    bool SameSettings(const MachineEntry& other) const {
+        MachineEntry a = *this, b = other;
         a.line = b.line = 0;
         a.keyLines.clear();
         b.keyLines.clear();
@@ -56,7 +56,7 @@ struct MachinesProblem {
 std::string FormatProblem(const MachinesProblem& problem);
 
 struct MachinesFile {
-    std::vector<MachineSpec> machines;
+    std::vector<MachineEntry> machines;
     std::vector<MachinesProblem> problems;  // empty when the file is sound
 };
 

@@ -38,12 +38,12 @@ private:
 // What a machine runs on: its settings from the machines file, its configuration from
 // port.cfg and the device its port names.
 struct MachineSetup {
-    MachineSpec spec;
+    MachineEntry entry;
     CPortConfig config;
     std::string device;  // a device path or "tcp:HOST:PORT"
 
     bool Same(const MachineSetup& other) const {
-        return spec.SameSettings(other.spec) && config == other.config && device == other.device;
+        return entry.SameSettings(other.entry) && config == other.config && device == other.device;
     }
 };
 
@@ -81,7 +81,7 @@ private:
     void StartSending();
     void Pump();
     void CheckLine();
-    void Event(const std::string& text) { m_log.Event(m_setup.spec.name, text); }
+    void Event(const std::string& text) { m_log.Event(m_setup.entry.name, text); }
     void Record(const std::string& direction, const std::string& file, unsigned long long bytes,
                 const std::string& result);
     int Handle() const;

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -95,6 +96,25 @@ TEST_F(TempFolder, ReceivedProgramsNeverOverwriteOneAnother) {
     for (const auto& entry : fs::directory_iterator(root))
         count += entry.path().filename().string().front() == '.';
     EXPECT_EQ(count, 0);
+}
+
+TEST_F(TempFolder, AReceiveIsWrittenAsItArrivesAndLeavesNothingWhenDropped) {
+    std::string error;
+    {
+        ReceivedFile dropped;
+        ASSERT_TRUE(dropped.Create(root, error)) << error;
+        dropped.Write(reinterpret_cast<const std::uint8_t*>("O9999"), 5);
+    }  // neither committed nor discarded: removed
+    ReceivedFile file;
+    ASSERT_TRUE(file.Create(root, error)) << error;
+    EXPECT_EQ(std::distance(fs::directory_iterator(root), fs::directory_iterator()), 1);
+    for (const char* part : {"%\nO12\n", "G0 X1\n", "%\n"})
+        file.Write(reinterpret_cast<const std::uint8_t*>(part), std::strlen(part));
+    ASSERT_EQ(file.Commit("O12.nc", error), (root / "O12.nc").string()) << error;
+    EXPECT_EQ(Read(root / "O12.nc"), "%\nO12\nG0 X1\n%\n");
+    EXPECT_EQ(std::distance(fs::directory_iterator(root), fs::directory_iterator()), 1);
+    EXPECT_FALSE(file.Create((root / "nowhere").string(), error));
+    EXPECT_NE(error.find("nowhere"), std::string::npos);
 }
 
 TEST_F(TempFolder, ALinkInTheReceiveFolderIsReplacedNotWrittenThrough) {

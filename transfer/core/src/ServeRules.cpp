@@ -136,42 +136,62 @@ std::string NextBackupName(const std::string& folder, const std::string& name) {
     return name + ".~" + std::to_string(highest + 1) + "~";
 }
 
-std::optional<std::string> SaveReceived(const std::string& folder, const std::string& name,
-                                        std::string_view bytes, std::string& error) {
-    const std::string target = folder + "/" + name;
-    std::string temp = folder + "/." + name + ".XXXXXX";
-    const int fd = ::mkstemp(temp.data());
-    if (fd < 0) {
+ReceivedFile::~ReceivedFile() {
+    Discard();
+}
+
+bool ReceivedFile::Create(const std::string& folder, std::string& error) {
+    Discard();
+    m_folder = folder;
+    m_temp = folder + "/.receiving.XXXXXX";
+    m_writeError = 0;
+    m_fd = ::mkostemp(m_temp.data(), O_CLOEXEC);
+    if (m_fd < 0) {
         error = ErrnoText("cannot create a file in " + folder);
-        return std::nullopt;
+        return false;
     }
-    const auto fail = [&](const std::string& what) {
-        error = ErrnoText(what);
-        ::unlink(temp.c_str());
-        return std::nullopt;
-    };
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    ::fchmod(m_fd, 0644 & ~mask);
+    return true;
+}
+
+void ReceivedFile::Write(const std::uint8_t* bytes, std::size_t count) {
     std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+    while (m_fd >= 0 && m_writeError == 0 && done < count) {
+        const ssize_t n = ::write(m_fd, bytes + done, count - done);
         if (n < 0 && errno == EINTR) continue;
         if (n <= 0) {
-            ::close(fd);
-            return fail("cannot write " + temp);
+            m_writeError = n < 0 ? errno : ENOSPC;
+            return;
         }
         done += static_cast<std::size_t>(n);
     }
-    ::fchmod(
-        fd, 0644 & ~[] {
-            const mode_t mask = ::umask(0);
-            ::umask(mask);
-            return mask;
-        }());
-    if (::fsync(fd) != 0) {
-        ::close(fd);
-        return fail("cannot write " + temp);
-    }
-    ::close(fd);
+}
 
+void ReceivedFile::Discard() {
+    if (m_fd < 0) return;
+    ::close(m_fd);
+    ::unlink(m_temp.c_str());
+    m_fd = -1;
+}
+
+std::optional<std::string> ReceivedFile::Commit(const std::string& name, std::string& error) {
+    const std::string target = m_folder + "/" + name;
+    const auto fail = [&](const std::string& what) {
+        error = ErrnoText(what);
+        Discard();
+        return std::nullopt;
+    };
+    if (m_fd < 0) {
+        errno = EBADF;
+        return fail("cannot save " + target);
+    }
+    if (m_writeError != 0) {
+        errno = m_writeError;
+        return fail("cannot write " + m_temp);
+    }
+    if (::fsync(m_fd) != 0) return fail("cannot write " + m_temp);
     struct stat st {};
     if (::lstat(target.c_str(), &st) == 0) {
         if (S_ISDIR(st.st_mode)) {
@@ -180,7 +200,7 @@ std::optional<std::string> SaveReceived(const std::string& folder, const std::st
         }
         // The old file stays whole under its backup name; a link is kept as a link.
         for (int attempt = 0;; ++attempt) {
-            const std::string backup = folder + "/" + NextBackupName(folder, name);
+            const std::string backup = m_folder + "/" + NextBackupName(m_folder, name);
             if (::linkat(AT_FDCWD, target.c_str(), AT_FDCWD, backup.c_str(), 0) == 0) break;
             if (errno == EEXIST && attempt < 100) continue;
             // A file system without hard links: move the old file aside instead.
@@ -188,13 +208,23 @@ std::optional<std::string> SaveReceived(const std::string& folder, const std::st
             return fail("cannot keep " + target + " as " + backup);
         }
     }
-    if (::rename(temp.c_str(), target.c_str()) != 0) return fail("cannot save " + target);
-    const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
+    if (::rename(m_temp.c_str(), target.c_str()) != 0) return fail("cannot save " + target);
+    ::close(m_fd);
+    m_fd = -1;
+    const int dir = ::open(m_folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dir >= 0) {
         ::fsync(dir);
         ::close(dir);
     }
     return target;
+}
+
+std::optional<std::string> SaveReceived(const std::string& folder, const std::string& name,
+                                        std::string_view bytes, std::string& error) {
+    ReceivedFile file;
+    if (!file.Create(folder, error)) return std::nullopt;
+    file.Write(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
+    return file.Commit(name, error);
 }
 
 std::string RequestNameProblem(std::string_view name) {

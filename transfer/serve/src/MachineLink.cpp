@@ -34,16 +34,6 @@ std::string Seconds(std::chrono::milliseconds duration) {
     return text + " s";
 }
 
-// Whether stored bytes hold anything but line ends, blanks and "%": noise on an idle
-// line (a control's leader, a stray line end) is no program.
-bool HoldsProgram(const std::string& stored) {
-    for (char c : stored) {
-        const auto b = static_cast<unsigned char>(c);
-        if (b > ' ' && b != '%' && b != 127) return true;
-    }
-    return false;
-}
-
 }  // namespace
 
 MachineLink::MachineLink(MachineSetup setup, EventLog& log, QObject* parent)
@@ -262,14 +252,17 @@ void MachineLink::Take(const char* bytes, std::size_t count) {
     switch (m_state) {
         case State::Idle:
             m_stop = 0;
-            m_store.m_data.clear();
             m_raw.clear();
-            m_stream = std::make_unique<CTransferStream>(m_setup.config.m_receive, m_stop, m_store);
+            m_rawBytes = 0;
+            StartStoring();
+            m_stream = std::make_unique<CTransferStream>(m_setup.config.m_receive, m_stop, m_sink);
             m_stream->Begin();
             m_state = State::Receiving;
             [[fallthrough]];
         case State::Receiving:
-            m_raw.append(bytes, count);
+            if (m_raw.size() < kRawKept)
+                m_raw.append(bytes, std::min(count, kRawKept - m_raw.size()));
+            m_rawBytes += count;
             m_stream->Process(reinterpret_cast<const std::uint8_t*>(bytes), count);
             if (m_stop != 0)
                 FinishReceive(false, "\"%\"");
@@ -295,9 +288,7 @@ void MachineLink::FinishReceive(bool partial, const std::string& why) {
     if (!m_stream) return;
     m_stream->End();
     m_stream.reset();
-    std::string stored = std::move(m_store.m_data);
-    m_store.m_data.clear();
-    std::string raw = std::move(m_raw);
+    const std::string raw = std::move(m_raw);
     m_raw.clear();
     m_state = State::Idle;
     m_requestEnd = std::chrono::steady_clock::now();
@@ -305,34 +296,53 @@ void MachineLink::FinishReceive(bool partial, const std::string& why) {
     if (!partial && entry.requestNumber) {
         if (const auto number = ProgramNumberOf(raw);
             number && std::stoul(number->substr(1)) == *entry.requestNumber) {
+            m_file.Discard();
             AnswerRequest(raw);
             return;
         }
     }
-    if (!HoldsProgram(stored)) {
-        Event("ignored " + std::to_string(raw.size()) + " bytes that held no program");
+    if (!m_sink.HoldsProgram()) {
+        m_file.Discard();
+        Event("ignored " + std::to_string(m_rawBytes) + " bytes that held no program");
         return;
     }
-    SaveProgram(stored, raw, partial);
+    SaveProgram(raw, partial);
     if (partial) Event("the receive was cut off (" + why + "); kept what arrived");
 }
 
-void MachineLink::SaveProgram(const std::string& stored, const std::string& raw, bool partial) {
+void MachineLink::StartStoring() {
+    // Written to the receive folder as it arrives, so a program of any size is stored;
+    // memory holds it only when the folder takes no file at the moment.
+    const std::string& folder = m_setup.entry.receiveFolder;
+    std::error_code ec;
+    fs::create_directories(folder, ec);
+    std::string error;
+    m_memory.m_data.clear();
+    if (m_file.Create(folder, error)) {
+        m_sink.Reset(m_file);
+    } else {
+        Event(error + "; keeping the program in memory until it has arrived");
+        m_sink.Reset(m_memory);
+    }
+}
+
+void MachineLink::SaveProgram(const std::string& raw, bool partial) {
     const MachineEntry& entry = m_setup.entry;
     const std::string name = ReceivedFileName(raw, entry.nameFrom, std::time(nullptr), partial);
-    std::error_code ec;
-    fs::create_directories(entry.receiveFolder, ec);
+    const unsigned long long bytes = m_sink.Bytes();
     std::string error;
-    const std::optional<std::string> saved = SaveReceived(entry.receiveFolder, name, stored, error);
+    const std::optional<std::string> saved =
+        m_file.IsOpen() ? m_file.Commit(name, error)
+                        : SaveReceived(entry.receiveFolder, name, m_memory.m_data, error);
+    m_memory.m_data.clear();
     if (!saved) {
-        Event("cannot save a received program of " + std::to_string(stored.size()) +
-              " bytes: " + error);
-        Record("received", entry.receiveFolder + "/" + name, stored.size(), "failed: " + error);
+        Event("cannot save a received program of " + std::to_string(bytes) + " bytes: " + error);
+        Record("received", entry.receiveFolder + "/" + name, bytes, "failed: " + error);
         return;
     }
-    Event("received " + *saved + " (" + std::to_string(stored.size()) + " bytes" +
+    Event("received " + *saved + " (" + std::to_string(bytes) + " bytes" +
           (partial ? ", partial)" : ")"));
-    Record("received", *saved, stored.size(), partial ? "partial" : "ok");
+    Record("received", *saved, bytes, partial ? "partial" : "ok");
 }
 
 void MachineLink::AnswerRequest(const std::string& raw) {
@@ -340,7 +350,7 @@ void MachineLink::AnswerRequest(const std::string& raw) {
     const RequestLookup found = FindRequested(m_setup.entry.sendFolders, name);
     if (found.path.empty()) {
         Event("request for \"" + name + "\": " + found.problem + "; nothing sent");
-        Record("request", name, raw.size(), found.problem);
+        Record("request", name, m_rawBytes, found.problem);
         return;
     }
     const std::optional<std::string> program = common::ReadWholeFile(found.path);
@@ -348,10 +358,10 @@ void MachineLink::AnswerRequest(const std::string& raw) {
         const std::string error =
             std::string("failed: cannot read ") + found.path + ": " + std::strerror(errno);
         Event("request for \"" + name + "\": " + error + "; nothing sent");
-        Record("request", name, raw.size(), error);
+        Record("request", name, m_rawBytes, error);
         return;
     }
-    Record("request", name, raw.size(), "ok");
+    Record("request", name, m_rawBytes, "ok");
     m_answerFile = found.path;
     m_out = SendBytes(m_setup.config, *program);
     m_sent = 0;

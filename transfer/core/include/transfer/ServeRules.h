@@ -8,6 +8,7 @@
 
 #include "transfer/Machines.h"
 #include "transfer/PortConfig.h"
+#include "transfer/TransferStream.h"
 
 namespace sendrik {
 
@@ -36,10 +37,32 @@ std::string ReceivedFileName(std::string_view program, NameFrom rule, std::time_
 // highest present (1 when there is none).
 std::string NextBackupName(const std::string& folder, const std::string& name);
 
-// Saves `bytes` as `folder`/`name`: written to a temporary file in the folder, synced
-// and renamed. A file already of that name is kept as its next numbered backup first; a
-// link of that name is replaced, never written through. Returns the path saved, or
-// nullopt with `error` set.
+// A received program on its way into a folder: written as it arrives to a hidden
+// temporary file there, which Commit syncs and renames once the name is known. A file
+// already of that name is kept as its next numbered backup first; a link of that name is
+// replaced, never written through. A file neither committed nor discarded is removed.
+class ReceivedFile final : public CWriter {
+public:
+    ReceivedFile() = default;
+    ~ReceivedFile();
+    ReceivedFile(const ReceivedFile&) = delete;
+    ReceivedFile& operator=(const ReceivedFile&) = delete;
+
+    bool Create(const std::string& folder, std::string& error);
+    bool IsOpen() const { return m_fd >= 0; }
+    void Write(const std::uint8_t* bytes, std::size_t count) override;
+    // The path saved, or nullopt with `error` set (the temporary file is then removed).
+    std::optional<std::string> Commit(const std::string& name, std::string& error);
+    void Discard();
+
+private:
+    std::string m_folder;
+    std::string m_temp;
+    int m_fd = -1;
+    int m_writeError = 0;
+};
+
+// Saves `bytes` as `folder`/`name` through a ReceivedFile.
 std::optional<std::string> SaveReceived(const std::string& folder, const std::string& name,
                                         std::string_view bytes, std::string& error);
 

@@ -47,6 +47,31 @@ struct MachineSetup {
     }
 };
 
+// Where the stored bytes of a receive go (the file being received, or memory when the
+// folder took no file), counted, noting whether they hold anything but line ends,
+// blanks and "%": noise on an idle line (a leader, a stray line end) is no program.
+class StoreSink final : public CWriter {
+public:
+    void Reset(CWriter& target) {
+        m_target = &target;
+        m_bytes = 0;
+        m_program = false;
+    }
+    void Write(const std::uint8_t* bytes, std::size_t count) override {
+        m_target->Write(bytes, count);
+        m_bytes += count;
+        for (std::size_t i = 0; i < count && !m_program; ++i)
+            m_program = bytes[i] > ' ' && bytes[i] != '%' && bytes[i] != 127;
+    }
+    unsigned long long Bytes() const { return m_bytes; }
+    bool HoldsProgram() const { return m_program; }
+
+private:
+    CWriter* m_target = nullptr;
+    unsigned long long m_bytes = 0;
+    bool m_program = false;
+};
+
 // One machine: its port watched on its own, a small state machine that opens the port
 // (again every 2 s while that fails), receives what arrives, answers requests and
 // sends the answer without holding up any other machine.
@@ -76,7 +101,8 @@ private:
     void ReadLine();
     void Take(const char* bytes, std::size_t count);
     void FinishReceive(bool partial, const std::string& why);
-    void SaveProgram(const std::string& stored, const std::string& raw, bool partial);
+    void StartStoring();
+    void SaveProgram(const std::string& raw, bool partial);
     void AnswerRequest(const std::string& raw);
     void StartSending();
     void Pump();
@@ -102,9 +128,13 @@ private:
 
     // The receive in progress.
     int m_stop = 0;
-    CBufferWriter m_store;
+    ReceivedFile m_file;
+    CBufferWriter m_memory;
+    StoreSink m_sink;
     std::unique_ptr<CTransferStream> m_stream;
-    std::string m_raw;
+    std::string m_raw;  // the start of what arrived, where its number and comment are
+    unsigned long long m_rawBytes = 0;
+    static constexpr std::size_t kRawKept = 64 * 1024;
     bool m_ignoredTold = false;
 
     // The answer to a request.

@@ -98,6 +98,30 @@ MANWIDTH=80 man -l "$root/share/man/man1/scarrow-window.1"* | grep -Eqx ' +scarr
   fail "scarrow-window.1 does not show its own usage"
 ok "manual pages render"
 
+# sendrik serve runs as a system service and as a user service: both units check out with
+# systemd-analyze, their ExecStart pointed at the staged program (nothing is installed on
+# this machine itself).
+mkdir -p "$work/units/system" "$work/units/user" "$work/runtime"
+for kind in system user; do
+  unit=$root/lib/systemd/$kind/sendrik-serve.service
+  if [ ! -f "$unit" ]; then
+    fail "the $kind unit sendrik-serve.service is not installed"
+    continue
+  fi
+  grep -q "^ExecStart=$prefix/bin/sendrik serve" "$unit" || fail "$kind unit: ExecStart"
+  sed "s|$prefix/bin/sendrik|$root/bin/sendrik|" "$unit" >"$work/units/$kind/sendrik-serve.service"
+done
+systemd-analyze verify --man=no "$work/units/system/sendrik-serve.service" ||
+  fail "systemd-analyze verify: system unit sendrik-serve.service"
+XDG_RUNTIME_DIR=$work/runtime systemd-analyze --user verify --man=no \
+  "$work/units/user/sendrik-serve.service" || fail "systemd-analyze verify: user unit sendrik-serve.service"
+grep -q "^User=sendrik" "$root/lib/systemd/system/sendrik-serve.service" ||
+  fail "the system unit does not run as its own user"
+"$root/bin/sendrik" serve --help | grep -q -- "--machines FILE" || fail "sendrik serve --help"
+grep -q "MACHINES FILE" <(man -l "$root/share/man/man1/sendrik.1"*) ||
+  fail "sendrik.1 does not describe the machines file"
+ok "sendrik-serve units verify"
+
 # The installed programs answer without a display.
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
 for program in calculations sendrik scarrow; do
@@ -168,10 +192,13 @@ for f in ./usr/bin/calculations ./usr/bin/sendrik ./usr/bin/scarrow ./usr/bin/sc
          ./usr/share/applications/org.tarvik.Sendrik.desktop \
          ./usr/share/icons/hicolor/scalable/apps/org.tarvik.Sendrik.svg \
          ./usr/share/metainfo/org.tarvik.Sendrik.metainfo.xml \
-         ./usr/share/man/man1/sendrik.1.gz ./usr/share/tarvik/help/sendrik/conn4oof.htm; do
+         ./usr/share/man/man1/sendrik.1.gz ./usr/share/tarvik/help/sendrik/conn4oof.htm \
+         ./usr/lib/systemd/system/sendrik-serve.service \
+         ./usr/lib/systemd/user/sendrik-serve.service; do
   grep -q " $f\$" "$work/contents" || fail "the package lacks $f"
 done
-if grep -E ' \./usr/(lib|include)/|_tests$|-bench$' "$work/contents"; then
+# (systemd units under /usr/lib/systemd are no libraries)
+if grep -v ' \./usr/lib/systemd/' "$work/contents" | grep -E ' \./usr/(lib|include)/[^ ]|_tests$|-bench$'; then
   fail "the package holds libraries, headers, tests or benchmarks"
 fi
 dpkg-deb -I "$deb" >"$work/info"
@@ -203,6 +230,9 @@ if [ "$status" -ne 0 ] || grep -q 'hardening-no-' "$work/lintian.log"; then
   fail "lintian (status $status)"
 fi
 ok "lintian: $(grep -c '' "$work/lintian.log") note(s)"
+# The user of the system service comes from the package's maintainer script.
+dpkg-deb -I "$deb" postinst 2>/dev/null | grep -q "useradd --system" ||
+  fail "the package's postinst does not create the sendrik user"
 ok "package $(basename "$deb"): Depends: $depends"
 
 if [ "$failures" -gt 0 ]; then

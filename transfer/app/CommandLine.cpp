@@ -9,6 +9,7 @@
 #include "transfer/ConfigText.h"
 #include "transfer/Port.h"
 #include "transfer/Settings.h"
+#include "transfer/serve/Serve.h"
 
 namespace sendrik::cli {
 
@@ -21,6 +22,7 @@ const CommandEntry kCommands[] = {
     {Command::Preview, "preview", DefineTransferOptions, CheckTransferOptions, RunTransfer},
     {Command::Configs, "configs", DefineConfigsOptions, CheckConfigsOptions, RunConfigs},
     {Command::Ports, "ports", nullptr, nullptr, RunPorts},
+    {Command::Serve, "serve", DefineServeOptions, nullptr, RunServeCommand},
 };
 
 const CommandEntry* FindCommand(const std::string& name) {
@@ -62,11 +64,15 @@ const char* const kUsage =
       --help" describes them and every KEY.
   sendrik ports
       Lists the serial ports found: number (COM1 to COM30) and device.
+  sendrik serve [--machines FILE] [--log FILE] [--check]
+      Serves every machine of the machines file at once: receives and names
+      programs, answers requests (sendrik serve --help tells more).
 
 Options:
   --config NAME         the port configuration (name as in the window, any case)
-  --port N|DEVICE       port number (3 or COM3) or device path (/dev/ttyUSB0);
-                        default: the configuration's port
+  --port N|DEVICE       port number (3 or COM3), device path (/dev/ttyUSB0) or
+                        serial device server (tcp:HOST:PORT); default: the
+                        configuration's port
   --idle-timeout SECS   receive: stop SECS seconds after the last data (such as
                         30 or 0.5)
   --skip-line-numbers   send, preview: drop "N" line numbers (the window's check
@@ -348,6 +354,10 @@ int RunCommand(const Options& options, const std::string& programDir, std::ostre
     const std::string path = ConfigFilePath(options, programDir);
     switch (options.command) {
         case Command::Help:
+            if (options.helpTopic == "serve") {
+                out << serve::ServeUsageText();
+                return kExitOk;
+            }
             out << (options.helpTopic == "configs" ? ConfigsHelpText() : UsageText())
                 << "\nConfiguration file: " << path
                 << "\nPort map: " << PortMap::MapFileFor(path).string() << "\n";

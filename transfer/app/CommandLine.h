@@ -1,6 +1,7 @@
 #pragma once
 
 #include <chrono>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -22,6 +23,7 @@ enum class Command {
     Preview,  // what a send (or with --receive a receive) would do, without a port
     Configs,
     Ports,
+    Serve,  // every machine of the machines file at once
 };
 
 // What "configs" does: lists (no word after it), or one of its own subcommands.
@@ -42,9 +44,12 @@ struct Options {
     std::vector<std::string> assignments;  // configs add, set: KEY=VALUE
     std::string like;                      // configs add --like
     bool replace = false;                  // configs import --replace
-    std::string helpTopic;    // --help after a command, or "help COMMAND": that command's help
-    std::string commandFile;  // window: the file to send when the window first becomes active
-    std::string error;        // why the arguments were refused; empty when they are sound
+    std::string helpTopic;     // --help after a command, or "help COMMAND": that command's help
+    std::string commandFile;   // window: the file to send when the window first becomes active
+    std::string error;         // why the arguments were refused; empty when they are sound
+    std::string machinesFile;  // serve --machines; empty: the default
+    std::optional<std::string> logFile;  // serve --log; none: the default
+    bool serveCheck = false;             // serve --check
 };
 
 // Reads the arguments (without the program name). Without a subcommand, an argument that

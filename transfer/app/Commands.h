@@ -42,4 +42,9 @@ int RunConfigs(const Options& options, const std::string& configPath, std::ostre
 int RunPorts(const Options& options, const std::string& configPath, std::ostream& out,
              std::ostream& err);
 
+// serve (ServeCommand.cpp).
+void DefineServeOptions(CLI::App& app, Options& options);
+int RunServeCommand(const Options& options, const std::string& configPath, std::ostream& out,
+                    std::ostream& err);
+
 }  // namespace sendrik::cli

@@ -99,7 +99,7 @@ bool ResolvePort(const Options& options, const CPortConfig& config, PortMap& map
             << "\" uses the current port: give one with --port\n";
         return false;
     }
-    if (text.find('/') != std::string::npos) {
+    if (IsDeviceName(text)) {
         for (int n = 1; n <= 30; ++n) {
             if (map.DevicePath(n) == text) {
                 number = n;

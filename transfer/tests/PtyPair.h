@@ -20,6 +20,9 @@ public:
     PtyPair() {
         char name[256] = {};
         if (::openpty(&master_, &slave_, name, nullptr, nullptr) == 0) slaveName_ = name;
+        // A program the test starts must not hold the machine's end open too.
+        for (int fd : {master_, slave_})
+            if (fd >= 0) ::fcntl(fd, F_SETFD, FD_CLOEXEC);
     }
     ~PtyPair() {
         StopCollecting();

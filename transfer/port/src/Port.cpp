@@ -2,6 +2,7 @@
 
 #include <poll.h>
 #include <sys/ioctl.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <termios.h>
@@ -12,12 +13,14 @@
 #include <QSocketNotifier>
 #include <QThread>
 #include <QTimer>
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fstream>
 #include <limits>
 #include <optional>
 
+#include "transfer/Machines.h"
 #include "transfer/TransferWindow.h"
 
 namespace sendrik {
@@ -135,12 +138,22 @@ CPort::~CPort() {
     Close();
 }
 
+bool IsDeviceName(const std::string& port) {
+    return port.find('/') != std::string::npos || port.rfind("tcp:", 0) == 0;
+}
+
 bool CPort::IsOpen() const {
-    return m_port.isOpen();
+    return m_bTcp ? m_tcp.isOpen() : m_port.isOpen();
+}
+
+int CPort::Handle() const {
+    return m_bTcp ? static_cast<int>(m_tcp.socketDescriptor()) : static_cast<int>(m_port.handle());
 }
 
 void CPort::Close() {
     if (m_port.isOpen()) m_port.close();
+    if (m_tcp.state() != QAbstractSocket::UnconnectedState) m_tcp.abort();
+    m_inbox.clear();
 }
 
 void CPort::RecordError(int code, const std::string& text) {
@@ -154,10 +167,12 @@ bool CPort::Open(int number, const PORT_CONFIG& config) {
     m_bPseudoTerminal = false;
     m_warnings.clear();
     m_strDevice = m_map.DevicePath(number);
+    m_bTcp = false;
     if (m_strDevice.empty()) {
         RecordError(ENODEV, "COM" + std::to_string(number) + " names no device.");
         return false;
     }
+    if (m_strDevice.rfind("tcp:", 0) == 0) return OpenTcp(config);
     m_port.setPortName(QString::fromStdString(m_strDevice));
     // QSerialPort opens the device exclusively (TIOCEXCL and a lock file).
     if (!m_port.open(QIODevice::ReadWrite)) {
@@ -175,6 +190,48 @@ bool CPort::Open(int number, const PORT_CONFIG& config) {
     // and reports data as it arrives, which the 1 ms interval time-out gave on Windows.
     m_port.clearError();
     return true;
+}
+
+bool CPort::OpenTcp(const PORT_CONFIG& config) {
+    std::string host;
+    unsigned short number = 0;
+    if (!SplitTcpPort(m_strDevice, host, number)) {
+        RecordError(EINVAL, m_strDevice + " is not of the form tcp:HOST:PORT.");
+        return false;
+    }
+    m_bTcp = true;
+    m_bHeld = false;
+    m_inbox.clear();
+    m_bSoftFlow = config.m_nFlowControl == kFlowXonXoff;
+    m_chXon = config.m_chXon;
+    m_chXoff = config.m_chXoff;
+    // A small send buffer, so that an XOFF from the machine holds the output at once
+    // instead of after what the kernel has queued.
+    m_tcp.setSocketOption(QAbstractSocket::SendBufferSizeSocketOption, kTcpSendBuffer);
+    m_tcp.connectToHost(QString::fromStdString(host), number);
+    if (!m_tcp.waitForConnected(kConnectTimeoutMs)) {
+        RecordError(static_cast<int>(m_tcp.error()), m_tcp.errorString().toStdString());
+        m_tcp.abort();
+        return false;
+    }
+    m_tcp.setSocketOption(QAbstractSocket::LowDelayOption, 1);
+    m_tcp.setSocketOption(QAbstractSocket::KeepAliveOption, 1);
+    return true;
+}
+
+void CPort::PullTcp() {
+    if (!m_tcp.isOpen()) return;
+    const QByteArray bytes = m_tcp.readAll();
+    for (char c : bytes) {
+        const auto b = static_cast<std::uint8_t>(c);
+        if (m_bSoftFlow && b == m_chXoff) {
+            m_bHeld = true;
+        } else if (m_bSoftFlow && b == m_chXon) {
+            m_bHeld = false;
+        } else {
+            m_inbox.push_back(c);
+        }
+    }
 }
 
 bool CPort::ApplySettings(const PORT_CONFIG& config) {
@@ -313,6 +370,10 @@ void CPort::CheckPseudoTerminalSettings(const PORT_CONFIG& config) {
 
 void CPort::WaitForData(int timeoutMs) {
     if (QCoreApplication::instance() || !m_port.isOpen()) {
+        if (m_bTcp && !QCoreApplication::instance()) {
+            m_tcp.waitForReadyRead(timeoutMs);
+            return;
+        }
         WaitForEvents(timeoutMs);
     } else if (!m_port.waitForReadyRead(timeoutMs) && m_port.error() == QSerialPort::TimeoutError) {
         m_port.clearError();
@@ -320,6 +381,16 @@ void CPort::WaitForData(int timeoutMs) {
 }
 
 bool CPort::DeviceLost() {
+    if (m_bTcp) {
+        PullTcp();
+        if (!m_inbox.empty() || m_bLost) return m_bLost;
+        if (m_tcp.state() != QAbstractSocket::ConnectedState) {
+            RecordError(ECONNRESET, "The device server closed the connection.");
+            Close();
+            m_bLost = true;
+        }
+        return m_bLost;
+    }
     // Bytes already taken from the device are read first.
     if (!m_port.isOpen() || m_port.bytesAvailable() > 0) return m_bLost;
     // A hung-up terminal reads as endless end-of-file, which QSerialPort takes for "no
@@ -336,12 +407,24 @@ bool CPort::DeviceLost() {
 }
 
 std::size_t CPort::BytesWaiting() {
+    if (m_bTcp) {
+        PullTcp();
+        return m_inbox.size();
+    }
     if (!m_port.isOpen()) return 0;
     return static_cast<std::size_t>(std::max<qint64>(0, m_port.bytesAvailable()));
 }
 
 bool CPort::Read(std::uint8_t* buffer, std::size_t count, std::size_t& read) {
     read = 0;
+    if (m_bTcp) {
+        PullTcp();
+        if (m_inbox.empty() && m_tcp.waitForReadyRead(2000)) PullTcp();
+        read = std::min(count, m_inbox.size());
+        std::memcpy(buffer, m_inbox.data(), read);
+        m_inbox.erase(0, read);
+        return true;
+    }
     if (!m_port.isOpen()) {
         RecordError(EBADF, "The port is not open.");
         return false;
@@ -363,7 +446,7 @@ bool CPort::Read(std::uint8_t* buffer, std::size_t count, std::size_t& read) {
 
 bool CPort::Write(const std::uint8_t* bytes, std::size_t count, std::size_t& written) {
     written = 0;
-    if (!m_port.isOpen()) {
+    if (!IsOpen()) {
         RecordError(EBADF, "The port is not open.");
         return false;
     }
@@ -371,7 +454,7 @@ bool CPort::Write(const std::uint8_t* bytes, std::size_t count, std::size_t& wri
     // device that takes nothing for the moment (XOFF received, CTS low, buffer full)
     // answers EAGAIN, which QSerialPort reports as a write error, and the real error
     // number of a failure is kept for the user.
-    const int fd = static_cast<int>(m_port.handle());
+    const int fd = Handle();
     std::optional<QSocketNotifier> room;
     if (QCoreApplication::instance()) {
         room.emplace(static_cast<qintptr>(fd), QSocketNotifier::Write);
@@ -381,7 +464,14 @@ bool CPort::Write(const std::uint8_t* bytes, std::size_t count, std::size_t& wri
     tick.start();
     m_lastOutput = std::numeric_limits<qint64>::max();
     while (written < count) {
-        const ssize_t n = ::write(fd, bytes + written, count - written);
+        // Over TCP the device server passes XOFF on as data: the output waits here.
+        if (m_bTcp) PullTcp();
+        ssize_t n = -1;
+        errno = EAGAIN;
+        if (!m_bTcp)
+            n = ::write(fd, bytes + written, count - written);
+        else if (!m_bHeld)
+            n = ::send(fd, bytes + written, count - written, MSG_NOSIGNAL);
         if (n > 0) {
             written += static_cast<std::size_t>(n);
             continue;
@@ -392,10 +482,12 @@ bool CPort::Write(const std::uint8_t* bytes, std::size_t count, std::size_t& wri
             return false;
         }
         // Wait for room, a window event or 100 ms, whichever comes first.
-        if (room) {
+        if (room && !(m_bTcp && m_bHeld)) {
             room->setEnabled(true);
             WaitForEvents(100);
             room->setEnabled(false);
+        } else if (m_bTcp && m_bHeld) {
+            WaitForData(100);
         } else {
             pollfd p{fd, POLLOUT, 0};
             ::poll(&p, 1, 100);
@@ -419,8 +511,8 @@ bool CPort::Write(const std::uint8_t* bytes, std::size_t count, std::size_t& wri
 }
 
 bool CPort::Drain() {
-    if (!m_port.isOpen()) return true;
-    const int fd = static_cast<int>(m_port.handle());
+    if (!IsOpen()) return true;
+    const int fd = Handle();
     QElapsedTimer tick;
     tick.start();
     m_lastOutput = std::numeric_limits<qint64>::max();
@@ -443,7 +535,7 @@ void CPort::UpdateStatusDisplay(qint64 unwritten) {
     if (!m_owner) return;
     int input = 0;
     int output = 0;
-    const int fd = static_cast<int>(m_port.handle());
+    const int fd = Handle();
     if (::ioctl(fd, FIONREAD, &input) != 0 || ::ioctl(fd, TIOCOUTQ, &output) != 0) {
         m_owner->SetStatusText("Error!!!");
         return;
@@ -453,13 +545,15 @@ void CPort::UpdateStatusDisplay(qint64 unwritten) {
     const qint64 queued = unwritten + output;
     const bool held = queued > 0 && queued >= m_lastOutput;
     m_lastOutput = queued;
-    const int error = static_cast<int>(m_port.error());
-    WaitStatus now{true, error, held, input + m_port.bytesAvailable(), queued};
+    const int error = m_bTcp ? 0 : static_cast<int>(m_port.error());
+    const bool heldNow = held || (m_bTcp && m_bHeld);
+    WaitStatus now{true, error, heldNow, input + Device().bytesAvailable(), queued};
     const bool statusChanged = !g_lastStatus.known || now.held != g_lastStatus.held ||
                                now.input != g_lastStatus.input || now.output != g_lastStatus.output;
     const bool errorChanged = now.error != g_lastStatus.error;
     g_lastStatus = now;
-    if (statusChanged || errorChanged) m_owner->SetStatusText(held ? "Waiting..." : "Sending...");
+    if (statusChanged || errorChanged)
+        m_owner->SetStatusText(heldNow ? "Waiting..." : "Sending...");
 }
 
 std::vector<int> EnumeratePorts(const PortMap& map) {
@@ -478,6 +572,13 @@ std::vector<int> EnumeratePorts(const PortMap& map) {
             port.close();
         }
     }
+    // A device server is listed without connecting: it may be far away, and a
+    // connection it takes could be the one a machine needs.
+    for (const auto& [number, device] : map.Entries())
+        if (device.rfind("tcp:", 0) == 0 &&
+            std::find(ports.begin(), ports.end(), number) == ports.end())
+            ports.push_back(number);
+    std::sort(ports.begin(), ports.end());
     return ports;
 }
 

@@ -165,9 +165,13 @@ void ReceiveThrough(ITransferLine& port, const CPortConfig& config, CWriter& wri
             }
         }
         if (!lost && port.DeviceLost()) {
-            // Nothing more can arrive; what came is kept when the user cancels.
+            // Nothing more can arrive: the receive ends, keeping what came.
             window.SetStatusText(kStatusError);
             lost = true;
+            std::string message = Fill(kMsgPortLost, "%s", port.LineName());
+            message += port.LastErrorText().empty() ? "." : ": " + port.LastErrorText();
+            window.ShowMessage(message + "\n" + kMsgReceivedKept);
+            stop = 1;
         }
         window.PumpMessages();
         // While the line is idle the loop sleeps until data or a window event arrives.

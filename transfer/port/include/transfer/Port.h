@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QSerialPort>
+#include <QTcpSocket>
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
@@ -72,12 +73,19 @@ public:
     virtual void Close() = 0;
     virtual int LastError() const = 0;
     virtual const std::string& LastErrorText() const = 0;
+    // The device the line runs on, as the user named it; empty when there is none.
+    virtual std::string LineName() const { return {}; }
 
 protected:
     ~ITransferLine() = default;
 };
 
-// One open serial port.
+// Whether a port text names a device rather than a port number: a path, or
+// "tcp:HOST:PORT" for a serial device server.
+bool IsDeviceName(const std::string& port);
+
+// One open serial port, or a raw TCP connection to a serial device server when the
+// device is "tcp:HOST:PORT" (no line settings there; XON/XOFF is handled here).
 class CPort final : public ITransferLine {
 public:
     // `owner` (may be null) provides the stop flag read while a write waits and the
@@ -123,13 +131,27 @@ public:
     int LastError() const override { return m_nLastError; }
     const std::string& LastErrorText() const override { return m_strLastError; }
     const std::string& DevicePath() const { return m_strDevice; }
+    std::string LineName() const override { return m_strDevice; }
+    bool IsTcp() const { return m_bTcp; }
 
     // What the last Open could not set on a pseudo-terminal; empty on a real port.
     const std::vector<std::string>& Warnings() const { return m_warnings; }
 
-    QSerialPort& Device() { return m_port; }
+    // The open device: the serial port or the TCP socket.
+    QIODevice& Device() { return m_bTcp ? static_cast<QIODevice&>(m_tcp) : m_port; }
+    int Handle() const;
+
+    // How long Open waits for a device server to accept the connection.
+    static constexpr int kConnectTimeoutMs = 5000;
+    // Bytes the kernel may hold for a device server: far more than a serial line moves
+    // in a round trip, far less than a program.
+    static constexpr int kTcpSendBuffer = 4096;
 
 private:
+    bool OpenTcp(const PORT_CONFIG& config);
+    // Moves what the socket holds into m_inbox, taking XON and XOFF out of it.
+    void PullTcp();
+
     void RecordError(int code, const std::string& text);
     bool ApplySettings(const PORT_CONFIG& config);
     void CheckPseudoTerminalSettings(const PORT_CONFIG& config);
@@ -145,10 +167,18 @@ private:
     std::string m_strLastError;
     bool m_bPseudoTerminal = false;
     std::vector<std::string> m_warnings;
+    QTcpSocket m_tcp;
+    bool m_bTcp = false;
+    bool m_bSoftFlow = false;  // XON/XOFF over TCP
+    bool m_bHeld = false;      // XOFF received over TCP
+    std::uint8_t m_chXon = 17;
+    std::uint8_t m_chXoff = 19;
+    std::string m_inbox;
 };
 
-// The port numbers 1 to 30 (ascending) whose device opens with 9600 8-N-1 and no flow
-// control; each is closed again at once.
+// The port numbers 1 to 30 whose device opens with 9600 8-N-1 and no flow control
+// (each is closed again at once), and every number the map gives to a "tcp:" device,
+// in ascending order.
 std::vector<int> EnumeratePorts(const PortMap& map);
 
 // Lets queued window events run and then waits for the next event (a window event,

@@ -40,7 +40,8 @@ bool SendFile(ITransferLine& port, const CPortConfig& config, const std::string&
               ITransferWindow& window);
 
 // Receives from the open port into `path` with the configuration's receive options,
-// until Cancel or the second "%"; closes the port when done.
+// until Cancel, the second "%" or the loss of the port (told as a message); closes the
+// port when done.
 void ReceiveToFile(ITransferLine& port, const CPortConfig& config, const std::string& path,
                    ITransferWindow& window);
 
@@ -55,6 +56,8 @@ inline constexpr const char* kMsgUnableToOpenFile = "Unable to open file %s";
 inline constexpr const char* kMsgFailedToOpenFile = "Failed to open file!";
 inline constexpr const char* kMsgFileReadError =
     "Failed to read file %s.\nThe program was not sent completely.";
+inline constexpr const char* kMsgPortLost = "The port %s is gone";
+inline constexpr const char* kMsgReceivedKept = "What arrived before was kept.";
 inline constexpr const char* kMsgPortWritingError = "Port Writing Error: %d";
 inline constexpr const char* kStatusSending = "Sending...";
 inline constexpr const char* kStatusWaiting = "Waiting...";

@@ -31,5 +31,7 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Loaded at run time, so no library scan can see it: the toolkit's SVG plugins, which draw
 # Scarrow's window icon and the menu icons.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6")
+# Qt's own German and French texts (the standard buttons and dialogs).
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 
 include(CPack)

@@ -40,6 +40,13 @@ done
 # Every help page of the source tree, and nothing else, is installed.
 diff <(cd help && find . -type f | sort) <(cd "$root/share/tarvik/help" && find . -type f | sort) ||
   fail "the installed help pages differ from help/"
+# The German and French catalogues of every program and of what they share.
+for catalogue in calculations sendrik scarrow tarvik-common; do
+  for lang in de fr; do
+    [ -s "$root/share/tarvik/translations/${catalogue}_$lang.qm" ] ||
+      fail "share/tarvik/translations/${catalogue}_$lang.qm is missing"
+  done
+done
 ok "files in place"
 
 for id in "${ids[@]}"; do
@@ -133,7 +140,9 @@ for f in ./usr/bin/calculations ./usr/bin/sendrik ./usr/bin/scarrow ./usr/bin/sc
          ./usr/share/applications/org.tarvik.Sendrik.desktop \
          ./usr/share/icons/hicolor/scalable/apps/org.tarvik.Sendrik.svg \
          ./usr/share/metainfo/org.tarvik.Sendrik.metainfo.xml \
-         ./usr/share/man/man1/sendrik.1.gz ./usr/share/tarvik/help/sendrik/conn4oof.htm; do
+         ./usr/share/man/man1/sendrik.1.gz ./usr/share/tarvik/help/sendrik/conn4oof.htm \
+         ./usr/share/tarvik/translations/sendrik_de.qm \
+         ./usr/share/tarvik/translations/calculations_fr.qm; do
   grep -q " $f\$" "$work/contents" || fail "the package lacks $f"
 done
 if grep -E ' \./usr/(lib|include)/|_tests$|-bench$' "$work/contents"; then

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "CommandLine.h"
+#include "common/Translations.h"
 #include "transfer/ui/SendrikDlg.h"
 
 namespace {
@@ -70,6 +71,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName("Sendrik");
     QApplication::setApplicationVersion(SENDRIK_VERSION);
     QGuiApplication::setDesktopFileName(QStringLiteral("org.tarvik.Sendrik"));
+    common::InstallTranslations(QStringLiteral("sendrik"), common::DesktopLanguageCode());
     QString commandFile;
     if (!options.commandFile.empty())
         commandFile = QFileInfo(QString::fromStdString(options.commandFile)).absoluteFilePath();

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QRegularExpression>
 #include <QTranslator>
 #include <memory>
 #include <vector>
@@ -73,6 +74,36 @@ bool InstallTranslations(const QString& program, const QString& language, const 
 
 QString InstalledLanguage() {
     return Current().language;
+}
+
+QString TranslateByPattern(const char* context, std::span<const char* const> sources,
+                           const std::string& text) {
+    const QString whole = QString::fromStdString(text);
+    static const QRegularExpression placeholder(QStringLiteral("%[sd]"));
+    for (const char* source : sources) {
+        const QString pattern = QString::fromUtf8(source);
+        // "%s" and "%d" match any inserted part, the last one to the end.
+        const QStringList pieces = pattern.split(placeholder);
+        QString expression;
+        for (int i = 0; i < pieces.size(); ++i) {
+            if (i > 0) expression += i + 1 == pieces.size() ? "(.*)" : "(.*?)";
+            expression += QRegularExpression::escape(pieces[i]);
+        }
+        const QRegularExpression re(QRegularExpression::anchoredPattern(expression),
+                                    QRegularExpression::DotMatchesEverythingOption);
+        const QRegularExpressionMatch match = re.match(whole);
+        if (!match.hasMatch()) continue;
+        QString translated = QCoreApplication::translate(context, source);
+        qsizetype from = 0;
+        for (int i = 1; i <= match.lastCapturedIndex(); ++i) {
+            const QRegularExpressionMatch at = placeholder.match(translated, from);
+            if (!at.hasMatch()) break;
+            translated.replace(at.capturedStart(), 2, match.captured(i));
+            from = at.capturedStart() + match.captured(i).size();
+        }
+        return translated;
+    }
+    return whole;
 }
 
 }  // namespace common

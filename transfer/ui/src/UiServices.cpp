@@ -8,7 +8,8 @@
 #include <QPainterPath>
 #include <QPixmap>
 #include <QPushButton>
-#include <QRegularExpression>
+
+#include "common/Translations.h"
 
 namespace sendrik {
 
@@ -60,32 +61,7 @@ QString AllFilesFilter() {
 }  // namespace
 
 QString TranslateCoreText(const std::string& text) {
-    const QString whole = QString::fromStdString(text);
-    static const QRegularExpression placeholder(QStringLiteral("%[sd]"));
-    for (const char* source : kCoreTexts) {
-        const QString pattern = QString::fromUtf8(source);
-        // "%s" and "%d" match any inserted part, the last one to the end.
-        const QStringList pieces = pattern.split(placeholder);
-        QString expression;
-        for (int i = 0; i < pieces.size(); ++i) {
-            if (i > 0) expression += i + 1 == pieces.size() ? "(.*)" : "(.*?)";
-            expression += QRegularExpression::escape(pieces[i]);
-        }
-        const QRegularExpression re(QRegularExpression::anchoredPattern(expression),
-                                    QRegularExpression::DotMatchesEverythingOption);
-        const QRegularExpressionMatch match = re.match(whole);
-        if (!match.hasMatch()) continue;
-        QString translated = QCoreApplication::translate("sendrik::CoreText", source);
-        qsizetype from = 0;
-        for (int i = 1; i <= match.lastCapturedIndex(); ++i) {
-            const QRegularExpressionMatch at = placeholder.match(translated, from);
-            if (!at.hasMatch()) break;
-            translated.replace(at.capturedStart(), 2, match.captured(i));
-            from = at.capturedStart() + match.captured(i).size();
-        }
-        return translated;
-    }
-    return whole;
+    return common::TranslateByPattern("sendrik::CoreText", kCoreTexts, text);
 }
 
 void CQtMessageBoxes::ShowMessage(QWidget* parent, const QString& text) {

@@ -10,6 +10,8 @@
 //   common::InstallTranslations("sendrik", common::DesktopLanguageCode());
 
 #include <QString>
+#include <span>
+#include <string>
 
 namespace common {
 
@@ -30,5 +32,13 @@ bool InstallTranslations(const QString& program, const QString& language,
 
 // The language installed last ("de", "fr" or empty).
 QString InstalledLanguage();
+
+// Texts of the plain C++ libraries are English (the command lines print them so); the
+// windows show them translated. `text` is matched against `sources` (marked with
+// QT_TRANSLATE_NOOP(context, ...)), "%s" and "%d" standing for any inserted part, and comes
+// back translated in `context` with the inserted parts kept; an unknown text comes back
+// as it is.
+QString TranslateByPattern(const char* context, std::span<const char* const> sources,
+                           const std::string& text);
 
 }  // namespace common

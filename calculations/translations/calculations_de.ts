@@ -1,4 +1,249 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
+<context>
+    <name>calc::CalcScreen</name>
+    <message>
+        <source>CALCULATE</source>
+        <translation>BERECHNEN</translation>
+    </message>
+    <message>
+        <source>RESET</source>
+        <translation>LÖSCHEN</translation>
+    </message>
+    <message>
+        <source>PRINT</source>
+        <translation>DRUCKEN</translation>
+    </message>
+    <message>
+        <source>HELP</source>
+        <translation>HILFE</translation>
+    </message>
+    <message>
+        <source>CLOSE</source>
+        <translation>SCHLIESSEN</translation>
+    </message>
+    <message>
+        <source>INCH TO MM</source>
+        <translation>ZOLL IN MM</translation>
+    </message>
+    <message>
+        <source>MM TO INCH</source>
+        <translation>MM IN ZOLL</translation>
+    </message>
+    <message>
+        <source>ANGLE CONVERSION</source>
+        <translation>WINKEL UMRECHNEN</translation>
+    </message>
+    <message>
+        <source>COPY ALL TO CLIPBOARD</source>
+        <translation>ALLES IN DIE ZWISCHENABLAGE</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>the converted length</source>
+        <translation>die umgerechnete Länge</translation>
+    </message>
+</context>
+<context>
+    <name>calc::CalculatorPicture</name>
+    <message>
+        <source>Start the desktop calculator</source>
+        <translation>Taschenrechner des Desktops starten</translation>
+    </message>
+</context>
+<context>
+    <name>calc::CoreText</name>
+    <message>
+        <source>Do not insert spaces.</source>
+        <translation>Bitte keine Leerzeichen eingeben.</translation>
+    </message>
+    <message>
+        <source>&apos;%s&apos; is not Valid.</source>
+        <translation>„%s“ ist ungültig.</translation>
+    </message>
+    <message>
+        <source>Maximum decimal places is 5.</source>
+        <translation>Es sind höchstens 5 Dezimalstellen möglich.</translation>
+    </message>
+    <message>
+        <source>&apos;/&apos; is not allowed.</source>
+        <translation>„/“ ist hier nicht erlaubt.</translation>
+    </message>
+    <message>
+        <source>Please enter the ratio in the format &apos;1:x&apos;, or switch to Inch system.</source>
+        <translation>Bitte geben Sie das Verhältnis in der Form „1:x“ ein oder schalten Sie auf Zoll um.</translation>
+    </message>
+    <message>
+        <source>Ratio format &apos;1:x&apos; is for the Metric system only</source>
+        <translation>Die Form „1:x“ gilt nur im metrischen System.</translation>
+    </message>
+    <message>
+        <source>Negative values are not allowed.</source>
+        <translation>Negative Werte sind nicht erlaubt.</translation>
+    </message>
+    <message>
+        <source>Impossible data entered: %s cannot be calculated from these values.</source>
+        <translation>Die eingegebenen Werte passen nicht zusammen: %s lässt sich daraus nicht berechnen.</translation>
+    </message>
+</context>
+<context>
+    <name>calc::MenuItem</name>
+    <message>
+        <source>MACHINING CALCULATIONS</source>
+        <translation>SCHNITTWERTE</translation>
+    </message>
+    <message>
+        <source>Click to calculate speeds and feeds, access drill charts, etc.</source>
+        <translation>Drehzahl, Schnittgeschwindigkeit und Vorschub berechnen, Bohrertabellen und mehr.</translation>
+    </message>
+    <message>
+        <source>RIGHT ANGLE TRIGONOMETRY</source>
+        <translation>RECHTWINKLIGES DREIECK</translation>
+    </message>
+    <message>
+        <source>Click to solve right angle triangle problems.</source>
+        <translation>Rechtwinklige Dreiecke berechnen.</translation>
+    </message>
+    <message>
+        <source>OBLIQUE TRIGONOMETRY</source>
+        <translation>SCHIEFWINKLIGES DREIECK</translation>
+    </message>
+    <message>
+        <source>Click to resolve oblique triangle problems.</source>
+        <translation>Schiefwinklige Dreiecke berechnen.</translation>
+    </message>
+    <message>
+        <source>BOLT CIRCLE</source>
+        <translation>LOCHKREIS</translation>
+    </message>
+    <message>
+        <source>Click to generate X-Y coordinates for bolt circles.</source>
+        <translation>X-Y-Koordinaten für Lochkreise erzeugen.</translation>
+    </message>
+    <message>
+        <source>SURFACE FINISH</source>
+        <translation>RAUTIEFE</translation>
+    </message>
+    <message>
+        <source>Click to calculate theoretical surface roughness.</source>
+        <translation>Theoretische Rautiefe der Oberfläche berechnen.</translation>
+    </message>
+    <message>
+        <source>KEYSEAT</source>
+        <translation>PASSFEDERNUT</translation>
+    </message>
+    <message>
+        <source>Click to measure keyseat depth.</source>
+        <translation>Tiefe der Passfedernut berechnen.</translation>
+    </message>
+    <message>
+        <source>POLYGONS</source>
+        <translation>VIELECKE</translation>
+    </message>
+    <message>
+        <source>Click to calculate regular polygon values.</source>
+        <translation>Maße regelmäßiger Vielecke berechnen.</translation>
+    </message>
+    <message>
+        <source>GRID PATTERN</source>
+        <translation>LOCHRASTER</translation>
+    </message>
+    <message>
+        <source>Click to generate grid pattern coordinates.</source>
+        <translation>Koordinaten eines Lochrasters erzeugen.</translation>
+    </message>
+    <message>
+        <source>MEASURE THREADS</source>
+        <translation>GEWINDE MESSEN</translation>
+    </message>
+    <message>
+        <source>Click to calculate three wire thread measuring values.</source>
+        <translation>Prüfmaße für die Gewindemessung mit drei Drähten berechnen.</translation>
+    </message>
+    <message>
+        <source>DOVETAIL</source>
+        <translation>SCHWALBENSCHWANZ</translation>
+    </message>
+    <message>
+        <source>Click to calculate values for measuring dovetails.</source>
+        <translation>Prüfmaße für Schwalbenschwanzführungen berechnen.</translation>
+    </message>
+    <message>
+        <source>TAPER</source>
+        <translation>KEGEL</translation>
+    </message>
+    <message>
+        <source>Click to calculate taper turning measurements.</source>
+        <translation>Maße für das Kegeldrehen berechnen.</translation>
+    </message>
+    <message>
+        <source>CHORD GEOMETRY</source>
+        <translation>SEHNEN UND BÖGEN</translation>
+    </message>
+    <message>
+        <source>Click to calculate chord measurements.</source>
+        <translation>Sehnen, Bögen und Radien berechnen.</translation>
+    </message>
+    <message>
+        <source>This screen is not available yet.</source>
+        <translation>Diese Berechnung gibt es noch nicht.</translation>
+    </message>
+</context>
+<context>
+    <name>calc::SystemPrograms</name>
+    <message>
+        <source>System Information Is Unavailable At This Time</source>
+        <translation>Die Systeminformationen sind zurzeit nicht verfügbar.</translation>
+    </message>
+</context>
+<context>
+    <name>calc::dlgAboutEDITORv74</name>
+    <message>
+        <source>About</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Shop mathematics for CNC machinists.</source>
+        <translation>Werkstattrechnen für CNC-Fachleute.</translation>
+    </message>
+    <message>
+        <source>&amp;System Info...</source>
+        <translation>&amp;Systeminformationen...</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+</context>
+<context>
+    <name>calc::frmArbormateEDITORv74</name>
+    <message>
+        <source>for Tarvik</source>
+        <translation>für Tarvik</translation>
+    </message>
+    <message>
+        <source>HELP</source>
+        <translation>HILFE</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+</context>
 </TS>

@@ -100,9 +100,10 @@ inline TextMap VisibleTexts(QWidget* top) {
 }
 
 // The texts of `translated` still equal to their English counterpart: "where: text".
-// Texts without a letter (numbers, "...") and those of `same` (words the languages share,
-// compared without "&" and a trailing ":" or "...") do not count, nor the texts of the
-// controls named in `data` (lists of the user's names, of devices).
+// Texts without a letter (numbers, "...") and those made of the words of `same` (words the
+// languages share, compared without "&" and a trailing ":" or "...") and of numbers do
+// not count, nor the texts of the controls named in `data` (lists of the user's names,
+// of devices).
 inline QStringList UntranslatedTexts(const TextMap& english, const TextMap& translated,
                                      const QStringList& same, const QStringList& data = {}) {
     QStringList left;
@@ -118,6 +119,11 @@ inline QStringList UntranslatedTexts(const TextMap& english, const TextMap& tran
         bare = bare.trimmed();
         bare.remove(QRegularExpression(QStringLiteral("( ?:|\\.\\.\\.)$")));
         if (same.contains(bare)) continue;
+        const QStringList words = bare.split(' ', Qt::SkipEmptyParts);
+        if (std::all_of(words.begin(), words.end(), [&](const QString& word) {
+                return same.contains(word) || !detail::HasLetter(word);
+            }))
+            continue;
         left << it.key() + ": " + text;
     }
     return left;

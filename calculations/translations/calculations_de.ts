@@ -166,7 +166,7 @@
     </message>
     <message>
         <source>DOVETAIL</source>
-        <translation>SCHWALBENSCHWANZ</translation>
+        <translation>SCHWALBEN­SCHWANZ</translation>
     </message>
     <message>
         <source>Click to calculate values for measuring dovetails.</source>

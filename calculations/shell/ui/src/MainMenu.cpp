@@ -8,7 +8,9 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
+#include <algorithm>
 
 #include "calc/LocalText.h"
 #include "calc/ui/CalcScreen.h"
@@ -108,10 +110,24 @@ void MenuPicture::paintEvent(QPaintEvent*) {
     QFont f = font();
     f.setBold(true);
     f.setPixelSize(9);
+    // Longer names (German compounds) get a smaller type rather than running out.
+    const QRectF textRect = bandRect.adjusted(2, 1, -2, -1);
+    const QString name = item_.DrawnText();
+    const int flags = Qt::AlignCenter | Qt::TextWordWrap;
+    for (; f.pixelSize() > 6; f.setPixelSize(f.pixelSize() - 1)) {
+        const QFontMetricsF metrics(f);
+        double widest = 0;
+        // A soft hyphen (U+00AD) marks where a compound may break.
+        static const QRegularExpression breaks(QStringLiteral("[ \\x{00AD}]"));
+        for (const QString& word : name.split(breaks, Qt::SkipEmptyParts))
+            widest = std::max(widest, metrics.horizontalAdvance(word));
+        if (widest <= textRect.width() &&
+            metrics.boundingRect(textRect, flags, name).height() <= textRect.height())
+            break;
+    }
     p.setFont(f);
     p.setPen(Qt::white);
-    p.drawText(bandRect.adjusted(2, 1, -2, -1), Qt::AlignCenter | Qt::TextWordWrap,
-               item_.DrawnText());
+    p.drawText(textRect, flags, name);
     if (!isEnabled()) p.fillRect(rect(), QColor(255, 255, 255, 110));
     p.setPen(QPen(hasFocus() ? QColor(200, 60, 40) : QColor(30, 70, 100), hasFocus() ? 2 : 1));
     p.setBrush(Qt::NoBrush);

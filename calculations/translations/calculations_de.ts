@@ -37,7 +37,7 @@
     </message>
     <message>
         <source>COPY ALL TO CLIPBOARD</source>
-        <translation>ALLES IN DIE ZWISCHENABLAGE</translation>
+        <translation>ALLES KOPIEREN</translation>
     </message>
     <message>
         <source>Close</source>
@@ -88,6 +88,13 @@
     <message>
         <source>Impossible data entered: %s cannot be calculated from these values.</source>
         <translation>Die eingegebenen Werte passen nicht zusammen: %s lässt sich daraus nicht berechnen.</translation>
+    </message>
+</context>
+<context>
+    <name>calc::HoleDrawing</name>
+    <message>
+        <source>The list of coordinates will appear here when the &quot;Calculate&quot; button is clicked.</source>
+        <translation>Die Koordinatenliste erscheint hier, sobald Sie auf „Berechnen“ klicken.</translation>
     </message>
 </context>
 <context>
@@ -244,6 +251,149 @@
     <message>
         <source>Language</source>
         <translation>Sprache</translation>
+    </message>
+</context>
+<context>
+    <name>calc::frmBoltCircleV74</name>
+    <message>
+        <source>Bolt Circle</source>
+        <translation>Lochkreis</translation>
+    </message>
+    <message>
+        <source>Reference Chart</source>
+        <translation>Übersicht</translation>
+    </message>
+    <message>
+        <source>Bolt Circle Diameter</source>
+        <translation>Lochkreis-Durchmesser</translation>
+    </message>
+    <message>
+        <source>Common fraction allowed if under 1.0</source>
+        <translation>Unter 1.0 ist auch ein Bruch möglich (z. B. 3/8)</translation>
+    </message>
+    <message>
+        <source>Number of Holes</source>
+        <translation>Anzahl der Bohrungen</translation>
+    </message>
+    <message>
+        <source>Angle of first hole, zero is 3o&apos;clock</source>
+        <translation>Startwinkel (0 = 3 Uhr)</translation>
+    </message>
+    <message>
+        <source>Enter the angle of the first hole from the X axis (3 o&apos;clock). Positive is CCW, negative is CW.</source>
+        <translation>Winkel der ersten Bohrung zur X-Achse (3 Uhr): positiv gegen den Uhrzeigersinn, negativ im Uhrzeigersinn.</translation>
+    </message>
+    <message>
+        <source>Center of Circle: XC</source>
+        <translation>Kreismittelpunkt: XC</translation>
+    </message>
+    <message>
+        <source>Enter the X distance from absolute zero.</source>
+        <translation>X-Abstand vom Werkstücknullpunkt eingeben.</translation>
+    </message>
+    <message>
+        <source>Center of Circle: YC</source>
+        <translation>Kreismittelpunkt: YC</translation>
+    </message>
+    <message>
+        <source>Enter the Y distance from absolute zero.</source>
+        <translation>Y-Abstand vom Werkstücknullpunkt eingeben.</translation>
+    </message>
+    <message>
+        <source>Decimal Places in Answer:</source>
+        <translation>Nachkommastellen im Ergebnis:</translation>
+    </message>
+    <message>
+        <source>Insert text between coordinates:</source>
+        <translation>Text zwischen den Koordinaten einfügen:</translation>
+    </message>
+    <message>
+        <source>Calculated Coordinates</source>
+        <translation>Berechnete Koordinaten</translation>
+    </message>
+    <message>
+        <source>+ CCW</source>
+        <translation>+ Gegenuhrzeigersinn</translation>
+    </message>
+    <message>
+        <source>- CW</source>
+        <translation>- Uhrzeigersinn</translation>
+    </message>
+    <message>
+        <source>Bolt Circles</source>
+        <translation>Lochkreise</translation>
+    </message>
+    <message>
+        <source>Start angle, positive</source>
+        <translation>Winkel positiv</translation>
+    </message>
+    <message>
+        <source>Start angle, negative</source>
+        <translation>Winkel negativ</translation>
+    </message>
+    <message>
+        <source>XC,YC</source>
+        <translation>XC, YC</translation>
+    </message>
+    <message>
+        <source>Bolt Circle Diameter</source>
+        <comment>the short dimension of the chart</comment>
+        <translation>Lochkreis-Ø</translation>
+    </message>
+</context>
+<context>
+    <name>calc::frmGridV74</name>
+    <message>
+        <source>Rectangular Grid</source>
+        <translation>Rechteckiges Lochraster</translation>
+    </message>
+    <message>
+        <source>Grid Pattern</source>
+        <translation>Lochraster</translation>
+    </message>
+    <message>
+        <source>Reference Chart</source>
+        <translation>Übersicht</translation>
+    </message>
+    <message>
+        <source>Start Point</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>X Start Position:</source>
+        <translation>Startpunkt X:</translation>
+    </message>
+    <message>
+        <source>Number of Holes on the X Axis:</source>
+        <translation>Anzahl der Bohrungen in X:</translation>
+    </message>
+    <message>
+        <source>X step distance:</source>
+        <translation>Schrittweite in X:</translation>
+    </message>
+    <message>
+        <source>Y start Position:</source>
+        <translation>Startpunkt Y:</translation>
+    </message>
+    <message>
+        <source>Number of Holes on the Y Axis</source>
+        <translation>Anzahl der Bohrungen in Y:</translation>
+    </message>
+    <message>
+        <source>Y step distance:</source>
+        <translation>Schrittweite in Y:</translation>
+    </message>
+    <message>
+        <source>Use positive or negative step distance to decide direction.</source>
+        <translation>Das Vorzeichen der Schrittweite bestimmt die Richtung.</translation>
+    </message>
+    <message>
+        <source>Decimal Places:</source>
+        <translation>Nachkommastellen:</translation>
+    </message>
+    <message>
+        <source>Insert line of text between coordinates:</source>
+        <translation>Textzeile zwischen Koordinaten:</translation>
     </message>
 </context>
 </TS>

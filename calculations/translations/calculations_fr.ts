@@ -37,7 +37,7 @@
     </message>
     <message>
         <source>COPY ALL TO CLIPBOARD</source>
-        <translation>TOUT COPIER DANS LE PRESSE-PAPIERS</translation>
+        <translation>TOUT COPIER</translation>
     </message>
     <message>
         <source>Close</source>
@@ -88,6 +88,13 @@
     <message>
         <source>Impossible data entered: %s cannot be calculated from these values.</source>
         <translation>Les valeurs saisies sont incompatibles : %s ne peut pas être calculé(e) à partir de ces valeurs.</translation>
+    </message>
+</context>
+<context>
+    <name>calc::HoleDrawing</name>
+    <message>
+        <source>The list of coordinates will appear here when the &quot;Calculate&quot; button is clicked.</source>
+        <translation>La liste des coordonnées s&apos;affiche ici quand vous cliquez sur « Calculer ».</translation>
     </message>
 </context>
 <context>
@@ -244,6 +251,149 @@
     <message>
         <source>Language</source>
         <translation>Langue</translation>
+    </message>
+</context>
+<context>
+    <name>calc::frmBoltCircleV74</name>
+    <message>
+        <source>Bolt Circle</source>
+        <translation>Cercle de perçage</translation>
+    </message>
+    <message>
+        <source>Reference Chart</source>
+        <translation>Schéma</translation>
+    </message>
+    <message>
+        <source>Bolt Circle Diameter</source>
+        <translation>Diamètre du cercle de perçage</translation>
+    </message>
+    <message>
+        <source>Common fraction allowed if under 1.0</source>
+        <translation>En dessous de 1.0, une fraction est possible (p. ex. 3/8)</translation>
+    </message>
+    <message>
+        <source>Number of Holes</source>
+        <translation>Nombre de trous</translation>
+    </message>
+    <message>
+        <source>Angle of first hole, zero is 3o&apos;clock</source>
+        <translation>Angle du 1er trou (0 = 3 h)</translation>
+    </message>
+    <message>
+        <source>Enter the angle of the first hole from the X axis (3 o&apos;clock). Positive is CCW, negative is CW.</source>
+        <translation>Angle du premier trou par rapport à l&apos;axe X (3 heures) : positif dans le sens trigonométrique, négatif dans le sens horaire.</translation>
+    </message>
+    <message>
+        <source>Center of Circle: XC</source>
+        <translation>Centre du cercle : XC</translation>
+    </message>
+    <message>
+        <source>Enter the X distance from absolute zero.</source>
+        <translation>Entrez la distance en X depuis l&apos;origine pièce.</translation>
+    </message>
+    <message>
+        <source>Center of Circle: YC</source>
+        <translation>Centre du cercle : YC</translation>
+    </message>
+    <message>
+        <source>Enter the Y distance from absolute zero.</source>
+        <translation>Entrez la distance en Y depuis l&apos;origine pièce.</translation>
+    </message>
+    <message>
+        <source>Decimal Places in Answer:</source>
+        <translation>Décimales du résultat :</translation>
+    </message>
+    <message>
+        <source>Insert text between coordinates:</source>
+        <translation>Insérer un texte entre les coordonnées :</translation>
+    </message>
+    <message>
+        <source>Calculated Coordinates</source>
+        <translation>Coordonnées calculées</translation>
+    </message>
+    <message>
+        <source>+ CCW</source>
+        <translation>+ sens trigo</translation>
+    </message>
+    <message>
+        <source>- CW</source>
+        <translation>- sens horaire</translation>
+    </message>
+    <message>
+        <source>Bolt Circles</source>
+        <translation>Cercles de perçage</translation>
+    </message>
+    <message>
+        <source>Start angle, positive</source>
+        <translation>Angle positif</translation>
+    </message>
+    <message>
+        <source>Start angle, negative</source>
+        <translation>Angle négatif</translation>
+    </message>
+    <message>
+        <source>XC,YC</source>
+        <translation>XC, YC</translation>
+    </message>
+    <message>
+        <source>Bolt Circle Diameter</source>
+        <comment>the short dimension of the chart</comment>
+        <translation>Ø de perçage</translation>
+    </message>
+</context>
+<context>
+    <name>calc::frmGridV74</name>
+    <message>
+        <source>Rectangular Grid</source>
+        <translation>Grille rectangulaire</translation>
+    </message>
+    <message>
+        <source>Grid Pattern</source>
+        <translation>Grille de trous</translation>
+    </message>
+    <message>
+        <source>Reference Chart</source>
+        <translation>Schéma</translation>
+    </message>
+    <message>
+        <source>Start Point</source>
+        <translation>Départ</translation>
+    </message>
+    <message>
+        <source>X Start Position:</source>
+        <translation>Départ X :</translation>
+    </message>
+    <message>
+        <source>Number of Holes on the X Axis:</source>
+        <translation>Nombre de trous en X :</translation>
+    </message>
+    <message>
+        <source>X step distance:</source>
+        <translation>Pas en X :</translation>
+    </message>
+    <message>
+        <source>Y start Position:</source>
+        <translation>Départ Y :</translation>
+    </message>
+    <message>
+        <source>Number of Holes on the Y Axis</source>
+        <translation>Nombre de trous en Y :</translation>
+    </message>
+    <message>
+        <source>Y step distance:</source>
+        <translation>Pas en Y :</translation>
+    </message>
+    <message>
+        <source>Use positive or negative step distance to decide direction.</source>
+        <translation>Le signe du pas détermine le sens.</translation>
+    </message>
+    <message>
+        <source>Decimal Places:</source>
+        <translation>Décimales :</translation>
+    </message>
+    <message>
+        <source>Insert line of text between coordinates:</source>
+        <translation>Texte entre les coordonnées :</translation>
     </message>
 </context>
 </TS>

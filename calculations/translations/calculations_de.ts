@@ -342,6 +342,120 @@
     </message>
 </context>
 <context>
+    <name>calc::frmChordsV74</name>
+    <message>
+        <source>Angle value must be less than 180.</source>
+        <translation>Der Winkel muss kleiner als 180 sein.</translation>
+    </message>
+    <message>
+        <source>Included angle - a</source>
+        <translation>Mittelpunktswinkel - a</translation>
+    </message>
+    <message>
+        <source>Chord length - c</source>
+        <translation>Sehnenlänge - c</translation>
+    </message>
+    <message>
+        <source>Chord height - h</source>
+        <translation>Bogenhöhe - h</translation>
+    </message>
+    <message>
+        <source>Arc length - l</source>
+        <translation>Bogenlänge - l</translation>
+    </message>
+    <message>
+        <source>Arc radius - r</source>
+        <translation>Radius - r</translation>
+    </message>
+    <message>
+        <source>Chord Calculations</source>
+        <translation>Sehnen und Bögen</translation>
+    </message>
+    <message>
+        <source>Chord</source>
+        <translation>Sehne</translation>
+    </message>
+    <message>
+        <source>Enter two values to calculate the others.</source>
+        <translation>Zwei Werte eingeben, die übrigen werden berechnet.</translation>
+    </message>
+    <message>
+        <source>Decimal Places in Answer</source>
+        <translation>Nachkommastellen</translation>
+    </message>
+    <message>
+        <source>Chord Dimensions</source>
+        <translation>Maße an Sehne und Bogen</translation>
+    </message>
+</context>
+<context>
+    <name>calc::frmDovetaillV74</name>
+    <message>
+        <source>Impossible data are entered. Check Roll Diameter, Angle and Corner Width.</source>
+        <translation>Die eingegebenen Werte passen nicht zusammen. Prüfen Sie Rollendurchmesser, Winkel und Maß an den Ecken.</translation>
+    </message>
+    <message>
+        <source>Dovetails</source>
+        <translation>Schwalbenschwanzführungen</translation>
+    </message>
+    <message>
+        <source>Dovetail</source>
+        <translation>Schwalbenschwanz</translation>
+    </message>
+    <message>
+        <source>Check any 2 possible checkboxes to enter known data</source>
+        <translation>Zwei Kästchen ankreuzen und die bekannten Maße eingeben</translation>
+    </message>
+    <message>
+        <source>Inside Roll Width</source>
+        <translation>Rollenmaß innen</translation>
+    </message>
+    <message>
+        <source>Outside Corner Width</source>
+        <translation>Eckmaß außen</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Höhe</translation>
+    </message>
+    <message>
+        <source>Outside Roll Width</source>
+        <translation>Rollenmaß außen</translation>
+    </message>
+    <message>
+        <source>Inside Corner Width</source>
+        <translation>Eckmaß innen</translation>
+    </message>
+    <message>
+        <source>Roll diameter</source>
+        <translation>Rollen-Ø</translation>
+    </message>
+    <message>
+        <source>Common fraction allowed if under 1.0</source>
+        <translation>Unter 1.0 ist auch ein Bruch möglich (z. B. 3/8)</translation>
+    </message>
+    <message>
+        <source>Angle</source>
+        <translation>Winkel</translation>
+    </message>
+    <message>
+        <source>Decimal Places</source>
+        <translation>Nachkommastellen</translation>
+    </message>
+    <message>
+        <source>Saddle</source>
+        <translation>Schlitten</translation>
+    </message>
+    <message>
+        <source>Way</source>
+        <translation>Führung</translation>
+    </message>
+    <message>
+        <source>Roll Diameter</source>
+        <translation>Rollendurchmesser</translation>
+    </message>
+</context>
+<context>
     <name>calc::frmGridV74</name>
     <message>
         <source>Rectangular Grid</source>
@@ -394,6 +508,236 @@
     <message>
         <source>Insert line of text between coordinates:</source>
         <translation>Textzeile zwischen Koordinaten:</translation>
+    </message>
+</context>
+<context>
+    <name>calc::frmKeyseatV74</name>
+    <message>
+        <source>Keyseat is bigger than the shaft!</source>
+        <translation>Die Passfedernut ist größer als die Welle.</translation>
+    </message>
+    <message>
+        <source>A: Overall height: </source>
+        <translation>A: Gesamthöhe: </translation>
+    </message>
+    <message>
+        <source>A: Overall height</source>
+        <translation>A: Gesamthöhe</translation>
+    </message>
+    <message>
+        <source>B: Shaft diam minus keyseat: </source>
+        <translation>B: Wellendurchmesser minus Nuttiefe: </translation>
+    </message>
+    <message>
+        <source>B: Shaft minus keyseat</source>
+        <translation>B: Welle minus Nut</translation>
+    </message>
+    <message>
+        <source>C: Depth of keyseat in shaft from flat: </source>
+        <translation>C: Nuttiefe in der Welle ab Abflachung: </translation>
+    </message>
+    <message>
+        <source>C: Seat depth from flat</source>
+        <translation>C: Nut ab Abflachung</translation>
+    </message>
+    <message>
+        <source>D: From top of shaft to full flat: </source>
+        <translation>D: Wellenscheitel bis volle Abflachung: </translation>
+    </message>
+    <message>
+        <source>D: Top of shaft to flat</source>
+        <translation>D: Bogenhöhe</translation>
+    </message>
+    <message>
+        <source>E: Total depth of keyseat in shaft: </source>
+        <translation>E: Gesamte Nuttiefe in der Welle: </translation>
+    </message>
+    <message>
+        <source>E: Total seat depth</source>
+        <translation>E: Gesamte Nuttiefe</translation>
+    </message>
+    <message>
+        <source>F: Depth of keyway in hub from flat: </source>
+        <translation>F: Nuttiefe in der Nabe ab Abflachung: </translation>
+    </message>
+    <message>
+        <source>F: Hub depth from flat</source>
+        <translation>F: Nabennut ab Fläche</translation>
+    </message>
+    <message>
+        <source>G: Total depth of keyway in hub: </source>
+        <translation>G: Gesamte Nuttiefe in der Nabe: </translation>
+    </message>
+    <message>
+        <source>G: Total hub depth</source>
+        <translation>G: Nabennut gesamt</translation>
+    </message>
+    <message>
+        <source>Keyseat</source>
+        <translation>Passfedernut</translation>
+    </message>
+    <message>
+        <source>W = Key Width:</source>
+        <translation>W = Passfederbreite:</translation>
+    </message>
+    <message>
+        <source>H = Key Height:</source>
+        <translation>H = Passfederhöhe:</translation>
+    </message>
+    <message>
+        <source>S = Shaft Diameter:</source>
+        <translation>S = Wellen-Ø:</translation>
+    </message>
+    <message>
+        <source>Check if key is square</source>
+        <translation>Passfeder quadratisch</translation>
+    </message>
+    <message>
+        <source>Decimal Places in Answer</source>
+        <translation>Nachkommastellen</translation>
+    </message>
+    <message>
+        <source>Key width</source>
+        <translation>Passfederbreite</translation>
+    </message>
+    <message>
+        <source>Key height</source>
+        <translation>Passfederhöhe</translation>
+    </message>
+    <message>
+        <source>Shaft diameter</source>
+        <translation>Wellendurchmesser</translation>
+    </message>
+    <message>
+        <source>Keyseat depth</source>
+        <translation>Nuttiefe</translation>
+    </message>
+    <message>
+        <source>Key width: </source>
+        <translation>Passfederbreite: </translation>
+    </message>
+    <message>
+        <source>Key height: </source>
+        <translation>Passfederhöhe: </translation>
+    </message>
+    <message>
+        <source>Shaft diameter: </source>
+        <translation>Wellendurchmesser: </translation>
+    </message>
+    <message>
+        <source>NOTE: Add clearance to depth of keyway in hub to facilitate assembly.</source>
+        <translation>HINWEIS: Zur Nuttiefe in der Nabe ein Spiel für die Montage zugeben.</translation>
+    </message>
+    <message>
+        <source>KEY</source>
+        <translation>FEDER</translation>
+    </message>
+    <message>
+        <source>W key width, H key height,</source>
+        <translation>W Passfederbreite, H Passfederhöhe,</translation>
+    </message>
+    <message>
+        <source>S shaft diameter</source>
+        <translation>S Wellendurchmesser</translation>
+    </message>
+    <message>
+        <source>Shaft, key and hub</source>
+        <translation>Welle, Passfeder und Nabe</translation>
+    </message>
+</context>
+<context>
+    <name>calc::frmPolygonsV74</name>
+    <message>
+        <source>Across Corners(Outside Circle)</source>
+        <translation>Eckmaß (Umkreis)</translation>
+    </message>
+    <message>
+        <source>Across Flats (Inside Circle)</source>
+        <translation>Schlüsselweite (Inkreis)</translation>
+    </message>
+    <message>
+        <source>Side length(chord)</source>
+        <translation>Seitenlänge (Sehne)</translation>
+    </message>
+    <message>
+        <source>Polygon dimensions</source>
+        <translation>Maße des Vielecks</translation>
+    </message>
+    <message>
+        <source>Polygons</source>
+        <translation>Vielecke</translation>
+    </message>
+    <message>
+        <source>Regular Polygons</source>
+        <translation>Regelmäßige Vielecke</translation>
+    </message>
+    <message>
+        <source>Enter Known Data</source>
+        <translation>Bekanntes Maß</translation>
+    </message>
+    <message>
+        <source>Across Flats</source>
+        <translation>Schlüsselweite</translation>
+    </message>
+    <message>
+        <source>Across Corners</source>
+        <translation>Eckmaß</translation>
+    </message>
+    <message>
+        <source>Side Length</source>
+        <translation>Seitenlänge</translation>
+    </message>
+    <message>
+        <source>Number of Sides</source>
+        <translation>Anzahl der Seiten</translation>
+    </message>
+    <message>
+        <source>Across Corners (Outside Circle)</source>
+        <translation>Eckmaß (Umkreis)</translation>
+    </message>
+    <message>
+        <source>Side Length (Chord):</source>
+        <translation>Seitenlänge:</translation>
+    </message>
+    <message>
+        <source>Hord Length</source>
+        <translation>Sehnenlänge</translation>
+    </message>
+    <message>
+        <source>Angle of sector:</source>
+        <translation>Sektorwinkel:</translation>
+    </message>
+    <message>
+        <source>Sector Angle</source>
+        <translation>Sektorwinkel</translation>
+    </message>
+    <message>
+        <source>Decimal Places in Answer</source>
+        <translation>Nachkommastellen</translation>
+    </message>
+    <message>
+        <source>Volume of a </source>
+        <translation>Stab mit</translation>
+    </message>
+    <message>
+        <source>unit length bar is L*A units³.</source>
+        <translation>Längeneinheiten: V = L*A Einh.³</translation>
+    </message>
+    <message>
+        <source>Area= %1units²</source>
+        <translation>A = %1 Einh.²</translation>
+    </message>
+    <message>
+        <source>unit length bar is %1units³.</source>
+        <translation>Längeneinheiten: V = %1 Einh.³</translation>
+    </message>
+    <message>
+        <source>Sector angle: </source>
+        <translation>Sektorwinkel: </translation>
+    </message>
+    <message>
+        <source>Volume: </source>
+        <translation>Volumen: </translation>
     </message>
 </context>
 </TS>

@@ -342,6 +342,120 @@
     </message>
 </context>
 <context>
+    <name>calc::frmChordsV74</name>
+    <message>
+        <source>Angle value must be less than 180.</source>
+        <translation>L&apos;angle doit être inférieur à 180.</translation>
+    </message>
+    <message>
+        <source>Included angle - a</source>
+        <translation>Angle au centre - a</translation>
+    </message>
+    <message>
+        <source>Chord length - c</source>
+        <translation>Longueur de corde - c</translation>
+    </message>
+    <message>
+        <source>Chord height - h</source>
+        <translation>Flèche - h</translation>
+    </message>
+    <message>
+        <source>Arc length - l</source>
+        <translation>Longueur d&apos;arc - l</translation>
+    </message>
+    <message>
+        <source>Arc radius - r</source>
+        <translation>Rayon - r</translation>
+    </message>
+    <message>
+        <source>Chord Calculations</source>
+        <translation>Cordes et arcs</translation>
+    </message>
+    <message>
+        <source>Chord</source>
+        <translation>Corde</translation>
+    </message>
+    <message>
+        <source>Enter two values to calculate the others.</source>
+        <translation>Entrez deux valeurs pour calculer les autres.</translation>
+    </message>
+    <message>
+        <source>Decimal Places in Answer</source>
+        <translation>Décimales</translation>
+    </message>
+    <message>
+        <source>Chord Dimensions</source>
+        <translation>Cotes de la corde et de l&apos;arc</translation>
+    </message>
+</context>
+<context>
+    <name>calc::frmDovetaillV74</name>
+    <message>
+        <source>Impossible data are entered. Check Roll Diameter, Angle and Corner Width.</source>
+        <translation>Les valeurs saisies sont incompatibles. Vérifiez le diamètre des piges, l&apos;angle et la cote aux angles.</translation>
+    </message>
+    <message>
+        <source>Dovetails</source>
+        <translation>Queues d&apos;aronde</translation>
+    </message>
+    <message>
+        <source>Dovetail</source>
+        <translation>Queue d&apos;aronde</translation>
+    </message>
+    <message>
+        <source>Check any 2 possible checkboxes to enter known data</source>
+        <translation>Cochez deux cases et entrez les cotes connues</translation>
+    </message>
+    <message>
+        <source>Inside Roll Width</source>
+        <translation>Int. sur piges</translation>
+    </message>
+    <message>
+        <source>Outside Corner Width</source>
+        <translation>Ext. aux angles</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Hauteur</translation>
+    </message>
+    <message>
+        <source>Outside Roll Width</source>
+        <translation>Ext. sur piges</translation>
+    </message>
+    <message>
+        <source>Inside Corner Width</source>
+        <translation>Int. aux angles</translation>
+    </message>
+    <message>
+        <source>Roll diameter</source>
+        <translation>Ø des piges</translation>
+    </message>
+    <message>
+        <source>Common fraction allowed if under 1.0</source>
+        <translation>En dessous de 1.0, une fraction est possible (p. ex. 3/8)</translation>
+    </message>
+    <message>
+        <source>Angle</source>
+        <translation>Angle</translation>
+    </message>
+    <message>
+        <source>Decimal Places</source>
+        <translation>Décimales</translation>
+    </message>
+    <message>
+        <source>Saddle</source>
+        <translation>Chariot</translation>
+    </message>
+    <message>
+        <source>Way</source>
+        <translation>Glissière</translation>
+    </message>
+    <message>
+        <source>Roll Diameter</source>
+        <translation>Diamètre des piges</translation>
+    </message>
+</context>
+<context>
     <name>calc::frmGridV74</name>
     <message>
         <source>Rectangular Grid</source>
@@ -394,6 +508,236 @@
     <message>
         <source>Insert line of text between coordinates:</source>
         <translation>Texte entre les coordonnées :</translation>
+    </message>
+</context>
+<context>
+    <name>calc::frmKeyseatV74</name>
+    <message>
+        <source>Keyseat is bigger than the shaft!</source>
+        <translation>La rainure de clavette est plus grande que l&apos;arbre.</translation>
+    </message>
+    <message>
+        <source>A: Overall height: </source>
+        <translation>A : Hauteur totale : </translation>
+    </message>
+    <message>
+        <source>A: Overall height</source>
+        <translation>A : Hauteur totale</translation>
+    </message>
+    <message>
+        <source>B: Shaft diam minus keyseat: </source>
+        <translation>B : Diamètre de l&apos;arbre moins rainure : </translation>
+    </message>
+    <message>
+        <source>B: Shaft minus keyseat</source>
+        <translation>B : Arbre moins rainure</translation>
+    </message>
+    <message>
+        <source>C: Depth of keyseat in shaft from flat: </source>
+        <translation>C : Profondeur de rainure dans l&apos;arbre depuis le méplat : </translation>
+    </message>
+    <message>
+        <source>C: Seat depth from flat</source>
+        <translation>C : Rainure arbre</translation>
+    </message>
+    <message>
+        <source>D: From top of shaft to full flat: </source>
+        <translation>D : Du sommet de l&apos;arbre au méplat : </translation>
+    </message>
+    <message>
+        <source>D: Top of shaft to flat</source>
+        <translation>D : Flèche</translation>
+    </message>
+    <message>
+        <source>E: Total depth of keyseat in shaft: </source>
+        <translation>E : Profondeur totale de la rainure dans l&apos;arbre : </translation>
+    </message>
+    <message>
+        <source>E: Total seat depth</source>
+        <translation>E : Total arbre</translation>
+    </message>
+    <message>
+        <source>F: Depth of keyway in hub from flat: </source>
+        <translation>F : Profondeur de rainure dans le moyeu depuis le méplat : </translation>
+    </message>
+    <message>
+        <source>F: Hub depth from flat</source>
+        <translation>F : Rainure moyeu</translation>
+    </message>
+    <message>
+        <source>G: Total depth of keyway in hub: </source>
+        <translation>G : Profondeur totale de la rainure dans le moyeu : </translation>
+    </message>
+    <message>
+        <source>G: Total hub depth</source>
+        <translation>G : Total moyeu</translation>
+    </message>
+    <message>
+        <source>Keyseat</source>
+        <translation>Rainure de clavette</translation>
+    </message>
+    <message>
+        <source>W = Key Width:</source>
+        <translation>W = Largeur :</translation>
+    </message>
+    <message>
+        <source>H = Key Height:</source>
+        <translation>H = Hauteur :</translation>
+    </message>
+    <message>
+        <source>S = Shaft Diameter:</source>
+        <translation>S = Ø de l&apos;arbre :</translation>
+    </message>
+    <message>
+        <source>Check if key is square</source>
+        <translation>Clavette carrée</translation>
+    </message>
+    <message>
+        <source>Decimal Places in Answer</source>
+        <translation>Décimales</translation>
+    </message>
+    <message>
+        <source>Key width</source>
+        <translation>Largeur de clavette</translation>
+    </message>
+    <message>
+        <source>Key height</source>
+        <translation>Hauteur de clavette</translation>
+    </message>
+    <message>
+        <source>Shaft diameter</source>
+        <translation>Diamètre de l&apos;arbre</translation>
+    </message>
+    <message>
+        <source>Keyseat depth</source>
+        <translation>Profondeur de rainure</translation>
+    </message>
+    <message>
+        <source>Key width: </source>
+        <translation>Largeur de clavette : </translation>
+    </message>
+    <message>
+        <source>Key height: </source>
+        <translation>Hauteur de clavette : </translation>
+    </message>
+    <message>
+        <source>Shaft diameter: </source>
+        <translation>Diamètre de l&apos;arbre : </translation>
+    </message>
+    <message>
+        <source>NOTE: Add clearance to depth of keyway in hub to facilitate assembly.</source>
+        <translation>REMARQUE : ajoutez un jeu à la profondeur de rainure du moyeu pour faciliter le montage.</translation>
+    </message>
+    <message>
+        <source>KEY</source>
+        <translation>CLAVETTE</translation>
+    </message>
+    <message>
+        <source>W key width, H key height,</source>
+        <translation>W largeur, H hauteur de clavette,</translation>
+    </message>
+    <message>
+        <source>S shaft diameter</source>
+        <translation>S diamètre de l&apos;arbre</translation>
+    </message>
+    <message>
+        <source>Shaft, key and hub</source>
+        <translation>Arbre, clavette et moyeu</translation>
+    </message>
+</context>
+<context>
+    <name>calc::frmPolygonsV74</name>
+    <message>
+        <source>Across Corners(Outside Circle)</source>
+        <translation>Cote sur angles (cercle circonscrit)</translation>
+    </message>
+    <message>
+        <source>Across Flats (Inside Circle)</source>
+        <translation>Sur plats (cercle int.)</translation>
+    </message>
+    <message>
+        <source>Side length(chord)</source>
+        <translation>Longueur du côté (corde)</translation>
+    </message>
+    <message>
+        <source>Polygon dimensions</source>
+        <translation>Cotes du polygone</translation>
+    </message>
+    <message>
+        <source>Polygons</source>
+        <translation>Polygones</translation>
+    </message>
+    <message>
+        <source>Regular Polygons</source>
+        <translation>Polygones réguliers</translation>
+    </message>
+    <message>
+        <source>Enter Known Data</source>
+        <translation>Cote connue</translation>
+    </message>
+    <message>
+        <source>Across Flats</source>
+        <translation>Cote sur plats</translation>
+    </message>
+    <message>
+        <source>Across Corners</source>
+        <translation>Cote sur angles</translation>
+    </message>
+    <message>
+        <source>Side Length</source>
+        <translation>Longueur du côté</translation>
+    </message>
+    <message>
+        <source>Number of Sides</source>
+        <translation>Nombre de côtés</translation>
+    </message>
+    <message>
+        <source>Across Corners (Outside Circle)</source>
+        <translation>Sur angles (cercle ext.)</translation>
+    </message>
+    <message>
+        <source>Side Length (Chord):</source>
+        <translation>Côté (corde) :</translation>
+    </message>
+    <message>
+        <source>Hord Length</source>
+        <translation>Longueur de corde</translation>
+    </message>
+    <message>
+        <source>Angle of sector:</source>
+        <translation>Angle du secteur :</translation>
+    </message>
+    <message>
+        <source>Sector Angle</source>
+        <translation>Angle du secteur</translation>
+    </message>
+    <message>
+        <source>Decimal Places in Answer</source>
+        <translation>Décimales</translation>
+    </message>
+    <message>
+        <source>Volume of a </source>
+        <translation>Barre de</translation>
+    </message>
+    <message>
+        <source>unit length bar is L*A units³.</source>
+        <translation>unités : V = L*A u³</translation>
+    </message>
+    <message>
+        <source>Area= %1units²</source>
+        <translation>A = %1 u²</translation>
+    </message>
+    <message>
+        <source>unit length bar is %1units³.</source>
+        <translation>unités : V = %1 u³</translation>
+    </message>
+    <message>
+        <source>Sector angle: </source>
+        <translation>Angle du secteur : </translation>
+    </message>
+    <message>
+        <source>Volume: </source>
+        <translation>Volume : </translation>
     </message>
 </context>
 </TS>

@@ -1,0 +1,71 @@
+// The calculator screens opened from the menu in German and in French show no English
+// text: captions, options, frame titles, tool tips and window titles.
+
+#include <QTest>
+
+#include "Screens.h"
+#include "calc/TestCalcEnv.h"
+#include "calc/ui/MainMenu.h"
+#include "calc/ui/QtControls.h"
+#include "common/testing/VisibleTexts.h"
+
+using namespace calc;
+using common::testing::TextMap;
+
+namespace {
+
+// The screens whose own texts are translated.
+const QStringList kScreens = {"picBoltCircle", "picGrid",    "picDovetail",
+                              "picKeyseat",    "picPolygon", "picChord"};
+
+// The marks of the title strip, axis and dimension letters, and French "Angle".
+const QStringList kSame = {"X", "Y", "l", "c", "a", "h", "r", "Angle"};
+
+TextMap ScreenTexts(const char* stored) {
+    TestCalcEnv t;
+    t.SetLanguage(stored);
+    ApplyLanguage(t.env);
+    frmArbormateEDITORv74 menu(t.env);
+    menu.SetQuitAction([] {});
+    RegisterAllScreens(menu);
+    TextMap all;
+    for (const QString& picture : kScreens) {
+        QWidget* screen = menu.OpenScreen(picture);
+        if (!screen) qFatal("no screen %s", qPrintable(picture));
+        const TextMap texts = common::testing::VisibleTexts(screen);
+        for (auto it = texts.begin(); it != texts.end(); ++it)
+            all.insert(picture + "/" + it.key(), it.value());
+        screen->close();
+        QTest::qWait(0);
+    }
+    return all;
+}
+
+}  // namespace
+
+class ScreenTranslationTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { TranslationsFolderOverride() = SUITE_BUILD_TRANSLATIONS; }
+    void cleanupTestCase() {
+        TestCalcEnv t;
+        t.SetLanguage("English");
+        ApplyLanguage(t.env);
+    }
+
+    void noEnglishTextOnTheScreens() {
+        const TextMap english = ScreenTexts("English");
+        QVERIFY(english.values().contains("Calculated Coordinates"));
+        for (const char* stored : {"German", "French"}) {
+            const TextMap translated = ScreenTexts(stored);
+            QCOMPARE(translated.size(), english.size());
+            const QStringList left = common::testing::UntranslatedTexts(english, translated, kSame);
+            for (const QString& text : left) qWarning("%s: %s", stored, qPrintable(text));
+            QVERIFY2(left.isEmpty(), stored);
+        }
+    }
+};
+
+QTEST_MAIN(ScreenTranslationTest)
+#include "ScreenTranslationTest.moc"

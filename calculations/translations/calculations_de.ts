@@ -227,6 +227,41 @@
     </message>
 </context>
 <context>
+    <name>calc::frmAlternateObliqueV74</name>
+    <message>
+        <source>Alternate Answer</source>
+        <translation>Zweite Lösung</translation>
+    </message>
+    <message>
+        <source>  Alternate Oblique Answer</source>
+        <translation>  Zweite Lösung des schiefwinkligen Dreiecks</translation>
+    </message>
+    <message>
+        <source>Angle A</source>
+        <translation>Winkel A</translation>
+    </message>
+    <message>
+        <source>Side b</source>
+        <translation>Seite b</translation>
+    </message>
+    <message>
+        <source>Alternate Side c</source>
+        <translation>Zweite Seite c</translation>
+    </message>
+    <message>
+        <source>Alternate Angle C</source>
+        <translation>Zweiter Winkel C</translation>
+    </message>
+    <message>
+        <source>Side a</source>
+        <translation>Seite a</translation>
+    </message>
+    <message>
+        <source>Alternate Angle B</source>
+        <translation>Zweiter Winkel B</translation>
+    </message>
+</context>
+<context>
     <name>calc::frmArbormateEDITORv74</name>
     <message>
         <source>for Tarvik</source>
@@ -386,6 +421,41 @@
     <message>
         <source>Chord Dimensions</source>
         <translation>Maße an Sehne und Bogen</translation>
+    </message>
+</context>
+<context>
+    <name>calc::frmDegreeConvertV74</name>
+    <message>
+        <source>Convert Angles</source>
+        <translation>Winkel umrechnen</translation>
+    </message>
+    <message>
+        <source>Convert Angle</source>
+        <translation>Winkel umrechnen</translation>
+    </message>
+    <message>
+        <source>Degrees</source>
+        <translation>Grad</translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <translation>Min.</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>Sek.</translation>
+    </message>
+    <message>
+        <source>Do not enter 60 or more minutes.</source>
+        <translation>Bitte weniger als 60 Minuten eingeben.</translation>
+    </message>
+    <message>
+        <source>Do not enter 60 or more seconds.</source>
+        <translation>Bitte weniger als 60 Sekunden eingeben.</translation>
+    </message>
+    <message>
+        <source>CONVERT</source>
+        <translation>UMRECHNEN</translation>
     </message>
 </context>
 <context>
@@ -646,6 +716,101 @@
     </message>
 </context>
 <context>
+    <name>calc::frmObliqueTriangleV74</name>
+    <message>
+        <source>Impossible data entered. Please reset and try again.</source>
+        <translation>Mit diesen Werten gibt es kein Dreieck. Bitte löschen und neu eingeben.</translation>
+    </message>
+    <message>
+        <source>There may be an alternate answer to this scenario. Click OK to check.</source>
+        <translation>Für diese Werte kann es eine zweite Lösung geben. Klicken Sie auf OK, um sie anzuzeigen.</translation>
+    </message>
+    <message>
+        <source>Oblique Triangle</source>
+        <translation>Schiefwinkliges Dreieck</translation>
+    </message>
+    <message>
+        <source>Oblique Trigonometry</source>
+        <translation>Schiefwinkliges Dreieck</translation>
+    </message>
+    <message>
+        <source>Angle A</source>
+        <translation>Winkel A</translation>
+    </message>
+    <message>
+        <source>Side b</source>
+        <translation>Seite b</translation>
+    </message>
+    <message>
+        <source>Side c</source>
+        <translation>Seite c</translation>
+    </message>
+    <message>
+        <source>Angle C</source>
+        <translation>Winkel C</translation>
+    </message>
+    <message>
+        <source>Side a</source>
+        <translation>Seite a</translation>
+    </message>
+    <message>
+        <source>Angle B</source>
+        <translation>Winkel B</translation>
+    </message>
+    <message>
+        <source>One Side and Two Angles</source>
+        <translation>Eine Seite und zwei Winkel</translation>
+    </message>
+    <message>
+        <source>Two Sides and the Included Angle</source>
+        <translation>Zwei Seiten und Zwischenwinkel</translation>
+    </message>
+    <message>
+        <source>Two sides and the Opposite Angle</source>
+        <translation>Zwei Seiten und ein Gegenwinkel</translation>
+    </message>
+    <message>
+        <source>All Sides</source>
+        <translation>Alle drei Seiten</translation>
+    </message>
+    <message>
+        <source>Decimal Places</source>
+        <translation>Dezimalstellen</translation>
+    </message>
+    <message>
+        <source>Area: %1 units²</source>
+        <translation>Fläche: %1 Einh.²</translation>
+    </message>
+    <message>
+        <source>Side a: </source>
+        <translation>Seite a: </translation>
+    </message>
+    <message>
+        <source>Side b: </source>
+        <translation>Seite b: </translation>
+    </message>
+    <message>
+        <source>Side c: </source>
+        <translation>Seite c: </translation>
+    </message>
+    <message>
+        <source>Angle A: </source>
+        <translation>Winkel A: </translation>
+    </message>
+    <message>
+        <source>Angle B: </source>
+        <translation>Winkel B: </translation>
+    </message>
+    <message>
+        <source>Angle C: </source>
+        <translation>Winkel C: </translation>
+    </message>
+    <message>
+        <source>Oblique triangle</source>
+        <translation>Schiefwinkliges Dreieck</translation>
+    </message>
+</context>
+<context>
     <name>calc::frmPolygonsV74</name>
     <message>
         <source>Across Corners(Outside Circle)</source>
@@ -738,6 +903,105 @@
     <message>
         <source>Volume: </source>
         <translation>Volumen: </translation>
+    </message>
+</context>
+<context>
+    <name>calc::frmRtAngleV74</name>
+    <message>
+        <source>Too much data entered. Enter two sides, or one side and one angle.</source>
+        <translation>Zu viele Werte. Geben Sie zwei Seiten oder eine Seite und einen Winkel ein.</translation>
+    </message>
+    <message>
+        <source>Not enough data specified. Enter two sides, or one side and one angle.</source>
+        <translation>Es fehlen Werte. Geben Sie zwei Seiten oder eine Seite und einen Winkel ein.</translation>
+    </message>
+    <message>
+        <source>The hypotenuse cannot be smaller than another side.</source>
+        <translation>Die Hypotenuse kann nicht kürzer sein als eine andere Seite.</translation>
+    </message>
+    <message>
+        <source>Angle value must be less than 90.</source>
+        <translation>Der Winkel muss kleiner als 90 sein.</translation>
+    </message>
+    <message>
+        <source>Side a</source>
+        <translation>Seite a</translation>
+    </message>
+    <message>
+        <source>Side b</source>
+        <translation>Seite b</translation>
+    </message>
+    <message>
+        <source>Side c</source>
+        <translation>Seite c</translation>
+    </message>
+    <message>
+        <source>Angle A</source>
+        <translation>Winkel A</translation>
+    </message>
+    <message>
+        <source>Angle B</source>
+        <translation>Winkel B</translation>
+    </message>
+    <message>
+        <source>Solve Right Angle Triangles</source>
+        <translation>Rechtwinklige Dreiecke berechnen</translation>
+    </message>
+    <message>
+        <source>Right Angle Trigonometry</source>
+        <translation>Rechtwinkliges Dreieck</translation>
+    </message>
+    <message>
+        <source>Side  b</source>
+        <translation>Seite b</translation>
+    </message>
+    <message>
+        <source>Enter 2 sides or 1 side and 1 angle.</source>
+        <translation>2 Seiten oder 1 Seite und 1 Winkel eingeben.</translation>
+    </message>
+    <message>
+        <source>Decimal Places in Answer</source>
+        <translation>Nachkommastellen</translation>
+    </message>
+    <message>
+        <source>the triangle</source>
+        <translation>das Dreieck</translation>
+    </message>
+    <message>
+        <source>Area: %1 units²</source>
+        <translation>Fläche: %1 Einh.²</translation>
+    </message>
+    <message>
+        <source>the converted length</source>
+        <translation>die umgerechnete Länge</translation>
+    </message>
+    <message>
+        <source>Side a: </source>
+        <translation>Seite a: </translation>
+    </message>
+    <message>
+        <source>Side b: </source>
+        <translation>Seite b: </translation>
+    </message>
+    <message>
+        <source>Side c: </source>
+        <translation>Seite c: </translation>
+    </message>
+    <message>
+        <source>Angle A: </source>
+        <translation>Winkel A: </translation>
+    </message>
+    <message>
+        <source>Angle B: </source>
+        <translation>Winkel B: </translation>
+    </message>
+    <message>
+        <source>Angle C: </source>
+        <translation>Winkel C: </translation>
+    </message>
+    <message>
+        <source>Right Angle Triangle</source>
+        <translation>Rechtwinkliges Dreieck</translation>
     </message>
 </context>
 </TS>

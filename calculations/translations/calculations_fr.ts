@@ -227,6 +227,41 @@
     </message>
 </context>
 <context>
+    <name>calc::frmAlternateObliqueV74</name>
+    <message>
+        <source>Alternate Answer</source>
+        <translation>Seconde solution</translation>
+    </message>
+    <message>
+        <source>  Alternate Oblique Answer</source>
+        <translation>  Seconde solution du triangle</translation>
+    </message>
+    <message>
+        <source>Angle A</source>
+        <translation>Angle A</translation>
+    </message>
+    <message>
+        <source>Side b</source>
+        <translation>Côté b</translation>
+    </message>
+    <message>
+        <source>Alternate Side c</source>
+        <translation>Côté c (2e solution)</translation>
+    </message>
+    <message>
+        <source>Alternate Angle C</source>
+        <translation>Angle C (2e solution)</translation>
+    </message>
+    <message>
+        <source>Side a</source>
+        <translation>Côté a</translation>
+    </message>
+    <message>
+        <source>Alternate Angle B</source>
+        <translation>Angle B (2e solution)</translation>
+    </message>
+</context>
+<context>
     <name>calc::frmArbormateEDITORv74</name>
     <message>
         <source>for Tarvik</source>
@@ -386,6 +421,41 @@
     <message>
         <source>Chord Dimensions</source>
         <translation>Cotes de la corde et de l&apos;arc</translation>
+    </message>
+</context>
+<context>
+    <name>calc::frmDegreeConvertV74</name>
+    <message>
+        <source>Convert Angles</source>
+        <translation>Conversion d&apos;angles</translation>
+    </message>
+    <message>
+        <source>Convert Angle</source>
+        <translation>Conversion d&apos;angle</translation>
+    </message>
+    <message>
+        <source>Degrees</source>
+        <translation>Degrés</translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <translation>Minutes</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>Secondes</translation>
+    </message>
+    <message>
+        <source>Do not enter 60 or more minutes.</source>
+        <translation>Entrez moins de 60 minutes.</translation>
+    </message>
+    <message>
+        <source>Do not enter 60 or more seconds.</source>
+        <translation>Entrez moins de 60 secondes.</translation>
+    </message>
+    <message>
+        <source>CONVERT</source>
+        <translation>CONVERTIR</translation>
     </message>
 </context>
 <context>
@@ -646,6 +716,101 @@
     </message>
 </context>
 <context>
+    <name>calc::frmObliqueTriangleV74</name>
+    <message>
+        <source>Impossible data entered. Please reset and try again.</source>
+        <translation>Ces valeurs ne donnent aucun triangle. Effacez et recommencez.</translation>
+    </message>
+    <message>
+        <source>There may be an alternate answer to this scenario. Click OK to check.</source>
+        <translation>Ces valeurs admettent peut-être une seconde solution. Cliquez sur OK pour la voir.</translation>
+    </message>
+    <message>
+        <source>Oblique Triangle</source>
+        <translation>Triangle quelconque</translation>
+    </message>
+    <message>
+        <source>Oblique Trigonometry</source>
+        <translation>Triangle quelconque</translation>
+    </message>
+    <message>
+        <source>Angle A</source>
+        <translation>Angle A</translation>
+    </message>
+    <message>
+        <source>Side b</source>
+        <translation>Côté b</translation>
+    </message>
+    <message>
+        <source>Side c</source>
+        <translation>Côté c</translation>
+    </message>
+    <message>
+        <source>Angle C</source>
+        <translation>Angle C</translation>
+    </message>
+    <message>
+        <source>Side a</source>
+        <translation>Côté a</translation>
+    </message>
+    <message>
+        <source>Angle B</source>
+        <translation>Angle B</translation>
+    </message>
+    <message>
+        <source>One Side and Two Angles</source>
+        <translation>Un côté et deux angles</translation>
+    </message>
+    <message>
+        <source>Two Sides and the Included Angle</source>
+        <translation>Deux côtés et l&apos;angle compris</translation>
+    </message>
+    <message>
+        <source>Two sides and the Opposite Angle</source>
+        <translation>Deux côtés et l&apos;angle opposé</translation>
+    </message>
+    <message>
+        <source>All Sides</source>
+        <translation>Les trois côtés</translation>
+    </message>
+    <message>
+        <source>Decimal Places</source>
+        <translation>Décimales</translation>
+    </message>
+    <message>
+        <source>Area: %1 units²</source>
+        <translation>Aire : %1 u²</translation>
+    </message>
+    <message>
+        <source>Side a: </source>
+        <translation>Côté a : </translation>
+    </message>
+    <message>
+        <source>Side b: </source>
+        <translation>Côté b : </translation>
+    </message>
+    <message>
+        <source>Side c: </source>
+        <translation>Côté c : </translation>
+    </message>
+    <message>
+        <source>Angle A: </source>
+        <translation>Angle A : </translation>
+    </message>
+    <message>
+        <source>Angle B: </source>
+        <translation>Angle B : </translation>
+    </message>
+    <message>
+        <source>Angle C: </source>
+        <translation>Angle C : </translation>
+    </message>
+    <message>
+        <source>Oblique triangle</source>
+        <translation>Triangle quelconque</translation>
+    </message>
+</context>
+<context>
     <name>calc::frmPolygonsV74</name>
     <message>
         <source>Across Corners(Outside Circle)</source>
@@ -738,6 +903,105 @@
     <message>
         <source>Volume: </source>
         <translation>Volume : </translation>
+    </message>
+</context>
+<context>
+    <name>calc::frmRtAngleV74</name>
+    <message>
+        <source>Too much data entered. Enter two sides, or one side and one angle.</source>
+        <translation>Trop de données. Entrez deux côtés, ou un côté et un angle.</translation>
+    </message>
+    <message>
+        <source>Not enough data specified. Enter two sides, or one side and one angle.</source>
+        <translation>Données insuffisantes. Entrez deux côtés, ou un côté et un angle.</translation>
+    </message>
+    <message>
+        <source>The hypotenuse cannot be smaller than another side.</source>
+        <translation>L&apos;hypoténuse ne peut pas être plus courte qu&apos;un autre côté.</translation>
+    </message>
+    <message>
+        <source>Angle value must be less than 90.</source>
+        <translation>L&apos;angle doit être inférieur à 90.</translation>
+    </message>
+    <message>
+        <source>Side a</source>
+        <translation>Côté a</translation>
+    </message>
+    <message>
+        <source>Side b</source>
+        <translation>Côté b</translation>
+    </message>
+    <message>
+        <source>Side c</source>
+        <translation>Côté c</translation>
+    </message>
+    <message>
+        <source>Angle A</source>
+        <translation>Angle A</translation>
+    </message>
+    <message>
+        <source>Angle B</source>
+        <translation>Angle B</translation>
+    </message>
+    <message>
+        <source>Solve Right Angle Triangles</source>
+        <translation>Résolution de triangles rectangles</translation>
+    </message>
+    <message>
+        <source>Right Angle Trigonometry</source>
+        <translation>Triangle rectangle</translation>
+    </message>
+    <message>
+        <source>Side  b</source>
+        <translation>Côté b</translation>
+    </message>
+    <message>
+        <source>Enter 2 sides or 1 side and 1 angle.</source>
+        <translation>Entrez 2 côtés ou 1 côté et 1 angle.</translation>
+    </message>
+    <message>
+        <source>Decimal Places in Answer</source>
+        <translation>Décimales</translation>
+    </message>
+    <message>
+        <source>the triangle</source>
+        <translation>le triangle</translation>
+    </message>
+    <message>
+        <source>Area: %1 units²</source>
+        <translation>Aire : %1 u²</translation>
+    </message>
+    <message>
+        <source>the converted length</source>
+        <translation>la longueur convertie</translation>
+    </message>
+    <message>
+        <source>Side a: </source>
+        <translation>Côté a : </translation>
+    </message>
+    <message>
+        <source>Side b: </source>
+        <translation>Côté b : </translation>
+    </message>
+    <message>
+        <source>Side c: </source>
+        <translation>Côté c : </translation>
+    </message>
+    <message>
+        <source>Angle A: </source>
+        <translation>Angle A : </translation>
+    </message>
+    <message>
+        <source>Angle B: </source>
+        <translation>Angle B : </translation>
+    </message>
+    <message>
+        <source>Angle C: </source>
+        <translation>Angle C : </translation>
+    </message>
+    <message>
+        <source>Right Angle Triangle</source>
+        <translation>Triangle rectangle</translation>
     </message>
 </context>
 </TS>

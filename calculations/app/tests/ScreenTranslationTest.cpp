@@ -8,6 +8,7 @@
 #include "calc/ui/MainMenu.h"
 #include "calc/ui/QtControls.h"
 #include "common/testing/VisibleTexts.h"
+#include "triangles/TriangleScreens.h"
 
 using namespace calc;
 using common::testing::TextMap;
@@ -15,11 +16,12 @@ using common::testing::TextMap;
 namespace {
 
 // The screens whose own texts are translated.
-const QStringList kScreens = {"picBoltCircle", "picGrid",    "picDovetail",
-                              "picKeyseat",    "picPolygon", "picChord"};
+const QStringList kScreens = {"picBoltCircle", "picGrid",  "picDovetail", "picKeyseat",
+                              "picPolygon",    "picChord", "picRAtrig",   "picOBtrig"};
 
 // The marks of the title strip, axis and dimension letters, and French "Angle".
-const QStringList kSame = {"X", "Y", "l", "c", "a", "h", "r", "Angle"};
+const QStringList kSame = {"X", "Y",     "l",       "c",       "a",       "h",
+                           "r", "Angle", "Angle A", "Angle B", "Angle C", "Minutes"};
 
 TextMap ScreenTexts(const char* stored) {
     TestCalcEnv t;
@@ -37,6 +39,13 @@ TextMap ScreenTexts(const char* stored) {
             all.insert(picture + "/" + it.key(), it.value());
         screen->close();
         QTest::qWait(0);
+    }
+    // The two screens other screens open.
+    frmDegreeConvertV74 angles(t.env);
+    frmAlternateObliqueV74 alternate(t.env, AlternateObliqueTexts{});
+    for (QWidget* screen : {static_cast<QWidget*>(&angles), static_cast<QWidget*>(&alternate)}) {
+        const TextMap texts = common::testing::VisibleTexts(screen);
+        for (auto it = texts.begin(); it != texts.end(); ++it) all.insert(it.key(), it.value());
     }
     return all;
 }

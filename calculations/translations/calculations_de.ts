@@ -201,6 +201,41 @@
     </message>
 </context>
 <context>
+    <name>calc::SpeedFeedPictures</name>
+    <message>
+        <source>Ø Diameter</source>
+        <translation>Ø Durchmesser</translation>
+    </message>
+    <message>
+        <source>Full Ø depth</source>
+        <translation>Tiefe voller Ø</translation>
+    </message>
+    <message>
+        <source>Dimensions in the screen&apos;s unit</source>
+        <translation>Maße in der Einheit der Berechnung</translation>
+    </message>
+    <message>
+        <source>RPM</source>
+        <translation>U/min</translation>
+    </message>
+    <message>
+        <source>Surface speed</source>
+        <translation>Schnittgeschw.</translation>
+    </message>
+    <message>
+        <source>Feed</source>
+        <translation>Vorschub</translation>
+    </message>
+    <message>
+        <source>Ø Dia.</source>
+        <translation>Ø</translation>
+    </message>
+    <message>
+        <source>RPM = surface speed × constant ÷ Ø</source>
+        <translation>n = Schnittgeschwindigkeit × Konstante ÷ Ø</translation>
+    </message>
+</context>
+<context>
     <name>calc::SystemPrograms</name>
     <message>
         <source>System Information Is Unavailable At This Time</source>
@@ -716,6 +751,45 @@
     </message>
 </context>
 <context>
+    <name>calc::frmMaterialsV74</name>
+    <message>
+        <source>Material List</source>
+        <translation>Werkstoffliste</translation>
+    </message>
+    <message>
+        <source>Materials</source>
+        <translation>Werkstoffe</translation>
+    </message>
+    <message>
+        <source>Feet per minute:</source>
+        <translation>Fuß pro Minute:</translation>
+    </message>
+    <message>
+        <source>Metres per minute:</source>
+        <translation>Meter pro Minute:</translation>
+    </message>
+    <message>
+        <source>Search for:</source>
+        <translation>Suchen nach:</translation>
+    </message>
+    <message>
+        <source>Search (down)</source>
+        <translation>Suchen (abwärts)</translation>
+    </message>
+    <message>
+        <source>Back to Top</source>
+        <translation>Zum Anfang</translation>
+    </message>
+    <message>
+        <source>Click Help for material condition abbreviations.</source>
+        <translation>Die Abkürzungen für den Werkstoffzustand stehen in der Hilfe.</translation>
+    </message>
+    <message>
+        <source>Copy Surface Speed to Machining Calculations</source>
+        <translation>Schnittgeschwindigkeit in die Schnittwerte übernehmen</translation>
+    </message>
+</context>
+<context>
     <name>calc::frmObliqueTriangleV74</name>
     <message>
         <source>Impossible data entered. Please reset and try again.</source>
@@ -1002,6 +1076,129 @@
     <message>
         <source>Right Angle Triangle</source>
         <translation>Rechtwinkliges Dreieck</translation>
+    </message>
+</context>
+<context>
+    <name>calc::frmSpeedFeedV74</name>
+    <message>
+        <source>Show Drill Point/Countersink</source>
+        <translation>Bohrerspitze/Senkung einblenden</translation>
+    </message>
+    <message>
+        <source>Hide Drill Point/Countersink</source>
+        <translation>Bohrerspitze/Senkung ausblenden</translation>
+    </message>
+    <message>
+        <source>Common fractions under 1 may be entered here.</source>
+        <translation>Werte unter 1 können auch als Bruch eingegeben werden (z. B. 3/8).</translation>
+    </message>
+    <message>
+        <source>The surface finish screen is not available yet.</source>
+        <translation>Die Berechnung der Rautiefe gibt es noch nicht.</translation>
+    </message>
+    <message>
+        <source> Machining Calculations</source>
+        <translation> Schnittwerte</translation>
+    </message>
+    <message>
+        <source>Machining Calculations</source>
+        <translation>Schnittwerte</translation>
+    </message>
+    <message>
+        <source>Diameter of Tool (Workpiece for Lathe)</source>
+        <translation>Werkzeugdurchmesser (beim Drehen Werkstückdurchmesser)</translation>
+    </message>
+    <message>
+        <source>Inch</source>
+        <translation>Zoll</translation>
+    </message>
+    <message>
+        <source>Metric</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>Decimal Places in Answer</source>
+        <translation>Nachkommastellen</translation>
+    </message>
+    <message>
+        <source>Surface speed: Feet/min</source>
+        <translation>Schnittgeschw. (Fuß/min)</translation>
+    </message>
+    <message>
+        <source>RPM</source>
+        <translation>Drehzahl U/min</translation>
+    </message>
+    <message>
+        <source>Inches/Rev   (or thread pitch)</source>
+        <translation>Zoll/U (oder Steigung)</translation>
+    </message>
+    <message>
+        <source>Inches/tooth</source>
+        <translation>Zoll/Zahn</translation>
+    </message>
+    <message>
+        <source>Inches/min</source>
+        <translation>Zoll/min</translation>
+    </message>
+    <message>
+        <source>Number of Teeth  (Use 1 for Lathe or Tap)</source>
+        <translation>Zähnezahl (1 beim Drehen und Gewindebohren)</translation>
+    </message>
+    <message>
+        <source>Drill charts: pick a drill to fill the diameter</source>
+        <translation>Bohrertabellen: ein Bohrer setzt den Durchmesser</translation>
+    </message>
+    <message>
+        <source>Point Angle</source>
+        <translation>Spitzenwinkel</translation>
+    </message>
+    <message>
+        <source>Point Length</source>
+        <translation>Spitzenlänge</translation>
+    </message>
+    <message>
+        <source>TotalDepth</source>
+        <translation>Gesamttiefe</translation>
+    </message>
+    <message>
+        <source>MATERIAL LIST</source>
+        <translation>WERKSTOFFE</translation>
+    </message>
+    <message>
+        <source>Surface Finish</source>
+        <translation>Rautiefe</translation>
+    </message>
+    <message>
+        <source>Surface speed in Feet/Min</source>
+        <translation>Schnittgeschw. in Fuß/min</translation>
+    </message>
+    <message>
+        <source>Inches per tooth</source>
+        <translation>Zoll pro Zahn</translation>
+    </message>
+    <message>
+        <source>Inches per Rev (or thread pitch)</source>
+        <translation>Zoll pro Umdrehung (oder Steigung)</translation>
+    </message>
+    <message>
+        <source>Inches per Minute</source>
+        <translation>Vorschub in Zoll/min</translation>
+    </message>
+    <message>
+        <source>Surface speed in M/Min</source>
+        <translation>Schnittgeschw. in m/min</translation>
+    </message>
+    <message>
+        <source>MM per tooth</source>
+        <translation>mm pro Zahn</translation>
+    </message>
+    <message>
+        <source>MM per Rev (or thread pitch)</source>
+        <translation>mm pro Umdrehung (oder Steigung)</translation>
+    </message>
+    <message>
+        <source>MM per Minute</source>
+        <translation>Vorschub in mm/min</translation>
     </message>
 </context>
 </TS>

@@ -201,6 +201,41 @@
     </message>
 </context>
 <context>
+    <name>calc::SpeedFeedPictures</name>
+    <message>
+        <source>Ø Diameter</source>
+        <translation>Ø Diamètre</translation>
+    </message>
+    <message>
+        <source>Full Ø depth</source>
+        <translation>Profondeur au Ø plein</translation>
+    </message>
+    <message>
+        <source>Dimensions in the screen&apos;s unit</source>
+        <translation>Cotes dans l&apos;unité du calcul</translation>
+    </message>
+    <message>
+        <source>RPM</source>
+        <translation>tr/min</translation>
+    </message>
+    <message>
+        <source>Surface speed</source>
+        <translation>Vitesse de coupe</translation>
+    </message>
+    <message>
+        <source>Feed</source>
+        <translation>Avance</translation>
+    </message>
+    <message>
+        <source>Ø Dia.</source>
+        <translation>Ø</translation>
+    </message>
+    <message>
+        <source>RPM = surface speed × constant ÷ Ø</source>
+        <translation>N = vitesse de coupe × constante ÷ Ø</translation>
+    </message>
+</context>
+<context>
     <name>calc::SystemPrograms</name>
     <message>
         <source>System Information Is Unavailable At This Time</source>
@@ -716,6 +751,45 @@
     </message>
 </context>
 <context>
+    <name>calc::frmMaterialsV74</name>
+    <message>
+        <source>Material List</source>
+        <translation>Liste des matériaux</translation>
+    </message>
+    <message>
+        <source>Materials</source>
+        <translation>Matériaux</translation>
+    </message>
+    <message>
+        <source>Feet per minute:</source>
+        <translation>Pieds par minute :</translation>
+    </message>
+    <message>
+        <source>Metres per minute:</source>
+        <translation>Mètres par minute :</translation>
+    </message>
+    <message>
+        <source>Search for:</source>
+        <translation>Chercher :</translation>
+    </message>
+    <message>
+        <source>Search (down)</source>
+        <translation>Chercher (vers le bas)</translation>
+    </message>
+    <message>
+        <source>Back to Top</source>
+        <translation>Retour au début</translation>
+    </message>
+    <message>
+        <source>Click Help for material condition abbreviations.</source>
+        <translation>Les abréviations de l&apos;état du matériau sont dans l&apos;aide.</translation>
+    </message>
+    <message>
+        <source>Copy Surface Speed to Machining Calculations</source>
+        <translation>Reporter la vitesse de coupe dans les conditions de coupe</translation>
+    </message>
+</context>
+<context>
     <name>calc::frmObliqueTriangleV74</name>
     <message>
         <source>Impossible data entered. Please reset and try again.</source>
@@ -1002,6 +1076,129 @@
     <message>
         <source>Right Angle Triangle</source>
         <translation>Triangle rectangle</translation>
+    </message>
+</context>
+<context>
+    <name>calc::frmSpeedFeedV74</name>
+    <message>
+        <source>Show Drill Point/Countersink</source>
+        <translation>Afficher pointe de foret/fraisure</translation>
+    </message>
+    <message>
+        <source>Hide Drill Point/Countersink</source>
+        <translation>Masquer pointe de foret/fraisure</translation>
+    </message>
+    <message>
+        <source>Common fractions under 1 may be entered here.</source>
+        <translation>Une valeur inférieure à 1 peut aussi être entrée en fraction (p. ex. 3/8).</translation>
+    </message>
+    <message>
+        <source>The surface finish screen is not available yet.</source>
+        <translation>Le calcul de l&apos;état de surface n&apos;est pas encore disponible.</translation>
+    </message>
+    <message>
+        <source> Machining Calculations</source>
+        <translation> Conditions de coupe</translation>
+    </message>
+    <message>
+        <source>Machining Calculations</source>
+        <translation>Conditions de coupe</translation>
+    </message>
+    <message>
+        <source>Diameter of Tool (Workpiece for Lathe)</source>
+        <translation>Diamètre de l&apos;outil (de la pièce en tournage)</translation>
+    </message>
+    <message>
+        <source>Inch</source>
+        <translation>Pouce</translation>
+    </message>
+    <message>
+        <source>Metric</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>Decimal Places in Answer</source>
+        <translation>Décimales</translation>
+    </message>
+    <message>
+        <source>Surface speed: Feet/min</source>
+        <translation>Vitesse de coupe : pieds/min</translation>
+    </message>
+    <message>
+        <source>RPM</source>
+        <translation>Vitesse de rotation tr/min</translation>
+    </message>
+    <message>
+        <source>Inches/Rev   (or thread pitch)</source>
+        <translation>Pouces/tr (ou pas)</translation>
+    </message>
+    <message>
+        <source>Inches/tooth</source>
+        <translation>Pouces/dent</translation>
+    </message>
+    <message>
+        <source>Inches/min</source>
+        <translation>Pouces/min</translation>
+    </message>
+    <message>
+        <source>Number of Teeth  (Use 1 for Lathe or Tap)</source>
+        <translation>Nombre de dents (1 en tournage et taraudage)</translation>
+    </message>
+    <message>
+        <source>Drill charts: pick a drill to fill the diameter</source>
+        <translation>Tables de forets : un foret donne le diamètre</translation>
+    </message>
+    <message>
+        <source>Point Angle</source>
+        <translation>Angle de pointe</translation>
+    </message>
+    <message>
+        <source>Point Length</source>
+        <translation>Longueur de pointe</translation>
+    </message>
+    <message>
+        <source>TotalDepth</source>
+        <translation>Profondeur totale</translation>
+    </message>
+    <message>
+        <source>MATERIAL LIST</source>
+        <translation>MATÉRIAUX</translation>
+    </message>
+    <message>
+        <source>Surface Finish</source>
+        <translation>État de surface</translation>
+    </message>
+    <message>
+        <source>Surface speed in Feet/Min</source>
+        <translation>Vitesse de coupe en pieds/min</translation>
+    </message>
+    <message>
+        <source>Inches per tooth</source>
+        <translation>Pouces par dent</translation>
+    </message>
+    <message>
+        <source>Inches per Rev (or thread pitch)</source>
+        <translation>Pouces par tour (ou pas)</translation>
+    </message>
+    <message>
+        <source>Inches per Minute</source>
+        <translation>Avance en pouces/min</translation>
+    </message>
+    <message>
+        <source>Surface speed in M/Min</source>
+        <translation>Vitesse de coupe en m/min</translation>
+    </message>
+    <message>
+        <source>MM per tooth</source>
+        <translation>mm par dent</translation>
+    </message>
+    <message>
+        <source>MM per Rev (or thread pitch)</source>
+        <translation>mm par tour (ou pas)</translation>
+    </message>
+    <message>
+        <source>MM per Minute</source>
+        <translation>Avance en mm/min</translation>
     </message>
 </context>
 </TS>

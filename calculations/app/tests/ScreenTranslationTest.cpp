@@ -8,6 +8,7 @@
 #include "calc/ui/MainMenu.h"
 #include "calc/ui/QtControls.h"
 #include "common/testing/VisibleTexts.h"
+#include "speedfeed/SpeedFeedScreens.h"
 #include "triangles/TriangleScreens.h"
 
 using namespace calc;
@@ -16,12 +17,16 @@ using common::testing::TextMap;
 namespace {
 
 // The screens whose own texts are translated.
-const QStringList kScreens = {"picBoltCircle", "picGrid",  "picDovetail", "picKeyseat",
-                              "picPolygon",    "picChord", "picRAtrig",   "picOBtrig"};
+const QStringList kScreens = {"picBoltCircle", "picGrid",    "picDovetail",
+                              "picKeyseat",    "picPolygon", "picChord",
+                              "picRAtrig",     "picOBtrig",  "picSpeedFeed"};
 
 // The marks of the title strip, axis and dimension letters, and French "Angle".
 const QStringList kSame = {"X", "Y",     "l",       "c",       "a",       "h",
                            "r", "Angle", "Angle A", "Angle B", "Angle C", "Minutes"};
+
+// Rows of data files (the drill charts) and the material name, filled in from the list.
+const QStringList kData = {"cboChartName", "cboDrillCharts", "lblMaterialName", "lstMaterials"};
 
 TextMap ScreenTexts(const char* stored) {
     TestCalcEnv t;
@@ -43,7 +48,9 @@ TextMap ScreenTexts(const char* stored) {
     // The two screens other screens open.
     frmDegreeConvertV74 angles(t.env);
     frmAlternateObliqueV74 alternate(t.env, AlternateObliqueTexts{});
-    for (QWidget* screen : {static_cast<QWidget*>(&angles), static_cast<QWidget*>(&alternate)}) {
+    frmMaterialsV74 materials(t.env, nullptr);
+    for (QWidget* screen : {static_cast<QWidget*>(&angles), static_cast<QWidget*>(&alternate),
+                            static_cast<QWidget*>(&materials)}) {
         const TextMap texts = common::testing::VisibleTexts(screen);
         for (auto it = texts.begin(); it != texts.end(); ++it) all.insert(it.key(), it.value());
     }
@@ -69,7 +76,8 @@ private slots:
         for (const char* stored : {"German", "French"}) {
             const TextMap translated = ScreenTexts(stored);
             QCOMPARE(translated.size(), english.size());
-            const QStringList left = common::testing::UntranslatedTexts(english, translated, kSame);
+            const QStringList left =
+                common::testing::UntranslatedTexts(english, translated, kSame, kData);
             for (const QString& text : left) qWarning("%s: %s", stored, qPrintable(text));
             QVERIFY2(left.isEmpty(), stored);
         }

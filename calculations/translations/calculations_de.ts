@@ -243,6 +243,116 @@
     </message>
 </context>
 <context>
+    <name>calc::ThreadForms</name>
+    <message>
+        <source>60° UN</source>
+        <translation>60° UN (Zoll)</translation>
+    </message>
+    <message>
+        <source>60°ISO metric</source>
+        <translation>60° ISO metrisch</translation>
+    </message>
+    <message>
+        <source>55° BSW</source>
+        <translation>55° Whitworth</translation>
+    </message>
+    <message>
+        <source>29°Acme-2G</source>
+        <translation>29° Acme-2G</translation>
+    </message>
+    <message>
+        <source>29°Stub Acme</source>
+        <translation>29° Acme flach</translation>
+    </message>
+    <message>
+        <source>30° Trapezoid</source>
+        <translation>30° Trapez</translation>
+    </message>
+    <message>
+        <source>Minor Dia. External:</source>
+        <translation>Kern-Ø außen:</translation>
+    </message>
+    <message>
+        <source>Internal:</source>
+        <translation>Innen:</translation>
+    </message>
+    <message>
+        <source>Root and crest rad:</source>
+        <translation>Radius Grund/Spitze:</translation>
+    </message>
+    <message>
+        <source>Minor Dia:</source>
+        <translation>Kern-Ø:</translation>
+    </message>
+    <message>
+        <source>This illustration shows Maximum Material Condition.
+<byte value="xd"/>If a specific tolerance designation is required, find the precise values in the tables in a handbook. Click the Help button file for more information.</source>
+        <translation>Die Zeichnung zeigt das Maximum-Material-Maß.
+<byte value="xd"/>Wird eine bestimmte Toleranzklasse verlangt, stehen die genauen Werte in den Tabellen eines Tabellenbuchs. Mehr dazu in der Hilfe.</translation>
+    </message>
+    <message>
+        <source>This illustration shows Maximum Metal Condition. External thread depth assumes root radius of 0.1443p. If a specific tolerance designation is required, find the precise values in the tables in a handbook. Click the Help button file for more information.</source>
+        <translation>Die Zeichnung zeigt das Maximum-Material-Maß. Die Gewindetiefe außen setzt einen Grundradius von 0.1443p voraus. Wird eine bestimmte Toleranzklasse verlangt, stehen die genauen Werte in den Tabellen eines Tabellenbuchs. Mehr dazu in der Hilfe.</translation>
+    </message>
+    <message>
+        <source>This illustration shows Close Class values.
+<byte value="xd"/>Find the other class values in the tables in a handbook. Click the Help button file for more information.</source>
+        <translation>Die Zeichnung zeigt die Werte der Klasse „fein“.
+<byte value="xd"/>Die Werte der übrigen Passungsklassen stehen in den Tabellen eines Tabellenbuchs. Mehr dazu in der Hilfe.</translation>
+    </message>
+    <message>
+        <source>This illustration shows Basic Dimensions of General Purpose. If a specific tolerance designation is required, find the precise values in the tables in a handbook. Click the Help button file for more information.</source>
+        <translation>Die Zeichnung zeigt die Grundmaße der Allgebrauchsklasse. Wird eine bestimmte Toleranzklasse verlangt, stehen die genauen Werte in den Tabellen eines Tabellenbuchs. Mehr dazu in der Hilfe.</translation>
+    </message>
+    <message>
+        <source>This illustration shows Basic Dimensions of General Purpose.
+<byte value="xd"/>If a specific tolerance designation is required, find the precise values in the tables in a handbook. Click the Help button file for more information.</source>
+        <translation>Die Zeichnung zeigt die Grundmaße der Allgebrauchsklasse.
+<byte value="xd"/>Wird eine bestimmte Toleranzklasse verlangt, stehen die genauen Werte in den Tabellen eines Tabellenbuchs. Mehr dazu in der Hilfe.</translation>
+    </message>
+    <message>
+        <source>This illustration shows the Preferred Basic Size.
+<byte value="xd"/>If a specific tolerance designation is required, find the precise values in the tables in a handbook. Click the Help button file for more information.</source>
+        <translation>Die Zeichnung zeigt das bevorzugte Grundmaß.
+<byte value="xd"/>Wird eine bestimmte Toleranzklasse verlangt, stehen die genauen Werte in den Tabellen eines Tabellenbuchs. Mehr dazu in der Hilfe.</translation>
+    </message>
+    <message>
+        <source>60° Unified Thread</source>
+        <translation>60° UN-Gewinde</translation>
+    </message>
+    <message>
+        <source>60° ISO Metric Thread</source>
+        <translation>60° metrisches ISO-Gewinde</translation>
+    </message>
+    <message>
+        <source>55° Whitworth Thread</source>
+        <translation>55° Whitworth-Gewinde</translation>
+    </message>
+    <message>
+        <source>29° Acme Thread</source>
+        <translation>29° Acme-Gewinde</translation>
+    </message>
+    <message>
+        <source>29° Stub Acme Thread</source>
+        <translation>29° flaches Acme-Gewinde</translation>
+    </message>
+    <message>
+        <source>30° Trapezoid Thread</source>
+        <translation>30° Trapezgewinde</translation>
+    </message>
+</context>
+<context>
+    <name>calc::ThreadPictures</name>
+    <message>
+        <source>%1 — three wires</source>
+        <translation>%1 — drei Drähte</translation>
+    </message>
+    <message>
+        <source>NPT  taper 1:16 on the diameter</source>
+        <translation>NPT  Kegel 1:16 auf den Durchmesser</translation>
+    </message>
+</context>
+<context>
     <name>calc::dlgAboutEDITORv74</name>
     <message>
         <source>About</source>
@@ -1199,6 +1309,205 @@
     <message>
         <source>MM per Minute</source>
         <translation>Vorschub in mm/min</translation>
+    </message>
+</context>
+<context>
+    <name>calc::frmThreadMeasureV74</name>
+    <message>
+        <source>Common fraction allowed if under 1.0</source>
+        <translation>Unter 1.0 ist auch ein Bruch möglich (z. B. 3/8)</translation>
+    </message>
+    <message>
+        <source>Impossible data are entered.</source>
+        <translation>Die eingegebenen Werte passen nicht zusammen.</translation>
+    </message>
+    <message>
+        <source>Measure threads</source>
+        <translation>Gewinde messen</translation>
+    </message>
+    <message>
+        <source>Measure Threads with Wires</source>
+        <translation>Gewinde messen mit drei Drähten</translation>
+    </message>
+    <message>
+        <source>Thread form</source>
+        <translation>Gewindeform</translation>
+    </message>
+    <message>
+        <source>National Pipe Thread</source>
+        <translation>NPT-Rohrgewinde</translation>
+    </message>
+    <message>
+        <source>Units</source>
+        <translation>Einheiten</translation>
+    </message>
+    <message>
+        <source>Inch</source>
+        <translation>Zoll</translation>
+    </message>
+    <message>
+        <source>Metric</source>
+        <translation>Metrisch</translation>
+    </message>
+    <message>
+        <source>Pitch entry</source>
+        <translation>Eingabe der Steigung</translation>
+    </message>
+    <message>
+        <source>Threads per Inch</source>
+        <translation>Gänge pro Zoll</translation>
+    </message>
+    <message>
+        <source>Pitch of Thread</source>
+        <translation>Gewindesteigung</translation>
+    </message>
+    <message>
+        <source>Given</source>
+        <translation>Gegeben</translation>
+    </message>
+    <message>
+        <source>Pitch Diameter</source>
+        <translation>Flankendurchmesser</translation>
+    </message>
+    <message>
+        <source>Measurement over wires</source>
+        <translation>Prüfmaß über Drähte</translation>
+    </message>
+    <message>
+        <source>Basic Major Diameter Only</source>
+        <translation>Nur Nenndurchmesser</translation>
+    </message>
+    <message>
+        <source>Basic Major Diameter (REQUIRED)</source>
+        <translation>Nenndurchmesser (NÖTIG)</translation>
+    </message>
+    <message>
+        <source>Actual Wire Size (REQUIRED)</source>
+        <translation>Tatsächlicher Draht-Ø (NÖTIG)</translation>
+    </message>
+    <message>
+        <source>Pitch (Effective) Diameter</source>
+        <translation>Flankendurchmesser</translation>
+    </message>
+    <message>
+        <source>CALCULATE BEST WIRE SIZE</source>
+        <translation>BESTEN DRAHT-Ø BERECHNEN</translation>
+    </message>
+    <message>
+        <source>Nom dia of # thds</source>
+        <translation>Nummerngewinde</translation>
+    </message>
+    <message>
+        <source>Numbered screw sizes: basic major diameters in inches</source>
+        <translation>Nummerngewinde: Nenndurchmesser in Zoll</translation>
+    </message>
+    <message>
+        <source>Maximum Major Diameter, External:</source>
+        <translation>Größter Außendurchmesser, Bolzen:</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Tiefe</translation>
+    </message>
+    <message>
+        <source>External</source>
+        <translation>außen</translation>
+    </message>
+    <message>
+        <source>internal</source>
+        <translation>innen</translation>
+    </message>
+    <message>
+        <source>Decimal Places</source>
+        <translation>Nachkommastellen</translation>
+    </message>
+    <message>
+        <source>Thread Pitch or TPI required</source>
+        <translation>Steigung oder Gänge pro Zoll fehlen.</translation>
+    </message>
+    <message>
+        <source>An actual wire size is required.</source>
+        <translation>Der tatsächliche Drahtdurchmesser fehlt.</translation>
+    </message>
+    <message>
+        <source>Please enter a value for TPI or Thread Pitch.</source>
+        <translation>Bitte Gänge pro Zoll oder die Steigung eingeben.</translation>
+    </message>
+    <message>
+        <source>Nominal thread size is required.</source>
+        <translation>Die Gewindenenngröße fehlt.</translation>
+    </message>
+    <message>
+        <source>Major Diam.</source>
+        <translation>Nenndurchmesser</translation>
+    </message>
+    <message>
+        <source>Please enter all required values</source>
+        <translation>Bitte alle nötigen Werte eingeben.</translation>
+    </message>
+    <message>
+        <source>Thread Pitch.</source>
+        <translation>Steigung</translation>
+    </message>
+    <message>
+        <source>Actual Wire Size.</source>
+        <translation>Tatsächlicher Drahtdurchmesser</translation>
+    </message>
+    <message>
+        <source>Pitch diameter: </source>
+        <translation>Flankendurchmesser: </translation>
+    </message>
+    <message>
+        <source>Nominal major diameter: </source>
+        <translation>Nenndurchmesser: </translation>
+    </message>
+    <message>
+        <source>Measurement over wires: </source>
+        <translation>Prüfmaß über Drähte: </translation>
+    </message>
+    <message>
+        <source>Threads per inch: </source>
+        <translation>Gänge pro Zoll: </translation>
+    </message>
+    <message>
+        <source>Thread pitch: </source>
+        <translation>Steigung: </translation>
+    </message>
+    <message>
+        <source>Actual wire size: </source>
+        <translation>Tatsächlicher Drahtdurchmesser: </translation>
+    </message>
+    <message>
+        <source>Best wire size: </source>
+        <translation>Bester Drahtdurchmesser: </translation>
+    </message>
+    <message>
+        <source>Maximum major diameter, external: </source>
+        <translation>Größter Außendurchmesser, Bolzen: </translation>
+    </message>
+    <message>
+        <source>Root and crest radius: </source>
+        <translation>Radius an Grund und Spitze: </translation>
+    </message>
+    <message>
+        <source>Minor diameter: </source>
+        <translation>Kerndurchmesser: </translation>
+    </message>
+    <message>
+        <source>Minor diameter, external: </source>
+        <translation>Kerndurchmesser außen: </translation>
+    </message>
+    <message>
+        <source>Minor diameter, internal: </source>
+        <translation>Kerndurchmesser innen: </translation>
+    </message>
+    <message>
+        <source>Height, external: </source>
+        <translation>Gewindetiefe außen: </translation>
+    </message>
+    <message>
+        <source>Height, internal: </source>
+        <translation>Gewindetiefe innen: </translation>
     </message>
 </context>
 </TS>

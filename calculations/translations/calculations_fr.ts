@@ -243,6 +243,116 @@
     </message>
 </context>
 <context>
+    <name>calc::ThreadForms</name>
+    <message>
+        <source>60° UN</source>
+        <translation>60° UN (pouces)</translation>
+    </message>
+    <message>
+        <source>60°ISO metric</source>
+        <translation>60° ISO métrique</translation>
+    </message>
+    <message>
+        <source>55° BSW</source>
+        <translation>55° Whitworth</translation>
+    </message>
+    <message>
+        <source>29°Acme-2G</source>
+        <translation>29° Acme-2G</translation>
+    </message>
+    <message>
+        <source>29°Stub Acme</source>
+        <translation>29° Acme tronqué</translation>
+    </message>
+    <message>
+        <source>30° Trapezoid</source>
+        <translation>30° trapézoïdal</translation>
+    </message>
+    <message>
+        <source>Minor Dia. External:</source>
+        <translation>Ø fond ext. :</translation>
+    </message>
+    <message>
+        <source>Internal:</source>
+        <translation>Int. :</translation>
+    </message>
+    <message>
+        <source>Root and crest rad:</source>
+        <translation>Rayon fond/sommet :</translation>
+    </message>
+    <message>
+        <source>Minor Dia:</source>
+        <translation>Ø fond :</translation>
+    </message>
+    <message>
+        <source>This illustration shows Maximum Material Condition.
+<byte value="xd"/>If a specific tolerance designation is required, find the precise values in the tables in a handbook. Click the Help button file for more information.</source>
+        <translation>Le dessin montre l&apos;état au maximum de matière.
+<byte value="xd"/>Si une tolérance précise est exigée, prenez les valeurs exactes dans les tables d&apos;un manuel. Plus d&apos;informations dans l&apos;aide.</translation>
+    </message>
+    <message>
+        <source>This illustration shows Maximum Metal Condition. External thread depth assumes root radius of 0.1443p. If a specific tolerance designation is required, find the precise values in the tables in a handbook. Click the Help button file for more information.</source>
+        <translation>Le dessin montre l&apos;état au maximum de matière. La profondeur du filet extérieur suppose un rayon de fond de 0.1443p. Si une tolérance précise est exigée, prenez les valeurs exactes dans les tables d&apos;un manuel. Plus d&apos;informations dans l&apos;aide.</translation>
+    </message>
+    <message>
+        <source>This illustration shows Close Class values.
+<byte value="xd"/>Find the other class values in the tables in a handbook. Click the Help button file for more information.</source>
+        <translation>Le dessin montre les valeurs de la classe précise.
+<byte value="xd"/>Les valeurs des autres classes figurent dans les tables d&apos;un manuel. Plus d&apos;informations dans l&apos;aide.</translation>
+    </message>
+    <message>
+        <source>This illustration shows Basic Dimensions of General Purpose. If a specific tolerance designation is required, find the precise values in the tables in a handbook. Click the Help button file for more information.</source>
+        <translation>Le dessin montre les dimensions de base de la classe d&apos;usage général. Si une tolérance précise est exigée, prenez les valeurs exactes dans les tables d&apos;un manuel. Plus d&apos;informations dans l&apos;aide.</translation>
+    </message>
+    <message>
+        <source>This illustration shows Basic Dimensions of General Purpose.
+<byte value="xd"/>If a specific tolerance designation is required, find the precise values in the tables in a handbook. Click the Help button file for more information.</source>
+        <translation>Le dessin montre les dimensions de base de la classe d&apos;usage général.
+<byte value="xd"/>Si une tolérance précise est exigée, prenez les valeurs exactes dans les tables d&apos;un manuel. Plus d&apos;informations dans l&apos;aide.</translation>
+    </message>
+    <message>
+        <source>This illustration shows the Preferred Basic Size.
+<byte value="xd"/>If a specific tolerance designation is required, find the precise values in the tables in a handbook. Click the Help button file for more information.</source>
+        <translation>Le dessin montre la dimension de base préférentielle.
+<byte value="xd"/>Si une tolérance précise est exigée, prenez les valeurs exactes dans les tables d&apos;un manuel. Plus d&apos;informations dans l&apos;aide.</translation>
+    </message>
+    <message>
+        <source>60° Unified Thread</source>
+        <translation>Filetage UN 60°</translation>
+    </message>
+    <message>
+        <source>60° ISO Metric Thread</source>
+        <translation>Filetage métrique ISO 60°</translation>
+    </message>
+    <message>
+        <source>55° Whitworth Thread</source>
+        <translation>Filetage Whitworth 55°</translation>
+    </message>
+    <message>
+        <source>29° Acme Thread</source>
+        <translation>Filetage Acme 29°</translation>
+    </message>
+    <message>
+        <source>29° Stub Acme Thread</source>
+        <translation>Filetage Acme tronqué 29°</translation>
+    </message>
+    <message>
+        <source>30° Trapezoid Thread</source>
+        <translation>Filetage trapézoïdal 30°</translation>
+    </message>
+</context>
+<context>
+    <name>calc::ThreadPictures</name>
+    <message>
+        <source>%1 — three wires</source>
+        <translation>%1 — trois fils</translation>
+    </message>
+    <message>
+        <source>NPT  taper 1:16 on the diameter</source>
+        <translation>NPT  conicité 1:16 sur le diamètre</translation>
+    </message>
+</context>
+<context>
     <name>calc::dlgAboutEDITORv74</name>
     <message>
         <source>About</source>
@@ -1199,6 +1309,205 @@
     <message>
         <source>MM per Minute</source>
         <translation>Avance en mm/min</translation>
+    </message>
+</context>
+<context>
+    <name>calc::frmThreadMeasureV74</name>
+    <message>
+        <source>Common fraction allowed if under 1.0</source>
+        <translation>En dessous de 1.0, une fraction est possible (p. ex. 3/8)</translation>
+    </message>
+    <message>
+        <source>Impossible data are entered.</source>
+        <translation>Les valeurs saisies sont incompatibles.</translation>
+    </message>
+    <message>
+        <source>Measure threads</source>
+        <translation>Mesure des filetages</translation>
+    </message>
+    <message>
+        <source>Measure Threads with Wires</source>
+        <translation>Mesure des filetages aux trois fils</translation>
+    </message>
+    <message>
+        <source>Thread form</source>
+        <translation>Profil du filetage</translation>
+    </message>
+    <message>
+        <source>National Pipe Thread</source>
+        <translation>Filetage gaz NPT</translation>
+    </message>
+    <message>
+        <source>Units</source>
+        <translation>Unités</translation>
+    </message>
+    <message>
+        <source>Inch</source>
+        <translation>Pouce</translation>
+    </message>
+    <message>
+        <source>Metric</source>
+        <translation>Métrique</translation>
+    </message>
+    <message>
+        <source>Pitch entry</source>
+        <translation>Saisie du pas</translation>
+    </message>
+    <message>
+        <source>Threads per Inch</source>
+        <translation>Filets par pouce</translation>
+    </message>
+    <message>
+        <source>Pitch of Thread</source>
+        <translation>Pas du filetage</translation>
+    </message>
+    <message>
+        <source>Given</source>
+        <translation>Valeur connue</translation>
+    </message>
+    <message>
+        <source>Pitch Diameter</source>
+        <translation>Diamètre sur flancs</translation>
+    </message>
+    <message>
+        <source>Measurement over wires</source>
+        <translation>Cote sur fils</translation>
+    </message>
+    <message>
+        <source>Basic Major Diameter Only</source>
+        <translation>Diamètre nominal seul</translation>
+    </message>
+    <message>
+        <source>Basic Major Diameter (REQUIRED)</source>
+        <translation>Diamètre nominal (OBLIGATOIRE)</translation>
+    </message>
+    <message>
+        <source>Actual Wire Size (REQUIRED)</source>
+        <translation>Ø réel des fils (OBLIGATOIRE)</translation>
+    </message>
+    <message>
+        <source>Pitch (Effective) Diameter</source>
+        <translation>Diamètre sur flancs</translation>
+    </message>
+    <message>
+        <source>CALCULATE BEST WIRE SIZE</source>
+        <translation>CALCULER LE MEILLEUR Ø DE FIL</translation>
+    </message>
+    <message>
+        <source>Nom dia of # thds</source>
+        <translation>Vis numérotées</translation>
+    </message>
+    <message>
+        <source>Numbered screw sizes: basic major diameters in inches</source>
+        <translation>Vis numérotées : diamètres nominaux en pouces</translation>
+    </message>
+    <message>
+        <source>Maximum Major Diameter, External:</source>
+        <translation>Diamètre extérieur maxi, vis :</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Hauteur</translation>
+    </message>
+    <message>
+        <source>External</source>
+        <translation>extérieur</translation>
+    </message>
+    <message>
+        <source>internal</source>
+        <translation>intérieur</translation>
+    </message>
+    <message>
+        <source>Decimal Places</source>
+        <translation>Décimales</translation>
+    </message>
+    <message>
+        <source>Thread Pitch or TPI required</source>
+        <translation>Il faut le pas ou le nombre de filets par pouce.</translation>
+    </message>
+    <message>
+        <source>An actual wire size is required.</source>
+        <translation>Le diamètre réel des fils manque.</translation>
+    </message>
+    <message>
+        <source>Please enter a value for TPI or Thread Pitch.</source>
+        <translation>Veuillez entrer le nombre de filets par pouce ou le pas.</translation>
+    </message>
+    <message>
+        <source>Nominal thread size is required.</source>
+        <translation>La dimension nominale du filetage manque.</translation>
+    </message>
+    <message>
+        <source>Major Diam.</source>
+        <translation>Diamètre nominal</translation>
+    </message>
+    <message>
+        <source>Please enter all required values</source>
+        <translation>Veuillez entrer toutes les valeurs nécessaires.</translation>
+    </message>
+    <message>
+        <source>Thread Pitch.</source>
+        <translation>Pas</translation>
+    </message>
+    <message>
+        <source>Actual Wire Size.</source>
+        <translation>Diamètre réel des fils</translation>
+    </message>
+    <message>
+        <source>Pitch diameter: </source>
+        <translation>Diamètre sur flancs : </translation>
+    </message>
+    <message>
+        <source>Nominal major diameter: </source>
+        <translation>Diamètre nominal : </translation>
+    </message>
+    <message>
+        <source>Measurement over wires: </source>
+        <translation>Cote sur fils : </translation>
+    </message>
+    <message>
+        <source>Threads per inch: </source>
+        <translation>Filets par pouce : </translation>
+    </message>
+    <message>
+        <source>Thread pitch: </source>
+        <translation>Pas : </translation>
+    </message>
+    <message>
+        <source>Actual wire size: </source>
+        <translation>Diamètre réel des fils : </translation>
+    </message>
+    <message>
+        <source>Best wire size: </source>
+        <translation>Meilleur diamètre de fil : </translation>
+    </message>
+    <message>
+        <source>Maximum major diameter, external: </source>
+        <translation>Diamètre extérieur maxi, vis : </translation>
+    </message>
+    <message>
+        <source>Root and crest radius: </source>
+        <translation>Rayon de fond et de sommet : </translation>
+    </message>
+    <message>
+        <source>Minor diameter: </source>
+        <translation>Diamètre de fond : </translation>
+    </message>
+    <message>
+        <source>Minor diameter, external: </source>
+        <translation>Diamètre de fond extérieur : </translation>
+    </message>
+    <message>
+        <source>Minor diameter, internal: </source>
+        <translation>Diamètre de fond intérieur : </translation>
+    </message>
+    <message>
+        <source>Height, external: </source>
+        <translation>Hauteur de filet extérieure : </translation>
+    </message>
+    <message>
+        <source>Height, internal: </source>
+        <translation>Hauteur de filet intérieure : </translation>
     </message>
 </context>
 </TS>

@@ -900,6 +900,169 @@
     </message>
 </context>
 <context>
+    <name>calc::frmNPTmeasureV74</name>
+    <message>
+        <source>Numerals only</source>
+        <translation>Bitte nur Ziffern eingeben.</translation>
+    </message>
+    <message>
+        <source>Negative values are not allowed in thread measurements.</source>
+        <translation>Negative Werte sind bei der Gewindemessung nicht erlaubt.</translation>
+    </message>
+    <message>
+        <source>Decimal places must be between 1 and 5.</source>
+        <translation>Die Nachkommastellen müssen zwischen 1 und 5 liegen.</translation>
+    </message>
+    <message>
+        <source>NPT Thread Measure</source>
+        <translation>NPT-Gewinde messen</translation>
+    </message>
+    <message>
+        <source>Measure NPT Threads with Wires</source>
+        <translation>NPT-Gewinde mit drei Drähten messen</translation>
+    </message>
+    <message>
+        <source>Nominal Pipe Size:</source>
+        <translation>Rohr-Nenngröße:</translation>
+    </message>
+    <message>
+        <source>click to choose</source>
+        <translation>bitte wählen</translation>
+    </message>
+    <message>
+        <source>Threads per inch</source>
+        <translation>Gänge pro Zoll</translation>
+    </message>
+    <message>
+        <source>Pitch of thread</source>
+        <translation>Gewindesteigung</translation>
+    </message>
+    <message>
+        <source>Taper per Foot:</source>
+        <translation>Kegel pro Fuß:</translation>
+    </message>
+    <message>
+        <source>PD at gauge point, E1:</source>
+        <translation>Flanken-Ø Lehrenebene, E1:</translation>
+    </message>
+    <message>
+        <source>PD at start of thd, E0:</source>
+        <translation>Flanken-Ø Anfang, E0:</translation>
+    </message>
+    <message>
+        <source>Gauge length, L1:</source>
+        <translation>Lehrenlänge, L1:</translation>
+    </message>
+    <message>
+        <source>Angle from centreline:</source>
+        <translation>Winkel zur Mittellinie:</translation>
+    </message>
+    <message>
+        <source>Actual wire size:</source>
+        <translation>Tatsächlicher Draht-Ø:</translation>
+    </message>
+    <message>
+        <source>Measurement over wires at gauge point:</source>
+        <translation>Prüfmaß über Drähte in der Lehrenebene:</translation>
+    </message>
+    <message>
+        <source>Best Wire Size</source>
+        <translation>Bester Draht-Ø</translation>
+    </message>
+    <message>
+        <source>turns to gauge length.</source>
+        <translation>Umdr. bis Lehrenlänge</translation>
+    </message>
+    <message>
+        <source>Decimal places</source>
+        <translation>Dezimalstellen</translation>
+    </message>
+    <message>
+        <source>CALCULATE MOW</source>
+        <translation>PRÜFMASS BERECHNEN</translation>
+    </message>
+    <message>
+        <source>INCH</source>
+        <translation>ZOLL</translation>
+    </message>
+    <message>
+        <source>Switch between inch and millimetre</source>
+        <translation>Zwischen Zoll und Millimeter umschalten</translation>
+    </message>
+    <message>
+        <source>Please choose a thread size.</source>
+        <translation>Bitte eine Gewindegröße wählen.</translation>
+    </message>
+    <message>
+        <source>An actual wire size is required.</source>
+        <translation>Der tatsächliche Drahtdurchmesser fehlt.</translation>
+    </message>
+    <message>
+        <source>An actual wire size is required</source>
+        <translation>Der tatsächliche Drahtdurchmesser fehlt.</translation>
+    </message>
+    <message>
+        <source>Impossible data are entered.</source>
+        <translation>Die eingegebenen Werte passen nicht zusammen.</translation>
+    </message>
+    <message>
+        <source>Ratio:</source>
+        <translation>Verhältnis:</translation>
+    </message>
+    <message>
+        <source>MM</source>
+        <translation>MM</translation>
+    </message>
+    <message>
+        <source>Taper per foot:</source>
+        <translation>Kegel pro Fuß:</translation>
+    </message>
+    <message>
+        <source>Nominal pipe size: </source>
+        <translation>Rohr-Nenngröße: </translation>
+    </message>
+    <message>
+        <source>Threads per inch: </source>
+        <translation>Gänge pro Zoll: </translation>
+    </message>
+    <message>
+        <source>Pitch of thread: </source>
+        <translation>Gewindesteigung: </translation>
+    </message>
+    <message>
+        <source>PD at gauge point, E1: </source>
+        <translation>Flanken-Ø Lehrenebene, E1: </translation>
+    </message>
+    <message>
+        <source>PD at start of thd, E0: </source>
+        <translation>Flanken-Ø Gewindeanfang, E0: </translation>
+    </message>
+    <message>
+        <source>Gauge length, L1: </source>
+        <translation>Lehrenlänge, L1: </translation>
+    </message>
+    <message>
+        <source>Angle from centreline: </source>
+        <translation>Winkel zur Mittellinie: </translation>
+    </message>
+    <message>
+        <source>Actual wire size: </source>
+        <translation>Tatsächlicher Drahtdurchmesser: </translation>
+    </message>
+    <message>
+        <source>Measurement over wires at gauge point: </source>
+        <translation>Prüfmaß über Drähte in der Lehrenebene: </translation>
+    </message>
+    <message>
+        <source>Best wire size: </source>
+        <translation>Bester Drahtdurchmesser: </translation>
+    </message>
+    <message>
+        <source>Units: </source>
+        <translation>Einheit: </translation>
+    </message>
+</context>
+<context>
     <name>calc::frmObliqueTriangleV74</name>
     <message>
         <source>Impossible data entered. Please reset and try again.</source>

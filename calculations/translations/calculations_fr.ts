@@ -900,6 +900,169 @@
     </message>
 </context>
 <context>
+    <name>calc::frmNPTmeasureV74</name>
+    <message>
+        <source>Numerals only</source>
+        <translation>Chiffres uniquement.</translation>
+    </message>
+    <message>
+        <source>Negative values are not allowed in thread measurements.</source>
+        <translation>Les valeurs négatives ne sont pas autorisées pour la mesure des filetages.</translation>
+    </message>
+    <message>
+        <source>Decimal places must be between 1 and 5.</source>
+        <translation>Le nombre de décimales doit être compris entre 1 et 5.</translation>
+    </message>
+    <message>
+        <source>NPT Thread Measure</source>
+        <translation>Mesure de filetage NPT</translation>
+    </message>
+    <message>
+        <source>Measure NPT Threads with Wires</source>
+        <translation>Mesure des filetages NPT aux trois fils</translation>
+    </message>
+    <message>
+        <source>Nominal Pipe Size:</source>
+        <translation>Dimension :</translation>
+    </message>
+    <message>
+        <source>click to choose</source>
+        <translation>à choisir</translation>
+    </message>
+    <message>
+        <source>Threads per inch</source>
+        <translation>Filets par pouce</translation>
+    </message>
+    <message>
+        <source>Pitch of thread</source>
+        <translation>Pas du filetage</translation>
+    </message>
+    <message>
+        <source>Taper per Foot:</source>
+        <translation>Conicité par pied :</translation>
+    </message>
+    <message>
+        <source>PD at gauge point, E1:</source>
+        <translation>Ø flancs au plan de jauge, E1 :</translation>
+    </message>
+    <message>
+        <source>PD at start of thd, E0:</source>
+        <translation>Ø flancs au début du filet, E0 :</translation>
+    </message>
+    <message>
+        <source>Gauge length, L1:</source>
+        <translation>Longueur de jauge, L1 :</translation>
+    </message>
+    <message>
+        <source>Angle from centreline:</source>
+        <translation>Angle par rapport à l&apos;axe :</translation>
+    </message>
+    <message>
+        <source>Actual wire size:</source>
+        <translation>Ø réel des fils :</translation>
+    </message>
+    <message>
+        <source>Measurement over wires at gauge point:</source>
+        <translation>Cote sur fils au plan de jauge :</translation>
+    </message>
+    <message>
+        <source>Best Wire Size</source>
+        <translation>Ø optimal</translation>
+    </message>
+    <message>
+        <source>turns to gauge length.</source>
+        <translation>tours jusqu&apos;à L1</translation>
+    </message>
+    <message>
+        <source>Decimal places</source>
+        <translation>Décimales</translation>
+    </message>
+    <message>
+        <source>CALCULATE MOW</source>
+        <translation>CALCULER LA COTE</translation>
+    </message>
+    <message>
+        <source>INCH</source>
+        <translation>POUCES</translation>
+    </message>
+    <message>
+        <source>Switch between inch and millimetre</source>
+        <translation>Basculer entre pouces et millimètres</translation>
+    </message>
+    <message>
+        <source>Please choose a thread size.</source>
+        <translation>Veuillez choisir une dimension de filetage.</translation>
+    </message>
+    <message>
+        <source>An actual wire size is required.</source>
+        <translation>Le diamètre réel des fils manque.</translation>
+    </message>
+    <message>
+        <source>An actual wire size is required</source>
+        <translation>Le diamètre réel des fils manque.</translation>
+    </message>
+    <message>
+        <source>Impossible data are entered.</source>
+        <translation>Les valeurs saisies sont incompatibles.</translation>
+    </message>
+    <message>
+        <source>Ratio:</source>
+        <translation>Rapport :</translation>
+    </message>
+    <message>
+        <source>MM</source>
+        <translation>MM</translation>
+    </message>
+    <message>
+        <source>Taper per foot:</source>
+        <translation>Conicité par pied :</translation>
+    </message>
+    <message>
+        <source>Nominal pipe size: </source>
+        <translation>Dimension nominale : </translation>
+    </message>
+    <message>
+        <source>Threads per inch: </source>
+        <translation>Filets par pouce : </translation>
+    </message>
+    <message>
+        <source>Pitch of thread: </source>
+        <translation>Pas du filetage : </translation>
+    </message>
+    <message>
+        <source>PD at gauge point, E1: </source>
+        <translation>Ø flancs au plan de jauge, E1 : </translation>
+    </message>
+    <message>
+        <source>PD at start of thd, E0: </source>
+        <translation>Ø flancs au début du filet, E0 : </translation>
+    </message>
+    <message>
+        <source>Gauge length, L1: </source>
+        <translation>Longueur de jauge, L1 : </translation>
+    </message>
+    <message>
+        <source>Angle from centreline: </source>
+        <translation>Angle par rapport à l&apos;axe : </translation>
+    </message>
+    <message>
+        <source>Actual wire size: </source>
+        <translation>Diamètre réel des fils : </translation>
+    </message>
+    <message>
+        <source>Measurement over wires at gauge point: </source>
+        <translation>Cote sur fils au plan de jauge : </translation>
+    </message>
+    <message>
+        <source>Best wire size: </source>
+        <translation>Meilleur diamètre de fil : </translation>
+    </message>
+    <message>
+        <source>Units: </source>
+        <translation>Unité : </translation>
+    </message>
+</context>
+<context>
     <name>calc::frmObliqueTriangleV74</name>
     <message>
         <source>Impossible data entered. Please reset and try again.</source>

@@ -9,6 +9,7 @@
 #include "calc/ui/QtControls.h"
 #include "common/testing/VisibleTexts.h"
 #include "speedfeed/SpeedFeedScreens.h"
+#include "threads/ThreadScreens.h"
 #include "triangles/TriangleScreens.h"
 
 using namespace calc;
@@ -22,8 +23,8 @@ const QStringList kScreens = {"picBoltCircle", "picGrid",    "picDovetail",
                               "picRAtrig",     "picOBtrig",  "picSpeedFeed"};
 
 // The marks of the title strip, axis and dimension letters, and French "Angle".
-const QStringList kSame = {"X", "Y",     "l",       "c",       "a",       "h",
-                           "r", "Angle", "Angle A", "Angle B", "Angle C", "Minutes"};
+const QStringList kSame = {"X",     "Y",       "l",       "c",       "a",       "h", "r",
+                           "Angle", "Angle A", "Angle B", "Angle C", "Minutes", "MM"};
 
 // Rows of data files (the drill charts) and the material name, filled in from the list.
 const QStringList kData = {"cboChartName", "cboDrillCharts", "lblMaterialName", "lstMaterials"};
@@ -49,8 +50,9 @@ TextMap ScreenTexts(const char* stored) {
     frmDegreeConvertV74 angles(t.env);
     frmAlternateObliqueV74 alternate(t.env, AlternateObliqueTexts{});
     frmMaterialsV74 materials(t.env, nullptr);
+    frmNPTmeasureV74 pipe(t.env);
     for (QWidget* screen : {static_cast<QWidget*>(&angles), static_cast<QWidget*>(&alternate),
-                            static_cast<QWidget*>(&materials)}) {
+                            static_cast<QWidget*>(&materials), static_cast<QWidget*>(&pipe)}) {
         const TextMap texts = common::testing::VisibleTexts(screen);
         for (auto it = texts.begin(); it != texts.end(); ++it) all.insert(it.key(), it.value());
     }

@@ -47,6 +47,14 @@
         <source>the converted length</source>
         <translation>die umgerechnete Länge</translation>
     </message>
+    <message>
+        <source>INCH SYSTEM</source>
+        <translation>ZOLL</translation>
+    </message>
+    <message>
+        <source>METRIC SYSTEM</source>
+        <translation>METRISCH</translation>
+    </message>
 </context>
 <context>
     <name>calc::CalculatorPicture</name>
@@ -431,6 +439,73 @@
     <message>
         <source>Language</source>
         <translation>Sprache</translation>
+    </message>
+</context>
+<context>
+    <name>calc::frmBallnoseV74</name>
+    <message>
+        <source>Tool diameter greater than zero is required.</source>
+        <translation>Der Werkzeugdurchmesser muss größer als null sein.</translation>
+    </message>
+    <message>
+        <source>If stepover is greater than the tool diameter the peak height is depth of cut.</source>
+        <translation>Ist die Zeilenbreite größer als der Werkzeugdurchmesser, entspricht die Rautiefe der Schnitttiefe.</translation>
+    </message>
+    <message>
+        <source>Ball Nose Cutters</source>
+        <translation>Kugelfräser und Schneidenradius</translation>
+    </message>
+    <message>
+        <source>  Surface Finish</source>
+        <translation>  Rautiefe</translation>
+    </message>
+    <message>
+        <source>Ball Nose Diameter</source>
+        <translation>Kugelfräser-Durchmesser</translation>
+    </message>
+    <message>
+        <source>Tool Nose Radius</source>
+        <translation>Schneidenradius</translation>
+    </message>
+    <message>
+        <source>Stepover</source>
+        <translation>Zeilenbreite</translation>
+    </message>
+    <message>
+        <source>Peak Height</source>
+        <translation>Rautiefe (Profilhöhe)</translation>
+    </message>
+    <message>
+        <source>Theoretical surface finish = Ra</source>
+        <translation>Theoretischer Ra-Wert</translation>
+    </message>
+    <message>
+        <source>Decimal Places</source>
+        <translation>Dezimalstellen</translation>
+    </message>
+    <message>
+        <source>Feed per rev.</source>
+        <translation>Vorschub pro Umdrehung</translation>
+    </message>
+    <message>
+        <source>D = 2r</source>
+        <translation>D = 2r</translation>
+    </message>
+    <message>
+        <source>Peak</source>
+        <translation>Rautiefe</translation>
+    </message>
+    <message>
+        <source>Turned surface</source>
+        <translation>Gedrehte Oberfläche</translation>
+    </message>
+    <message>
+        <source>Feed/rev</source>
+        <translation>Vorschub/U</translation>
+    </message>
+    <message>
+        <source>feed</source>
+        <translation>Vorschub</translation>
     </message>
 </context>
 <context>
@@ -1349,6 +1424,145 @@
     <message>
         <source>Right Angle Triangle</source>
         <translation>Rechtwinkliges Dreieck</translation>
+    </message>
+</context>
+<context>
+    <name>calc::frmShaftTaperV74</name>
+    <message>
+        <source>The angle per side must be less than 90 degrees.</source>
+        <translation>Der Winkel je Seite muss kleiner als 90 Grad sein.</translation>
+    </message>
+    <message>
+        <source>The included angle must be less than 180 degrees.</source>
+        <translation>Der Kegelwinkel muss kleiner als 180 Grad sein.</translation>
+    </message>
+    <message>
+        <source>Large and small diameters are equal: there is no taper to calculate.</source>
+        <translation>Großer und kleiner Durchmesser sind gleich: Es gibt keinen Kegel zu berechnen.</translation>
+    </message>
+    <message>
+        <source>The taper must be greater than zero.</source>
+        <translation>Der Kegel muss größer als null sein.</translation>
+    </message>
+    <message>
+        <source>The large diameter must be greater than zero.</source>
+        <translation>Der große Durchmesser muss größer als null sein.</translation>
+    </message>
+    <message>
+        <source>The length must be greater than zero.</source>
+        <translation>Die Länge muss größer als null sein.</translation>
+    </message>
+    <message>
+        <source>The included angle must be greater than zero.</source>
+        <translation>Der Kegelwinkel muss größer als null sein.</translation>
+    </message>
+    <message>
+        <source>The angle per side must be greater than zero.</source>
+        <translation>Der Winkel je Seite muss größer als null sein.</translation>
+    </message>
+    <message>
+        <source>Shaft Tapers</source>
+        <translation>Wellenkegel</translation>
+    </message>
+    <message>
+        <source>Taper</source>
+        <translation>Kegel</translation>
+    </message>
+    <message>
+        <source>Insert three values to calculate the other three.</source>
+        <translation>Drei Werte eingeben, drei werden berechnet.</translation>
+    </message>
+    <message>
+        <source>Taper per Foot:</source>
+        <translation>Kegel pro Fuß:</translation>
+    </message>
+    <message>
+        <source>Large Dia, D:</source>
+        <translation>Großer Ø, D:</translation>
+    </message>
+    <message>
+        <source>Small Dia, d:</source>
+        <translation>Kleiner Ø, d:</translation>
+    </message>
+    <message>
+        <source>Length, L:</source>
+        <translation>Länge, L:</translation>
+    </message>
+    <message>
+        <source>Included Angle:</source>
+        <translation>Kegelwinkel:</translation>
+    </message>
+    <message>
+        <source>Angle per Side:</source>
+        <translation>Winkel je Seite:</translation>
+    </message>
+    <message>
+        <source>Decimal places</source>
+        <translation>Nachkommastellen</translation>
+    </message>
+    <message>
+        <source>Ratio:</source>
+        <translation>Verhältnis:</translation>
+    </message>
+    <message>
+        <source>Angle per side</source>
+        <translation>Winkel je Seite</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Länge</translation>
+    </message>
+    <message>
+        <source>Large Dia</source>
+        <translation>Großer Durchmesser</translation>
+    </message>
+    <message>
+        <source>Small Dia</source>
+        <translation>Kleiner Durchmesser</translation>
+    </message>
+    <message>
+        <source>Taper per foot:</source>
+        <translation>Kegel pro Fuß:</translation>
+    </message>
+    <message>
+        <source>Taper per foot</source>
+        <translation>Kegel pro Fuß</translation>
+    </message>
+    <message>
+        <source>Large diameter: </source>
+        <translation>Großer Durchmesser: </translation>
+    </message>
+    <message>
+        <source>Small diameter: </source>
+        <translation>Kleiner Durchmesser: </translation>
+    </message>
+    <message>
+        <source>Length: </source>
+        <translation>Länge: </translation>
+    </message>
+    <message>
+        <source>Taper Ratio</source>
+        <translation>Kegelverhältnis</translation>
+    </message>
+    <message>
+        <source>Included angle</source>
+        <translation>Kegelwinkel</translation>
+    </message>
+    <message>
+        <source>Included Angle</source>
+        <translation>Kegelwinkel</translation>
+    </message>
+    <message>
+        <source>Large Dia.</source>
+        <translation>Großer Ø</translation>
+    </message>
+    <message>
+        <source>Small Dia.</source>
+        <translation>Kleiner Ø</translation>
+    </message>
+    <message>
+        <source>Length  L</source>
+        <translation>Länge  L</translation>
     </message>
 </context>
 <context>

@@ -47,6 +47,14 @@
         <source>the converted length</source>
         <translation>la longueur convertie</translation>
     </message>
+    <message>
+        <source>INCH SYSTEM</source>
+        <translation>POUCES</translation>
+    </message>
+    <message>
+        <source>METRIC SYSTEM</source>
+        <translation>MÉTRIQUE</translation>
+    </message>
 </context>
 <context>
     <name>calc::CalculatorPicture</name>
@@ -431,6 +439,73 @@
     <message>
         <source>Language</source>
         <translation>Langue</translation>
+    </message>
+</context>
+<context>
+    <name>calc::frmBallnoseV74</name>
+    <message>
+        <source>Tool diameter greater than zero is required.</source>
+        <translation>Le diamètre de l&apos;outil doit être supérieur à zéro.</translation>
+    </message>
+    <message>
+        <source>If stepover is greater than the tool diameter the peak height is depth of cut.</source>
+        <translation>Si le pas latéral dépasse le diamètre de l&apos;outil, la hauteur de crête est la profondeur de passe.</translation>
+    </message>
+    <message>
+        <source>Ball Nose Cutters</source>
+        <translation>Fraises hémisphériques et rayon de bec</translation>
+    </message>
+    <message>
+        <source>  Surface Finish</source>
+        <translation>  État de surface</translation>
+    </message>
+    <message>
+        <source>Ball Nose Diameter</source>
+        <translation>Ø fraise hémisphérique</translation>
+    </message>
+    <message>
+        <source>Tool Nose Radius</source>
+        <translation>Rayon de bec</translation>
+    </message>
+    <message>
+        <source>Stepover</source>
+        <translation>Pas latéral</translation>
+    </message>
+    <message>
+        <source>Peak Height</source>
+        <translation>Hauteur de crête</translation>
+    </message>
+    <message>
+        <source>Theoretical surface finish = Ra</source>
+        <translation>Ra théorique</translation>
+    </message>
+    <message>
+        <source>Decimal Places</source>
+        <translation>Décimales</translation>
+    </message>
+    <message>
+        <source>Feed per rev.</source>
+        <translation>Avance par tour</translation>
+    </message>
+    <message>
+        <source>D = 2r</source>
+        <translation>D = 2r</translation>
+    </message>
+    <message>
+        <source>Peak</source>
+        <translation>Crête</translation>
+    </message>
+    <message>
+        <source>Turned surface</source>
+        <translation>Surface tournée</translation>
+    </message>
+    <message>
+        <source>Feed/rev</source>
+        <translation>Avance/tr</translation>
+    </message>
+    <message>
+        <source>feed</source>
+        <translation>avance</translation>
     </message>
 </context>
 <context>
@@ -1349,6 +1424,145 @@
     <message>
         <source>Right Angle Triangle</source>
         <translation>Triangle rectangle</translation>
+    </message>
+</context>
+<context>
+    <name>calc::frmShaftTaperV74</name>
+    <message>
+        <source>The angle per side must be less than 90 degrees.</source>
+        <translation>L&apos;angle par côté doit être inférieur à 90 degrés.</translation>
+    </message>
+    <message>
+        <source>The included angle must be less than 180 degrees.</source>
+        <translation>L&apos;angle au sommet doit être inférieur à 180 degrés.</translation>
+    </message>
+    <message>
+        <source>Large and small diameters are equal: there is no taper to calculate.</source>
+        <translation>Le grand et le petit diamètre sont égaux : il n&apos;y a pas de cône à calculer.</translation>
+    </message>
+    <message>
+        <source>The taper must be greater than zero.</source>
+        <translation>La conicité doit être supérieure à zéro.</translation>
+    </message>
+    <message>
+        <source>The large diameter must be greater than zero.</source>
+        <translation>Le grand diamètre doit être supérieur à zéro.</translation>
+    </message>
+    <message>
+        <source>The length must be greater than zero.</source>
+        <translation>La longueur doit être supérieure à zéro.</translation>
+    </message>
+    <message>
+        <source>The included angle must be greater than zero.</source>
+        <translation>L&apos;angle au sommet doit être supérieur à zéro.</translation>
+    </message>
+    <message>
+        <source>The angle per side must be greater than zero.</source>
+        <translation>L&apos;angle par côté doit être supérieur à zéro.</translation>
+    </message>
+    <message>
+        <source>Shaft Tapers</source>
+        <translation>Cônes d&apos;arbre</translation>
+    </message>
+    <message>
+        <source>Taper</source>
+        <translation>Cône</translation>
+    </message>
+    <message>
+        <source>Insert three values to calculate the other three.</source>
+        <translation>Entrez trois valeurs pour calculer les trois autres.</translation>
+    </message>
+    <message>
+        <source>Taper per Foot:</source>
+        <translation>Conicité par pied :</translation>
+    </message>
+    <message>
+        <source>Large Dia, D:</source>
+        <translation>Grand Ø, D :</translation>
+    </message>
+    <message>
+        <source>Small Dia, d:</source>
+        <translation>Petit Ø, d :</translation>
+    </message>
+    <message>
+        <source>Length, L:</source>
+        <translation>Longueur, L :</translation>
+    </message>
+    <message>
+        <source>Included Angle:</source>
+        <translation>Angle au sommet :</translation>
+    </message>
+    <message>
+        <source>Angle per Side:</source>
+        <translation>Angle par côté :</translation>
+    </message>
+    <message>
+        <source>Decimal places</source>
+        <translation>Décimales</translation>
+    </message>
+    <message>
+        <source>Ratio:</source>
+        <translation>Rapport :</translation>
+    </message>
+    <message>
+        <source>Angle per side</source>
+        <translation>Angle par côté</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Longueur</translation>
+    </message>
+    <message>
+        <source>Large Dia</source>
+        <translation>Grand diamètre</translation>
+    </message>
+    <message>
+        <source>Small Dia</source>
+        <translation>Petit diamètre</translation>
+    </message>
+    <message>
+        <source>Taper per foot:</source>
+        <translation>Conicité par pied :</translation>
+    </message>
+    <message>
+        <source>Taper per foot</source>
+        <translation>Conicité par pied</translation>
+    </message>
+    <message>
+        <source>Large diameter: </source>
+        <translation>Grand diamètre : </translation>
+    </message>
+    <message>
+        <source>Small diameter: </source>
+        <translation>Petit diamètre : </translation>
+    </message>
+    <message>
+        <source>Length: </source>
+        <translation>Longueur : </translation>
+    </message>
+    <message>
+        <source>Taper Ratio</source>
+        <translation>Conicité</translation>
+    </message>
+    <message>
+        <source>Included angle</source>
+        <translation>Angle au sommet</translation>
+    </message>
+    <message>
+        <source>Included Angle</source>
+        <translation>Angle au sommet</translation>
+    </message>
+    <message>
+        <source>Large Dia.</source>
+        <translation>Grand Ø</translation>
+    </message>
+    <message>
+        <source>Small Dia.</source>
+        <translation>Petit Ø</translation>
+    </message>
+    <message>
+        <source>Length  L</source>
+        <translation>Longueur  L</translation>
     </message>
 </context>
 <context>

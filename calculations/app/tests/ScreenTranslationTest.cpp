@@ -1,6 +1,7 @@
 // The calculator screens opened from the menu in German and in French show no English
 // text: captions, options, frame titles, tool tips and window titles.
 
+#include <QLabel>
 #include <QTest>
 
 #include "Screens.h"
@@ -8,6 +9,7 @@
 #include "calc/ui/MainMenu.h"
 #include "calc/ui/QtControls.h"
 #include "common/testing/VisibleTexts.h"
+#include "geometry/ShaftTaperScreen.h"
 #include "speedfeed/SpeedFeedScreens.h"
 #include "threads/ThreadScreens.h"
 #include "triangles/TriangleScreens.h"
@@ -23,8 +25,9 @@ const QStringList kScreens = {"picBoltCircle", "picGrid",    "picDovetail",
                               "picRAtrig",     "picOBtrig",  "picSpeedFeed"};
 
 // The marks of the title strip, axis and dimension letters, and French "Angle".
-const QStringList kSame = {"X",     "Y",       "l",       "c",       "a",       "h", "r",
-                           "Angle", "Angle A", "Angle B", "Angle C", "Minutes", "MM"};
+const QStringList kSame = {"X",  "Y",      "l",       "c",       "a",       "h",
+                           "r",  "Angle",  "Angle A", "Angle B", "Angle C", "Minutes",
+                           "MM", "D = 2r", "Ra",      "in"};
 
 // Rows of data files (the drill charts) and the material name, filled in from the list.
 const QStringList kData = {"cboChartName", "cboDrillCharts", "lblMaterialName", "lstMaterials"};
@@ -83,6 +86,27 @@ private slots:
             for (const QString& text : left) qWarning("%s: %s", stored, qPrintable(text));
             QVERIFY2(left.isEmpty(), stored);
         }
+    }
+
+    // The unit switch shows its caption translated and keeps its English state: the
+    // switch works both ways and the settings keep their English values.
+    void unitSwitchInGerman() {
+        TestCalcEnv t;
+        t.SetLanguage("German");
+        ApplyLanguage(t.env);
+        frmShaftTaperV74 taper(t.env);
+        QLabel* caption = taper.findChild<QLabel*>("lblInchMetric2");
+        QVERIFY(caption);
+        QCOMPARE(caption->text(), QString("ZOLL"));
+        taper.InchMetric();
+        QCOMPARE(caption->text(), QString("METRISCH"));
+        QCOMPARE(t.settings.GetSetting("Arbormate", "InchMetric", "ShaftTaper"),
+                 std::string("Metric"));
+        taper.InchMetric();
+        QCOMPARE(caption->text(), QString("ZOLL"));
+        taper.close();
+        QCOMPARE(t.settings.GetSetting("Arbormate", "ShaftTaper", "InchOrMetric"),
+                 std::string("INCH SYSTEM"));
     }
 };
 

@@ -40,6 +40,12 @@ constexpr int kMarkSizeTw = 285;
 
 namespace {
 
+// The unit switch's two captions, which the screens translate themselves.
+[[maybe_unused]] const char* const kUnitCaptions[] = {
+    QT_TRANSLATE_NOOP("calc::CalcScreen", "INCH SYSTEM"),
+    QT_TRANSLATE_NOOP("calc::CalcScreen", "METRIC SYSTEM"),
+};
+
 // The standard command captions in the language in force.
 QString Caption(const char* english) {
     return QCoreApplication::translate("calc::CalcScreen", english);
@@ -75,7 +81,7 @@ CommandLook LookOf(Command command) {
                     Caption(QT_TRANSLATE_NOOP("calc::CalcScreen", "ANGLE CONVERSION")),
                     FaceDrawing::AngleConversion};
         case Command::InchMetric:
-            // The screens read this caption back as their unit state, so it stays as it is.
+            // The screens that switch units put their own caption here (SetUnitCaption).
             return {"lblInchMetric", "INCH SYSTEM", FaceDrawing::InchMetric};
         case Command::Copy:
             return {"lblCopy",

@@ -99,6 +99,45 @@
     </message>
 </context>
 <context>
+    <name>calc::DrillCharts</name>
+    <message>
+        <source>Decimal equivalents of Inch drills (inch)</source>
+        <translation>Dezimalwerte der Zollbohrer (Zoll)</translation>
+    </message>
+    <message>
+        <source>Unified tapping drills (inch)</source>
+        <translation>Kernlochbohrer UN-Gewinde (Zoll)</translation>
+    </message>
+    <message>
+        <source>Taper pipe tapping drills (inch)</source>
+        <translation>Kernlochbohrer NPT-Rohrgewinde (Zoll)</translation>
+    </message>
+    <message>
+        <source>ISO Metric tapping drills (MM)</source>
+        <translation>Kernlochbohrer metrisches ISO-Gewinde (mm)</translation>
+    </message>
+    <message>
+        <source>RollTap</source>
+        <translation>Formen</translation>
+    </message>
+    <message>
+        <source>Tap</source>
+        <translation>Schneiden</translation>
+    </message>
+    <message>
+        <source>Drill</source>
+        <translation>Bohrer</translation>
+    </message>
+    <message>
+        <source>Decimal</source>
+        <translation>Dezimal</translation>
+    </message>
+    <message>
+        <source>Select a Drill</source>
+        <translation>Bohrer wählen</translation>
+    </message>
+</context>
+<context>
     <name>calc::HoleDrawing</name>
     <message>
         <source>The list of coordinates will appear here when the &quot;Calculate&quot; button is clicked.</source>

@@ -99,6 +99,45 @@
     </message>
 </context>
 <context>
+    <name>calc::DrillCharts</name>
+    <message>
+        <source>Decimal equivalents of Inch drills (inch)</source>
+        <translation>Équivalents décimaux des forets en pouces (pouce)</translation>
+    </message>
+    <message>
+        <source>Unified tapping drills (inch)</source>
+        <translation>Forets de taraudage UN (pouce)</translation>
+    </message>
+    <message>
+        <source>Taper pipe tapping drills (inch)</source>
+        <translation>Forets de taraudage gaz NPT (pouce)</translation>
+    </message>
+    <message>
+        <source>ISO Metric tapping drills (MM)</source>
+        <translation>Forets de taraudage ISO métrique (mm)</translation>
+    </message>
+    <message>
+        <source>RollTap</source>
+        <translation>Refouler</translation>
+    </message>
+    <message>
+        <source>Tap</source>
+        <translation>Tarauder</translation>
+    </message>
+    <message>
+        <source>Drill</source>
+        <translation>Foret</translation>
+    </message>
+    <message>
+        <source>Decimal</source>
+        <translation>Décimal</translation>
+    </message>
+    <message>
+        <source>Select a Drill</source>
+        <translation>Choisir un foret</translation>
+    </message>
+</context>
+<context>
     <name>calc::HoleDrawing</name>
     <message>
         <source>The list of coordinates will appear here when the &quot;Calculate&quot; button is clicked.</source>

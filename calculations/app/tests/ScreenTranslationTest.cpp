@@ -1,6 +1,7 @@
 // The calculator screens opened from the menu in German and in French show no English
 // text: captions, options, frame titles, tool tips and window titles.
 
+#include <QComboBox>
 #include <QLabel>
 #include <QTest>
 
@@ -29,8 +30,8 @@ const QStringList kSame = {"X",  "Y",      "l",       "c",       "a",       "h",
                            "r",  "Angle",  "Angle A", "Angle B", "Angle C", "Minutes",
                            "MM", "D = 2r", "Ra",      "in"};
 
-// Rows of data files (the drill charts) and the material name, filled in from the list.
-const QStringList kData = {"cboChartName", "cboDrillCharts", "lblMaterialName", "lstMaterials"};
+// The material name, filled in from the list.
+const QStringList kData = {"lblMaterialName"};
 
 TextMap ScreenTexts(const char* stored) {
     TestCalcEnv t;
@@ -107,6 +108,22 @@ private slots:
         taper.close();
         QCOMPARE(t.settings.GetSetting("Arbormate", "ShaftTaper", "InchOrMetric"),
                  std::string("INCH SYSTEM"));
+    }
+
+    // The drill chart rows keep their columns in the fixed-width font.
+    void drillChartRowsKeepTheirColumns() {
+        TestCalcEnv t;
+        t.SetLanguage("German");
+        ApplyLanguage(t.env);
+        frmSpeedFeedV74 screen(t.env);
+        auto* rows = screen.findChild<QComboBox*>("cboDrillCharts");
+        QVERIFY(rows);
+        QCOMPARE(rows->itemText(0), QString::fromUtf8("Bohrer wählen"));
+        QCOMPARE(rows->itemText(1), QString("Bohrer: #80 -----Dezimal: .0135"));
+        QCOMPARE(rows->itemText(1).size(), QString("Drill: #80 ------Decimal: .0135").size());
+        auto* charts = screen.findChild<QComboBox*>("cboChartName");
+        charts->setCurrentIndex(3);
+        QCOMPARE(rows->itemText(1), QString("M1.6 X 0.35 Schneiden--Bohrer 1.25"));
     }
 };
 

@@ -1,4 +1,5 @@
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFocusEvent>
 #include <QGroupBox>
@@ -6,6 +7,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QSignalBlocker>
 #include <cmath>
 
@@ -43,6 +45,45 @@ CalcScreen::ScreenMaker& SurfaceFinishMaker() {
 void SetText(QLineEdit* box, const std::string& text) {
     const QString value = Q(text);
     if (box->text() != value) box->setText(value);
+}
+
+// The drill charts' names, for lupdate (the data file has them in English).
+[[maybe_unused]] const char* const kChartNames[] = {
+    QT_TRANSLATE_NOOP("calc::DrillCharts", "Decimal equivalents of Inch drills (inch)"),
+    QT_TRANSLATE_NOOP("calc::DrillCharts", "Unified tapping drills (inch)"),
+    QT_TRANSLATE_NOOP("calc::DrillCharts", "Taper pipe tapping drills (inch)"),
+    QT_TRANSLATE_NOOP("calc::DrillCharts", "ISO Metric tapping drills (MM)"),
+};
+
+// A chart row in the language in force ("#0-80UNF Tap-------Drill 3/64"): its words
+// translated, and the dashes between its two columns adjusted so that the second column
+// still starts where it did in the fixed-width font.
+QString DrillRowText(const std::string& row) {
+    const auto word = [](const QString& text) {
+        static const QRegularExpression words(QStringLiteral("\\b(RollTap|Tap|Drill|Decimal)\\b"));
+        QString out;
+        qsizetype at = 0;
+        for (auto it = words.globalMatch(text); it.hasNext();) {
+            const QRegularExpressionMatch m = it.next();
+            out += text.mid(at, m.capturedStart() - at);
+            const QString w = m.captured(1);
+            out += w == "RollTap" ? QCoreApplication::translate("calc::DrillCharts", "RollTap")
+                   : w == "Tap"   ? QCoreApplication::translate("calc::DrillCharts", "Tap")
+                   : w == "Drill" ? QCoreApplication::translate("calc::DrillCharts", "Drill")
+                                  : QCoreApplication::translate("calc::DrillCharts", "Decimal");
+            at = m.capturedEnd();
+        }
+        return out + text.mid(at);
+    };
+    if (row == kSelectDrillPrompt)
+        return QCoreApplication::translate("calc::DrillCharts", "Select a Drill");
+    const QString text = Q(row);
+    static const QRegularExpression columns(QStringLiteral("^(.*?)(-{2,})(.*)$"));
+    const QRegularExpressionMatch m = columns.match(text);
+    if (!m.hasMatch()) return word(text);
+    const QString first = word(m.captured(1));
+    const qsizetype width = m.captured(1).size() + m.captured(2).size();
+    return first + QString(std::max<qsizetype>(2, width - first.size()), '-') + word(m.captured(3));
 }
 
 }  // namespace
@@ -332,7 +373,9 @@ void frmSpeedFeedV74::LoadDrillCharts() {
     charts_ = std::make_unique<DrillChartBook>(ParseDrillCharts(lines));
     fillingCharts_ = true;
     cboChartName_->clear();
-    for (const DrillChart& chart : charts_->Charts()) cboChartName_->addItem(Q(chart.name));
+    for (const DrillChart& chart : charts_->Charts())
+        cboChartName_->addItem(
+            QCoreApplication::translate("calc::DrillCharts", chart.name.c_str()));
     fillingCharts_ = false;
     if (cboChartName_->count() == 0) {
         cboDrillCharts_->setEnabled(false);
@@ -361,9 +404,9 @@ void frmSpeedFeedV74::OnChartChosen(int position) {
     }
     for (std::size_t i = 0; i < choice.rowTexts.size(); ++i) {
         if (i == 0) {
-            cboDrillCharts_->addItem(Q(choice.rowTexts[i]));
+            cboDrillCharts_->addItem(DrillRowText(choice.rowTexts[i]));
         } else {
-            cboDrillCharts_->addItem(Q(choice.rowTexts[i]), static_cast<int>(i));
+            cboDrillCharts_->addItem(DrillRowText(choice.rowTexts[i]), static_cast<int>(i));
         }
     }
     cboDrillCharts_->setCurrentIndex(0);

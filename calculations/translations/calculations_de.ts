@@ -64,6 +64,37 @@
     </message>
 </context>
 <context>
+    <name>calc::Chords</name>
+    <message>
+        <source>Angle must be less than 180 degrees</source>
+        <translation>Der Winkel muss kleiner als 180 Grad sein.</translation>
+    </message>
+    <message>
+        <source>&apos;h&apos; must be less than &apos;r&apos;</source>
+        <translation>„h“ muss kleiner als „r“ sein.</translation>
+    </message>
+    <message>
+        <source>&apos;c&apos; will be bigger than arc diameter.</source>
+        <translation>„c“ würde größer als der Bogendurchmesser.</translation>
+    </message>
+    <message>
+        <source>&apos;c&apos; must be less than 2(r)</source>
+        <translation>„c“ muss kleiner als 2r sein.</translation>
+    </message>
+    <message>
+        <source>&apos;c&apos; is bigger than arc diameter.</source>
+        <translation>„c“ ist größer als der Bogendurchmesser.</translation>
+    </message>
+    <message>
+        <source>&apos;c&apos; must be bigger than 2(r)</source>
+        <translation>„c“ muss größer als 2r sein.</translation>
+    </message>
+    <message>
+        <source>Impossible data entered.</source>
+        <translation>Mit diesen Werten gibt es keine Lösung.</translation>
+    </message>
+</context>
+<context>
     <name>calc::CoreText</name>
     <message>
         <source>Do not insert spaces.</source>

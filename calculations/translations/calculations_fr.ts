@@ -64,6 +64,37 @@
     </message>
 </context>
 <context>
+    <name>calc::Chords</name>
+    <message>
+        <source>Angle must be less than 180 degrees</source>
+        <translation>L&apos;angle doit être inférieur à 180 degrés.</translation>
+    </message>
+    <message>
+        <source>&apos;h&apos; must be less than &apos;r&apos;</source>
+        <translation>« h » doit être inférieur à « r ».</translation>
+    </message>
+    <message>
+        <source>&apos;c&apos; will be bigger than arc diameter.</source>
+        <translation>« c » dépasserait le diamètre de l&apos;arc.</translation>
+    </message>
+    <message>
+        <source>&apos;c&apos; must be less than 2(r)</source>
+        <translation>« c » doit être inférieur à 2r.</translation>
+    </message>
+    <message>
+        <source>&apos;c&apos; is bigger than arc diameter.</source>
+        <translation>« c » dépasse le diamètre de l&apos;arc.</translation>
+    </message>
+    <message>
+        <source>&apos;c&apos; must be bigger than 2(r)</source>
+        <translation>« c » doit être supérieur à 2r.</translation>
+    </message>
+    <message>
+        <source>Impossible data entered.</source>
+        <translation>Ces valeurs n&apos;ont pas de solution.</translation>
+    </message>
+</context>
+<context>
     <name>calc::CoreText</name>
     <message>
         <source>Do not insert spaces.</source>

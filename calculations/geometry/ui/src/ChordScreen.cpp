@@ -117,6 +117,17 @@ void PaintChord(QPainter& p, const ChordDrawing& d, double pen, bool screen) {
     p.restore();
 }
 
+// The messages of the chord solver, for lupdate.
+[[maybe_unused]] const char* const kChordMessages[] = {
+    QT_TRANSLATE_NOOP("calc::Chords", "Angle must be less than 180 degrees"),
+    QT_TRANSLATE_NOOP("calc::Chords", "'h' must be less than 'r'"),
+    QT_TRANSLATE_NOOP("calc::Chords", "'c' will be bigger than arc diameter."),
+    QT_TRANSLATE_NOOP("calc::Chords", "'c' must be less than 2(r)"),
+    QT_TRANSLATE_NOOP("calc::Chords", "'c' is bigger than arc diameter."),
+    QT_TRANSLATE_NOOP("calc::Chords", "'c' must be bigger than 2(r)"),
+    QT_TRANSLATE_NOOP("calc::Chords", "Impossible data entered."),
+};
+
 }  // namespace
 
 frmChordsV74::frmChordsV74(CalcEnv& env, QWidget* parent)
@@ -249,7 +260,9 @@ void frmChordsV74::Calculate() {
     const ChordSolution solution = SolveChord(known);
     if (solution.status == ChordStatus::NoPair) return;
     if (solution.status != ChordStatus::Solved) {
-        Env().messages.ShowMessage(ChordMessage(solution.status), kAppTitle, MsgIcon::None);
+        Env().messages.ShowMessage(
+            S(QCoreApplication::translate("calc::Chords", ChordMessage(solution.status))),
+            kAppTitle, MsgIcon::None);
         return;
     }
     values_ = solution.values;

@@ -110,3 +110,44 @@ function(suite_add_no_display_test target)
   set_tests_properties(${target}_display_unreachable PROPERTIES PASS_REGULAR_EXPRESSION
     "^status 1: ${program}: no display is available \\(cannot connect to the display :4711\\)\n$")
 endfunction()
+
+# suite_translations(TARGET CATALOGUE DIR...): the German and French catalogues of the
+# texts in the sources under DIR... (tests aside): translations/CATALOGUE_de.ts and _fr.ts
+# beside the calling CMakeLists.txt. Building TARGET compiles them into
+# bin/translations/CATALOGUE_de.qm (where the programs of the build tree look), installed
+# into <prefix>/share/tarvik/translations. `cmake --build build --target TARGET_lupdate`
+# brings the .ts files up to date with the sources (`update_translations`: every one).
+# The test CATALOGUE_translations fails while a text of the sources lacks a translation.
+function(suite_translations target catalogue)
+  set(sources)
+  set(includes)
+  foreach(dir IN LISTS ARGN)
+    file(GLOB_RECURSE found CONFIGURE_DEPENDS ${dir}/*.cpp ${dir}/*.h)
+    list(FILTER found EXCLUDE REGEX "/(tests|testing|tools|fuzz)/")
+    list(APPEND sources ${found})
+    # lupdate reads the headers to know which class (and namespace) a tr() belongs to.
+    file(GLOB_RECURSE found LIST_DIRECTORIES true ${dir}/*)
+    list(FILTER found INCLUDE REGEX "/include$")
+    list(APPEND includes ${found})
+  endforeach()
+  set(ts_files)
+  foreach(lang de fr)
+    list(APPEND ts_files ${CMAKE_CURRENT_SOURCE_DIR}/translations/${catalogue}_${lang}.ts)
+  endforeach()
+  set_source_files_properties(${ts_files} PROPERTIES
+    OUTPUT_LOCATION ${CMAKE_BINARY_DIR}/bin/translations)
+  qt_add_lupdate(${target} TS_FILES ${ts_files} SOURCES ${sources} INCLUDE_DIRECTORIES ${includes}
+    OPTIONS -no-obsolete -locations none)
+  qt_add_lrelease(${target} TS_FILES ${ts_files} QM_FILES_OUTPUT_VARIABLE qm_files)
+  install(FILES ${qm_files} DESTINATION ${SUITE_INSTALL_DATADIR}/translations)
+
+  set(list_file ${CMAKE_CURRENT_BINARY_DIR}/${catalogue}_sources.lst)
+  list(TRANSFORM includes PREPEND "-I")
+  list(JOIN includes "\n" lines)
+  list(JOIN sources "\n" source_lines)
+  string(APPEND lines "\n" ${source_lines})
+  file(WRITE ${list_file} "${lines}\n")
+  add_test(NAME ${catalogue}_translations
+    COMMAND ${PROJECT_SOURCE_DIR}/scripts/check-translations.sh
+            $<TARGET_FILE:Qt6::lupdate> $<TARGET_FILE:Qt6::lrelease> ${list_file} ${ts_files})
+endfunction()

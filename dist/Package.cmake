@@ -34,6 +34,8 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Loaded at run time, so no library scan can see it: the toolkit's SVG plugins, which draw
 # Scarrow's window icon and the menu icons.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6")
+# Qt's own German and French texts (the standard buttons and dialogs).
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 
 # The documents Debian expects of every package: the copyright in its machine-readable
 # form and the changelog, kept as NEWS at the top of the sources.

@@ -12,7 +12,7 @@ packages=(
   xvfb xauth x11-utils imagemagick poppler-utils socat ripgrep grep
   fonts-dejavu-core
   help2man desktop-file-utils appstream dpkg-dev file man-db lintian
-  libcli11-dev qt6-tools-dev qt6-l10n-tools
+  libcli11-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   systemd shared-mime-info xdg-utils
 )
 

@@ -47,6 +47,13 @@ done
 # Every help page of the source tree, and nothing else, is installed.
 diff <(cd help && find . -type f | sort) <(cd "$root/share/tarvik/help" && find . -type f | sort) ||
   fail "the installed help pages differ from help/"
+# The German and French catalogues of every program and of what they share.
+for catalogue in calculations sendrik scarrow tarvik-common; do
+  for lang in de fr; do
+    [ -s "$root/share/tarvik/translations/${catalogue}_$lang.qm" ] ||
+      fail "share/tarvik/translations/${catalogue}_$lang.qm is missing"
+  done
+done
 ok "files in place"
 
 for id in "${ids[@]}"; do
@@ -194,7 +201,9 @@ for f in ./usr/bin/calculations ./usr/bin/sendrik ./usr/bin/scarrow ./usr/bin/sc
          ./usr/share/metainfo/org.tarvik.Sendrik.metainfo.xml \
          ./usr/share/man/man1/sendrik.1.gz ./usr/share/tarvik/help/sendrik/conn4oof.htm \
          ./usr/lib/systemd/system/sendrik-serve.service \
-         ./usr/lib/systemd/user/sendrik-serve.service; do
+         ./usr/lib/systemd/user/sendrik-serve.service \
+         ./usr/share/tarvik/translations/sendrik_de.qm \
+         ./usr/share/tarvik/translations/calculations_fr.qm; do
   grep -q " $f\$" "$work/contents" || fail "the package lacks $f"
 done
 # (systemd units under /usr/lib/systemd are no libraries)

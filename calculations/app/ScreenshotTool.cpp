@@ -136,7 +136,9 @@ int main(int argc, char* argv[]) {
     }
     calc::SettingsStore settings;
     PrintingMessages messages;
-    calc::CalcEnv env{settings, messages};
+    // The desktop's language, as the program has it (LANG=de_DE.UTF-8 for German pictures).
+    calc::CalcEnv env{settings, messages, calc::DesktopLanguage()};
+    calc::ApplyLanguage(env);
     calc::frmArbormateEDITORv74 menu(env);
     menu.SetQuitAction([] {});
     calc::RegisterAllScreens(menu);

@@ -115,11 +115,12 @@ int main(int argc, char* argv[]) {
     // Ties the windows to the menu entry (its icon in the task bar on Wayland).
     QGuiApplication::setDesktopFileName("org.tarvik.Calculations");
     QApplication::setWindowIcon(QIcon(calc::AppIconPixmap(64)));
-    if (arguments.start == Start::Help) return ShowHelpAlone(arguments.topic);
 
     calc::SettingsStore settings;
     calc::QtMessageService messages;
     calc::CalcEnv env{settings, messages, calc::DesktopLanguage()};
+    calc::ApplyLanguage(env);
+    if (arguments.start == Start::Help) return ShowHelpAlone(arguments.topic);
 
     calc::frmArbormateEDITORv74 menu(env);
     calc::RegisterAllScreens(menu);

@@ -10,6 +10,7 @@
 
 #include "common/DisplayCheck.h"
 #include "common/ToolkitOptions.h"
+#include "common/Translations.h"
 #include "search/ui/MainFrame.h"
 #include "search/ui/ScarrowApp.h"
 #include "search/ui/UiSupport.h"
@@ -111,6 +112,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Scarrow"));
     QApplication::setApplicationVersion(QStringLiteral(SCARROW_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.tarvik.Scarrow"));
+    common::InstallTranslations(QStringLiteral("scarrow"), common::DesktopLanguageCode());
     scarrow::ui::InitUiResources();
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/scarrow/scarrow.svg")));
 

@@ -18,6 +18,7 @@
 #include "CommandLine.h"
 #include "OpenedFiles.h"
 #include "common/DisplayCheck.h"
+#include "common/Translations.h"
 #include "transfer/ui/SendrikDlg.h"
 
 namespace {
@@ -81,6 +82,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName("Sendrik");
     QApplication::setApplicationVersion(SENDRIK_VERSION);
     QGuiApplication::setDesktopFileName(QStringLiteral("org.tarvik.Sendrik"));
+    common::InstallTranslations(QStringLiteral("sendrik"), common::DesktopLanguageCode());
     QString commandFile;
     if (!options.commandFile.empty())
         commandFile = QFileInfo(QString::fromStdString(options.commandFile)).absoluteFilePath();

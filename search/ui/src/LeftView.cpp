@@ -65,7 +65,7 @@ QString CResultListModel::LocationText(const CSearchResult& result) {
 
 QString CResultListModel::ModifiedText(const CSearchResult& result) {
     const QDateTime dt = ToQDateTime(result.m_date);
-    if (!dt.isValid()) return QStringLiteral("Invalid DateTime");
+    if (!dt.isValid()) return tr("Invalid DateTime");
     return QLocale::system().toString(dt, QLocale::ShortFormat);
 }
 
@@ -116,13 +116,13 @@ QVariant CResultListModel::headerData(int section, Qt::Orientation orientation, 
     if (role == Qt::DisplayRole) {
         switch (section) {
             case ColName:
-                return QStringLiteral("File Name");
+                return tr("File Name");
             case ColLocation:
-                return QStringLiteral("Location");
+                return tr("Location");
             case ColModified:
-                return QStringLiteral("Last Modified");
+                return tr("Last Modified");
             case ColSize:
-                return QStringLiteral("Size");
+                return tr("Size");
         }
     }
     if (role == Qt::TextAlignmentRole)
@@ -206,9 +206,9 @@ CLeftView::CLeftView(CScarrowDoc& doc, IUserPrompts* prompts, QWidget* parent)
       m_doc(doc),
       m_prompts(prompts),
       m_model(new CResultListModel(this)),
-      m_open(new QAction(QStringLiteral("Open"), this)),
-      m_openFolder(new QAction(QStringLiteral("Open Containing Folder"), this)),
-      m_copyPath(new QAction(QStringLiteral("Copy Full Path"), this)) {
+      m_open(new QAction(tr("Open"), this)),
+      m_openFolder(new QAction(tr("Open Containing Folder"), this)),
+      m_copyPath(new QAction(tr("Copy Full Path"), this)) {
     setObjectName(QStringLiteral("leftView"));
     setModel(m_model);
     setRootIsDecorated(false);
@@ -278,7 +278,7 @@ void CLeftView::OpenUrls(const QList<QUrl>& urls) {
         if (m_prompts)
             m_prompts->ShowMessage(
                 window(),
-                QStringLiteral("%1 files are selected. Select at most %2 to open them at once.")
+                tr("%1 files are selected. Select at most %2 to open them at once.")
                     .arg(urls.size())
                     .arg(kMaxOpenAtOnce),
                 IUserPrompts::Icon::Information);
@@ -288,10 +288,9 @@ void CLeftView::OpenUrls(const QList<QUrl>& urls) {
     for (const QUrl& url : urls)
         if (!m_openUrl(url)) failed << url.toLocalFile();
     if (!failed.isEmpty() && m_prompts)
-        m_prompts->ShowMessage(
-            window(),
-            QStringLiteral("No program could open:\n%1").arg(failed.join(QLatin1Char('\n'))),
-            IUserPrompts::Icon::Warning);
+        m_prompts->ShowMessage(window(),
+                               tr("No program could open:\n%1").arg(failed.join(QLatin1Char('\n'))),
+                               IUserPrompts::Icon::Warning);
 }
 
 void CLeftView::OnOpen() {

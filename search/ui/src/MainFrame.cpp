@@ -115,14 +115,14 @@ void CRecentFileList::Remove(const QString& path) {
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("aboutDlg"));
-    setWindowTitle(QStringLiteral("About Scarrow"));
+    setWindowTitle(tr("About Scarrow"));
     auto* icon = new QLabel(this);
     icon->setPixmap(QIcon(QStringLiteral(":/scarrow/scarrow.svg")).pixmap(48, 48));
-    auto* text = new QLabel(
-        QStringLiteral("<b>Scarrow</b> Version %1<br>Finds CNC program files by their words, "
-                       "extensions and dates.")
-            .arg(QCoreApplication::applicationVersion()),
-        this);
+    auto* text =
+        new QLabel(tr("<b>Scarrow</b> Version %1<br>Finds CNC program files by their words, "
+                      "extensions and dates.")
+                       .arg(QCoreApplication::applicationVersion()),
+                   this);
     text->setObjectName(QStringLiteral("lblName"));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -171,29 +171,26 @@ CRightView* CMainFrame::RightView() const {
 }
 
 void CMainFrame::CreateToolBar() {
-    m_toolBar = addToolBar(QStringLiteral("Search"));
+    m_toolBar = addToolBar(tr("Search"));
     m_toolBar->setObjectName(QStringLiteral("searchToolBar"));
     m_toolBar->setMovable(false);
-    m_searchButton = new QPushButton(QStringLiteral("Search..."), m_toolBar);
+    m_searchButton = new QPushButton(tr("Search..."), m_toolBar);
     m_searchButton->setObjectName(QStringLiteral("btnSearchDialog"));
-    m_searchButton->setToolTip(QStringLiteral("Search for files"));
+    m_searchButton->setToolTip(tr("Search for files"));
     m_toolBar->addWidget(m_searchButton);
     m_toolBar->setMinimumHeight(m_searchButton->sizeHint().height() + 8);
     connect(m_searchButton, &QPushButton::clicked, this, [this] { OnSearchDialog(); });
 }
 
 void CMainFrame::CreateMenus() {
-    m_fileMenu = menuBar()->addMenu(QStringLiteral("&File"));
-    QAction* newAction =
-        m_fileMenu->addAction(QStringLiteral("&New"), this, &CMainFrame::OnFileNew);
+    m_fileMenu = menuBar()->addMenu(tr("&File"));
+    QAction* newAction = m_fileMenu->addAction(tr("&New"), this, &CMainFrame::OnFileNew);
     newAction->setShortcut(QKeySequence::New);
-    QAction* openAction =
-        m_fileMenu->addAction(QStringLiteral("&Open..."), this, &CMainFrame::OnFileOpen);
+    QAction* openAction = m_fileMenu->addAction(tr("&Open..."), this, &CMainFrame::OnFileOpen);
     openAction->setShortcut(QKeySequence::Open);
-    QAction* saveAction =
-        m_fileMenu->addAction(QStringLiteral("&Save"), this, [this] { OnFileSave(); });
+    QAction* saveAction = m_fileMenu->addAction(tr("&Save"), this, [this] { OnFileSave(); });
     saveAction->setShortcut(QKeySequence::Save);
-    m_fileMenu->addAction(QStringLiteral("Save &As..."), this, [this] { OnFileSaveAs(); });
+    m_fileMenu->addAction(tr("Save &As..."), this, [this] { OnFileSaveAs(); });
     m_recentSeparator = m_fileMenu->addSeparator();
     for (int i = 0; i < CRecentFileList::kMaxEntries; ++i) {
         QAction* a = m_fileMenu->addAction(QString());
@@ -202,34 +199,34 @@ void CMainFrame::CreateMenus() {
         m_recentActions.push_back(a);
     }
     m_fileMenu->addSeparator();
-    m_exitAction = m_fileMenu->addAction(QStringLiteral("E&xit"), this, &QWidget::close);
+    m_exitAction = m_fileMenu->addAction(tr("E&xit"), this, &QWidget::close);
 
-    QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    QMenu* edit = menuBar()->addMenu(tr("&Edit"));
     // The text is read-only: only Copy has something to do.
-    QAction* undo = edit->addAction(QStringLiteral("&Undo"));
+    QAction* undo = edit->addAction(tr("&Undo"));
     undo->setShortcut(QKeySequence::Undo);
     undo->setEnabled(false);
     edit->addSeparator();
-    QAction* cut = edit->addAction(QStringLiteral("Cu&t"));
+    QAction* cut = edit->addAction(tr("Cu&t"));
     cut->setShortcut(QKeySequence::Cut);
     cut->setEnabled(false);
-    m_copyAction = edit->addAction(QStringLiteral("&Copy"), RightView(), &CRightView::copy);
+    m_copyAction = edit->addAction(tr("&Copy"), RightView(), &CRightView::copy);
     m_copyAction->setShortcut(QKeySequence::Copy);
     m_copyAction->setEnabled(false);
     connect(RightView(), &CRightView::copyAvailable, m_copyAction, &QAction::setEnabled);
-    QAction* paste = edit->addAction(QStringLiteral("&Paste"));
+    QAction* paste = edit->addAction(tr("&Paste"));
     paste->setShortcut(QKeySequence::Paste);
     paste->setEnabled(false);
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-    QAction* topics = help->addAction(QStringLiteral("Scarrow &Help"), this, [] {
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
+    QAction* topics = help->addAction(tr("Scarrow &Help"), this, [] {
         common::HelpWindow::ShowTopic(
             common::HelpWindow::ProgramHelpFolder(QStringLiteral("scarrow")),
             QStringLiteral("index.htm"), QStringLiteral("ScarrowHelp.htm"));
     });
     topics->setShortcut(QKeySequence::HelpContents);
     help->addSeparator();
-    help->addAction(QStringLiteral("&About Scarrow..."), this, &CMainFrame::OnAbout);
+    help->addAction(tr("&About Scarrow..."), this, &CMainFrame::OnAbout);
 }
 
 void CMainFrame::UpdateRecentMenu() {
@@ -272,13 +269,13 @@ void CMainFrame::OnFileNew() {
 }
 
 void CMainFrame::OnFileOpen() {
-    const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Open"));
+    const QString path = QFileDialog::getOpenFileName(this, tr("Open"));
     if (!path.isEmpty()) OpenDocument(path);
 }
 
 void CMainFrame::OpenDocument(const QString& path) {
     if (!QFileInfo::exists(path)) {
-        m_prompts.ShowMessage(this, QStringLiteral("%1\nThis file cannot be found.").arg(path),
+        m_prompts.ShowMessage(this, tr("%1\nThis file cannot be found.").arg(path),
                               IUserPrompts::Icon::Warning);
         m_recent.Remove(path);
         UpdateRecentMenu();
@@ -298,8 +295,7 @@ bool CMainFrame::OnFileSave() {
 }
 
 bool CMainFrame::OnFileSaveAs() {
-    const QString path =
-        QFileDialog::getSaveFileName(this, QStringLiteral("Save As"), m_documentPath);
+    const QString path = QFileDialog::getSaveFileName(this, tr("Save As"), m_documentPath);
     if (path.isEmpty()) return false;
     return SaveDocumentAs(path);
 }
@@ -307,9 +303,9 @@ bool CMainFrame::OnFileSaveAs() {
 bool CMainFrame::SaveDocumentAs(const QString& path) {
     std::string error;
     if (!common::WriteFileAtomically(PathFromQString(path), std::string_view(), &error)) {
-        m_prompts.ShowMessage(
-            this, QStringLiteral("Unable to save %1: %2").arg(path, QString::fromStdString(error)),
-            IUserPrompts::Icon::Warning);
+        m_prompts.ShowMessage(this,
+                              tr("Unable to save %1: %2").arg(path, QString::fromStdString(error)),
+                              IUserPrompts::Icon::Warning);
         return false;
     }
     m_documentPath = QFileInfo(path).absoluteFilePath();

@@ -109,10 +109,10 @@ void CRightView::OnDocUpdated(QObject* sender, int hint, CSearchResult* result) 
         } catch (const std::exception& e) {
             const QString path = PathToQString(result->m_strPath);
             Clear();
-            m_prompts.ShowMessage(window(),
-                                  QStringLiteral("Unable to show file %1: %2")
-                                      .arg(path, QString::fromLocal8Bit(e.what())),
-                                  IUserPrompts::Icon::Warning);
+            m_prompts.ShowMessage(
+                window(),
+                tr("Unable to show file %1: %2").arg(path, QString::fromLocal8Bit(e.what())),
+                IUserPrompts::Icon::Warning);
         }
     }
 }
@@ -144,10 +144,9 @@ void CRightView::ShowResult(CSearchResult* result) {
     auto file = std::make_unique<CTextFile>();
     std::string error;
     if (!file->Open(result->m_strPath, result->m_pattern.get(), error)) {
-        m_prompts.ShowMessage(
-            window(),
-            QStringLiteral("Unable to open file %1").arg(PathToQString(result->m_strPath)),
-            IUserPrompts::Icon::Warning);
+        m_prompts.ShowMessage(window(),
+                              tr("Unable to open file %1").arg(PathToQString(result->m_strPath)),
+                              IUserPrompts::Icon::Warning);
         return;
     }
     m_file = std::move(file);
@@ -832,8 +831,8 @@ void CRightView::copy() {
     if (!m_file || !HasSelection()) return;
     if (SelectionEnd() - SelectionStart() > kMaxCopyBytes) {
         m_prompts.ShowMessage(window(),
-                              QStringLiteral("The selection is larger than %1 MB and was not "
-                                             "copied. Select less, or open the file in an editor.")
+                              tr("The selection is larger than %1 MB and was not "
+                                 "copied. Select less, or open the file in an editor.")
                                   .arg(kMaxCopyBytes >> 20),
                               IUserPrompts::Icon::Information);
         return;
@@ -915,16 +914,16 @@ CSplitFrame::CSplitFrame(CScarrowDoc& doc, IUserPrompts& prompts, QWidget* paren
     setObjectName(QStringLiteral("splitFrame"));
     m_toolBar->setObjectName(QStringLiteral("occurrenceBar"));
     m_toolBar->setIconSize(QSize(16, 16));
-    m_next = m_toolBar->addAction(style()->standardIcon(QStyle::SP_ArrowDown),
-                                  QStringLiteral("Next occurrence"));
+    m_next =
+        m_toolBar->addAction(style()->standardIcon(QStyle::SP_ArrowDown), tr("Next occurrence"));
     m_next->setObjectName(QStringLiteral("actionNextOccurrence"));
-    m_next->setToolTip(QStringLiteral("Next occurrence (F3)"));
+    m_next->setToolTip(tr("Next occurrence (F3)"));
     m_next->setShortcut(QKeySequence(Qt::Key_F3));
     m_next->setShortcutContext(Qt::WindowShortcut);
-    m_previous = m_toolBar->addAction(style()->standardIcon(QStyle::SP_ArrowUp),
-                                      QStringLiteral("Previous occurrence"));
+    m_previous =
+        m_toolBar->addAction(style()->standardIcon(QStyle::SP_ArrowUp), tr("Previous occurrence"));
     m_previous->setObjectName(QStringLiteral("actionPreviousOccurrence"));
-    m_previous->setToolTip(QStringLiteral("Previous occurrence (Shift+F3)"));
+    m_previous->setToolTip(tr("Previous occurrence (Shift+F3)"));
     m_previous->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F3));
     m_previous->setShortcutContext(Qt::WindowShortcut);
 

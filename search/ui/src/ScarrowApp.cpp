@@ -1,5 +1,7 @@
 #include "search/ui/ScarrowApp.h"
 
+#include <QCoreApplication>
+
 #include "search/ui/MainFrame.h"
 #include "search/ui/UiSupport.h"
 
@@ -17,7 +19,7 @@ void CScarrowApp::InitInstance() {
     m_frame = std::make_unique<CMainFrame>(m_config, m_prompts);
     m_frame->show();
     if (!loaded.message.empty())
-        m_prompts.ShowMessage(m_frame.get(), QString::fromStdString(loaded.message),
+        m_prompts.ShowMessage(m_frame.get(), TranslateCoreText(loaded.message),
                               IUserPrompts::Icon::Warning);
     m_frame->ActivateFrame();
 }
@@ -27,7 +29,8 @@ bool CScarrowApp::ExitInstance() {
     if (m_config.Save(&error)) return true;
     m_prompts.ShowMessage(
         nullptr,
-        QStringLiteral("The search history could not be saved to %1: %2")
+        QCoreApplication::translate("scarrow::ui::CScarrowApp",
+                                    "The search history could not be saved to %1: %2")
             .arg(PathToQString(m_config.m_strPath.string()), QString::fromStdString(error)),
         IUserPrompts::Icon::Warning);
     return false;

@@ -82,10 +82,10 @@ void CBusyAnimation::paintEvent(QPaintEvent*) {
 
 CAddPhraseDlg::CAddPhraseDlg(QWidget* parent) : QDialog(parent), m_edit(new QLineEdit(this)) {
     setObjectName(QStringLiteral("addPhraseDlg"));
-    setWindowTitle(QStringLiteral("Add phrase to search criteria"));
+    setWindowTitle(tr("Add phrase to search criteria"));
     m_edit->setObjectName(QStringLiteral("editPhrase"));
     m_edit->setMinimumWidth(320);
-    m_edit->setPlaceholderText(QStringLiteral("a word or phrase, for example T1 M6"));
+    m_edit->setPlaceholderText(tr("a word or phrase, for example T1 M6"));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     m_ok = buttons->button(QDialogButtonBox::Ok);
     m_ok->setObjectName(QStringLiteral("btnOK"));
@@ -110,7 +110,7 @@ QString CAddPhraseDlg::Phrase() const {
 CCalendarDlg::CCalendarDlg(const QDate& date, QWidget* parent)
     : QDialog(parent), m_calendar(new QCalendarWidget(this)) {
     setObjectName(QStringLiteral("calendarDlg"));
-    setWindowTitle(QStringLiteral("Choose Date"));
+    setWindowTitle(tr("Choose Date"));
     m_calendar->setObjectName(QStringLiteral("calendar"));
     m_calendar->setGridVisible(true);
     if (date.isValid()) {
@@ -227,7 +227,7 @@ CSearchDlg::CSearchDlg(CScarrowDoc& doc, CConfig& config, IUserPrompts& prompts,
       m_history(config.m_history),
       m_prompts(prompts) {
     setObjectName(QStringLiteral("searchDlg"));
-    setWindowTitle(QStringLiteral("Search Criteria"));
+    setWindowTitle(tr("Search Criteria"));
     BuildControls();
 
     m_askPhrase = [this](QString& phrase) {
@@ -244,7 +244,7 @@ CSearchDlg::CSearchDlg(CScarrowDoc& doc, CConfig& config, IUserPrompts& prompts,
     };
     m_askFolder = [this](QString& folder) {
         const QString chosen =
-            QFileDialog::getExistingDirectory(this, QStringLiteral("Select Directory"), folder);
+            QFileDialog::getExistingDirectory(this, tr("Select Directory"), folder);
         if (chosen.isEmpty()) return false;
         folder = chosen;
         return true;
@@ -259,29 +259,29 @@ CSearchDlg::CSearchDlg(CScarrowDoc& doc, CConfig& config, IUserPrompts& prompts,
 
 void CSearchDlg::BuildControls() {
     // Folder
-    auto* folderLabel = new QLabel(QStringLiteral("Search in folder:"), this);
+    auto* folderLabel = new QLabel(tr("Search in folder:"), this);
     m_folder = new QLineEdit(this);
     m_folder->setObjectName(QStringLiteral("editFolder"));
     folderLabel->setBuddy(m_folder);
     m_browse = MakeButton(QStringLiteral("..."), "btnBrowseFolder", this);
     m_browse->setFixedWidth(32);
-    m_subfolders = new QCheckBox(QStringLiteral("Search in subdirectories"), this);
+    m_subfolders = new QCheckBox(tr("Search in subdirectories"), this);
     m_subfolders->setObjectName(QStringLiteral("chkSubfolders"));
 
     // Words
-    auto* wordsBox = new QGroupBox(QStringLiteral("Words or phrases in the file:"), this);
+    auto* wordsBox = new QGroupBox(tr("Words or phrases in the file:"), this);
     m_words = new QListWidget(wordsBox);
     m_words->setObjectName(QStringLiteral("listWords"));
     m_words->setSortingEnabled(false);
-    m_matchAll = MakeRadio(QStringLiteral("All phrases match"), "radioAllMatch", wordsBox);
-    m_matchAny = MakeRadio(QStringLiteral("Any phrase match"), "radioAnyMatch", wordsBox);
+    m_matchAll = MakeRadio(tr("All phrases match"), "radioAllMatch", wordsBox);
+    m_matchAny = MakeRadio(tr("Any phrase match"), "radioAnyMatch", wordsBox);
     m_matchGroup = new QButtonGroup(this);
     m_matchGroup->addButton(m_matchAll, 0);
     m_matchGroup->addButton(m_matchAny, 1);
-    m_ignoreCase = new QCheckBox(QStringLiteral("Ignore Case"), wordsBox);
+    m_ignoreCase = new QCheckBox(tr("Ignore Case"), wordsBox);
     m_ignoreCase->setObjectName(QStringLiteral("chkIgnoreCase"));
-    m_add = MakeButton(QStringLiteral("Add..."), "btnAdd", wordsBox);
-    m_remove = MakeButton(QStringLiteral("Remove"), "btnRemove", wordsBox);
+    m_add = MakeButton(tr("Add..."), "btnAdd", wordsBox);
+    m_remove = MakeButton(tr("Remove"), "btnRemove", wordsBox);
     {
         auto* grid = new QGridLayout(wordsBox);
         grid->addWidget(m_words, 0, 0, 5, 1);
@@ -294,9 +294,9 @@ void CSearchDlg::BuildControls() {
     }
 
     // Lines
-    auto* linesBox = new QGroupBox(QStringLiteral("Lines to search:"), this);
-    m_wholeFile = MakeRadio(QStringLiteral("The whole file"), "radioWholeFile", linesBox);
-    m_firstLines = MakeRadio(QStringLiteral("First "), "radioFirstLines", linesBox);
+    auto* linesBox = new QGroupBox(tr("Lines to search:"), this);
+    m_wholeFile = MakeRadio(tr("The whole file"), "radioWholeFile", linesBox);
+    m_firstLines = MakeRadio(tr("First "), "radioFirstLines", linesBox);
     m_linesGroup = new QButtonGroup(this);
     m_linesGroup->addButton(m_wholeFile, 0);
     m_linesGroup->addButton(m_firstLines, 1);
@@ -331,7 +331,7 @@ void CSearchDlg::BuildControls() {
         connect(up, &QToolButton::clicked, this, [step] { step(1); });
         connect(down, &QToolButton::clicked, this, [step] { step(-1); });
     }
-    m_linesLabel = new QLabel(QStringLiteral("lines"), linesBox);
+    m_linesLabel = new QLabel(tr("lines"), linesBox);
     m_linesLabel->setObjectName(QStringLiteral("lblLines"));
     {
         auto* v = new QVBoxLayout(linesBox);
@@ -346,9 +346,9 @@ void CSearchDlg::BuildControls() {
     }
 
     // Extensions
-    auto* extBox = new QGroupBox(QStringLiteral("File filter:"), this);
-    m_anyExt = MakeRadio(QStringLiteral("Any extension"), "radioAnyExtension", extBox);
-    m_extList = MakeRadio(QStringLiteral("Extensions from list"), "radioExtensionList", extBox);
+    auto* extBox = new QGroupBox(tr("File filter:"), this);
+    m_anyExt = MakeRadio(tr("Any extension"), "radioAnyExtension", extBox);
+    m_extList = MakeRadio(tr("Extensions from list"), "radioExtensionList", extBox);
     m_extGroup = new QButtonGroup(this);
     m_extGroup->addButton(m_anyExt, 0);
     m_extGroup->addButton(m_extList, 1);
@@ -363,22 +363,21 @@ void CSearchDlg::BuildControls() {
     }
 
     // Dates
-    auto* dateBox = new QGroupBox(QStringLiteral("Modification Date:"), this);
+    auto* dateBox = new QGroupBox(tr("Modification Date:"), this);
     const char* dateNames[5] = {"radioAnyDate", "radioWeek", "radioMonth", "radioYear",
                                 "radioSpecifyDates"};
-    const QString dateTexts[5] = {QStringLiteral("Any date"), QStringLiteral("Within a Week"),
-                                  QStringLiteral("Within a Month"), QStringLiteral("Within a Year"),
-                                  QStringLiteral("Specify Dates")};
+    const QString dateTexts[5] = {tr("Any date"), tr("Within a Week"), tr("Within a Month"),
+                                  tr("Within a Year"), tr("Specify Dates")};
     m_dateGroup = new QButtonGroup(this);
     for (int i = 0; i < 5; ++i) {
         m_dateRadios[i] = MakeRadio(dateTexts[i], dateNames[i], dateBox);
         m_dateGroup->addButton(m_dateRadios[i], i);
     }
-    m_fromLabel = new QLabel(QStringLiteral("From:"), dateBox);
+    m_fromLabel = new QLabel(tr("From:"), dateBox);
     m_from = new QLineEdit(dateBox);
     m_from->setObjectName(QStringLiteral("editFrom"));
     m_fromButton = MakeButton(QStringLiteral("..."), "btnFromDate", dateBox);
-    m_toLabel = new QLabel(QStringLiteral("To:"), dateBox);
+    m_toLabel = new QLabel(tr("To:"), dateBox);
     m_to = new QLineEdit(dateBox);
     m_to->setObjectName(QStringLiteral("editTo"));
     m_toButton = MakeButton(QStringLiteral("..."), "btnToDate", dateBox);
@@ -400,14 +399,13 @@ void CSearchDlg::BuildControls() {
     }
 
     // Buttons
-    m_reset = MakeButton(QStringLiteral("Reset"), "btnReset", this);
-    m_fromHistory = MakeButton(QStringLiteral("From History"), "btnFromHistory", this);
-    m_help = MakeButton(QStringLiteral("Help"), "btnHelp", this);
-    m_cancel = MakeButton(QStringLiteral("Cancel"), "btnCancel", this);
-    m_search = MakeButton(QStringLiteral("Search"), "btnSearch", this);
-    m_search->setMinimumWidth(m_search->fontMetrics().horizontalAdvance(QStringLiteral("Search")) +
-                              40);
-    m_ok = MakeButton(QStringLiteral("OK"), "btnOK", this);
+    m_reset = MakeButton(tr("Reset"), "btnReset", this);
+    m_fromHistory = MakeButton(tr("From History"), "btnFromHistory", this);
+    m_help = MakeButton(tr("Help"), "btnHelp", this);
+    m_cancel = MakeButton(tr("Cancel"), "btnCancel", this);
+    m_search = MakeButton(tr("Search"), "btnSearch", this);
+    m_search->setMinimumWidth(m_search->fontMetrics().horizontalAdvance(tr("Search")) + 40);
+    m_ok = MakeButton(tr("OK"), "btnOK", this);
     m_ok->hide();
     m_animation = new CBusyAnimation(this);
     m_animation->setObjectName(QStringLiteral("animation"));
@@ -460,39 +458,37 @@ void CSearchDlg::BuildControls() {
 }
 
 void CSearchDlg::CreateToolTips() {
-    m_folder->setToolTip(QStringLiteral("Search Directory"));
-    m_browse->setToolTip(QStringLiteral("Select search directory"));
-    m_subfolders->setToolTip(QStringLiteral("Search in subdirectories"));
-    m_words->setToolTip(QStringLiteral("Words to look for"));
-    m_matchAll->setToolTip(QStringLiteral("All words in the list should be found in the file"));
-    m_matchAny->setToolTip(QStringLiteral("Any one word in the list should be found in the file"));
-    m_ignoreCase->setToolTip(QStringLiteral("Check to ignore word case"));
-    m_add->setToolTip(QStringLiteral("Add text to the search criteria list"));
-    m_remove->setToolTip(QStringLiteral("Remove text from the search criteria list"));
-    m_wholeFile->setToolTip(QStringLiteral("Search in the entire file"));
-    m_firstLines->setToolTip(QStringLiteral("Search in first number of lines specified"));
-    const QString linesTip =
-        QStringLiteral("Number of lines from the beginning of the file to search in");
+    m_folder->setToolTip(tr("Search Directory"));
+    m_browse->setToolTip(tr("Select search directory"));
+    m_subfolders->setToolTip(tr("Search in subdirectories"));
+    m_words->setToolTip(tr("Words to look for"));
+    m_matchAll->setToolTip(tr("All words in the list should be found in the file"));
+    m_matchAny->setToolTip(tr("Any one word in the list should be found in the file"));
+    m_ignoreCase->setToolTip(tr("Check to ignore word case"));
+    m_add->setToolTip(tr("Add text to the search criteria list"));
+    m_remove->setToolTip(tr("Remove text from the search criteria list"));
+    m_wholeFile->setToolTip(tr("Search in the entire file"));
+    m_firstLines->setToolTip(tr("Search in first number of lines specified"));
+    const QString linesTip = tr("Number of lines from the beginning of the file to search in");
     m_lines->setToolTip(linesTip);
     m_spin->setToolTip(linesTip);
     m_linesLabel->setToolTip(linesTip);
-    m_anyExt->setToolTip(QStringLiteral("Search in any file (ignore extension)"));
-    m_extList->setToolTip(QStringLiteral("Search in files with extensions specified"));
-    m_extensions->setToolTip(QStringLiteral("Enter desired extensions"));
-    m_dateRadios[0]->setToolTip(QStringLiteral("Search in any file (ignore creation date)"));
-    m_dateRadios[1]->setToolTip(QStringLiteral("Search in the files modified last week"));
-    m_dateRadios[2]->setToolTip(QStringLiteral("Search in the files modified last month"));
-    m_dateRadios[3]->setToolTip(QStringLiteral("Search in the files modified last year"));
-    m_dateRadios[4]->setToolTip(
-        QStringLiteral("Search in the files modified within the date range"));
-    m_from->setToolTip(QStringLiteral("From date"));
-    m_fromButton->setToolTip(QStringLiteral("Select From date"));
-    m_to->setToolTip(QStringLiteral("To date"));
-    m_toButton->setToolTip(QStringLiteral("Select To date"));
-    m_reset->setToolTip(QStringLiteral("Reset all settings"));
-    m_fromHistory->setToolTip(QStringLiteral("Scroll through previously used search settings"));
-    m_cancel->setToolTip(QStringLiteral("Cancel Search"));
-    m_search->setToolTip(QStringLiteral("Start Search"));
+    m_anyExt->setToolTip(tr("Search in any file (ignore extension)"));
+    m_extList->setToolTip(tr("Search in files with extensions specified"));
+    m_extensions->setToolTip(tr("Enter desired extensions"));
+    m_dateRadios[0]->setToolTip(tr("Search in any file (ignore creation date)"));
+    m_dateRadios[1]->setToolTip(tr("Search in the files modified last week"));
+    m_dateRadios[2]->setToolTip(tr("Search in the files modified last month"));
+    m_dateRadios[3]->setToolTip(tr("Search in the files modified last year"));
+    m_dateRadios[4]->setToolTip(tr("Search in the files modified within the date range"));
+    m_from->setToolTip(tr("From date"));
+    m_fromButton->setToolTip(tr("Select From date"));
+    m_to->setToolTip(tr("To date"));
+    m_toButton->setToolTip(tr("Select To date"));
+    m_reset->setToolTip(tr("Reset all settings"));
+    m_fromHistory->setToolTip(tr("Scroll through previously used search settings"));
+    m_cancel->setToolTip(tr("Cancel Search"));
+    m_search->setToolTip(tr("Start Search"));
 }
 
 QString CSearchDlg::MostRecentFolder() const {
@@ -526,8 +522,7 @@ bool CSearchDlg::SaveControls() {
     bool ok = false;
     const unsigned long long lines = m_lines->text().trimmed().toULongLong(&ok);
     if (!ok || lines < 1 || lines > kMaxLines) {
-        m_prompts.ShowMessage(this,
-                              QStringLiteral("Please enter an integer between 1 and 4294967295."),
+        m_prompts.ShowMessage(this, tr("Please enter an integer between 1 and 4294967295."),
                               IUserPrompts::Icon::Warning);
         m_lines->setFocus();
         m_lines->selectAll();
@@ -543,7 +538,7 @@ bool CSearchDlg::SaveControls() {
         if (ParseDateFromEdit(edit->text(), parsed)) {
             *date = parsed;
         } else if (c.m_nDateMode == CSearchConfig::DateRange) {
-            m_prompts.ShowMessage(this, QStringLiteral("Please enter a date and/or time."),
+            m_prompts.ShowMessage(this, tr("Please enter a date and/or time."),
                                   IUserPrompts::Icon::Warning);
             edit->setFocus();
             edit->selectAll();
@@ -569,9 +564,8 @@ bool CSearchDlg::SaveControls() {
 void CSearchDlg::UpdateControls() {
     const bool idle = !m_searching;
     const bool hasRows = m_words->count() > 0;
-    m_search->setText(m_searching ? QStringLiteral("Stop") : QStringLiteral("Search"));
-    m_search->setToolTip(m_searching ? QStringLiteral("Stop Search")
-                                     : QStringLiteral("Start Search"));
+    m_search->setText(m_searching ? tr("Stop") : tr("Search"));
+    m_search->setToolTip(m_searching ? tr("Stop Search") : tr("Start Search"));
     m_search->setEnabled(hasRows);
     m_remove->setEnabled(idle && hasRows);
     const bool dates = m_dateRadios[CSearchConfig::DateRange]->isChecked();
@@ -601,7 +595,7 @@ void CSearchDlg::OnSearch() {
     if (!SaveControls()) return;
     const CriteriaCheck check = ValidateCriteria(m_criteria);
     if (!check.ok) {
-        m_prompts.ShowMessage(this, ToQString(check.message), IUserPrompts::Icon::Warning);
+        m_prompts.ShowMessage(this, TranslateCoreText(check.message), IUserPrompts::Icon::Warning);
         QLineEdit* edit = check.field == CriteriaField::Extensions ? m_extensions : m_folder;
         edit->setFocus();
         edit->selectAll();
@@ -644,7 +638,7 @@ void CSearchDlg::OnSearch() {
     m_animation->Stop();
     UpdateControls();
     if (!failure.isEmpty())
-        m_prompts.ShowMessage(this, QStringLiteral("The search stopped: %1").arg(failure),
+        m_prompts.ShowMessage(this, tr("The search stopped: %1").arg(failure),
                               IUserPrompts::Icon::Critical);
     accept();
 }

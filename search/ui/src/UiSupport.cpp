@@ -7,11 +7,40 @@
 #include <QMessageBox>
 #include <cmath>
 
+#include "common/Translations.h"
+
 static void InitScarrowResources() {
     Q_INIT_RESOURCE(scarrow);
 }
 
 namespace scarrow::ui {
+
+namespace {
+
+const char* const kCoreTexts[] = {
+    QT_TRANSLATE_NOOP("scarrow::CoreText", "File extension filter is not specified!"),
+    QT_TRANSLATE_NOOP("scarrow::CoreText", "Initial folder is not specified!"),
+    QT_TRANSLATE_NOOP("scarrow::CoreText", "%s folder has not been found"),
+    QT_TRANSLATE_NOOP("scarrow::CoreText", "%s is not a folder"),
+    QT_TRANSLATE_NOOP("scarrow::CoreText",
+                      "The search history file %s is a folder. The search history starts empty."),
+    QT_TRANSLATE_NOOP("scarrow::CoreText",
+                      "The search history file %s cannot be read. The search history starts "
+                      "empty."),
+    QT_TRANSLATE_NOOP("scarrow::CoreText",
+                      "%s is not a search history file. The search history starts empty, and the "
+                      "file will be replaced when Scarrow closes."),
+    QT_TRANSLATE_NOOP("scarrow::CoreText",
+                      "The search history file %s is damaged. The search history starts empty."),
+    QT_TRANSLATE_NOOP("scarrow::CoreText",
+                      "The search history file %s is damaged: %d of its %d entries could be read."),
+};
+
+}  // namespace
+
+QString TranslateCoreText(const std::string& text) {
+    return common::TranslateByPattern("scarrow::CoreText", kCoreTexts, text);
+}
 
 void InitUiResources() {
     static const bool done = (InitScarrowResources(), true);

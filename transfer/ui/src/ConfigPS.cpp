@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -18,8 +19,13 @@ namespace sendrik {
 
 namespace {
 
-const char* const kMsgEnterByte = "Enter an integer between 0 and 255.";
-const char* const kMsgEnterInteger = "Enter an integer.";
+const char* const kMsgEnterByte =
+    QT_TRANSLATE_NOOP("sendrik::CConfigPS", "Enter an integer between 0 and 255.");
+const char* const kMsgEnterInteger = QT_TRANSLATE_NOOP("sendrik::CConfigPS", "Enter an integer.");
+
+QString Translated(const char* text) {
+    return QCoreApplication::translate("sendrik::CConfigPS", text);
+}
 
 QString FromUtf8(const std::string& text) {
     return QString::fromStdString(text);
@@ -49,7 +55,10 @@ QCheckBox* MakeCheck(const QString& caption, const char* name, QWidget* parent) 
 }
 
 QLabel* MakeNote(QWidget* parent) {
-    auto* note = new QLabel("(Codes are in ASCII decimal format, see Help file)", parent);
+    auto* note =
+        new QLabel(Translated(QT_TRANSLATE_NOOP(
+                       "sendrik::CConfigPS", "(Codes are in ASCII decimal format, see Help file)")),
+                   parent);
     note->setEnabled(false);
     return note;
 }
@@ -88,15 +97,15 @@ CCommonPage::CCommonPage(CPortConfig& config, const CSettings& settings, bool ad
     m_cboStopBits->addItem("1.5", 1);
     m_cboStopBits->addItem("2", 2);
     m_cboParity = MakeList("parityBox", this);
-    m_cboParity->addItem("Even", 2);
-    m_cboParity->addItem("Mark", 3);
-    m_cboParity->addItem("None", 0);
-    m_cboParity->addItem("Odd", 1);
-    m_cboParity->addItem("Space", 4);
+    m_cboParity->addItem(tr("Even"), 2);
+    m_cboParity->addItem(tr("Mark"), 3);
+    m_cboParity->addItem(tr("None"), 0);
+    m_cboParity->addItem(tr("Odd"), 1);
+    m_cboParity->addItem(tr("Space"), 4);
     m_cboFlowControl = MakeList("flowControlBox", this);
-    m_cboFlowControl->addItem("None", kFlowNone);
-    m_cboFlowControl->addItem("Hardware", kFlowHardware);
-    m_cboFlowControl->addItem("Hardware no DTR", kFlowHardwareNoDtr);
+    m_cboFlowControl->addItem(tr("None"), kFlowNone);
+    m_cboFlowControl->addItem(tr("Hardware"), kFlowHardware);
+    m_cboFlowControl->addItem(tr("Hardware no DTR"), kFlowHardwareNoDtr);
     m_cboFlowControl->addItem("Xon/Xoff", kFlowXonXoff);
     auto* digits = new QRegularExpressionValidator(QRegularExpression("[0-9]*"), this);
     m_editXon = MakeEdit("xonEdit", this);
@@ -106,38 +115,38 @@ CCommonPage::CCommonPage(CPortConfig& config, const CSettings& settings, bool ad
     m_editXoff->setValidator(digits);
     m_editXoff->setMaxLength(5);
     m_cboPort = MakeList("portBox", this);
-    m_cboPort->addItem("Use Current Port", 0);
+    m_cboPort->addItem(tr("Use Current Port"), 0);
     for (int number : EnumeratePorts(map))
         m_cboPort->addItem(FromUtf8(PortDisplayName(number, map)), number);
-    auto* restore = new QPushButton("Restore Default", this);
+    auto* restore = new QPushButton(tr("Restore Default"), this);
     restore->setObjectName("restoreDefaultButton");
     restore->setAutoDefault(false);
     connect(restore, &QPushButton::clicked, this, &CCommonPage::OnRestoreDefault);
 
     auto* grid = new QGridLayout;
     int row = 0;
-    grid->addWidget(new QLabel("Name:", this), row, 0);
+    grid->addWidget(new QLabel(tr("Name:"), this), row, 0);
     grid->addWidget(m_editName, row, 1, 1, 3);
     ++row;
-    grid->addWidget(new QLabel("Baud Rate:", this), row, 0);
+    grid->addWidget(new QLabel(tr("Baud Rate:"), this), row, 0);
     grid->addWidget(m_cboBaudRate, row, 1);
-    grid->addWidget(new QLabel("Data Bits:", this), row, 2);
+    grid->addWidget(new QLabel(tr("Data Bits:"), this), row, 2);
     grid->addWidget(m_cboDataBits, row, 3);
     ++row;
-    grid->addWidget(new QLabel("Parity:", this), row, 0);
+    grid->addWidget(new QLabel(tr("Parity:"), this), row, 0);
     grid->addWidget(m_cboParity, row, 1);
-    grid->addWidget(new QLabel("Stop Bits:", this), row, 2);
+    grid->addWidget(new QLabel(tr("Stop Bits:"), this), row, 2);
     grid->addWidget(m_cboStopBits, row, 3);
     ++row;
-    grid->addWidget(new QLabel("Flow Control:", this), row, 0);
+    grid->addWidget(new QLabel(tr("Flow Control:"), this), row, 0);
     grid->addWidget(m_cboFlowControl, row, 1);
     ++row;
-    grid->addWidget(new QLabel("XON Char:", this), row, 0);
+    grid->addWidget(new QLabel(tr("XON Char:"), this), row, 0);
     grid->addWidget(m_editXon, row, 1);
-    grid->addWidget(new QLabel("XOFF Char:", this), row, 2);
+    grid->addWidget(new QLabel(tr("XOFF Char:"), this), row, 2);
     grid->addWidget(m_editXoff, row, 3);
     ++row;
-    grid->addWidget(new QLabel("Port:", this), row, 0);
+    grid->addWidget(new QLabel(tr("Port:"), this), row, 0);
     grid->addWidget(m_cboPort, row, 1, 1, 3);
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 1);
@@ -172,7 +181,7 @@ void CCommonPage::LoadPage() {
 bool CCommonPage::ReadByte(QLineEdit* edit, std::uint8_t& value) {
     long long number = 0;
     if (!ParseInteger(edit->text(), number) || number < 0 || number > 255) {
-        m_messages.ShowMessage(this, kMsgEnterByte);
+        m_messages.ShowMessage(this, Translated(kMsgEnterByte));
         edit->setFocus();
         edit->selectAll();
         return false;
@@ -200,7 +209,7 @@ bool CCommonPage::OnKillActive() {
     if (m_cboPort->currentIndex() >= 0) port.m_nPort = m_cboPort->currentData().toInt();
 
     if (auto failure = m_settings.ValidateName(name, m_strInitialName, m_bAdding)) {
-        m_messages.ShowMessage(this, FromUtf8(failure->message));
+        m_messages.ShowMessage(this, TranslateCoreText(failure->message));
         m_editName->setFocus();
         m_editName->selectAll();
         return false;
@@ -231,16 +240,17 @@ CTransferPage::CTransferPage(TRANSFER_CONFIG& config, bool sendPage, IFileDialog
     m_editTrailer = MakeEdit("trailerEdit", this);
     auto* codes = new QGroupBox(this);
     auto* codesGrid = new QGridLayout(codes);
-    codesGrid->addWidget(new QLabel("Header:", codes), 0, 0);
+    codesGrid->addWidget(new QLabel(tr("Header:"), codes), 0, 0);
     codesGrid->addWidget(m_editHeader, 0, 1);
-    codesGrid->addWidget(new QLabel("Trailer:", codes), 1, 0);
+    codesGrid->addWidget(new QLabel(tr("Trailer:"), codes), 1, 0);
     codesGrid->addWidget(m_editTrailer, 1, 1);
     codesGrid->addWidget(MakeNote(codes), 2, 0, 1, 2);
 
-    auto* eolGroup = new QGroupBox("End Of Line sequence:", this);
-    m_chkRecognizeEol = MakeCheck("Recognize custom EOL sequence:", "recognizeEolCheck", eolGroup);
+    auto* eolGroup = new QGroupBox(tr("End Of Line sequence:"), this);
+    m_chkRecognizeEol =
+        MakeCheck(tr("Recognize custom EOL sequence:"), "recognizeEolCheck", eolGroup);
     m_editEolRecognize = MakeEdit("eolRecognizeEdit", eolGroup);
-    m_chkReplaceEol = MakeCheck("Replace With:", "replaceEolCheck", eolGroup);
+    m_chkReplaceEol = MakeCheck(tr("Replace With:"), "replaceEolCheck", eolGroup);
     m_editEolReplace = MakeEdit("eolReplaceEdit", eolGroup);
     auto* eolGrid = new QGridLayout(eolGroup);
     eolGrid->addWidget(m_chkRecognizeEol, 0, 0);
@@ -251,15 +261,16 @@ CTransferPage::CTransferPage(TRANSFER_CONFIG& config, bool sendPage, IFileDialog
     eolGrid->setColumnStretch(1, 1);
 
     m_chkCheckPercent =
-        MakeCheck("Check \"%\" character, at the end of the program, for transfer termination.",
+        MakeCheck(tr("Check \"%\" character, at the end of the program, for transfer termination."),
                   "checkPercentCheck", this);
-    m_chkSkipEmptyLines = MakeCheck("Skip empty lines.", "skipEmptyLinesCheck", this);
-    m_chkSkipLineNumbers = MakeCheck("Skip line numbers.", "skipLineNumbersCheck", this);
+    m_chkSkipEmptyLines = MakeCheck(tr("Skip empty lines."), "skipEmptyLinesCheck", this);
+    m_chkSkipLineNumbers = MakeCheck(tr("Skip line numbers."), "skipLineNumbersCheck", this);
     // The configuration file has no place for this choice.
-    m_chkSkipLineNumbers->setToolTip("Not stored: off again each time Sendrik starts.");
-    m_chkSkipNonPrintable = MakeCheck("Skip non printable bytes", "skipNonPrintableCheck", this);
+    m_chkSkipLineNumbers->setToolTip(tr("Not stored: off again each time Sendrik starts."));
+    m_chkSkipNonPrintable =
+        MakeCheck(tr("Skip non printable bytes"), "skipNonPrintableCheck", this);
 
-    auto* commentGroup = new QGroupBox("Skip Comments:", this);
+    auto* commentGroup = new QGroupBox(tr("Skip Comments:"), this);
     m_chkSkipParen = MakeCheck("(...)", "skipParenCheck", commentGroup);
     m_chkSkipBracket = MakeCheck("[...]", "skipBracketCheck", commentGroup);
     m_chkSkipSemicolon = MakeCheck(";...EOL", "skipSemicolonCheck", commentGroup);
@@ -284,11 +295,11 @@ CTransferPage::CTransferPage(TRANSFER_CONFIG& config, bool sendPage, IFileDialog
     browse->setFixedWidth(browse->fontMetrics().horizontalAdvance("...") + 24);
     connect(browse, &QPushButton::clicked, this, &CTransferPage::OnBrowse);
     auto* folderRow = new QHBoxLayout;
-    folderRow->addWidget(new QLabel("Default folder:", this));
+    folderRow->addWidget(new QLabel(tr("Default folder:"), this));
     folderRow->addWidget(m_editFolder, 1);
     folderRow->addWidget(browse);
 
-    auto* restore = new QPushButton("Restore Default", this);
+    auto* restore = new QPushButton(tr("Restore Default"), this);
     restore->setObjectName("restoreDefaultButton");
     restore->setAutoDefault(false);
     connect(restore, &QPushButton::clicked, this, &CTransferPage::OnRestoreDefault);
@@ -300,12 +311,12 @@ CTransferPage::CTransferPage(TRANSFER_CONFIG& config, bool sendPage, IFileDialog
         m_editMinutes->setFixedWidth(width);
         m_editSeconds->setFixedWidth(width);
         auto* delayGrid = new QGridLayout;
-        delayGrid->addWidget(new QLabel("Start transfer delay:", this), 0, 0);
+        delayGrid->addWidget(new QLabel(tr("Start transfer delay:"), this), 0, 0);
         delayGrid->addWidget(m_editMinutes, 0, 1);
         delayGrid->addWidget(new QLabel(":", this), 0, 2);
         delayGrid->addWidget(m_editSeconds, 0, 3);
-        delayGrid->addWidget(new QLabel("min.", this), 1, 1, Qt::AlignHCenter);
-        delayGrid->addWidget(new QLabel("sec.", this), 1, 3, Qt::AlignHCenter);
+        delayGrid->addWidget(new QLabel(tr("min."), this), 1, 1, Qt::AlignHCenter);
+        delayGrid->addWidget(new QLabel(tr("sec."), this), 1, 3, Qt::AlignHCenter);
         bottom->addLayout(delayGrid);
     }
     bottom->addStretch();
@@ -372,9 +383,9 @@ bool CTransferPage::ReadInt(QLineEdit* edit, int low, int high, int& value) {
     long long number = 0;
     QString message;
     if (!ParseInteger(edit->text(), number))
-        message = kMsgEnterInteger;
+        message = Translated(kMsgEnterInteger);
     else if (number < low || number > high)
-        message = QString("Enter an integer between %1 and %2.").arg(low).arg(high);
+        message = tr("Enter an integer between %1 and %2.").arg(low).arg(high);
     if (!message.isEmpty()) {
         m_messages.ShowMessage(this, message);
         edit->setFocus();
@@ -401,7 +412,7 @@ bool CTransferPage::OnKillActive() {
     texts.eolRecognize = m_editEolRecognize->text().toStdString();
     texts.eolReplace = m_editEolReplace->text().toStdString();
     if (auto failure = ValidateTransferTexts(texts)) {
-        m_messages.ShowMessage(this, FromUtf8(failure->message));
+        m_messages.ShowMessage(this, TranslateCoreText(failure->message));
         QLineEdit* edit = m_editHeader;
         switch (failure->field) {
             case ConfigField::Trailer:
@@ -444,8 +455,8 @@ void CTransferPage::OnRestoreDefault() {
 }
 
 void CTransferPage::OnBrowse() {
-    const QString title = m_bSendPage ? "Select Default Directory to send from"
-                                      : "Select Default Directory to save received files";
+    const QString title = m_bSendPage ? tr("Select Default Directory to send from")
+                                      : tr("Select Default Directory to save received files");
     QString start = m_editFolder->text();
     if (start.isEmpty()) start = FromUtf8(m_config.m_strFolder);
     const QString folder = m_files.GetExistingDirectory(this, title, start);
@@ -461,7 +472,7 @@ CConfigPS::CConfigPS(const CPortConfig& source, bool adding, const CSettings& se
     if (!services.messages) services.messages = UiServices::Default().messages;
     if (!services.files) services.files = UiServices::Default().files;
     setObjectName("CConfigPS");
-    setWindowTitle(adding ? "Add New Port Config" : "Edit Port Config");
+    setWindowTitle(adding ? tr("Add New Port Config") : tr("Edit Port Config"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     m_config.Copy(source);
 
@@ -470,9 +481,9 @@ CConfigPS::CConfigPS(const CPortConfig& source, bool adding, const CSettings& se
     m_pCommon = new CCommonPage(m_config, settings, adding, map, *services.messages, m_tabs);
     m_pSend = new CSendPage(m_config.m_send, *services.files, *services.messages, m_tabs);
     m_pReceive = new CReceivePage(m_config.m_receive, *services.files, *services.messages, m_tabs);
-    m_tabs->addTab(m_pCommon, "Common");
-    m_tabs->addTab(m_pSend, "Send");
-    m_tabs->addTab(m_pReceive, "Receive");
+    m_tabs->addTab(m_pCommon, tr("Common"));
+    m_tabs->addTab(m_pSend, tr("Send"));
+    m_tabs->addTab(m_pReceive, tr("Receive"));
     connect(m_tabs, &QTabWidget::currentChanged, this, &CConfigPS::OnPageChanging);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);

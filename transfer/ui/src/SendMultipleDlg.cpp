@@ -21,13 +21,13 @@ CSendMultipleDlg::CSendMultipleDlg(CPortConfig& config, UiServices services, QWi
     if (!m_services.messages) m_services.messages = UiServices::Default().messages;
     if (!m_services.files) m_services.files = UiServices::Default().files;
     setObjectName("CSendMultipleDlg");
-    setWindowTitle("Send Multiple Files");
+    setWindowTitle(tr("Send Multiple Files"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
     m_list = new QTreeWidget(this);
     m_list->setObjectName("fileList");
     m_list->setColumnCount(2);
-    m_list->setHeaderLabels({"File name", "File Location"});
+    m_list->setHeaderLabels({tr("File name"), tr("File Location")});
     m_list->setRootIsDecorated(false);
     m_list->setItemsExpandable(false);
     m_list->setUniformRowHeights(true);
@@ -39,15 +39,15 @@ CSendMultipleDlg::CSendMultipleDlg(CPortConfig& config, UiServices services, QWi
     m_list->setColumnWidth(1, 500);
     m_list->setMinimumWidth(720);
 
-    m_btnSend = MakeButton("Send", "sendButton", this);
+    m_btnSend = MakeButton(tr("Send"), "sendButton", this);
     m_btnSend->setDefault(true);
     m_btnSend->setAutoDefault(true);
-    auto* cancel = MakeButton("Cancel", "cancelButton", this);
-    auto* add = MakeButton("Add...", "addButton", this);
-    m_btnUp = MakeButton("Up", "upButton", this);
-    m_btnDown = MakeButton("Down", "downButton", this);
-    m_btnRemove = MakeButton("Remove", "removeButton", this);
-    m_btnRemoveAll = MakeButton("Remove All", "removeAllButton", this);
+    auto* cancel = MakeButton(tr("Cancel"), "cancelButton", this);
+    auto* add = MakeButton(tr("Add..."), "addButton", this);
+    m_btnUp = MakeButton(tr("Up"), "upButton", this);
+    m_btnDown = MakeButton(tr("Down"), "downButton", this);
+    m_btnRemove = MakeButton(tr("Remove"), "removeButton", this);
+    m_btnRemoveAll = MakeButton(tr("Remove All"), "removeAllButton", this);
 
     auto* side = new QVBoxLayout;
     side->addWidget(m_btnSend);
@@ -61,10 +61,10 @@ CSendMultipleDlg::CSendMultipleDlg(CPortConfig& config, UiServices services, QWi
     side->addStretch();
 
     auto* left = new QVBoxLayout;
-    left->addWidget(new QLabel("Files to send:", this));
+    left->addWidget(new QLabel(tr("Files to send:"), this));
     left->addWidget(m_list, 1);
     left->addWidget(
-        new QLabel("Files will be sent in the order that they appear in the list.", this));
+        new QLabel(tr("Files will be sent in the order that they appear in the list."), this));
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(left, 1);
     layout->addLayout(side);
@@ -158,7 +158,7 @@ void CSendMultipleDlg::accept() {
     const QStringList paths = Paths();
     for (const QString& path : paths) {
         if (!QFileInfo(path).isFile()) {
-            m_services.messages->ShowMessage(this, QString("File %1 not found").arg(path));
+            m_services.messages->ShowMessage(this, tr("File %1 not found").arg(path));
             return;
         }
     }

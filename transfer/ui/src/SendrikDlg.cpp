@@ -66,7 +66,7 @@ CSendrikDlg::CSendrikDlg(std::string configPath, QString commandFile, UiServices
         if (!m_services.files) m_services.files = defaults.files;
     }
     setObjectName("CSendrikDlg");
-    setWindowTitle("Sendrik");
+    setWindowTitle(tr("Sendrik"));
     setWindowIcon(SendrikIcon());
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
@@ -74,13 +74,13 @@ CSendrikDlg::CSendrikDlg(std::string configPath, QString commandFile, UiServices
     // Linux windows have no system menu to extend: its two items live in a Help menu.
     auto* menuBar = new QMenuBar(this);
     menuBar->setObjectName("menuBar");
-    QMenu* helpMenu = menuBar->addMenu("&Help");
-    QAction* helpAction = helpMenu->addAction("&Help...");
+    QMenu* helpMenu = menuBar->addMenu(tr("&Help"));
+    QAction* helpAction = helpMenu->addAction(tr("&Help..."));
     helpAction->setObjectName("helpAction");
     helpAction->setShortcut(QKeySequence::HelpContents);
     helpAction->setShortcutContext(Qt::WindowShortcut);
     helpMenu->addSeparator();
-    QAction* aboutAction = helpMenu->addAction("&About Sendrik...");
+    QAction* aboutAction = helpMenu->addAction(tr("&About Sendrik..."));
     aboutAction->setObjectName("aboutAction");
     connect(helpAction, &QAction::triggered, this, &CSendrikDlg::ShowHelp);
     connect(aboutAction, &QAction::triggered, this, &CSendrikDlg::ShowAbout);
@@ -88,24 +88,24 @@ CSendrikDlg::CSendrikDlg(std::string configPath, QString commandFile, UiServices
     m_body = new QWidget(this);
     m_body->setObjectName("body");
 
-    auto* portGroup = new QGroupBox("Port:", m_body);
+    auto* portGroup = new QGroupBox(tr("Port:"), m_body);
     m_cboPort = new QComboBox(portGroup);
     m_cboPort->setObjectName("portBox");
     m_cboPort->setMinimumContentsLength(24);
     m_cboPort->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    m_btnRefresh = MakeButton("Refresh", "refreshButton", portGroup);
+    m_btnRefresh = MakeButton(tr("Refresh"), "refreshButton", portGroup);
     auto* portLayout = new QHBoxLayout(portGroup);
     portLayout->addWidget(m_cboPort, 1);
     portLayout->addWidget(m_btnRefresh);
 
-    auto* configGroup = new QGroupBox("Port Configuration:", m_body);
+    auto* configGroup = new QGroupBox(tr("Port Configuration:"), m_body);
     m_cboConfig = new QComboBox(configGroup);
     m_cboConfig->setObjectName("configBox");
     m_cboConfig->setMinimumContentsLength(24);
     m_cboConfig->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    m_btnNew = MakeButton("New...", "newButton", configGroup);
-    m_btnEdit = MakeButton("Edit...", "editButton", configGroup);
-    m_btnDelete = MakeButton("Delete...", "deleteButton", configGroup);
+    m_btnNew = MakeButton(tr("New..."), "newButton", configGroup);
+    m_btnEdit = MakeButton(tr("Edit..."), "editButton", configGroup);
+    m_btnDelete = MakeButton(tr("Delete..."), "deleteButton", configGroup);
     auto* configButtons = new QHBoxLayout;
     configButtons->addWidget(m_btnNew);
     configButtons->addWidget(m_btnEdit);
@@ -115,21 +115,21 @@ CSendrikDlg::CSendrikDlg(std::string configPath, QString commandFile, UiServices
     configLayout->addWidget(m_cboConfig);
     configLayout->addLayout(configButtons);
 
-    m_btnSendFile = MakeButton("Send File...", "sendFileButton", m_body);
-    m_btnSendMultiple = MakeButton("Send Multiple...", "sendMultipleButton", m_body);
-    m_btnReceive = MakeButton("Receive...", "receiveButton", m_body);
-    m_btnHelp = MakeButton("Help", "helpButton", m_body);
-    m_btnClose = MakeButton("Close", "closeButton", m_body);
+    m_btnSendFile = MakeButton(tr("Send File..."), "sendFileButton", m_body);
+    m_btnSendMultiple = MakeButton(tr("Send Multiple..."), "sendMultipleButton", m_body);
+    m_btnReceive = MakeButton(tr("Receive..."), "receiveButton", m_body);
+    m_btnHelp = MakeButton(tr("Help"), "helpButton", m_body);
+    m_btnClose = MakeButton(tr("Close"), "closeButton", m_body);
     m_btnClose->setDefault(true);
     m_btnClose->setAutoDefault(true);
 
-    m_openedGroup = new QGroupBox("Files to send:", m_body);
+    m_openedGroup = new QGroupBox(tr("Files to send:"), m_body);
     m_openedGroup->setObjectName("openedFilesGroup");
     m_lstOpened = new QListWidget(m_openedGroup);
     m_lstOpened->setObjectName("openedFilesList");
     m_lstOpened->setSelectionMode(QAbstractItemView::NoSelection);
     m_lstOpened->setMaximumHeight(m_lstOpened->fontMetrics().height() * 5 + 8);
-    m_btnSendOpened = MakeButton("Send", "sendOpenedButton", m_openedGroup);
+    m_btnSendOpened = MakeButton(tr("Send"), "sendOpenedButton", m_openedGroup);
     auto* openedLayout = new QHBoxLayout(m_openedGroup);
     openedLayout->addWidget(m_lstOpened, 1);
     openedLayout->addWidget(m_btnSendOpened, 0, Qt::AlignTop);
@@ -204,14 +204,14 @@ CSendrikDlg::~CSendrikDlg() {
 void CSendrikDlg::OnInitDialog() {
     QString problems;
     try {
-        problems = FromUtf8(m_settings.Load());
+        problems = TranslateCoreText(m_settings.Load());
     } catch (const std::exception& e) {
-        problems = FromUtf8(e.what());
+        problems = TranslateCoreText(e.what());
     }
     m_portMap = PortMap::Load(PortMap::MapFileFor(m_settings.m_strPath));
     for (const std::string& problem : m_portMap.Problems()) {
         if (!problems.isEmpty()) problems += "\n\n";
-        problems += FromUtf8(problem);
+        problems += TranslateCoreText(problem);
     }
     FillConfigList();
     FillPortList();
@@ -293,14 +293,14 @@ bool CSendrikDlg::OpenPortForTransfer(CPort& port) {
         SetPortSettingsText(FormatPortSettings(config->m_port));
         return true;
     }
-    QString text = "Unable to initialize port " + m_cboConfig->currentText();
+    QString text = tr("Unable to initialize port %1").arg(m_cboConfig->currentText());
     if (!config)
-        text += "\n\nNo port configuration is selected.";
+        text += "\n\n" + tr("No port configuration is selected.");
     else if (number <= 0)
-        text += "\n\nNo serial port was found. Connect the port and press Refresh.";
+        text += "\n\n" + tr("No serial port was found. Connect the port and press Refresh.");
     else if (!port.LastErrorText().empty())
         text += "\n\n" + FromUtf8(PortDisplayName(number, m_portMap)) + ": " +
-                FromUtf8(port.LastErrorText());
+                TranslateCoreText(port.LastErrorText());
     m_services.messages->ShowMessage(this, text);
     return false;
 }
@@ -308,7 +308,7 @@ bool CSendrikDlg::OpenPortForTransfer(CPort& port) {
 void CSendrikDlg::OnDelete() {
     const CPortConfig* config = SelectedConfig();
     if (!config) return;
-    const QString question = QString("You are about to delete \"%1\" configuration, continue?")
+    const QString question = tr("You are about to delete \"%1\" configuration, continue?")
                                  .arg(FromUtf8(config->m_strName));
     if (!m_services.messages->AskYesNo(this, question)) return;
     const int pos = m_cboConfig->currentIndex();
@@ -331,7 +331,7 @@ void CSendrikDlg::OnNew() {
     try {
         CPortConfig start;
         if (const CPortConfig* selected = SelectedConfig()) start.Copy(*selected);
-        start.m_strName = m_settings.UniqueName("New Config");
+        start.m_strName = m_settings.UniqueName(tr("New Config").toStdString());
         CConfigPS sheet(start, true, m_settings, m_portMap, m_services, this);
         if (sheet.exec() != QDialog::Accepted) return;
         auto config = std::make_unique<CPortConfig>();
@@ -495,7 +495,7 @@ void CSendrikDlg::SaveSettings() {
     m_bSaved = true;
     m_settings.m_nSelected = m_cboConfig->currentIndex();
     const std::string problem = m_settings.Save();
-    if (!problem.empty()) m_services.messages->ShowMessage(this, FromUtf8(problem));
+    if (!problem.empty()) m_services.messages->ShowMessage(this, TranslateCoreText(problem));
 }
 
 void CSendrikDlg::OnLine(const std::string& text) {
@@ -508,7 +508,7 @@ void CSendrikDlg::OnLine(const std::string& text) {
 }
 
 void CSendrikDlg::SetStatusText(const std::string& text) {
-    m_editStatus->setText(FromUtf8(text));
+    m_editStatus->setText(TranslateCoreText(text));
 }
 
 void CSendrikDlg::SetPortSettingsText(const std::string& text) {
@@ -519,7 +519,7 @@ void CSendrikDlg::ShowProgress(const std::string& title, bool showBar, const std
     m_nLineCount = 0;
     delete m_pProgress;
     m_pProgress = new CCancelDlg(m_nStopFlag, this);
-    m_pProgress->setWindowTitle(FromUtf8(title));
+    m_pProgress->setWindowTitle(TranslateCoreText(title));
     m_pProgress->ShowBar(showBar);
     m_pProgress->SetLineText(FromUtf8(text));
     m_pProgress->show();
@@ -549,7 +549,7 @@ bool CSendrikDlg::RunTransferDelay(const std::string& path, int seconds) {
 }
 
 void CSendrikDlg::ShowMessage(const std::string& text) {
-    m_services.messages->ShowMessage(this, FromUtf8(text));
+    m_services.messages->ShowMessage(this, TranslateCoreText(text));
 }
 
 void CSendrikDlg::ShowHelp() {

@@ -72,7 +72,7 @@ void CCancelDlg::reject() {
 CTransDelayDlg::CTransDelayDlg(const QString& path, int delaySeconds, QWidget* parent)
     : QDialog(parent), m_strPath(path), m_nDelay(delaySeconds), m_nRemaining(delaySeconds) {
     setObjectName("CTransDelayDlg");
-    setWindowTitle("File Transfer Delay");
+    setWindowTitle(tr("File Transfer Delay"));
     setModal(true);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
@@ -80,7 +80,7 @@ CTransDelayDlg::CTransDelayDlg(const QString& path, int delaySeconds, QWidget* p
     m_lblFile->setObjectName("fileText");
     m_lblFile->setAlignment(Qt::AlignCenter);
     m_lblFile->setWordWrap(true);
-    m_lblFile->setText("File " + m_strPath + " will be sent in:");
+    m_lblFile->setText(tr("File %1 will be sent in:").arg(m_strPath));
 
     m_lblCountdown = new QLabel(this);
     m_lblCountdown->setObjectName("countdown");
@@ -90,11 +90,11 @@ CTransDelayDlg::CTransDelayDlg(const QString& path, int delaySeconds, QWidget* p
     big.setBold(true);
     m_lblCountdown->setFont(big);
 
-    auto* sendNow = new QPushButton("Send Immediately", this);
+    auto* sendNow = new QPushButton(tr("Send Immediately"), this);
     sendNow->setObjectName("sendImmediatelyButton");
     sendNow->setDefault(true);
     sendNow->setAutoDefault(true);
-    auto* cancel = new QPushButton("Cancel", this);
+    auto* cancel = new QPushButton(tr("Cancel"), this);
     cancel->setObjectName("cancelButton");
     cancel->setAutoDefault(false);
     connect(sendNow, &QPushButton::clicked, this, &QDialog::accept);
@@ -144,7 +144,7 @@ void CTransDelayDlg::UpdateCountdown() {
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     setObjectName("CAboutDlg");
-    setWindowTitle("About Sendrik");
+    setWindowTitle(tr("About Sendrik"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
     auto* icon = new QLabel(this);
@@ -153,9 +153,9 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     name->setObjectName("programName");
     QString text = "Sendrik";
     const QString version = QCoreApplication::applicationVersion();
-    if (!version.isEmpty()) text += " Version " + version;
+    if (!version.isEmpty()) text += " " + tr("Version %1").arg(version);
     name->setText(text);
-    auto* ok = new QPushButton("OK", this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 

@@ -1,5 +1,6 @@
 #include "transfer/ui/UiServices.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QIcon>
 #include <QMessageBox>
@@ -8,10 +9,59 @@
 #include <QPixmap>
 #include <QPushButton>
 
+#include "common/Translations.h"
+
 namespace sendrik {
 
 namespace {
-const QString kAllFilesFilter = QStringLiteral("All Files (*)");
+
+// The English texts of transfer/core and transfer/port the window can show.
+const char* const kCoreTexts[] = {
+    QT_TRANSLATE_NOOP("sendrik::CoreText", "Sending..."),
+    QT_TRANSLATE_NOOP("sendrik::CoreText", "Waiting..."),
+    QT_TRANSLATE_NOOP("sendrik::CoreText", "Error!!!"),
+    QT_TRANSLATE_NOOP("sendrik::CoreText", "Waiting for data..."),
+    QT_TRANSLATE_NOOP("sendrik::CoreText", "Receiving..."),
+    QT_TRANSLATE_NOOP("sendrik::CoreText", "Sending file %s"),
+    QT_TRANSLATE_NOOP("sendrik::CoreText", "Storing data to file %s"),
+    QT_TRANSLATE_NOOP("sendrik::CoreText", "Unable to open file %s"),
+    QT_TRANSLATE_NOOP("sendrik::CoreText", "Failed to open file!"),
+    QT_TRANSLATE_NOOP("sendrik::CoreText",
+                      "Failed to read file %s.\nThe program was not sent completely."),
+    QT_TRANSLATE_NOOP("sendrik::CoreText",
+                      "Failed to write file %s.\nThe received program may be incomplete."),
+    QT_TRANSLATE_NOOP("sendrik::CoreText", "Port Writing Error: %d"),
+    QT_TRANSLATE_NOOP("sendrik::CoreText", "Configuration name must be specified."),
+    QT_TRANSLATE_NOOP("sendrik::CoreText",
+                      "Configuration with this name already exist.\nEnter another name."),
+    QT_TRANSLATE_NOOP("sendrik::CoreText", "Wrong start of program special sequence"),
+    QT_TRANSLATE_NOOP("sendrik::CoreText", "Wrong end of program special sequence"),
+    QT_TRANSLATE_NOOP("sendrik::CoreText", "Expected end of line sequence is not specified"),
+    QT_TRANSLATE_NOOP("sendrik::CoreText", "Wrong end of line sequence"),
+    QT_TRANSLATE_NOOP("sendrik::CoreText", "Wrong config file format."),
+    QT_TRANSLATE_NOOP("sendrik::CoreText",
+                      "Can't open file: %s.\nPort configuration settings won't be saved."),
+    QT_TRANSLATE_NOOP("sendrik::CoreText",
+                      "Can't read file: %s (%s).\nIts port configurations can't be used. When "
+                      "the configurations are saved, it is kept as %s."),
+    QT_TRANSLATE_NOOP("sendrik::CoreText", "COM%d names no device."),
+    QT_TRANSLATE_NOOP("sendrik::CoreText", "The port is not open."),
+    QT_TRANSLATE_NOOP("sendrik::CoreText", "The device was disconnected."),
+    QT_TRANSLATE_NOOP("sendrik::CoreText", "The pseudo-terminal %s cannot take %s; it runs %s."),
+    QT_TRANSLATE_NOOP("sendrik::CoreText",
+                      "The pseudo-terminal %s has no hardware handshake; it runs without flow "
+                      "control."),
+    QT_TRANSLATE_NOOP("sendrik::CoreText", "%s, line %d: expected a line like 3=/dev/ttyUSB0"),
+};
+
+QString AllFilesFilter() {
+    return QCoreApplication::translate("sendrik::CQtFileDialogs", "All Files (*)");
+}
+
+}  // namespace
+
+QString TranslateCoreText(const std::string& text) {
+    return common::TranslateByPattern("sendrik::CoreText", kCoreTexts, text);
 }
 
 void CQtMessageBoxes::ShowMessage(QWidget* parent, const QString& text) {
@@ -25,15 +75,15 @@ bool CQtMessageBoxes::AskYesNo(QWidget* parent, const QString& text) {
 }
 
 QString CQtFileDialogs::GetOpenFileName(QWidget* parent, const QString& startFolder) {
-    return QFileDialog::getOpenFileName(parent, QString(), startFolder, kAllFilesFilter);
+    return QFileDialog::getOpenFileName(parent, QString(), startFolder, AllFilesFilter());
 }
 
 QStringList CQtFileDialogs::GetOpenFileNames(QWidget* parent, const QString& startFolder) {
-    return QFileDialog::getOpenFileNames(parent, QString(), startFolder, kAllFilesFilter);
+    return QFileDialog::getOpenFileNames(parent, QString(), startFolder, AllFilesFilter());
 }
 
 QString CQtFileDialogs::GetSaveFileName(QWidget* parent, const QString& startFolder) {
-    return QFileDialog::getSaveFileName(parent, QString(), startFolder, kAllFilesFilter);
+    return QFileDialog::getSaveFileName(parent, QString(), startFolder, AllFilesFilter());
 }
 
 QString CQtFileDialogs::GetExistingDirectory(QWidget* parent, const QString& title,

@@ -12,6 +12,7 @@
 
 #include "TestSupport.h"
 #include "common/HelpWindow.h"
+#include "common/Translations.h"
 #include "transfer/ui/ConfigPS.h"
 #include "transfer/ui/SendMultipleDlg.h"
 #include "transfer/ui/SendrikDlg.h"
@@ -32,6 +33,8 @@ void Save(QWidget& w, const QString& folder, const char* name) {
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    // The desktop's language, as the program has it (LANG=de_DE.UTF-8 for German pictures).
+    common::InstallTranslations("sendrik", common::DesktopLanguageCode(), SUITE_BUILD_TRANSLATIONS);
     const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath();
     QDir().mkpath(out);
     QTemporaryDir dir;

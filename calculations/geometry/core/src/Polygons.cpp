@@ -63,7 +63,10 @@ PolygonAreaVolume AreaVolume(double sides, double side, double flats, double len
 
 SidesCheck CheckNumberOfSides(const CalcEnv& env, std::string_view text) {
     const double x = ParseNumberText(text);
-    const bool whole = CheckWholeNumber(env, DoubleToText15(x), "Number of  Sides");
+    // The English name keeps its old spelling; German and French use the table's.
+    const bool whole = CheckWholeNumber(
+        env, DoubleToText15(x),
+        CurrentLanguage(env) == Language::English ? "Number of  Sides" : TextNumberOfSides(env));
     const bool valid = ValidateEntryBox(env, text, TextNumberOfSides(env));
     SidesCheck out;
     if (!(whole && valid)) return out;

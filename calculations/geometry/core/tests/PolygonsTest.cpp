@@ -114,6 +114,12 @@ TEST(Polygons, NumberOfSidesCheck) {
         EXPECT_EQ(check.boxText, c.accepted ? std::string(c.text) : "3") << c.text;
         EXPECT_EQ(t.messages.Texts(), c.messages) << c.text;
     }
+    // In German the field is named as the screen names it.
+    t.SetLanguage("German");
+    t.messages.Clear();
+    CheckNumberOfSides(t.env, "6.5");
+    EXPECT_EQ(t.messages.Texts(), std::vector<std::string>{
+                                      "Im Feld Anzahl der Seiten  sind nur ganze Zahlen erlaubt."});
 }
 
 TEST(Polygons, CornersInTwips) {

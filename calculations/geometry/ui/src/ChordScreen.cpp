@@ -1,5 +1,6 @@
 #include "geometry/ChordScreen.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -15,27 +16,28 @@ namespace calc {
 
 namespace {
 
-constexpr const char* kAngleLimit = "Angle value must be less than 180.";
+constexpr const char* kAngleLimit =
+    QT_TRANSLATE_NOOP("calc::frmChordsV74", "Angle value must be less than 180.");
 const QString kLineBreak = QStringLiteral("\n\r");
 const QColor kBack(205, 230, 250);
 const QColor kInk(30, 70, 110);
 const QColor kSegment(255, 236, 170);
 const QColor kDisc(255, 250, 232);
 
-const char* CaptionOf(ChordValue v) {
+QString CaptionOf(ChordValue v) {
     switch (v) {
         case ChordValue::InclAngle:
-            return "Included angle - a";
+            return QCoreApplication::translate("calc::frmChordsV74", "Included angle - a");
         case ChordValue::ChordLength:
-            return "Chord length - c";
+            return QCoreApplication::translate("calc::frmChordsV74", "Chord length - c");
         case ChordValue::ChordHeight:
-            return "Chord height - h";
+            return QCoreApplication::translate("calc::frmChordsV74", "Chord height - h");
         case ChordValue::ArcLength:
-            return "Arc length - l";
+            return QCoreApplication::translate("calc::frmChordsV74", "Arc length - l");
         case ChordValue::ArcRadius:
-            return "Arc radius - r";
+            return QCoreApplication::translate("calc::frmChordsV74", "Arc radius - r");
     }
-    return "";
+    return {};
 }
 
 constexpr ChordValue kLengths[] = {ChordValue::ArcRadius, ChordValue::ChordLength,
@@ -115,12 +117,23 @@ void PaintChord(QPainter& p, const ChordDrawing& d, double pen, bool screen) {
     p.restore();
 }
 
+// The messages of the chord solver, for lupdate.
+[[maybe_unused]] const char* const kChordMessages[] = {
+    QT_TRANSLATE_NOOP("calc::Chords", "Angle must be less than 180 degrees"),
+    QT_TRANSLATE_NOOP("calc::Chords", "'h' must be less than 'r'"),
+    QT_TRANSLATE_NOOP("calc::Chords", "'c' will be bigger than arc diameter."),
+    QT_TRANSLATE_NOOP("calc::Chords", "'c' must be less than 2(r)"),
+    QT_TRANSLATE_NOOP("calc::Chords", "'c' is bigger than arc diameter."),
+    QT_TRANSLATE_NOOP("calc::Chords", "'c' must be bigger than 2(r)"),
+    QT_TRANSLATE_NOOP("calc::Chords", "Impossible data entered."),
+};
+
 }  // namespace
 
 frmChordsV74::frmChordsV74(CalcEnv& env, QWidget* parent)
     : CalcScreen(env,
-                 {"frmChordsV74", "Chord Calculations", "Chord", 7930, 7330, "html\\Chords.htm",
-                  QString(), "DecimalPlaces", true, kBack},
+                 {"frmChordsV74", tr("Chord Calculations"), tr("Chord"), 7930, 7330,
+                  "html\\Chords.htm", QString(), "DecimalPlaces", true, kBack},
                  parent) {
     struct Place {
         ChordValue value;
@@ -164,14 +177,14 @@ frmChordsV74::frmChordsV74(CalcEnv& env, QWidget* parent)
         label->setFont(f);
     }
     auto* hint =
-        AddLabel("Label2", "Enter two values to calculate the others.", 4800, 3480, 2880, 600);
+        AddLabel("Label2", tr("Enter two values to calculate the others."), 4800, 3480, 2880, 600);
     hint->setAlignment(Qt::AlignCenter);
     hint->setFrameStyle(QFrame::Box | QFrame::Plain);
     hint->setWordWrap(true);
     QFont hf = hint->font();
     hf.setBold(true);
     hint->setFont(hf);
-    auto* placesLabel = AddLabel("Label1", "Decimal Places in Answer", 120, 5190, 2520, 285);
+    auto* placesLabel = AddLabel("Label1", tr("Decimal Places in Answer"), 120, 5190, 2520, 285);
     placesLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     AddDecimalPlacesBox(2700, 5190, 360, 285);
 
@@ -198,7 +211,7 @@ bool frmChordsV74::CheckBox(ChordValue v) {
     const double value = ParseEntryText(Env(), S(box->text()));
     if (value <= 0) {
         // A zero in any spelling is refused aloud; the reader already spoke for -1.
-        if (value == 0) MsgNeedsAboveZero(Env(), CaptionOf(v));
+        if (value == 0) MsgNeedsAboveZero(Env(), S(CaptionOf(v)));
         box->clear();
         return false;
     }
@@ -206,7 +219,7 @@ bool frmChordsV74::CheckBox(ChordValue v) {
         slots_[ChordValue::ChordHeight].box->hide();
         slots_[ChordValue::ChordHeight].field->show();
         if (value >= 180) {
-            Env().messages.ShowMessage(kAngleLimit, kAppTitle, MsgIcon::None);
+            Env().messages.ShowMessage(S(tr(kAngleLimit)), kAppTitle, MsgIcon::None);
             box->clear();
             return false;
         }
@@ -247,7 +260,9 @@ void frmChordsV74::Calculate() {
     const ChordSolution solution = SolveChord(known);
     if (solution.status == ChordStatus::NoPair) return;
     if (solution.status != ChordStatus::Solved) {
-        Env().messages.ShowMessage(ChordMessage(solution.status), kAppTitle, MsgIcon::None);
+        Env().messages.ShowMessage(
+            S(QCoreApplication::translate("calc::Chords", ChordMessage(solution.status))),
+            kAppTitle, MsgIcon::None);
         return;
     }
     values_ = solution.values;
@@ -318,7 +333,7 @@ void frmChordsV74::PaintPrintDiagram(QPainter& p) {
     p.drawText(QRectF(66, 46, 14, 14), Qt::AlignCenter, "A");
     f.setBold(false);
     p.setFont(f);
-    p.drawText(QRectF(0, 129, 171, 16), Qt::AlignCenter, "Chord Dimensions");
+    p.drawText(QRectF(0, 129, 171, 16), Qt::AlignCenter, tr("Chord Dimensions"));
     p.restore();
 }
 

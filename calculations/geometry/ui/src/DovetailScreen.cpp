@@ -21,7 +21,8 @@ namespace {
 using D = DovetailDim;
 const QString kLineBreak = QStringLiteral("\n\r");
 constexpr const char* kCornerOnly =
-    "Impossible data are entered. Check Roll Diameter, Angle and Corner Width.";
+    QT_TRANSLATE_NOOP("calc::frmDovetaillV74",
+                      "Impossible data are entered. Check Roll Diameter, Angle and Corner Width.");
 
 // The diagram (pixels, in the screen's own coordinates) and the column of dimension
 // boxes beside it. Each dimension line ends in a leader to its box.
@@ -44,10 +45,11 @@ int PxToTw(double px) {
 }  // namespace
 
 frmDovetaillV74::frmDovetaillV74(CalcEnv& env, QWidget* parent)
-    : CalcScreen(
-          env, {"frmDovetaillV74", "Dovetails", "Dovetail", 10570, 6850, "html\\Dovetail.htm", ""},
-          parent) {
-    auto* hint = AddLabel("Label1", "Check any 2 possible checkboxes to enter known data", 2670,
+    : CalcScreen(env,
+                 {"frmDovetaillV74", tr("Dovetails"), tr("Dovetail"), 10570, 6850,
+                  "html\\Dovetail.htm", ""},
+                 parent) {
+    auto* hint = AddLabel("Label1", tr("Check any 2 possible checkboxes to enter known data"), 2670,
                           405, 6600, 285);
     QFont hf = hint->font();
     hf.setBold(true);
@@ -61,11 +63,14 @@ frmDovetaillV74::frmDovetaillV74(CalcEnv& env, QWidget* parent)
         double y;
     };
     const Row rows[] = {
-        {D::InsideRolls, "chInsideRolls", "txtInsideRolls", "Inside Roll Width", kRiY},
-        {D::OutsideCorners, "chOutsideCorners", "txtOutsideCorners", "Outside Corner Width", kCoY},
-        {D::Height, "chHeight", "txtHeight", "Height", kHY},
-        {D::OutsideRolls, "chOutsideRolls", "txtOutsideRolls", "Outside Roll Width", kRoY},
-        {D::InsideCorners, "chInsideCorners", "txtInsideCorners", "Inside Corner Width", kCiY},
+        {D::InsideRolls, "chInsideRolls", "txtInsideRolls", QT_TR_NOOP("Inside Roll Width"), kRiY},
+        {D::OutsideCorners, "chOutsideCorners", "txtOutsideCorners",
+         QT_TR_NOOP("Outside Corner Width"), kCoY},
+        {D::Height, "chHeight", "txtHeight", QT_TR_NOOP("Height"), kHY},
+        {D::OutsideRolls, "chOutsideRolls", "txtOutsideRolls", QT_TR_NOOP("Outside Roll Width"),
+         kRoY},
+        {D::InsideCorners, "chInsideCorners", "txtInsideCorners", QT_TR_NOOP("Inside Corner Width"),
+         kCiY},
     };
     QFont small = font();
     small.setPixelSize(11);
@@ -76,7 +81,7 @@ frmDovetaillV74::frmDovetaillV74(CalcEnv& env, QWidget* parent)
         dim.box = AddEntryBox(row.box, PxToTw(kBoxX), top, 1215, 285);
         dim.box->setText("0");
         SetBoxEditable(dim.box, false);
-        auto* caption = AddLabel(QString(row.box).replace("txt", "lbl"), row.caption,
+        auto* caption = AddLabel(QString(row.box).replace("txt", "lbl"), tr(row.caption),
                                  PxToTw(kCaptionX), top, 2000, 285);
         caption->setFont(small);
         connect(dim.check, &QCheckBox::toggled, this, [this] { ValidateCheckBox(); });
@@ -85,10 +90,11 @@ frmDovetaillV74::frmDovetaillV74(CalcEnv& env, QWidget* parent)
         });
     }
 
-    AddLabel("Label2", "Roll diameter", 7440, 1200, 1400, 285);
+    AddLabel("Label2", tr("Roll diameter"), 7440, 1200, 1400, 285);
     txtRollDiameter_ = AddEntryBox("txtRollDiameter", 8880, 1200, 1215, 285);
-    txtRollDiameter_->setToolTip("Common fraction allowed if under 1.0");
-    AddLabel("Label3", "Angle", 8280, 1800, 560, 285);
+    txtRollDiameter_->setToolTip(tr("Common fraction allowed if under 1.0"));
+    AddLabel("Label3", tr("Angle"), 7440, 1800, 1400, 285)
+        ->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     txtAngle_ = AddEntryBox("txtAngle", 8880, 1800, 1215, 285);
     for (QLineEdit* box : {txtRollDiameter_, txtAngle_}) box->setText("0");
     CheckOnLeave(txtRollDiameter_, [this] {
@@ -101,7 +107,7 @@ frmDovetaillV74::frmDovetaillV74(CalcEnv& env, QWidget* parent)
         if (ParseNumberText(text) > 90) MsgAngleMax90(Env());
         return true;
     });
-    AddLabel("Label4", "Decimal Places", 480, 6000, 1900, 285);
+    AddLabel("Label4", tr("Decimal Places"), 480, 6000, 1900, 285);
     AddDecimalPlacesBox(2520, 6000);
 
     const int size = 930, x1 = 8400, x2 = 9420;
@@ -181,7 +187,7 @@ bool frmDovetaillV74::Validate() {
             MsgImpossibleRollAngleCorner(Env());
             break;
         case DovetailCheck::ImpossibleRollAngleCornerOnly:
-            Env().messages.ShowMessage(kCornerOnly, kAppTitle, MsgIcon::None);
+            Env().messages.ShowMessage(S(tr(kCornerOnly)), kAppTitle, MsgIcon::None);
             break;
         case DovetailCheck::ImpossibleRollAngleRollWidth:
             MsgImpossibleRollAngleRollWidth(Env());
@@ -201,7 +207,7 @@ void frmDovetaillV74::Calculate() {
     const DovetailData data = Data();
     const auto solved = SolveDovetail(data);
     if (!solved) {
-        ShowNotCalculable(Env(), "Dovetail");
+        ShowNotCalculable(Env(), S(tr("Dovetail")));
         return;
     }
     for (int i = 0; i < kDovetailDims; ++i) {
@@ -302,7 +308,7 @@ void frmDovetaillV74::PaintDiagram(QPainter& p, const QSizeF& size, bool withLea
     roll(riRight);
     DimensionLine(p, QPointF(riLeft.x() + kRollR, kRiY), QPointF(riRight.x() - kRollR, kRiY));
     leader(riRight.x() - kRollR, kRiY);
-    CentredText(p, QPointF(kCentreX, kSlotBottom - 16), "Saddle", 10, kInk, true);
+    CentredText(p, QPointF(kCentreX, kSlotBottom - 16), tr("Saddle"), 10, kInk, true);
 
     // The way: a bed with the tenon standing on it; rolls in its narrow corners.
     QPainterPath way;
@@ -319,7 +325,7 @@ void frmDovetaillV74::PaintDiagram(QPainter& p, const QSizeF& size, bool withLea
     const QPointF roLeft(nLeft - k, kTenonRoot - kRollR), roRight(nRight + k, kTenonRoot - kRollR);
     roll(roLeft);
     roll(roRight);
-    CentredText(p, QPointF(kCentreX, kTenonRoot + 14), "Way", 10, kInk, true);
+    CentredText(p, QPointF(kCentreX, kTenonRoot + 14), tr("Way"), 10, kInk, true);
 
     // Co across the top of the tenon.
     ExtensionLine(p, QPointF(left, kTenonTop - 2), QPointF(left, kCoY - 4));
@@ -351,9 +357,9 @@ void frmDovetaillV74::PaintDiagram(QPainter& p, const QSizeF& size, bool withLea
     const double arcR = 26;
     p.drawArc(QRectF(nRight - arcR, kTenonRoot - arcR, 2 * arcR, 2 * arcR), 0 * 16, 60 * 16);
     p.drawArc(QRectF(nLeft - arcR, kTenonRoot - arcR, 2 * arcR, 2 * arcR), 120 * 16, 60 * 16);
-    CentredText(p, QPointF(nRight + arcR + 14, kTenonRoot - 30), "Angle", 10, kDimension, true);
+    CentredText(p, QPointF(nRight + arcR + 14, kTenonRoot - 30), tr("Angle"), 10, kDimension, true);
     const QPointF rollText(kCentreX, kSlotTop + 36);
-    CentredText(p, rollText, "Roll Diameter", 10, kDimension, true);
+    CentredText(p, rollText, tr("Roll Diameter"), 10, kDimension, true);
     ExtensionLine(p, rollText + QPointF(-34, -4), riLeft + QPointF(kRollR * 0.7, kRollR * 0.7));
     p.restore();
 }

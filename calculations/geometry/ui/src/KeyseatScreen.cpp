@@ -20,7 +20,8 @@ namespace calc {
 namespace {
 
 const QString kLineBreak = QStringLiteral("\n\r");
-constexpr const char* kBiggerThanShaft = "Keyseat is bigger than the shaft!";
+constexpr const char* kBiggerThanShaft =
+    QT_TRANSLATE_NOOP("calc::frmKeyseatV74", "Keyseat is bigger than the shaft!");
 
 // Where Picture1 sits on the screen (twips).
 constexpr int kPictureX = 120, kPictureY = 420, kPictureW = 3300, kPictureH = 4560;
@@ -32,13 +33,25 @@ struct ResultRow {
 };
 // A to G.
 constexpr ResultRow kRows[] = {
-    {"lblTotalHeight", "A: Overall height: ", "A: Overall height"},
-    {"lblSeatBottom", "B: Shaft diam minus keyseat: ", "B: Shaft minus keyseat"},
-    {"lblShaftKeyDepth", "C: Depth of keyseat in shaft from flat: ", "C: Seat depth from flat"},
-    {"lblChordHeight", "D: From top of shaft to full flat: ", "D: Top of shaft to flat"},
-    {"lblTotalKeyDepth", "E: Total depth of keyseat in shaft: ", "E: Total seat depth"},
-    {"lblHubKeyDepth", "F: Depth of keyway in hub from flat: ", "F: Hub depth from flat"},
-    {"lblTotalHubDepth", "G: Total depth of keyway in hub: ", "G: Total hub depth"},
+    {"lblTotalHeight", QT_TRANSLATE_NOOP("calc::frmKeyseatV74", "A: Overall height: "),
+     QT_TRANSLATE_NOOP("calc::frmKeyseatV74", "A: Overall height")},
+    {"lblSeatBottom", QT_TRANSLATE_NOOP("calc::frmKeyseatV74", "B: Shaft diam minus keyseat: "),
+     QT_TRANSLATE_NOOP("calc::frmKeyseatV74", "B: Shaft minus keyseat")},
+    {"lblShaftKeyDepth",
+     QT_TRANSLATE_NOOP("calc::frmKeyseatV74", "C: Depth of keyseat in shaft from flat: "),
+     QT_TRANSLATE_NOOP("calc::frmKeyseatV74", "C: Seat depth from flat")},
+    {"lblChordHeight",
+     QT_TRANSLATE_NOOP("calc::frmKeyseatV74", "D: From top of shaft to full flat: "),
+     QT_TRANSLATE_NOOP("calc::frmKeyseatV74", "D: Top of shaft to flat")},
+    {"lblTotalKeyDepth",
+     QT_TRANSLATE_NOOP("calc::frmKeyseatV74", "E: Total depth of keyseat in shaft: "),
+     QT_TRANSLATE_NOOP("calc::frmKeyseatV74", "E: Total seat depth")},
+    {"lblHubKeyDepth",
+     QT_TRANSLATE_NOOP("calc::frmKeyseatV74", "F: Depth of keyway in hub from flat: "),
+     QT_TRANSLATE_NOOP("calc::frmKeyseatV74", "F: Hub depth from flat")},
+    {"lblTotalHubDepth",
+     QT_TRANSLATE_NOOP("calc::frmKeyseatV74", "G: Total depth of keyway in hub: "),
+     QT_TRANSLATE_NOOP("calc::frmKeyseatV74", "G: Total hub depth")},
 };
 enum Letter { A, B, C, D, E, F, G };
 
@@ -46,17 +59,18 @@ enum Letter { A, B, C, D, E, F, G };
 
 frmKeyseatV74::frmKeyseatV74(CalcEnv& env, QWidget* parent)
     : CalcScreen(env,
-                 {"frmKeyseatV74", "Keyseat", "Keyseat", 6970, 6730, "html\\Keyseat.htm", "Keyway"},
+                 {"frmKeyseatV74", tr("Keyseat"), tr("Keyseat"), 6970, 6730, "html\\Keyseat.htm",
+                  "Keyway"},
                  parent) {
     const int labelX = 3540, boxX = 5640;
-    AddLabel("Label1", "W = Key Width:", labelX, 480, 2100, 285);
+    AddLabel("Label1", tr("W = Key Width:"), labelX, 480, 2100, 285);
     txtKeyWidth_ = AddEntryBox("txtKeyWidth", boxX, 450, 1215, 285);
-    AddLabel("Label2", "H = Key Height:", labelX, 840, 2100, 285);
+    AddLabel("Label2", tr("H = Key Height:"), labelX, 840, 2100, 285);
     txtKeyHeight_ = AddEntryBox("txtKeyHeight", boxX, 810, 1215, 285);
-    AddLabel("Label3", "S = Shaft Diameter:", labelX, 1200, 2100, 285);
+    AddLabel("Label3", tr("S = Shaft Diameter:"), labelX, 1200, 2100, 285);
     txtShaftDia_ = AddEntryBox("txtShaftDia", boxX, 1170, 1215, 285);
-    chkSquare_ = AddCheckBox("chkSquare", "Check if key is square", labelX, 1560, 3375, 285);
-    QLabel* places = AddLabel("Label4", "Decimal Places in Answer", labelX, 1950, 2220, 285);
+    chkSquare_ = AddCheckBox("chkSquare", tr("Check if key is square"), labelX, 1560, 3375, 285);
+    QLabel* places = AddLabel("Label4", tr("Decimal Places in Answer"), labelX, 1950, 2220, 285);
     QFont small = places->font();
     small.setPixelSize(11);
     places->setFont(small);
@@ -65,12 +79,12 @@ frmKeyseatV74::frmKeyseatV74(CalcEnv& env, QWidget* parent)
     const struct {
         QLineEdit* box;
         const char* name;
-    } entries[] = {{txtKeyWidth_, "Key width"},
-                   {txtKeyHeight_, "Key height"},
-                   {txtShaftDia_, "Shaft diameter"}};
+    } entries[] = {{txtKeyWidth_, QT_TR_NOOP("Key width")},
+                   {txtKeyHeight_, QT_TR_NOOP("Key height")},
+                   {txtShaftDia_, QT_TR_NOOP("Shaft diameter")}};
     for (const auto& e : entries) {
         CheckOnLeave(e.box, [this, box = e.box, name = e.name] {
-            if (!ValidateEntryBox(Env(), S(box->text()), name)) return false;
+            if (!ValidateEntryBox(Env(), S(box->text()), S(tr(name)))) return false;
             if (box == txtKeyWidth_) CopyWidthToHeight();
             return true;
         });
@@ -81,10 +95,10 @@ frmKeyseatV74::frmKeyseatV74(CalcEnv& env, QWidget* parent)
 
     for (int i = 0; i < 7; ++i) {
         const int y = 2460 + i * 360;
-        auto* label = AddLabel(QString("lblLetter%1").arg(QChar('A' + i)), kRows[i].shown, labelX,
-                               y, 2070, 285);
+        auto* label = AddLabel(QString("lblLetter%1").arg(QChar('A' + i)), tr(kRows[i].shown),
+                               labelX, y, 2070, 285);
         label->setFont(small);
-        label->setToolTip(QString(kRows[i].printed).chopped(2));
+        label->setToolTip(tr(kRows[i].printed).chopped(2));
         results_[i] = AddResultField(kRows[i].name, boxX, y - 15, 1215, 285);
     }
 
@@ -114,10 +128,10 @@ void frmKeyseatV74::Calculate() {
             MsgNotEnoughData(Env());
             return;
         case KeyseatStatus::BiggerThanShaft:
-            Env().messages.ShowMessage(kBiggerThanShaft, kAppTitle, MsgIcon::None);
+            Env().messages.ShowMessage(S(tr(kBiggerThanShaft)), kAppTitle, MsgIcon::None);
             return;
         case KeyseatStatus::NotCalculable:
-            ShowNotCalculable(Env(), "Keyseat depth");
+            ShowNotCalculable(Env(), S(tr("Keyseat depth")));
             return;
         case KeyseatStatus::Solved:
             break;
@@ -144,11 +158,12 @@ QList<QWidget*> frmKeyseatV74::LengthFields() const {
 
 QString frmKeyseatV74::PrintText() const {
     QString text = kLineBreak.repeated(15);
-    text += kLineBreak + "Key width: " + txtKeyWidth_->text();
-    text += kLineBreak + "Key height: " + txtKeyHeight_->text();
-    text += "\n\nShaft diameter: " + txtShaftDia_->text();
-    for (int i = 0; i < 7; ++i) text += kLineBreak + kRows[i].printed + results_[i]->text();
-    text += kLineBreak + "NOTE: Add clearance to depth of keyway in hub to facilitate assembly.";
+    text += kLineBreak + tr("Key width: ") + txtKeyWidth_->text();
+    text += kLineBreak + tr("Key height: ") + txtKeyHeight_->text();
+    text += "\n\n" + tr("Shaft diameter: ") + txtShaftDia_->text();
+    for (int i = 0; i < 7; ++i) text += kLineBreak + tr(kRows[i].printed) + results_[i]->text();
+    text +=
+        kLineBreak + tr("NOTE: Add clearance to depth of keyway in hub to facilitate assembly.");
     return text;
 }
 
@@ -207,7 +222,7 @@ void frmKeyseatV74::PaintDiagram(QPainter& p, const QSizeF& size) {
     p.setBrush(QColor(250, 222, 150));
     p.setPen(QPen(kInk, 1.4));
     p.drawRect(key);
-    CentredText(p, key.center(), "KEY", 10, kInk, true);
+    CentredText(p, key.center(), tr("KEY"), 10, kInk, true);
 
     // The arc the keyseat cut away, dashed, and the chord (the flat).
     p.setBrush(Qt::NoBrush);
@@ -258,9 +273,10 @@ void frmKeyseatV74::PaintDiagram(QPainter& p, const QSizeF& size) {
     DimensionLine(p, QPointF(centre.x() - halfW, wY), QPointF(centre.x() + halfW, wY), kInk);
     CentredText(p, QPointF(centre.x(), wY - 8), "W", 11, kInk, true);
     const double legendY = bottomY + 0.12 * size.height();
-    CentredText(p, QPointF(size.width() / 2, legendY), "W key width, H key height,", 10);
-    CentredText(p, QPointF(size.width() / 2, legendY + 14), "S shaft diameter", 10);
-    CentredText(p, QPointF(size.width() / 2, legendY + 34), "Shaft, key and hub", 11, kInk, true);
+    CentredText(p, QPointF(size.width() / 2, legendY), tr("W key width, H key height,"), 10);
+    CentredText(p, QPointF(size.width() / 2, legendY + 14), tr("S shaft diameter"), 10);
+    CentredText(p, QPointF(size.width() / 2, legendY + 34), tr("Shaft, key and hub"), 11, kInk,
+                true);
     p.restore();
 }
 

@@ -123,12 +123,12 @@ PrintPicture frmPolygonsV74::PrintDiagram() const {
                 p.setPen(Qt::black);
                 const double bottom = kTop + 296 * kScale;
                 p.drawText(QRectF(0, 2, 282, 14), Qt::AlignCenter,
-                           "Across Corners(Outside Circle)");
+                           tr("Across Corners(Outside Circle)"));
                 p.drawText(QRectF(0, bottom + 1, 282, 14), Qt::AlignCenter,
-                           "Across Flats (Inside Circle)");
+                           tr("Across Flats (Inside Circle)"));
                 p.translate(282 - 6, kTop + (3360 - 840) / 15.0 * kScale);
                 p.rotate(-90);
-                p.drawText(QRectF(-80, -12, 160, 12), Qt::AlignCenter, "Side length(chord)");
+                p.drawText(QRectF(-80, -12, 160, 12), Qt::AlignCenter, tr("Side length(chord)"));
                 p.restore();
                 p.save();
                 QFont c("DejaVu Sans");
@@ -136,7 +136,7 @@ PrintPicture frmPolygonsV74::PrintDiagram() const {
                 c.setBold(true);
                 p.setFont(c);
                 p.setPen(Qt::black);
-                p.drawText(QRectF(0, 329 - 18, 282, 16), Qt::AlignCenter, "Polygon dimensions");
+                p.drawText(QRectF(0, 329 - 18, 282, 16), Qt::AlignCenter, tr("Polygon dimensions"));
                 p.restore();
             }};
 }
@@ -145,43 +145,42 @@ PrintPicture frmPolygonsV74::PrintDiagram() const {
 
 frmPolygonsV74::frmPolygonsV74(CalcEnv& env, QWidget* parent)
     : CalcScreen(env,
-                 {"frmPolygonsV74", "Polygons", "Regular Polygons", 8050, 7330,
+                 {"frmPolygonsV74", tr("Polygons"), tr("Regular Polygons"), 8050, 7330,
                   "html\\Polygons.htm", "Polygon", "DecimalPlaces", true, kBack},
                  parent) {
-    QGroupBox* frame = AddFrame("frmDataFrame", "Enter Known Data", 4700, 660, 3015, 1815);
-    optFlats_ = AddOption("optInsideCircle", "Across Flats", 240, 300, 2500, 285, frame);
-    optCorners_ = AddOption("optOutsideCircle", "Across Corners", 255, 660, 2500, 285, frame);
-    optChord_ = AddOption("optChord", "Side Length", 240, 1020, 2500, 285, frame);
+    QGroupBox* frame = AddFrame("frmDataFrame", tr("Enter Known Data"), 4700, 660, 3015, 1815);
+    optFlats_ = AddOption("optInsideCircle", tr("Across Flats"), 240, 300, 2500, 285, frame);
+    optCorners_ = AddOption("optOutsideCircle", tr("Across Corners"), 255, 660, 2500, 285, frame);
+    optChord_ = AddOption("optChord", tr("Side Length"), 240, 1020, 2500, 285, frame);
     numSides_ = new QLineEdit(frame);
     numSides_->setObjectName("txtNumSides");
     numSides_->setGeometry(TwRect(240, 1380, 615, 285));
-    auto* numLabel = new QLabel("Number of Sides", frame);
+    auto* numLabel = new QLabel(tr("Number of Sides"), frame);
     numLabel->setObjectName("lblNumSides");
     numLabel->setGeometry(TwRect(960, 1380, 1950, 285));
 
-    AddLabel("lblAcrossCorners", "Across Corners (Outside Circle)", 960, 600, 3000, 285);
+    AddLabel("lblAcrossCorners", tr("Across Corners (Outside Circle)"), 960, 600, 3000, 285);
     corners_box_ = AddEntryBox("txtAcrossCorners", 1440, 960, 1215, 285);
-    AddLabel("lblSideLength", "Side Length (Chord):", 3705, 3330, 1800, 285);
+    AddLabel("lblSideLength", tr("Side Length (Chord):"), 3705, 3330, 1800, 285);
     chord_ = AddEntryBox("txtChord", 3960, 3600, 1215, 285);
-    chord_->setToolTip("Hord Length");
+    chord_->setToolTip(tr("Hord Length"));
     flats_ = AddEntryBox("txtAcrossFlats", 1440, 4920, 1215, 285);
-    AddLabel("lblAcrossFlats", "Across Flats (Inside Circle)", 960, 5250, 3000, 285);
-    auto* included = AddLabel("lblIncluded", "Angle of sector:", 4800, 2640, 1740, 285);
+    AddLabel("lblAcrossFlats", tr("Across Flats (Inside Circle)"), 960, 5250, 3000, 285);
+    auto* included = AddLabel("lblIncluded", tr("Angle of sector:"), 4800, 2640, 1740, 285);
     included->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     sectorAngle_ = AddEntryBox("txtSctrAngle", 6600, 2640, 855, 285);
-    sectorAngle_->setToolTip("Sector Angle");
+    sectorAngle_->setToolTip(tr("Sector Angle"));
     SetBoxEditable(sectorAngle_, false);
     sectorAngle_->setFocusPolicy(Qt::NoFocus);
-    auto* places = AddLabel("Label2", "Decimal Places in Answer", 4050, 4080, 2580, 285);
+    auto* places = AddLabel("Label2", tr("Decimal Places in Answer"), 4050, 4080, 2580, 285);
     places->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     AddDecimalPlacesBox(6720, 4080);
     area_ = AddLabel("lblArea", "", 1320, 2880, 2100, 285);
     area_->setAlignment(Qt::AlignCenter);
-    AddLabel("lblVol1", "Volume of a ", 480, 5640, 1050, 285);
+    AddLabel("lblVol1", tr("Volume of a "), 480, 5640, 1050, 285);
     length_ = AddEntryBox("txtLength", 1545, 5640, 1215, 285);
     length_->setText("1");
-    volume_ = AddLabel("lblVol2", QString::fromUtf8("unit length bar is L*A units³."), 2820, 5640,
-                       5000, 285);
+    volume_ = AddLabel("lblVol2", tr("unit length bar is L*A units³."), 2820, 5640, 5000, 285);
 
     for (QLineEdit* box : {flats_, corners_box_, chord_}) box->setText("0");
     CheckOnLeave(flats_, [this] {
@@ -308,9 +307,9 @@ void frmPolygonsV74::UpdateAreaVolume() {
     const PolygonAreaVolume av = AreaVolume(n, side, flats, length);
     // The area rounded to the places, then without trailing zeros: 0.8661, 3.
     const double shownArea = ParseNumberText(FormatDecimals(DoubleToText15(av.area), places));
-    area_->setText("Area= " + Q(DoubleToText15(shownArea)) + QString::fromUtf8("units²"));
-    volume_->setText("unit length bar is " + Q(FormatDecimals(DoubleToText15(av.volume), places)) +
-                     QString::fromUtf8("units³."));
+    area_->setText(tr("Area= %1units²").arg(Q(DoubleToText15(shownArea))));
+    volume_->setText(tr("unit length bar is %1units³.")
+                         .arg(Q(FormatDecimals(DoubleToText15(av.volume), places))));
 }
 
 void frmPolygonsV74::ConvertLengths(bool toMillimetres) {
@@ -335,9 +334,9 @@ QString frmPolygonsV74::PrintText() const {
     lines << Q(TextAcrossFlats(Env())) + ": " + flats_->text();
     lines << Q(TextAcrossCorners(Env())) + ": " + corners_box_->text();
     lines << Q(TextSideLength(Env())) + ": " + chord_->text();
-    lines << "Sector angle: " + sectorAngle_->text() + QString::fromUtf8("°");
+    lines << tr("Sector angle: ") + sectorAngle_->text() + QString::fromUtf8("°");
     lines << area_->text();
-    lines << "Volume: " + length_->text() + volume_->text();
+    lines << tr("Volume: ") + length_->text() + volume_->text();
     return kLineBreak.repeated(19) + lines.join(kLineBreak);
 }
 

@@ -1,5 +1,6 @@
 #include "geometry/ShaftTaperScreen.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -22,10 +23,13 @@ const QString kLineBreak = QStringLiteral("\n\r");
 constexpr const char* kInchSystem = "INCH SYSTEM";
 constexpr const char* kMetricSystem = "METRIC SYSTEM";
 constexpr const char* kSection = "ShaftTaper";
-constexpr const char* kPerSideLimit = "The angle per side must be less than 90 degrees.";
-constexpr const char* kIncludedLimit = "The included angle must be less than 180 degrees.";
+constexpr const char* kPerSideLimit =
+    QT_TRANSLATE_NOOP("calc::frmShaftTaperV74", "The angle per side must be less than 90 degrees.");
+constexpr const char* kIncludedLimit = QT_TRANSLATE_NOOP(
+    "calc::frmShaftTaperV74", "The included angle must be less than 180 degrees.");
 constexpr const char* kNoTaper =
-    "Large and small diameters are equal: there is no taper to calculate.";
+    QT_TRANSLATE_NOOP("calc::frmShaftTaperV74",
+                      "Large and small diameters are equal: there is no taper to calculate.");
 
 // The diagram (twips).
 constexpr int kPicX = 120, kPicY = 780, kPicW = 5170, kPicH = 2400;
@@ -33,15 +37,20 @@ constexpr int kPicX = 120, kPicY = 780, kPicW = 5170, kPicH = 2400;
 const char* ZeroMessage(V v) {
     switch (v) {
         case V::Taper:
-            return "The taper must be greater than zero.";
+            return QT_TRANSLATE_NOOP("calc::frmShaftTaperV74",
+                                     "The taper must be greater than zero.");
         case V::Large:
-            return "The large diameter must be greater than zero.";
+            return QT_TRANSLATE_NOOP("calc::frmShaftTaperV74",
+                                     "The large diameter must be greater than zero.");
         case V::Length:
-            return "The length must be greater than zero.";
+            return QT_TRANSLATE_NOOP("calc::frmShaftTaperV74",
+                                     "The length must be greater than zero.");
         case V::Included:
-            return "The included angle must be greater than zero.";
+            return QT_TRANSLATE_NOOP("calc::frmShaftTaperV74",
+                                     "The included angle must be greater than zero.");
         case V::PerSide:
-            return "The angle per side must be greater than zero.";
+            return QT_TRANSLATE_NOOP("calc::frmShaftTaperV74",
+                                     "The angle per side must be greater than zero.");
         case V::Small:
             break;
     }
@@ -52,11 +61,11 @@ const char* ZeroMessage(V v) {
 
 frmShaftTaperV74::frmShaftTaperV74(CalcEnv& env, QWidget* parent)
     : CalcScreen(env,
-                 {"frmShaftTaperV74", "Shaft Tapers", "Taper", 5410, 7810, "html\\ShaftTaper.htm",
-                  "DecPlaces", kSection},
+                 {"frmShaftTaperV74", tr("Shaft Tapers"), tr("Taper"), 5410, 7810,
+                  "html\\ShaftTaper.htm", "DecPlaces", kSection},
                  parent) {
-    auto* hint = AddLabel("Label1", "Insert three values to calculate the other three.", 720, 450,
-                          4500, 285);
+    auto* hint = AddLabel("Label1", tr("Insert three values to calculate the other three."), 720,
+                          450, 4500, 285);
     hint->setWordWrap(true);
 
     struct Row {
@@ -67,15 +76,15 @@ frmShaftTaperV74::frmShaftTaperV74(CalcEnv& env, QWidget* parent)
         int top;
     };
     const Row rows[] = {
-        {V::Taper, "txtTaperPerFoot", "lblTaperPerFoot", "Taper per Foot:", 3360},
-        {V::Large, "txtLargeDia", "lblLargeDia", "Large Dia, D:", 3840},
-        {V::Small, "txtSmallDia", "lblSmallDia", "Small Dia, d:", 4200},
-        {V::Length, "txtLength", "lblLength", "Length, L:", 4680},
-        {V::Included, "txtIncludedAngle", "lblIncludedAngle", "Included Angle:", 5160},
-        {V::PerSide, "txtAnglePerSide", "lblAnglePerSide", "Angle per Side:", 5520},
+        {V::Taper, "txtTaperPerFoot", "lblTaperPerFoot", QT_TR_NOOP("Taper per Foot:"), 3360},
+        {V::Large, "txtLargeDia", "lblLargeDia", QT_TR_NOOP("Large Dia, D:"), 3840},
+        {V::Small, "txtSmallDia", "lblSmallDia", QT_TR_NOOP("Small Dia, d:"), 4200},
+        {V::Length, "txtLength", "lblLength", QT_TR_NOOP("Length, L:"), 4680},
+        {V::Included, "txtIncludedAngle", "lblIncludedAngle", QT_TR_NOOP("Included Angle:"), 5160},
+        {V::PerSide, "txtAnglePerSide", "lblAnglePerSide", QT_TR_NOOP("Angle per Side:"), 5520},
     };
     for (const Row& row : rows) {
-        auto* caption = AddLabel(QString(row.field).replace("lbl", "lblCap"), row.caption, 240,
+        auto* caption = AddLabel(QString(row.field).replace("lbl", "lblCap"), tr(row.caption), 240,
                                  row.top + 15, 2220, 285);
         caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         if (row.value == V::Taper) {
@@ -88,7 +97,7 @@ frmShaftTaperV74::frmShaftTaperV74(CalcEnv& env, QWidget* parent)
         slot.box = AddEntryBox(row.box, 2520, row.top, 1215, 285);
         CheckOnLeave(slot.box, [this, v = row.value] { return LeaveBox(v); });
     }
-    AddLabel("Label2", "Decimal places", 240, 6030, 2220, 285)
+    AddLabel("Label2", tr("Decimal places"), 240, 6030, 2220, 285)
         ->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     AddDecimalPlacesBox(2520, 6015);
 
@@ -102,7 +111,7 @@ frmShaftTaperV74::frmShaftTaperV74(CalcEnv& env, QWidget* parent)
     // The unit system the screen was closed in, then the last switch made.
     const std::string stored = env.settings.GetSetting(kSettingsApp, kSection, "InchOrMetric");
     SetUnitCaption(Q(stored) == kMetricSystem ? kMetricSystem : kInchSystem);
-    if (Metric()) lblTaper_->setText("Ratio:");
+    if (Metric()) lblTaper_->setText(tr("Ratio:"));
     const std::string last = env.settings.GetSetting(kSettingsApp, "InchMetric", kSection);
     if (last == "Inch") {
         SetUnitCaption(kMetricSystem);
@@ -114,7 +123,7 @@ frmShaftTaperV74::frmShaftTaperV74(CalcEnv& env, QWidget* parent)
 }
 
 QString frmShaftTaperV74::UnitCaption() const {
-    return CommandButtonFor(Command::InchMetric)->Caption()->text();
+    return unitCaption_;
 }
 
 bool frmShaftTaperV74::Metric() const {
@@ -122,7 +131,12 @@ bool frmShaftTaperV74::Metric() const {
 }
 
 void frmShaftTaperV74::SetUnitCaption(const QString& caption) {
-    CommandButtonFor(Command::InchMetric)->Caption()->setText(caption);
+    // The English caption is the unit state (and what the settings keep); the button
+    // shows it in the language in force.
+    unitCaption_ = caption;
+    CommandButtonFor(Command::InchMetric)
+        ->Caption()
+        ->setText(QCoreApplication::translate("calc::CalcScreen", caption.toUtf8().constData()));
     if (caption == kInchSystem)
         cmdInchMetric_ = kInchSystemCaption;
     else if (caption == kMetricSystem)
@@ -180,7 +194,7 @@ bool frmShaftTaperV74::DeriveTaper(double anglePerSide) {
 }
 
 void frmShaftTaperV74::Refuse(V v, const char* message) {
-    if (message && *message) Env().messages.ShowMessage(message, kAppTitle, MsgIcon::None);
+    if (message && *message) Env().messages.ShowMessage(S(tr(message)), kAppTitle, MsgIcon::None);
     slots_[v].box->clear();
 }
 
@@ -286,7 +300,7 @@ void frmShaftTaperV74::GetMetricAngles() {
     const double L = ParseNumberText(S(slots_[V::Length].box->text()));
     const auto a = AngleFromDimensions(D, d, L);
     if (!a) {
-        ShowNotCalculable(Env(), "Angle per side");
+        ShowNotCalculable(Env(), S(tr("Angle per side")));
         return;
     }
     ShowAngles(*a);
@@ -309,7 +323,7 @@ bool frmShaftTaperV74::CalculateInch() {
     if (taper.box->text().isEmpty() && D() > 0 && d() >= 0 && L() > 0) {
         const auto tpf = TaperPerFoot(D(), d(), L());
         if (!tpf) {
-            Env().messages.ShowMessage(kNoTaper, kAppTitle, MsgIcon::None);
+            Env().messages.ShowMessage(S(tr(kNoTaper)), kAppTitle, MsgIcon::None);
             return false;
         }
         taper.field->setText(Format(*tpf));
@@ -327,7 +341,7 @@ bool frmShaftTaperV74::CalculateInch() {
         if (taperAbove() && D() > 0 && d() >= 0) {
             const auto length = LengthFromTaperPerFoot(D(), d(), T());
             if (!length) {
-                ShowNotCalculable(Env(), "Length");
+                ShowNotCalculable(Env(), S(tr("Length")));
                 return false;
             }
             ShowResult(V::Length, Format(*length));
@@ -361,7 +375,7 @@ bool frmShaftTaperV74::CalculateMetric() {
     if (taper.box->text().isEmpty() && D() > 0 && d() >= 0 && L() > 0) {
         const auto x = MetricRatio(D(), d(), L());
         if (!x) {
-            Env().messages.ShowMessage(kNoTaper, kAppTitle, MsgIcon::None);
+            Env().messages.ShowMessage(S(tr(kNoTaper)), kAppTitle, MsgIcon::None);
             return false;
         }
         taper.field->setText("1:" + Format(*x));
@@ -371,7 +385,7 @@ bool frmShaftTaperV74::CalculateMetric() {
     if (TaperBox() > 0 && D() > 0 && d() >= 0) {
         const auto length = LengthFromAngle(number(V::Large), number(V::Small), angle_);
         if (!length) {
-            ShowNotCalculable(Env(), "Length");
+            ShowNotCalculable(Env(), S(tr("Length")));
             return false;
         }
         ShowResult(V::Length, Format(*length));
@@ -379,7 +393,7 @@ bool frmShaftTaperV74::CalculateMetric() {
     if (TaperBox() > 0 && L() > 0 && d() >= 0) {
         const auto large = LargeFromAngle(L(), d(), angle_);
         if (!large) {
-            ShowNotCalculable(Env(), "Large Dia");
+            ShowNotCalculable(Env(), S(tr("Large Dia")));
             return false;
         }
         ShowResult(V::Large, Format(*large));
@@ -387,7 +401,7 @@ bool frmShaftTaperV74::CalculateMetric() {
     if (TaperBox() > 0 && L() > 0 && D() > 0) {
         const auto smallDia = SmallFromAngle(D(), L(), angle_);
         if (!smallDia) {
-            ShowNotCalculable(Env(), "Small Dia");
+            ShowNotCalculable(Env(), S(tr("Small Dia")));
             return false;
         }
         ShowResult(V::Small, Format(*smallDia));
@@ -426,13 +440,13 @@ void frmShaftTaperV74::ToMetric() {
         if (!field->text().isEmpty()) field->setText(Format(InchTextToMm(S(field->text()))));
     }
     SetUnitCaption(kMetricSystem);
-    lblTaper_->setText("Ratio:");
+    lblTaper_->setText(tr("Ratio:"));
     Env().settings.SaveSetting(kSettingsApp, "InchMetric", kSection, "Metric");
 }
 
 void frmShaftTaperV74::ToInch() {
     SetUnitCaption(kInchSystem);
-    lblTaper_->setText("Taper per foot:");
+    lblTaper_->setText(tr("Taper per foot:"));
     auto& taper = slots_[V::Taper];
     if (taper.box->text() == "0") taper.box->clear();
     // A ratio that cannot be read is emptied; everything else still converts, so the
@@ -491,18 +505,18 @@ QString frmShaftTaperV74::PrintText() const {
     const QString inch = "\"", degree = QString::fromUtf8("\u00b0");
     QString text = kLineBreak.repeated(8);
     if (UnitCaption() == kInchSystem) {
-        text += kLineBreak + "Taper per foot" + ": " + PrintValue(V::Taper) + inch;
-        text += kLineBreak + "Large diameter: " + PrintValue(V::Large) + inch;
-        text += kLineBreak + "Small diameter: " + PrintValue(V::Small) + inch;
-        text += kLineBreak + "Length: " + PrintValue(V::Length) + inch;
+        text += kLineBreak + tr("Taper per foot") + ": " + PrintValue(V::Taper) + inch;
+        text += kLineBreak + tr("Large diameter: ") + PrintValue(V::Large) + inch;
+        text += kLineBreak + tr("Small diameter: ") + PrintValue(V::Small) + inch;
+        text += kLineBreak + tr("Length: ") + PrintValue(V::Length) + inch;
     } else {
-        text += kLineBreak + "Taper Ratio" + "= " + PrintValue(V::Taper);
-        text += kLineBreak + "Large diameter: " + PrintValue(V::Large) + "mm";
-        text += kLineBreak + "Small diameter: " + PrintValue(V::Small) + "mm";
-        text += kLineBreak + "Length: " + PrintValue(V::Length) + "mm";
+        text += kLineBreak + tr("Taper Ratio") + "= " + PrintValue(V::Taper);
+        text += kLineBreak + tr("Large diameter: ") + PrintValue(V::Large) + "mm";
+        text += kLineBreak + tr("Small diameter: ") + PrintValue(V::Small) + "mm";
+        text += kLineBreak + tr("Length: ") + PrintValue(V::Length) + "mm";
     }
-    text += kLineBreak + "Included angle" + ": " + PrintValue(V::Included) + degree;
-    text += kLineBreak + "Angle per side" + ": " + PrintValue(V::PerSide) + degree;
+    text += kLineBreak + tr("Included angle") + ": " + PrintValue(V::Included) + degree;
+    text += kLineBreak + tr("Angle per side") + ": " + PrintValue(V::PerSide) + degree;
     return text;
 }
 
@@ -557,7 +571,7 @@ void frmShaftTaperV74::PaintDiagram(QPainter& p, const QSizeF& size) {
     const double arcR = 22;
     p.drawArc(QRectF(apexX - arcR, axisY - arcR, 2 * arcR, 2 * arcR), int((180 - half) * 16),
               int(2 * half * 16));
-    CentredText(p, QPointF(std::min(apexX - 10, w - 44.0), axisY - 28), "Included Angle", 10,
+    CentredText(p, QPointF(std::min(apexX - 10, w - 44.0), axisY - 28), tr("Included Angle"), 10,
                 kDimension, true);
 
     // Angle per side: between the upper flank and a line parallel to the axis.
@@ -566,17 +580,18 @@ void frmShaftTaperV74::PaintDiagram(QPainter& p, const QSizeF& size) {
 
     // D and d across the ends, L along the axis.
     DimensionLine(p, QPointF(bigX - 16, axisY - bigR), QPointF(bigX - 16, axisY + bigR));
-    CentredText(p, QPointF(bigX - 17, axisY - bigR - 10), "Large Dia.", 10, kDimension, true);
+    CentredText(p, QPointF(bigX - 17, axisY - bigR - 10), tr("Large Dia."), 10, kDimension, true);
     CentredText(p, QPointF(bigX - 24, axisY - bigR * 0.3), "D", 11, kDimension, true);
     CentredText(p, QPointF(bigX + 54, axisY - bigR - 2), "a", 11, kDimension, true, true);
     DimensionLine(p, QPointF(smallX + 10, axisY - smallR), QPointF(smallX + 10, axisY + smallR));
-    CentredText(p, QPointF(smallX + 18, axisY + smallR + 14), "Small Dia.", 10, kDimension, true);
+    CentredText(p, QPointF(smallX + 18, axisY + smallR + 14), tr("Small Dia."), 10, kDimension,
+                true);
     CentredText(p, QPointF(smallX + 3, axisY - smallR * 0.45), "d", 11, kDimension, true);
     const double lY = axisY + bigR + 18;
     ExtensionLine(p, QPointF(bigX, axisY + bigR + 2), QPointF(bigX, lY + 4));
     ExtensionLine(p, QPointF(smallX, axisY + smallR + 2), QPointF(smallX, lY + 4));
     DimensionLine(p, QPointF(bigX, lY), QPointF(smallX, lY));
-    CentredText(p, QPointF((bigX + smallX) / 2, lY + 11), "Length  L", 10, kDimension, true);
+    CentredText(p, QPointF((bigX + smallX) / 2, lY + 11), tr("Length  L"), 10, kDimension, true);
     p.restore();
 }
 

@@ -1,5 +1,6 @@
 #include "geometry/SurfaceFinishScreen.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -24,9 +25,11 @@ namespace {
 constexpr const char* kInchSystem = "INCH SYSTEM";
 constexpr const char* kMetricSystem = "METRIC SYSTEM";
 constexpr const char* kSettingsSection = "SurfaceFin";
-constexpr const char* kNeedDiameter = "Tool diameter greater than zero is required.";
-constexpr const char* kStepoverTooLarge =
-    "If stepover is greater than the tool diameter the peak height is depth of cut.";
+constexpr const char* kNeedDiameter =
+    QT_TRANSLATE_NOOP("calc::frmBallnoseV74", "Tool diameter greater than zero is required.");
+constexpr const char* kStepoverTooLarge = QT_TRANSLATE_NOOP(
+    "calc::frmBallnoseV74",
+    "If stepover is greater than the tool diameter the peak height is depth of cut.");
 
 constexpr int kWidthTw = 5760, kHeightTw = 5170;
 // The diagrams (twips).
@@ -95,8 +98,8 @@ void PaintWorkpiece(QPainter& p, const QPainterPath& profile, double x0, double 
 
 frmBallnoseV74::frmBallnoseV74(CalcEnv& env, QWidget* parent)
     : CalcScreen(env,
-                 {"frmBallnoseV74", "Ball Nose Cutters", "  Surface Finish", kWidthTw, kHeightTw,
-                  "html\\BallNose.htm", "Ballnose", "DecimalPlaces", false},
+                 {"frmBallnoseV74", tr("Ball Nose Cutters"), tr("  Surface Finish"), kWidthTw,
+                  kHeightTw, "html\\BallNose.htm", "Ballnose", "DecimalPlaces", false},
                  parent) {
     // Left of centre: a quarter of the free width to the left, half the free height above.
     if (const QScreen* display = QGuiApplication::primaryScreen()) {
@@ -110,21 +113,21 @@ frmBallnoseV74::frmBallnoseV74(CalcEnv& env, QWidget* parent)
     picLathe_ = new Diagram(this, "picLathe", &frmBallnoseV74::PaintLatheTool);
     picLathe_->setGeometry(TwRect(kPicX, kPicY, kPicW, kPicH));
 
-    optMill_ = AddOption("optMill", "Ball Nose Diameter", 120, 480, 2640, 285);
+    optMill_ = AddOption("optMill", tr("Ball Nose Diameter"), 120, 480, 2640, 285);
     txtToolDia_ = AddEntryBox("txtToolDia", 480, 810, 1215, 285);
-    optLathe_ = AddOption("optLathe", "Tool Nose Radius", 120, 1230, 2640, 285);
+    optLathe_ = AddOption("optLathe", tr("Tool Nose Radius"), 120, 1230, 2640, 285);
     txtTNR_ = AddEntryBox("txtTNR", 480, 1560, 1215, 285);
-    label3_ = AddLabel("Label3", "Stepover", 120, 1980, 2640, 285);
+    label3_ = AddLabel("Label3", tr("Stepover"), 120, 1980, 2640, 285);
     txtStepover_ = AddEntryBox("txtStepover", 480, 2280, 1215, 285);
-    AddLabel("Label2", "Peak Height", 120, 2700, 2640, 285);
+    AddLabel("Label2", tr("Peak Height"), 120, 2700, 2640, 285);
     lblPeakHeight_ = AddResultField("lblPeakHeight", 480, 3000, 1215, 285);
 
-    AddLabel("Label5", "Theoretical surface finish = Ra", kPicX, 2880, kPicW, 285);
+    AddLabel("Label5", tr("Theoretical surface finish = Ra"), kPicX, 2880, kPicW, 285);
     lblSurfFin_ = AddResultField("lblSurfFin", kPicX + 360, 3180, 1215, 285);
     AddLabel("Label6", QString::fromUtf8("  \u00b5"), kPicX + 1575, 3180, 255, 285);
     // The unit after the micro sign: microinches or micrometres.
     unitSuffix_ = AddLabel("lblSurfFinUnit", "in", kPicX + 1800, 3180, 600, 285);
-    AddLabel("Label1", "Decimal Places", 120, 3465, 1440, 285);
+    AddLabel("Label1", tr("Decimal Places"), 120, 3465, 1440, 285);
     AddDecimalPlacesBox(1620, 3450);
 
     CheckOnLeave(txtToolDia_, [this] { return LeaveToolDia(); });
@@ -160,17 +163,22 @@ frmBallnoseV74::frmBallnoseV74(CalcEnv& env, QWidget* parent)
 }
 
 QString frmBallnoseV74::UnitCaption() const {
-    return CommandButtonFor(Command::InchMetric)->Caption()->text();
+    return unitCaption_;
 }
 
 void frmBallnoseV74::SetUnitCaption(const QString& caption) {
-    CommandButtonFor(Command::InchMetric)->Caption()->setText(caption);
+    // The English caption is the unit state (and what the settings keep); the button
+    // shows it in the language in force.
+    unitCaption_ = caption;
+    CommandButtonFor(Command::InchMetric)
+        ->Caption()
+        ->setText(QCoreApplication::translate("calc::CalcScreen", caption.toUtf8().constData()));
     unitSuffix_->setText(caption == kInchSystem ? "in" : "m");
 }
 
 void frmBallnoseV74::ApplyMill() {
     picLathe_->hide();
-    label3_->setText("Stepover");
+    label3_->setText(tr("Stepover"));
     txtTNR_->setEnabled(false);
     txtToolDia_->setEnabled(true);
     Env().settings.SaveSetting(kSettingsApp, "LatheMill", kSettingsSection, "Mill");
@@ -178,7 +186,7 @@ void frmBallnoseV74::ApplyMill() {
 
 void frmBallnoseV74::ApplyLathe() {
     picLathe_->show();
-    label3_->setText("Feed per rev.");
+    label3_->setText(tr("Feed per rev."));
     txtToolDia_->setEnabled(false);
     txtTNR_->setEnabled(true);
     Env().settings.SaveSetting(kSettingsApp, "LatheMill", kSettingsSection, "Lathe");
@@ -222,18 +230,18 @@ void frmBallnoseV74::Calculate() {
     if (txtStepover_->text().isEmpty()) txtStepover_->setText("0");
     const double diameter = ParseNumberText(S(txtToolDia_->text()));
     if (!(diameter > 0)) {
-        Env().messages.ShowMessage(kNeedDiameter, kAppTitle, MsgIcon::None);
+        Env().messages.ShowMessage(S(tr(kNeedDiameter)), kAppTitle, MsgIcon::None);
         return;
     }
     if (ParseNumberText(S(txtStepover_->text())) > 0) {
         const double f = ParseEntryText(Env(), S(txtStepover_->text()));
         if (f > diameter) {
-            Env().messages.ShowMessage(kStepoverTooLarge, kAppTitle, MsgIcon::None);
+            Env().messages.ShowMessage(S(tr(kStepoverTooLarge)), kAppTitle, MsgIcon::None);
             return;
         }
         const auto h = PeakHeight(diameter / 2, f);
         if (!h) {
-            ShowNotCalculable(Env(), "Peak Height");
+            ShowNotCalculable(Env(), S(tr("Peak Height")));
             return;
         }
         lblPeakHeight_->setText(Format(*h));
@@ -323,12 +331,12 @@ void frmBallnoseV74::PaintBallNose(QPainter& p, const QSizeF& size) {
     p.drawLine(ball, rim);
     ArrowHead(p, rim, rim - ball, kInk);
     CentredText(p, QPointF(ball.x() - r * 0.5, ball.y() + r * 0.1), "r", 11, kInk, true, true);
-    CentredText(p, QPointF(cx, 24), "D = 2r", 10, kInk, true);
+    CentredText(p, QPointF(cx, 24), tr("D = 2r"), 10, kInk, true);
 
     // The stepover and the peak height between two passes.
     const double stepY = baseY + 14;
     DimensionLine(p, QPointF(cx, stepY), QPointF(cx + f, stepY));
-    CentredText(p, QPointF(cx + f / 2, stepY + 10), "Stepover", 10, kDimension, true);
+    CentredText(p, QPointF(cx + f / 2, stepY + 10), tr("Stepover"), 10, kDimension, true);
     const double cuspX = cx + f / 2;
     const double cuspY = baseY - (r - std::sqrt(r * r - f * f / 4));
     const double hX = std::min(cx + f + r + 6, w - 14);
@@ -336,7 +344,7 @@ void frmBallnoseV74::PaintBallNose(QPainter& p, const QSizeF& size) {
     ExtensionLine(p, QPointF(cx + f, baseY), QPointF(hX + 4, baseY));
     DimensionLine(p, QPointF(hX, cuspY - 12), QPointF(hX, cuspY));
     DimensionLine(p, QPointF(hX, baseY + 12), QPointF(hX, baseY));
-    CentredText(p, QPointF(hX - 6, cuspY - 20), "Peak", 10, kDimension, true);
+    CentredText(p, QPointF(hX - 6, cuspY - 20), tr("Peak"), 10, kDimension, true);
     p.restore();
 }
 
@@ -351,7 +359,7 @@ void frmBallnoseV74::PaintLatheTool(QPainter& p, const QSizeF& size) {
     const double x0 = 8, x1 = w - 8;
     const QPainterPath profile = ScallopProfile(x0, x1, baseY, r, f, cx);
     PaintWorkpiece(p, profile, x0, x1, h - 26);
-    CentredText(p, QPointF(w / 2, h - 14), "Turned surface", 10, kInk);
+    CentredText(p, QPointF(w / 2, h - 14), tr("Turned surface"), 10, kInk);
 
     // The tool: an insert whose rounded nose of radius r cuts the last groove.
     const QPointF nose(cx, baseY - r);
@@ -378,7 +386,7 @@ void frmBallnoseV74::PaintLatheTool(QPainter& p, const QSizeF& size) {
     // The feed per revolution and the profile depth.
     const double feedY = baseY + 14;
     DimensionLine(p, QPointF(cx - f, feedY), QPointF(cx, feedY));
-    CentredText(p, QPointF(cx - f / 2, feedY + 10), "Feed/rev", 10, kDimension, true);
+    CentredText(p, QPointF(cx - f / 2, feedY + 10), tr("Feed/rev"), 10, kDimension, true);
     const double cuspX = cx - f / 2;
     const double cuspY = baseY - (r - std::sqrt(r * r - f * f / 4));
     const double hX = cx - f - r - 8;
@@ -386,12 +394,12 @@ void frmBallnoseV74::PaintLatheTool(QPainter& p, const QSizeF& size) {
     ExtensionLine(p, QPointF(cx - f, baseY), QPointF(hX - 4, baseY));
     DimensionLine(p, QPointF(hX, cuspY - 12), QPointF(hX, cuspY));
     DimensionLine(p, QPointF(hX, baseY + 12), QPointF(hX, baseY));
-    CentredText(p, QPointF(hX, cuspY - 20), "Peak", 10, kDimension, true);
+    CentredText(p, QPointF(hX, cuspY - 20), tr("Peak"), 10, kDimension, true);
     // Feed direction.
     p.setPen(QPen(kDimension, 1.2));
     p.drawLine(QPointF(w - 60, 20), QPointF(w - 20, 20));
     ArrowHead(p, QPointF(w - 60, 20), QPointF(-1, 0), kDimension);
-    CentredText(p, QPointF(w - 40, 32), "feed", 10, kDimension);
+    CentredText(p, QPointF(w - 40, 32), tr("feed"), 10, kDimension);
     p.restore();
 }
 

@@ -26,15 +26,16 @@ const QColor kFirstHoleInk(200, 30, 30);
 
 frmBoltCircleV74::frmBoltCircleV74(CalcEnv& env, QWidget* parent)
     : CalcScreen(env,
-                 {"frmBoltCircleV74", "Bolt Circle", "Bolt Circle", 11410, 7570,
+                 {"frmBoltCircleV74", tr("Bolt Circle"), tr("Bolt Circle"), 11410, 7570,
                   "html\\BoltCircle.htm", ""},
                  parent),
       numberFont_(HoleNumberFont()) {
     // The reference chart's captions.
     QFont bold = font();
     bold.setBold(true);
-    AddLabel("lblRefChart", "Reference Chart", 1545, 720, 2100, 255)->setFont(bold);
-    AddLabel("lblBCdia", "Bolt Circle Diameter", 1320, 6240, 1800, 255)
+    AddLabel("lblRefChart", tr("Reference Chart"), 1545, 720, 2100, 255)->setFont(bold);
+    AddLabel("lblBCdia", tr("Bolt Circle Diameter", "the short dimension of the chart"), 1320, 6240,
+             1800, 255)
         ->setAlignment(Qt::AlignCenter);
 
     // The entries.
@@ -46,31 +47,31 @@ frmBoltCircleV74::frmBoltCircleV74(CalcEnv& env, QWidget* parent)
         const char* tip;
     };
     const Row rows[] = {
-        {&diameter_, "txtBoltCircleDiameter", "Bolt Circle Diameter", "0",
-         "Common fraction allowed if under 1.0"},
-        {&holes_, "txtNumHoles", "Number of Holes", "3", nullptr},
-        {&startAngle_, "txtStartAngle", "Angle of first hole, zero is 3 o'clock", "0",
-         "Enter the angle of the first hole from the X axis (3 o'clock). Positive is CCW, "
-         "negative is CW."},
-        {&centreX_, "txtXcenter", "Center of Circle: XC", "0",
-         "Enter the X distance from absolute zero."},
-        {&centreY_, "txtYcenter", "Center of Circle: YC", "0",
-         "Enter the Y distance from absolute zero."},
+        {&diameter_, "txtBoltCircleDiameter", QT_TR_NOOP("Bolt Circle Diameter"), "0",
+         QT_TR_NOOP("Common fraction allowed if under 1.0")},
+        {&holes_, "txtNumHoles", QT_TR_NOOP("Number of Holes"), "3", nullptr},
+        {&startAngle_, "txtStartAngle", QT_TR_NOOP("Angle of first hole, zero is 3 o'clock"), "0",
+         QT_TR_NOOP("Enter the angle of the first hole from the X axis (3 o'clock). Positive is "
+                    "CCW, negative is CW.")},
+        {&centreX_, "txtXcenter", QT_TR_NOOP("Center of Circle: XC"), "0",
+         QT_TR_NOOP("Enter the X distance from absolute zero.")},
+        {&centreY_, "txtYcenter", QT_TR_NOOP("Center of Circle: YC"), "0",
+         QT_TR_NOOP("Enter the Y distance from absolute zero.")},
     };
     int y = 480;
     for (const Row& row : rows) {
-        AddLabel(QString("lbl") + (row.name + 3), row.caption, 4560, y, 3180, 285)
+        AddLabel(QString("lbl") + (row.name + 3), tr(row.caption), 4560, y, 3180, 285)
             ->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         *row.box = AddEntryBox(row.name, 7800, y, 1095, 285);
         (*row.box)->setText(row.text);
-        if (row.tip) (*row.box)->setToolTip(row.tip);
+        if (row.tip) (*row.box)->setToolTip(tr(row.tip));
         y += 390;
     }
-    AddLabel("lblDecPlaces", "Decimal Places in Answer:", 4560, y, 3180, 285)
+    AddLabel("lblDecPlaces", tr("Decimal Places in Answer:"), 4560, y, 3180, 285)
         ->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     AddDecimalPlacesBox(7800, y);
     insertLine_ =
-        AddCheckBox("chkInsertLine", "Insert text between coordinates:", 4560, 2940, 4335, 285);
+        AddCheckBox("chkInsertLine", tr("Insert text between coordinates:"), 4560, 2940, 4335, 285);
     insertText_ = AddEntryBox("txtInsertLine", 4560, 3270, 4335, 285);
 
     CheckOnLeave(diameter_, [this] {
@@ -88,7 +89,7 @@ frmBoltCircleV74::frmBoltCircleV74(CalcEnv& env, QWidget* parent)
     numberCheck(centreX_, &TextCenterX);
     numberCheck(centreY_, &TextCenterY);
 
-    AddLabel("lblAnswer", "Calculated Coordinates", 9060, 420, 2250, 255);
+    AddLabel("lblAnswer", tr("Calculated Coordinates"), 9060, 420, 2250, 255);
     answer_ = MakeAnswerBox(this, TwRect(9060, 690, 2250, 4080));
 
     const int top = 4920, bottom = 6240;
@@ -239,12 +240,12 @@ void frmBoltCircleV74::PaintPrintPicture(QPainter& p) {
         p.drawLine(tip, tip - along * 6 - side * 3.5);
         p.drawText(QRectF(c.x() + r + 4, labelY, 60, 14), Qt::AlignLeft, label);
     };
-    arc(30, "+ CCW", c.y() - r + 2);
-    arc(-30, "- CW", c.y() + r - 14);
+    arc(30, tr("+ CCW"), c.y() - r + 2);
+    arc(-30, tr("- CW"), c.y() + r - 14);
     f.setBold(true);
     f.setPixelSize(12);
     p.setFont(f);
-    p.drawText(QRectF(0, 0, 230, 16), Qt::AlignCenter, "Bolt Circles");
+    p.drawText(QRectF(0, 0, 230, 16), Qt::AlignCenter, tr("Bolt Circles"));
     p.restore();
 }
 
@@ -264,7 +265,8 @@ void frmBoltCircleV74::PaintBackground(QPainter& p) {
     DrawArrowHead(p, "left", QPointF(360, 6360));
     DrawArrowHead(p, "right", QPointF(4080, 6360));
     // The captions inside the circle go under the holes, which may fall on them.
-    const char* captions[] = {"Start angle, positive", "Start angle, negative", "XC,YC"};
+    const QString captions[] = {tr("Start angle, positive"), tr("Start angle, negative"),
+                                tr("XC,YC")};
     p.setPen(Qt::black);
     p.setFont(font());
     for (int i = 0; i < 3; ++i) {

@@ -22,18 +22,18 @@ const QColor kChartInk(30, 70, 110);
 }  // namespace
 
 frmGridV74::frmGridV74(CalcEnv& env, QWidget* parent)
-    : CalcScreen(
-          env,
-          {"frmGridV74", "Rectangular Grid", "Grid Pattern", 10330, 8050, "html\\Grid.htm", ""},
-          parent),
+    : CalcScreen(env,
+                 {"frmGridV74", tr("Rectangular Grid"), tr("Grid Pattern"), 10330, 8050,
+                  "html\\Grid.htm", ""},
+                 parent),
       numberFont_(HoleNumberFont()) {
     // The reference chart: the axis symbol and its captions, the start caption.
     QFont bold = font();
     bold.setBold(true);
-    AddLabel("lblRefDiagram", "Reference Chart", 1245, 360, 1800, 285)->setFont(bold);
+    AddLabel("lblRefDiagram", tr("Reference Chart"), 1245, 360, 1800, 285)->setFont(bold);
     AddLabel("Label11", "Y", 120, 5760, 200, 255);
     AddLabel("Label10", "X", 960, 6720, 200, 255);
-    startLabel_ = AddLabel("lblXY", "Start Point", static_cast<int>(kStartLabelLeft), 6720,
+    startLabel_ = AddLabel("lblXY", tr("Start Point"), static_cast<int>(kStartLabelLeft), 6720,
                            static_cast<int>(kStartLabelWidth), static_cast<int>(kStartLabelHeight));
     startLabel_->setWordWrap(true);
     startLabel_->setAlignment(Qt::AlignCenter);
@@ -45,33 +45,34 @@ frmGridV74::frmGridV74(CalcEnv& env, QWidget* parent)
         const char* text;
     };
     const Row rows[] = {
-        {&startX_, "txtXstart", "X Start Position:", "0"},
-        {&holesX_, "txtNumHoleX", "Number of Holes on the X Axis:", "3"},
-        {&stepX_, "txtXincrement", "X step distance:", "1"},
-        {&startY_, "txtYstart", "Y start Position:", "0"},
-        {&holesY_, "txtNumHoleY", "Number of Holes on the Y Axis", "3"},
-        {&stepY_, "txtYincrement", "Y step distance:", "1"},
+        {&startX_, "txtXstart", QT_TR_NOOP("X Start Position:"), "0"},
+        {&holesX_, "txtNumHoleX", QT_TR_NOOP("Number of Holes on the X Axis:"), "3"},
+        {&stepX_, "txtXincrement", QT_TR_NOOP("X step distance:"), "1"},
+        {&startY_, "txtYstart", QT_TR_NOOP("Y start Position:"), "0"},
+        {&holesY_, "txtNumHoleY", QT_TR_NOOP("Number of Holes on the Y Axis"), "3"},
+        {&stepY_, "txtYincrement", QT_TR_NOOP("Y step distance:"), "1"},
     };
     int y = 480;
     for (const Row& row : rows) {
-        AddLabel(QString("lbl") + (row.name + 3), row.caption, 3780, y, 2880, 285)
+        AddLabel(QString("lbl") + (row.name + 3), tr(row.caption), 3780, y, 2880, 285)
             ->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         *row.box = AddEntryBox(row.name, 6720, y, 1095, 285);
         (*row.box)->setText(row.text);
         y += 360;
     }
-    auto* hint = AddLabel("lblHint", "Use positive or negative step distance to decide direction.",
-                          3780, y, 4035, 435);
+    auto* hint =
+        AddLabel("lblHint", tr("Use positive or negative step distance to decide direction."), 3780,
+                 y, 4035, 435);
     hint->setWordWrap(true);
     hint->setAlignment(Qt::AlignCenter);
     hint->setFont(bold);
     y += 480;
-    AddLabel("lblDecPlaces", "Decimal Places:", 3780, y, 2880, 285)
+    AddLabel("lblDecPlaces", tr("Decimal Places:"), 3780, y, 2880, 285)
         ->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     AddDecimalPlacesBox(6720, y);
     y += 360;
-    insertLine_ = AddCheckBox("chkInsertLine", "Insert line of text between coordinates:", 3780, y,
-                              4035, 285);
+    insertLine_ = AddCheckBox("chkInsertLine", tr("Insert line of text between coordinates:"), 3780,
+                              y, 4035, 285);
     insertText_ = AddEntryBox("txtInsertLine", 3780, y + 300, 4035, 285);
 
     CheckOnLeave(holesX_, [this] { return CheckCount(holesX_, stepX_, TextHolesOnX(Env())); });

@@ -1,6 +1,7 @@
 #include "HoleDrawing.h"
 
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QPainter>
@@ -50,8 +51,9 @@ QPlainTextEdit* MakeAnswerBox(QWidget* parent, const QRect& rect) {
     box->setLineWrapMode(QPlainTextEdit::NoWrap);
     box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     box->setTabChangesFocus(true);
-    box->setToolTip(
-        "The list of coordinates will appear here when the \"Calculate\" button is clicked.");
+    box->setToolTip(QCoreApplication::translate(
+        "calc::HoleDrawing",
+        "The list of coordinates will appear here when the \"Calculate\" button is clicked."));
     return box;
 }
 

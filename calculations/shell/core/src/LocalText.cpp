@@ -20,64 +20,64 @@ using E = LocalEntry;
 
 // clang-format off
 constexpr std::array<Entry, kLocalEntryCount> kTable{{
-    {E::TextNumberOfHoles, "TextNumberOfHoles", K::Text, "Number of Holes ", "Number of Holes ", "Number of Holes "},
-    {E::TextBoltCircleDiameterPadded, "TextBoltCircleDiameterPadded", K::Text, "Bolt Circle Diameter ", "Lochkreis-Durchmeßer ", "Diamètre du cercle du verrou"},
+    {E::TextNumberOfHoles, "TextNumberOfHoles", K::Text, "Number of Holes ", "Anzahl der Bohrungen ", "Nombre de trous "},
+    {E::TextBoltCircleDiameterPadded, "TextBoltCircleDiameterPadded", K::Text, "Bolt Circle Diameter ", "Lochkreis-Durchmesser ", "Diamètre du cercle de perçage "},
     {E::TextHolesOnX, "TextHolesOnX", K::Text, "Number of Holes on the X axis", "Anzahl der Bohrungen auf der X-Achse", "Nombre de trous sur l'axe X"},
     {E::TextHolesOnY, "TextHolesOnY", K::Text, "Number of Holes on the Y axis", "Anzahl der Bohrungen auf der Y-Achse", "Nombre de trous sur l'axe Y"},
     {E::TextStepX, "TextStepX", K::Text, "Step distance in X", "Schrittweite in X", "Pas en X"},
     {E::TextStepY, "TextStepY", K::Text, "Increment Y", "Schrittweite in Y", "Pas en Y"},
-    {E::TextStartX, "TextStartX", K::Text, "Start X", "Start X", "Départ X"},
-    {E::TextStartY, "TextStartY", K::Text, "Start Y", "Start Y", "Départ Y"},
-    {E::TextBoltCircleDiameter, "TextBoltCircleDiameter", K::Text, "Bolt Circle Diameter", "Lochkreis-Durchmeßer", "Diamètre du cercle du verrou"},
+    {E::TextStartX, "TextStartX", K::Text, "Start X", "Startpunkt X", "Départ X"},
+    {E::TextStartY, "TextStartY", K::Text, "Start Y", "Startpunkt Y", "Départ Y"},
+    {E::TextBoltCircleDiameter, "TextBoltCircleDiameter", K::Text, "Bolt Circle Diameter", "Lochkreis-Durchmesser", "Diamètre du cercle de perçage"},
     {E::TextStartAngle, "TextStartAngle", K::Text, "Start Angle", "Startwinkel", "Angle de départ"},
     {E::TextCenterX, "TextCenterX", K::Text, "Center: X ", "Mittelpunkt: X ", "Centre : X "},
     {E::TextCenterY, "TextCenterY", K::Text, "Center: Y ", "Mittelpunkt: Y ", "Centre : Y "},
-    {E::MsgMaxHoles2300, "MsgMaxHoles2300", K::Message, "The maximum number of holes accepted per part is 2300.", "Die maximal akzeptierte Anzahl von Bohrungen pro Teil ist 2300", "Le nombre maximal de trous acceptés par partie est 2300."},
+    {E::MsgMaxHoles2300, "MsgMaxHoles2300", K::Message, "The maximum number of holes accepted per part is 2300.", "Pro Teil sind höchstens 2300 Bohrungen zulässig.", "Le nombre maximal de trous par pièce est de 2300."},
 
     {E::TextAngle, "TextAngle", K::Text, "Angle", "Winkel", "Angle"},
-    {E::MsgAngleMax90, "MsgAngleMax90", K::Message, "The angle must be 90 Degrees or less.", "Der Winkel darf höchstens 90 Grad betragen.", "L'angle doit être de 90 degrés ou moins."},
+    {E::MsgAngleMax90, "MsgAngleMax90", K::Message, "The angle must be 90 Degrees or less.", "Der Winkel darf höchstens 90 Grad betragen.", "L'angle ne doit pas dépasser 90 degrés."},
     {E::TextHeight, "TextHeight", K::Text, "Height", "Höhe", "Hauteur"},
     {E::TextInsideCornerDimension, "TextInsideCornerDimension", K::Text, "Inside Corner Dimension", "Innenmaß an den Ecken", "Cote intérieure aux angles"},
-    {E::TextInsideRollDimension, "TextInsideRollDimension", K::Text, "Inside Roll Dimension", "Innenmaß über Rollen", "Cote intérieure sur rouleaux"},
+    {E::TextInsideRollDimension, "TextInsideRollDimension", K::Text, "Inside Roll Dimension", "Innenmaß über Rollen", "Cote intérieure sur piges"},
     {E::TextOutsideCornerDimension, "TextOutsideCornerDimension", K::Text, "Outside Corner Dimension", "Außenmaß an den Ecken", "Cote extérieure aux angles"},
-    {E::TextOutsideRollDimension, "TextOutsideRollDimension", K::Text, "Outside Roll Dimension", "Außenmaß über Rollen", "Cote extérieure sur rouleaux"},
-    {E::TextRollDiameter, "TextRollDiameter", K::Text, "Roll Diameter", "Rollendurchmesser", "Diamètre des rouleaux"},
+    {E::TextOutsideRollDimension, "TextOutsideRollDimension", K::Text, "Outside Roll Dimension", "Außenmaß über Rollen", "Cote extérieure sur piges"},
+    {E::TextRollDiameter, "TextRollDiameter", K::Text, "Roll Diameter", "Rollendurchmesser", "Diamètre des piges"},
     {E::MsgMarkCheckBox, "MsgMarkCheckBox", K::Message, "Please mark check box and enter known data.", "Bitte kreuzen Sie das Kontrollkästchen an und geben Sie die bekannten Werte ein.", "Veuillez cocher la case et entrer les données connues."},
-    {E::MsgImpossibleRollAngleHeight, "MsgImpossibleRollAngleHeight", K::Message, "Impossible data are entered. Check Roll Diameter, Angle and Height.", "Die eingegebenen Werte sind unmöglich. Prüfen Sie Rollendurchmesser, Winkel und Höhe.", "Les données entrées sont impossibles. Vérifiez le diamètre des rouleaux, l'angle et la hauteur."},
-    {E::MsgInsideWiderThanOutside, "MsgInsideWiderThanOutside", K::Message, "Inside Corner Width cannot be greater than Outside Corner Width.", "Die innere Eckbreite kann nicht größer sein als die äußere Eckbreite.", "La largeur intérieure aux angles ne peut pas être plus grande que la largeur extérieure aux angles."},
-    {E::MsgImpossibleRollAngleCorner, "MsgImpossibleRollAngleCorner", K::Message, "Impossible data are entered. Check Roll Diameter, Angle and Corner Width.", "Die eingegebenen Werte sind unmöglich. Prüfen Sie Rollendurchmesser, Winkel und Eckbreite.", "Les données entrées sont impossibles. Vérifiez le diamètre des rouleaux, l'angle et la largeur aux angles."},
-    {E::MsgImpossibleRollAngleRollWidth, "MsgImpossibleRollAngleRollWidth", K::Message, "Impossible data are entered. Check Roll Diameter, Angle and Roll Width.", "Die eingegebenen Werte sind unmöglich. Prüfen Sie Rollendurchmesser, Winkel und Maß über Rollen.", "Les données entrées sont impossibles. Vérifiez le diamètre des rouleaux, l'angle et la cote sur rouleaux."},
-    {E::MsgImpossibleHeightOrRollWidth, "MsgImpossibleHeightOrRollWidth", K::Message, "Impossible data are entered. Check Roll Diameter, Angle, Height or Roll Width.", "Die eingegebenen Werte sind unmöglich. Prüfen Sie Rollendurchmesser, Winkel, Höhe oder Maß über Rollen.", "Les données entrées sont impossibles. Vérifiez le diamètre des rouleaux, l'angle, la hauteur ou la cote sur rouleaux."},
-    {E::MsgImpossibleHeightOrCornerWidth, "MsgImpossibleHeightOrCornerWidth", K::Message, "Impossible data are entered. Check Roll Diameter, Angle, Height or Corner Width.", "Die eingegebenen Werte sind unmöglich. Prüfen Sie Rollendurchmesser, Winkel, Höhe oder Eckbreite.", "Les données entrées sont impossibles. Vérifiez le diamètre des rouleaux, l'angle, la hauteur ou la largeur aux angles."},
+    {E::MsgImpossibleRollAngleHeight, "MsgImpossibleRollAngleHeight", K::Message, "Impossible data are entered. Check Roll Diameter, Angle and Height.", "Die eingegebenen Werte passen nicht zusammen. Prüfen Sie Rollendurchmesser, Winkel und Höhe.", "Les valeurs saisies sont incompatibles. Vérifiez le diamètre des piges, l'angle et la hauteur."},
+    {E::MsgInsideWiderThanOutside, "MsgInsideWiderThanOutside", K::Message, "Inside Corner Width cannot be greater than Outside Corner Width.", "Das Innenmaß an den Ecken darf nicht größer sein als das Außenmaß an den Ecken.", "La cote intérieure aux angles ne peut pas dépasser la cote extérieure aux angles."},
+    {E::MsgImpossibleRollAngleCorner, "MsgImpossibleRollAngleCorner", K::Message, "Impossible data are entered. Check Roll Diameter, Angle and Corner Width.", "Die eingegebenen Werte passen nicht zusammen. Prüfen Sie Rollendurchmesser, Winkel und Maß an den Ecken.", "Les valeurs saisies sont incompatibles. Vérifiez le diamètre des piges, l'angle et la cote aux angles."},
+    {E::MsgImpossibleRollAngleRollWidth, "MsgImpossibleRollAngleRollWidth", K::Message, "Impossible data are entered. Check Roll Diameter, Angle and Roll Width.", "Die eingegebenen Werte passen nicht zusammen. Prüfen Sie Rollendurchmesser, Winkel und Maß über Rollen.", "Les valeurs saisies sont incompatibles. Vérifiez le diamètre des piges, l'angle et la cote sur piges."},
+    {E::MsgImpossibleHeightOrRollWidth, "MsgImpossibleHeightOrRollWidth", K::Message, "Impossible data are entered. Check Roll Diameter, Angle, Height or Roll Width.", "Die eingegebenen Werte passen nicht zusammen. Prüfen Sie Rollendurchmesser, Winkel, Höhe oder Maß über Rollen.", "Les valeurs saisies sont incompatibles. Vérifiez le diamètre des piges, l'angle, la hauteur ou la cote sur piges."},
+    {E::MsgImpossibleHeightOrCornerWidth, "MsgImpossibleHeightOrCornerWidth", K::Message, "Impossible data are entered. Check Roll Diameter, Angle, Height or Corner Width.", "Die eingegebenen Werte passen nicht zusammen. Prüfen Sie Rollendurchmesser, Winkel, Höhe oder Maß an den Ecken.", "Les valeurs saisies sont incompatibles. Vérifiez le diamètre des piges, l'angle, la hauteur ou la cote aux angles."},
 
     {E::TextAngleA, "TextAngleA", K::Text, "Angle A", "Winkel A", "Angle A"},
     {E::TextAngleB, "TextAngleB", K::Text, "Angle B", "Winkel B", "Angle B"},
     {E::TextAngleC, "TextAngleC", K::Text, "Angle C", "Winkel C", "Angle C"},
-    {E::TextSideA, "TextSideA", K::Text, "Side a", "Siete a", "Côté a"},
+    {E::TextSideA, "TextSideA", K::Text, "Side a", "Seite a", "Côté a"},
     {E::TextSideB, "TextSideB", K::Text, "Side b", "Seite b", "Côté b"},
     {E::TextSideC, "TextSideC", K::Text, "Side c", "Seite c", "Côté c"},
 
-    {E::MsgNotEnoughData, "MsgNotEnoughData", K::Message, "Not enough data entered.", "Nicht genug Information ist eingegangen worden.", "Pas assez de renseignements ont été insérés."},
-    {E::MsgNegativeValues, "MsgNegativeValues", K::Message, "Negative values are not allowed.", "Negativen Werten wird nicht erlaubt.", "Les valeurs négatives ne sont pas permises."},
+    {E::MsgNotEnoughData, "MsgNotEnoughData", K::Message, "Not enough data entered.", "Es wurden nicht genug Werte eingegeben.", "Les données saisies sont insuffisantes."},
+    {E::MsgNegativeValues, "MsgNegativeValues", K::Message, "Negative values are not allowed.", "Negative Werte sind nicht erlaubt.", "Les valeurs négatives ne sont pas autorisées."},
 
     {E::TextNumberOfSides, "TextNumberOfSides", K::Text, "Number of Sides ", "Anzahl der Seiten ", "Nombre de côtés "},
     {E::TextSideLength, "TextSideLength", K::Text, "Side length", "Seitenlänge", "Longueur du côté"},
     {E::TextAcrossCorners, "TextAcrossCorners", K::Text, "Across Corners", "Eckmaß", "Cote sur angles"},
     {E::TextAcrossFlats, "TextAcrossFlats", K::Text, "Across Flats", "Schlüsselweite", "Cote sur plats"},
 
-    {E::AskSwitchToMetric, "AskSwitchToMetric", K::Question, "You have chosen a metric drill list. Would you like these calculations to switch to metric mode?", "Sie haben eine metrische Bohrerliste gewählt. Wollen Sie ins metrische System umschalten?", "Vous avez choisi une liste de mèches métriques. Voudriez-vous ces calculs afin de changer au mode métrique?"},
-    {E::AskSwitchToInch, "AskSwitchToInch", K::Question, "You have chosen an Inch drill list. Would you like these calculations to switch to Inch mode?", "Sie haben eine Zoll-Bohrerliste gewählt. Sollen diese Berechnungen auf Zoll umgestellt werden?", "Vous avez choisi une liste de mèches en pouces. Voudriez-vous ces calculs afin de changer au mode pouce?"},
-    {E::MsgToolPointPositive, "MsgToolPointPositive", K::Message, "Diameter of Tool or Point Length or Point Angle should be greater than zero.", "Werkzeugdurchmesser, Spitzenlänge oder Spitzenwinkel muss größer als Null sein.", "Le diamètre de l'outil, la longueur de la pointe ou l'angle de la pointe devrait être plus grand que zéro."},
-    {E::MsgPointAngleLengthPositive, "MsgPointAngleLengthPositive", K::Message, "Point Angle or Point Length should be greater than zero.", "Spitzenwinkel oder Spitzenlänge muss größer als Null sein.", "L'angle de la pointe ou la longueur de la pointe devrait être plus grande que zéro."},
-    {E::MsgPointAngleDiameterPositive, "MsgPointAngleDiameterPositive", K::Message, "Point Angle or Point Length should be greater than zero.", "Spitzenwinkel oder Spitzendurchmeßer  müßen großer sein als Null.", "L'angle de la pointe ou la longueur de la pointe devrait être plus grande que zéro."},
-    {E::MsgPointLengthToolPositive, "MsgPointLengthToolPositive", K::Message, "Point Length or Diameter of Tool should be greater than zero.", "Spitzenlänge oder Werkzeugdurchmesser muss größer als Null sein.", "La longueur de la pointe ou le diamètre de l'outil devrait être plus grand que zéro."},
+    {E::AskSwitchToMetric, "AskSwitchToMetric", K::Question, "You have chosen a metric drill list. Would you like these calculations to switch to metric mode?", "Sie haben eine metrische Bohrerliste gewählt. Sollen diese Berechnungen auf metrisch umgestellt werden?", "Vous avez choisi une liste de forets métriques. Voulez-vous passer ces calculs en mode métrique ?"},
+    {E::AskSwitchToInch, "AskSwitchToInch", K::Question, "You have chosen an Inch drill list. Would you like these calculations to switch to Inch mode?", "Sie haben eine Zoll-Bohrerliste gewählt. Sollen diese Berechnungen auf Zoll umgestellt werden?", "Vous avez choisi une liste de forets en pouces. Voulez-vous passer ces calculs en mode pouces ?"},
+    {E::MsgToolPointPositive, "MsgToolPointPositive", K::Message, "Diameter of Tool or Point Length or Point Angle should be greater than zero.", "Werkzeugdurchmesser, Spitzenlänge und Spitzenwinkel müssen größer als null sein.", "Le diamètre de l'outil, la longueur de pointe et l'angle de pointe doivent être supérieurs à zéro."},
+    {E::MsgPointAngleLengthPositive, "MsgPointAngleLengthPositive", K::Message, "Point Angle or Point Length should be greater than zero.", "Spitzenwinkel und Spitzenlänge müssen größer als null sein.", "L'angle de pointe et la longueur de pointe doivent être supérieurs à zéro."},
+    {E::MsgPointAngleDiameterPositive, "MsgPointAngleDiameterPositive", K::Message, "Point Angle or Point Length should be greater than zero.", "Spitzenwinkel und Spitzendurchmesser müssen größer als null sein.", "L'angle de pointe et la longueur de pointe doivent être supérieurs à zéro."},
+    {E::MsgPointLengthToolPositive, "MsgPointLengthToolPositive", K::Message, "Point Length or Diameter of Tool should be greater than zero.", "Spitzenlänge und Werkzeugdurchmesser müssen größer als null sein.", "La longueur de pointe et le diamètre de l'outil doivent être supérieurs à zéro."},
 
     {E::SetUnitOptions, "SetUnitOptions", K::Setter, "Inch|Metric", "Zoll|Metrisch", "Pouce|Métrique"},
 
-    {E::TextNumberOfTeeth, "TextNumberOfTeeth", K::Text, "Number of Teeth", "Anzahl der Zähne", "Nombre de dents"},
+    {E::TextNumberOfTeeth, "TextNumberOfTeeth", K::Text, "Number of Teeth", "Zähnezahl", "Nombre de dents"},
     {E::TextSurfaceSpeedMpm, "TextSurfaceSpeedMpm", K::Text, "Surface speed in M/Min", "Schnittgeschwindigkeit in m/min", "Vitesse de coupe en m/min"},
     {E::TextSurfaceSpeedFpm, "TextSurfaceSpeedFpm", K::Text, "Surface speed in Feet/Min", "Schnittgeschwindigkeit in Fuß/min", "Vitesse de coupe en pieds/min"},
-    {E::TextRpm, "TextRpm", K::Text, "RPM", "U/Min", "RPM"},
+    {E::TextRpm, "TextRpm", K::Text, "RPM", "Drehzahl (U/min)", "Vitesse de rotation (tr/min)"},
     {E::TextMmPerTooth, "TextMmPerTooth", K::Text, "MM per tooth", "mm pro Zahn", "mm par dent"},
     {E::TextInchesPerTooth, "TextInchesPerTooth", K::Text, "Inches per tooth", "Zoll pro Zahn", "Pouces par dent"},
     {E::TextFeedPerMinute, "TextFeedPerMinute", K::Text, "Feed per Minute", "Vorschub pro Minute", "Avance par minute"},
@@ -91,27 +91,27 @@ constexpr std::array<Entry, kLocalEntryCount> kTable{{
     {E::TextPitchDiameter, "TextPitchDiameter", K::Text, "Pitch Diameter", "Flankendurchmesser", "Diamètre sur flancs"},
     {E::TextNominalMajorDiameter, "TextNominalMajorDiameter", K::Text, "Nominal Major Diameter", "Nenn-Außendurchmesser", "Diamètre extérieur nominal"},
 
-    {E::MsgCoordinatesOnClipboard, "MsgCoordinatesOnClipboard", K::Message, "The list of coordinates is now on the Clipboard ready to paste into your CNC document. ", "Die Koordinatenliste ist jetzt in der Zwischenablage und kann in Ihr CNC-Programm eingefügt werden.", "La liste des coordonnées est maintenant dans le presse-papiers, prête à être collée dans votre document CNC."},
-    {E::MsgHolesBetween2And3000, "MsgHolesBetween2And3000", K::Message, "The  number of holes accepted is between 2 and 3000.", "Die zulässige Anzahl von Bohrungen liegt zwischen 2 und 3000.", "Le nombre de trous accepté est compris entre 2 et 3000."},
+    {E::MsgCoordinatesOnClipboard, "MsgCoordinatesOnClipboard", K::Message, "The list of coordinates is now on the Clipboard ready to paste into your CNC document. ", "Die Koordinatenliste ist jetzt in der Zwischenablage und kann in Ihr CNC-Programm eingefügt werden.", "La liste des coordonnées est maintenant dans le presse-papiers, prête à être collée dans votre programme CN."},
+    {E::MsgHolesBetween2And3000, "MsgHolesBetween2And3000", K::Message, "The  number of holes accepted is between 2 and 3000.", "Die Anzahl der Bohrungen muss zwischen 2 und 3000 liegen.", "Le nombre de trous doit être compris entre 2 et 3000."},
 
-    {E::MsgInvalidAmount, "MsgInvalidAmount", K::MessageWithValue, "Please insert a valid amount into {}. If the amount is less than one, you may enter a common fraction.", "Geben Sie {} einen gültigen Betrag ein. Sie müßen Ziffern zwischen 0 und 9 wählen, und - falls nötig - eine Dezimalstelle.", "Insérez s'il vous plaît une quantité valable dans {}. Vous devez utiliser des chiffres entre 0 à 9 et un point décimal si exigé."},
-    {E::MsgOnlyIntegers, "MsgOnlyIntegers", K::MessageWithValue, "Only Integers may be entered into the {} field.", "Nur ganze Zahlen können im {} Feld eingetragen werden.", "Seulement les entiers peuvent être entrés dans le champ {}."},
-    {E::MsgInvalidValue, "MsgInvalidValue", K::MessageWithValue, "You entered an invalid value for {}.", "Sie haben einen ungültigen Wert für {} eingetragen.", "Vous avez entré une valeur invalide pour {}."},
-    {E::MsgMinimumNumber, "MsgMinimumNumber", K::MessageWithValue, "The minimum number allowed is {}.", "Die erlaubte Mindestzahl ist {}.", "Le nombre minimal permis est {}."},
-    {E::MsgNeedsAboveZero, "MsgNeedsAboveZero", K::MessageWithValue, "{} needs a value greater than zero.", "{} muß größer sein als Null.", "{} a besoin d'une valeur plus grande que zéro."},
+    {E::MsgInvalidAmount, "MsgInvalidAmount", K::MessageWithValue, "Please insert a valid amount into {}. If the amount is less than one, you may enter a common fraction.", "Bitte geben Sie für {} einen gültigen Wert ein. Sie müssen Ziffern zwischen 0 und 9 verwenden und, falls nötig, einen Dezimalpunkt. Werte unter eins können Sie auch als Bruch eingeben.", "Veuillez entrer une valeur valable pour {}. Vous devez utiliser des chiffres entre 0 et 9 et, si nécessaire, un point décimal. Une valeur inférieure à un peut aussi être entrée sous forme de fraction."},
+    {E::MsgOnlyIntegers, "MsgOnlyIntegers", K::MessageWithValue, "Only Integers may be entered into the {} field.", "Im Feld {} sind nur ganze Zahlen erlaubt.", "Seuls des nombres entiers peuvent être entrés dans le champ {}."},
+    {E::MsgInvalidValue, "MsgInvalidValue", K::MessageWithValue, "You entered an invalid value for {}.", "Sie haben für {} einen ungültigen Wert eingegeben.", "Vous avez entré une valeur non valable pour {}."},
+    {E::MsgMinimumNumber, "MsgMinimumNumber", K::MessageWithValue, "The minimum number allowed is {}.", "Der kleinste zulässige Wert ist {}.", "La valeur minimale autorisée est {}."},
+    {E::MsgNeedsAboveZero, "MsgNeedsAboveZero", K::MessageWithValue, "{} needs a value greater than zero.", "{} muss größer als null sein.", "La valeur de {} doit être supérieure à zéro."},
 
     {E::TextCentreOfCircle, "TextCentreOfCircle", K::Text, "Centre of Circle", "Kreismittelpunkt", "Centre du cercle"},
     {E::TextGridPattern, "TextGridPattern", K::Text, "Grid Pattern", "Lochraster", "Grille de trous"},
-    {E::TextDegreesSuffix, "TextDegreesSuffix", K::Text, " Degrees", " Grad", " Degrés"},
-    {E::TextSpeedData, "TextSpeedData", K::Text, "Speed Data", "Drehzahldaten", "Données de vitesse"},
-    {E::TextFeedData, "TextFeedData", K::Text, "Feed Data", "Vorschubdaten", "Données d'avance"},
+    {E::TextDegreesSuffix, "TextDegreesSuffix", K::Text, " Degrees", " Grad", " degrés"},
+    {E::TextSpeedData, "TextSpeedData", K::Text, "Speed Data", "Drehzahl und Schnittgeschwindigkeit", "Vitesses de rotation et de coupe"},
+    {E::TextFeedData, "TextFeedData", K::Text, "Feed Data", "Vorschub", "Avance"},
     {E::TextMmPerRev, "TextMmPerRev", K::Text, "MM per Revolution(Thread Pitch)", "mm pro Umdrehung (Gewindesteigung)", "mm par tour (pas du filetage)"},
     {E::TextInchesPerRev, "TextInchesPerRev", K::Text, "Inches per Revolution(Thread Pitch)", "Zoll pro Umdrehung (Gewindesteigung)", "Pouces par tour (pas du filetage)"},
     {E::TextMmPerMinute, "TextMmPerMinute", K::Text, "MM per Minute", "mm pro Minute", "mm par minute"},
     {E::TextInchesPerMinute, "TextInchesPerMinute", K::Text, "Inches per Minute", "Zoll pro Minute", "Pouces par minute"},
     {E::TextWorkOrToolDiameter, "TextWorkOrToolDiameter", K::Text, "Diameter of workpiece or cutting tool", "Durchmesser von Werkstück oder Werkzeug", "Diamètre de la pièce ou de l'outil"},
 
-    {E::MsgNoCalculator, "MsgNoCalculator", K::Message, "Cannot find the MS Windows calculator.", "MS WINDOWS Rechner wird nicht angebracht.", "La calculatrice de  MS Windows n'est pas installée."},
+    {E::MsgNoCalculator, "MsgNoCalculator", K::Message, "Cannot find the MS Windows calculator.", "Der Taschenrechner des Systems wurde nicht gefunden.", "La calculatrice du système est introuvable."},
     {E::SetTitleCaption, "SetTitleCaption", K::Setter, "Arbormate for Tarvik", "Arbormate", "Arbormate"},
 }};
 // clang-format on
@@ -196,7 +196,7 @@ std::string_view NameOf(LocalEntry entry) {
 
 std::string LocalTextFor(LocalEntry entry, Language language, std::string_view value) {
     const Entry& e = Find(entry);
-    if (entry == LocalEntry::TextNumberOfHoles) return e.english;
+    if (entry == LocalEntry::TextNumberOfHoles && language == Language::None) return e.english;
     const char* pattern = nullptr;
     switch (language) {
         case Language::English:
@@ -237,8 +237,8 @@ std::optional<UnitOptionTexts> UnitOptions(const CalcEnv& env) {
 std::string TextNumberOfHoles() {
     return Find(LocalEntry::TextNumberOfHoles).english;
 }
-std::string TextNumberOfHoles(const CalcEnv&) {
-    return TextNumberOfHoles();
+std::string TextNumberOfHoles(const CalcEnv& env) {
+    return Lookup(env, LocalEntry::TextNumberOfHoles);
 }
 
 #define CALC_TEXT(entry)                       \

@@ -40,7 +40,7 @@ TEST(LocalText, WithoutAStoredLanguageTheDesktopsLanguageSpeaks) {
         EXPECT_EQ(CurrentLanguage(t.env), Language::German);
         MsgNegativeValues(t.env);
         EXPECT_EQ(t.messages.Last(),
-                  (RecordedMessage{"Negativen Werten wird nicht erlaubt.", "Arbormate"}));
+                  (RecordedMessage{"Negative Werte sind nicht erlaubt.", "Arbormate"}));
         EXPECT_EQ(TitleCaption(t.env), "Arbormate");
         EXPECT_EQ(UnitOptions(t.env), (UnitOptionTexts{true, "Zoll", "Metrisch"}));
         // Nothing is written for the user.
@@ -97,65 +97,114 @@ TEST(LocalText, QuestionsReturnTheAnswer) {
               "to metric mode?");
 }
 
-// The German and French texts the program has always shown, byte for byte.
-TEST(LocalText, GivenTranslations) {
+// The German and French texts a machinist reads, byte for byte: the ones that were
+// misspelt, ungrammatical or named the wrong thing, and the trade terms around them.
+TEST(LocalText, GermanAndFrenchTexts) {
     struct Row {
         LocalEntry entry;
         const char* german;
         const char* french;
     };
     const std::vector<Row> rows = {
+        {LocalEntry::TextNumberOfHoles, "Anzahl der Bohrungen ", "Nombre de trous "},
         {LocalEntry::TextAngle, "Winkel", "Angle"},
         {LocalEntry::TextAngleA, "Winkel A", "Angle A"},
-        {LocalEntry::TextSideA, "Siete a", "Côté a"},
-        {LocalEntry::TextRpm, "U/Min", "RPM"},
-        {LocalEntry::TextBoltCircleDiameter, "Lochkreis-Durchmeßer",
-         "Diamètre du cercle du verrou"},
-        {LocalEntry::TextBoltCircleDiameterPadded, "Lochkreis-Durchmeßer ",
-         "Diamètre du cercle du verrou"},
-        {LocalEntry::TextDegreesSuffix, " Grad", " Degrés"},
+        {LocalEntry::TextSideA, "Seite a", "Côté a"},
+        {LocalEntry::TextRpm, "Drehzahl (U/min)", "Vitesse de rotation (tr/min)"},
+        {LocalEntry::TextBoltCircleDiameter, "Lochkreis-Durchmesser",
+         "Diamètre du cercle de perçage"},
+        {LocalEntry::TextBoltCircleDiameterPadded, "Lochkreis-Durchmesser ",
+         "Diamètre du cercle de perçage "},
+        {LocalEntry::TextStartX, "Startpunkt X", "Départ X"},
+        {LocalEntry::TextDegreesSuffix, " Grad", " degrés"},
         {LocalEntry::TextInchSuffix, "(Zoll)", "(pouce)"},
-        {LocalEntry::MsgNegativeValues, "Negativen Werten wird nicht erlaubt.",
-         "Les valeurs négatives ne sont pas permises."},
-        {LocalEntry::MsgNotEnoughData, "Nicht genug Information ist eingegangen worden.",
-         "Pas assez de renseignements ont été insérés."},
-        {LocalEntry::MsgMaxHoles2300,
-         "Die maximal akzeptierte Anzahl von Bohrungen pro Teil ist 2300",
-         "Le nombre maximal de trous acceptés par partie est 2300."},
+        {LocalEntry::TextRollDiameter, "Rollendurchmesser", "Diamètre des piges"},
+        {LocalEntry::TextNumberOfTeeth, "Zähnezahl", "Nombre de dents"},
+        {LocalEntry::TextSpeedData, "Drehzahl und Schnittgeschwindigkeit",
+         "Vitesses de rotation et de coupe"},
+        {LocalEntry::TextFeedData, "Vorschub", "Avance"},
+        {LocalEntry::MsgNegativeValues, "Negative Werte sind nicht erlaubt.",
+         "Les valeurs négatives ne sont pas autorisées."},
+        {LocalEntry::MsgNotEnoughData, "Es wurden nicht genug Werte eingegeben.",
+         "Les données saisies sont insuffisantes."},
+        {LocalEntry::MsgMaxHoles2300, "Pro Teil sind höchstens 2300 Bohrungen zulässig.",
+         "Le nombre maximal de trous par pièce est de 2300."},
+        {LocalEntry::MsgHolesBetween2And3000,
+         "Die Anzahl der Bohrungen muss zwischen 2 und 3000 liegen.",
+         "Le nombre de trous doit être compris entre 2 et 3000."},
+        {LocalEntry::MsgAngleMax90, "Der Winkel darf höchstens 90 Grad betragen.",
+         "L'angle ne doit pas dépasser 90 degrés."},
+        {LocalEntry::MsgInsideWiderThanOutside,
+         "Das Innenmaß an den Ecken darf nicht größer sein als das Außenmaß an den Ecken.",
+         "La cote intérieure aux angles ne peut pas dépasser la cote extérieure aux angles."},
+        {LocalEntry::MsgImpossibleRollAngleHeight,
+         "Die eingegebenen Werte passen nicht zusammen. Prüfen Sie Rollendurchmesser, Winkel und "
+         "Höhe.",
+         "Les valeurs saisies sont incompatibles. Vérifiez le diamètre des piges, l'angle et la "
+         "hauteur."},
         {LocalEntry::AskSwitchToMetric,
-         "Sie haben eine metrische Bohrerliste gewählt. Wollen Sie ins metrische System "
-         "umschalten?",
-         "Vous avez choisi une liste de mèches métriques. Voudriez-vous ces calculs afin de "
-         "changer au mode métrique?"},
+         "Sie haben eine metrische Bohrerliste gewählt. Sollen diese Berechnungen auf metrisch "
+         "umgestellt werden?",
+         "Vous avez choisi une liste de forets métriques. Voulez-vous passer ces calculs en mode "
+         "métrique ?"},
         {LocalEntry::AskSwitchToInch,
          "Sie haben eine Zoll-Bohrerliste gewählt. Sollen diese Berechnungen auf Zoll umgestellt "
          "werden?",
-         "Vous avez choisi une liste de mèches en pouces. Voudriez-vous ces calculs afin de "
-         "changer au mode pouce?"},
+         "Vous avez choisi une liste de forets en pouces. Voulez-vous passer ces calculs en mode "
+         "pouces ?"},
+        {LocalEntry::MsgToolPointPositive,
+         "Werkzeugdurchmesser, Spitzenlänge und Spitzenwinkel müssen größer als null sein.",
+         "Le diamètre de l'outil, la longueur de pointe et l'angle de pointe doivent être "
+         "supérieurs à zéro."},
         {LocalEntry::MsgPointAngleDiameterPositive,
-         "Spitzenwinkel oder Spitzendurchmeßer  müßen großer sein als Null.",
-         "L'angle de la pointe ou la longueur de la pointe devrait être plus grande que zéro."},
+         "Spitzenwinkel und Spitzendurchmesser müssen größer als null sein.",
+         "L'angle de pointe et la longueur de pointe doivent être supérieurs à zéro."},
+        {LocalEntry::MsgCoordinatesOnClipboard,
+         "Die Koordinatenliste ist jetzt in der Zwischenablage und kann in Ihr CNC-Programm "
+         "eingefügt werden.",
+         "La liste des coordonnées est maintenant dans le presse-papiers, prête à être collée "
+         "dans votre programme CN."},
         {LocalEntry::MsgInvalidAmount,
-         "Geben Sie Höhe einen gültigen Betrag ein. Sie müßen Ziffern zwischen 0 und 9 wählen, "
-         "und - falls nötig - eine Dezimalstelle.",
-         "Insérez s'il vous plaît une quantité valable dans Höhe. Vous devez utiliser des "
-         "chiffres entre 0 à 9 et un point décimal si exigé."},
-        {LocalEntry::MsgOnlyIntegers, "Nur ganze Zahlen können im Höhe Feld eingetragen werden.",
-         "Seulement les entiers peuvent être entrés dans le champ Höhe."},
-        {LocalEntry::MsgInvalidValue, "Sie haben einen ungültigen Wert für Höhe eingetragen.",
-         "Vous avez entré une valeur invalide pour Höhe."},
-        {LocalEntry::MsgMinimumNumber, "Die erlaubte Mindestzahl ist Höhe.",
-         "Le nombre minimal permis est Höhe."},
-        {LocalEntry::MsgNeedsAboveZero, "Höhe muß größer sein als Null.",
-         "Höhe a besoin d'une valeur plus grande que zéro."},
-        {LocalEntry::MsgNoCalculator, "MS WINDOWS Rechner wird nicht angebracht.",
-         "La calculatrice de  MS Windows n'est pas installée."},
+         "Bitte geben Sie für Höhe einen gültigen Wert ein. Sie müssen Ziffern zwischen 0 und 9 "
+         "verwenden und, falls nötig, einen Dezimalpunkt. Werte unter eins können Sie auch als "
+         "Bruch eingeben.",
+         "Veuillez entrer une valeur valable pour Hauteur. Vous devez utiliser des chiffres entre "
+         "0 et 9 et, si nécessaire, un point décimal. Une valeur inférieure à un peut aussi être "
+         "entrée sous forme de fraction."},
+        {LocalEntry::MsgOnlyIntegers, "Im Feld Höhe sind nur ganze Zahlen erlaubt.",
+         "Seuls des nombres entiers peuvent être entrés dans le champ Hauteur."},
+        {LocalEntry::MsgInvalidValue, "Sie haben für Höhe einen ungültigen Wert eingegeben.",
+         "Vous avez entré une valeur non valable pour Hauteur."},
+        {LocalEntry::MsgMinimumNumber, "Der kleinste zulässige Wert ist 3.",
+         "La valeur minimale autorisée est 3."},
+        {LocalEntry::MsgNeedsAboveZero, "Höhe muss größer als null sein.",
+         "La valeur de Hauteur doit être supérieure à zéro."},
+        {LocalEntry::MsgNoCalculator, "Der Taschenrechner des Systems wurde nicht gefunden.",
+         "La calculatrice du système est introuvable."},
     };
     for (const Row& row : rows) {
-        EXPECT_EQ(LocalTextFor(row.entry, Language::German, "Höhe"), row.german)
+        const bool number = row.entry == LocalEntry::MsgMinimumNumber;
+        EXPECT_EQ(LocalTextFor(row.entry, Language::German, number ? "3" : "Höhe"), row.german)
             << NameOf(row.entry);
-        EXPECT_EQ(LocalTextFor(row.entry, Language::French, "Höhe"), row.french)
+        EXPECT_EQ(LocalTextFor(row.entry, Language::French, number ? "3" : "Hauteur"), row.french)
             << NameOf(row.entry);
+    }
+}
+
+// Spellings no German or French text may carry: "ß" after a short vowel (modern and
+// Swiss spelling write "ss"), the old misspellings, and "zéro"/"null" capitalised.
+TEST(LocalText, NoMisspellingInAnyGermanOrFrenchText) {
+    const std::vector<std::string> wrong = {"meßer",   "müß",  "muß",        "Siete",
+                                            "großer",  "Null", "verrou",     "0 à 9",
+                                            "afin de", "MS W", "angebracht", "  "};
+    for (int i = 0; i < kLocalEntryCount; ++i) {
+        const auto entry = static_cast<LocalEntry>(i);
+        for (Language language : {Language::German, Language::French}) {
+            const std::string text = LocalTextFor(entry, language, "X");
+            for (const std::string& bad : wrong) {
+                EXPECT_EQ(text.find(bad), std::string::npos) << NameOf(entry) << ": " << text;
+            }
+        }
     }
 }
 
@@ -190,7 +239,7 @@ TEST(LocalText, GermanAndFrenchCaptionsAndSetters) {
     TestCalcEnv t;
     t.SetLanguage("German");
     MsgNotEnoughData(t.env);
-    EXPECT_EQ(t.messages.Last(), (RecordedMessage{"Nicht genug Information ist eingegangen worden.",
+    EXPECT_EQ(t.messages.Last(), (RecordedMessage{"Es wurden nicht genug Werte eingegeben.",
                                                   "Arbormate", MsgIcon::None}));
     EXPECT_EQ(TitleCaption(t.env), "Arbormate");
     EXPECT_EQ(UnitOptions(t.env), (UnitOptionTexts{true, "Zoll", "Metrisch"}));

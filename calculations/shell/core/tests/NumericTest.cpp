@@ -196,7 +196,7 @@ TEST(Checks, GermanMessagesAndEnglishWithoutAStoredLanguage) {
     t.SetLanguage("German");
     EXPECT_FALSE(ValidateEntryBox(t.env, "-1", "Seite b"));
     EXPECT_EQ(t.messages.Last(),
-              (RecordedMessage{"Seite b muß größer sein als Null.", "Arbormate", MsgIcon::None}));
+              (RecordedMessage{"Seite b muss größer als null sein.", "Arbormate", MsgIcon::None}));
     t.SetLanguage("");
     t.messages.Clear();
     EXPECT_FALSE(ValidateEntryBox(t.env, "-1", "Side b"));

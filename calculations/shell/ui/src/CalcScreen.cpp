@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QFocusEvent>
 #include <QGroupBox>
 #include <QLabel>
@@ -37,28 +38,55 @@ constexpr int kMarkSizeTw = 285;
 
 }  // namespace
 
+namespace {
+
+// The unit switch's two captions, which the screens translate themselves.
+[[maybe_unused]] const char* const kUnitCaptions[] = {
+    QT_TRANSLATE_NOOP("calc::CalcScreen", "INCH SYSTEM"),
+    QT_TRANSLATE_NOOP("calc::CalcScreen", "METRIC SYSTEM"),
+};
+
+// The standard command captions in the language in force.
+QString Caption(const char* english) {
+    return QCoreApplication::translate("calc::CalcScreen", english);
+}
+
+}  // namespace
+
 CommandLook LookOf(Command command) {
     switch (command) {
         case Command::Calculate:
-            return {"lblCalculate", "CALCULATE", FaceDrawing::Calculate};
+            return {"lblCalculate", Caption(QT_TRANSLATE_NOOP("calc::CalcScreen", "CALCULATE")),
+                    FaceDrawing::Calculate};
         case Command::Reset:
-            return {"lblReset", "RESET", FaceDrawing::Reset};
+            return {"lblReset", Caption(QT_TRANSLATE_NOOP("calc::CalcScreen", "RESET")),
+                    FaceDrawing::Reset};
         case Command::Print:
-            return {"lblPrint", "PRINT", FaceDrawing::Print};
+            return {"lblPrint", Caption(QT_TRANSLATE_NOOP("calc::CalcScreen", "PRINT")),
+                    FaceDrawing::Print};
         case Command::Help:
-            return {"lblHelp", "HELP", FaceDrawing::Help};
+            return {"lblHelp", Caption(QT_TRANSLATE_NOOP("calc::CalcScreen", "HELP")),
+                    FaceDrawing::Help};
         case Command::Close:
-            return {"lblClose", "CLOSE", FaceDrawing::Close};
+            return {"lblClose", Caption(QT_TRANSLATE_NOOP("calc::CalcScreen", "CLOSE")),
+                    FaceDrawing::Close};
         case Command::InchToMm:
-            return {"lblInch2MM", "INCH TO MM", FaceDrawing::InchToMm};
+            return {"lblInch2MM", Caption(QT_TRANSLATE_NOOP("calc::CalcScreen", "INCH TO MM")),
+                    FaceDrawing::InchToMm};
         case Command::MmToInch:
-            return {"lblMM2Inch", "MM TO INCH", FaceDrawing::MmToInch};
+            return {"lblMM2Inch", Caption(QT_TRANSLATE_NOOP("calc::CalcScreen", "MM TO INCH")),
+                    FaceDrawing::MmToInch};
         case Command::AngleConversion:
-            return {"lblAngConvers", "ANGLE CONVERSION", FaceDrawing::AngleConversion};
+            return {"lblAngConvers",
+                    Caption(QT_TRANSLATE_NOOP("calc::CalcScreen", "ANGLE CONVERSION")),
+                    FaceDrawing::AngleConversion};
         case Command::InchMetric:
+            // The screens that switch units put their own caption here (SetUnitCaption).
             return {"lblInchMetric", "INCH SYSTEM", FaceDrawing::InchMetric};
         case Command::Copy:
-            return {"lblCopy", "COPY ALL TO CLIPBOARD", FaceDrawing::Copy};
+            return {"lblCopy",
+                    Caption(QT_TRANSLATE_NOOP("calc::CalcScreen", "COPY ALL TO CLIPBOARD")),
+                    FaceDrawing::Copy};
     }
     return {"lblCommand", "", FaceDrawing::Blank};
 }
@@ -84,10 +112,10 @@ CalcScreen::CalcScreen(CalcEnv& env, const ScreenSetup& setup, QWidget* parent)
 
     const int markTop = Tw(10);
     markQuestion_ = new MarkLabel("lblQuestion", "?", QColor(235, 245, 255), this);
-    markQuestion_->setToolTip("HELP");
+    markQuestion_->setToolTip(tr("HELP"));
     markQuestion_->setGeometry(width() - Tw(610), markTop, Tw(kMarkSizeTw), Tw(kMarkSizeTw));
     markX_ = new MarkLabel("lblX", "X", kMarkXBack, this);
-    markX_->setToolTip("Close");
+    markX_->setToolTip(tr("Close"));
     markX_->setGeometry(width() - Tw(310), markTop, Tw(kMarkSizeTw), Tw(kMarkSizeTw));
     connect(markQuestion_, &MarkLabel::triggered, this, &CalcScreen::Help);
     connect(markX_, &MarkLabel::triggered, this, &CalcScreen::CloseScreen);
@@ -376,7 +404,7 @@ void CalcScreen::ConvertLengths(bool toMillimetres) {
         const double value = ParseNumberText(S(FieldText(field))) * factor;
         // A length too large to convert: nothing is written.
         if (!AllFinite({value})) {
-            ShowNotCalculable(env_, "the converted length");
+            ShowNotCalculable(env_, tr("the converted length").toStdString());
             return;
         }
         converted << Q(FormatDecimals(DoubleToText15(value), places));

@@ -5,6 +5,8 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+#include <QRegularExpression>
+#include <algorithm>
 #include <cmath>
 
 #include "calc/ui/Twips.h"
@@ -240,13 +242,23 @@ CommandButton::CommandButton(QWidget* parent, const QString& baseName, const QSt
     caption_->setText(caption);
     caption_->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
     caption_->setWordWrap(true);
+    const int top = faceRect.top() + faceRect.height() * 62 / 100;
     QFont f = caption_->font();
     f.setBold(true);
     f.setPixelSize(9);
+    // A long word (German and French captions have them) gets a smaller type on the
+    // narrow faces rather than running out of the button.
+    const int room = faceRect.width() - 4;
+    for (; f.pixelSize() > 6; f.setPixelSize(f.pixelSize() - 1)) {
+        const QFontMetrics metrics(f);
+        int widest = 0;
+        for (const QString& word : caption.split(QRegularExpression("\\s+"), Qt::SkipEmptyParts))
+            widest = std::max(widest, metrics.horizontalAdvance(word));
+        if (widest <= room) break;
+    }
     caption_->setFont(f);
     SetTextColour(caption_, Qt::white);
     caption_->setAttribute(Qt::WA_TranslucentBackground);
-    const int top = faceRect.top() + faceRect.height() * 62 / 100;
     caption_->setGeometry(faceRect.left() + 1, top, faceRect.width() - 2,
                           faceRect.bottom() - top - 1);
     caption_->setCursor(Qt::PointingHandCursor);

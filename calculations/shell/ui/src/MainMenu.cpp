@@ -8,7 +8,9 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
+#include <algorithm>
 
 #include "calc/LocalText.h"
 #include "calc/ui/CalcScreen.h"
@@ -42,28 +44,53 @@ void CentreOnDisplay(QWidget* w) {
 
 const QList<MenuItem>& MenuItems() {
     static const QList<MenuItem> items = {
-        {"picSpeedFeed", "MACHINING CALCULATIONS",
-         "Click to calculate speeds and feeds, access drill charts, etc."},
-        {"picRAtrig", "RIGHT ANGLE TRIGONOMETRY", "Click to solve right angle triangle problems."},
-        {"picOBtrig", "OBLIQUE TRIGONOMETRY", "Click to resolve oblique triangle problems."},
-        {"picBoltCircle", "BOLT CIRCLE", "Click to generate X-Y coordinates for bolt circles."},
-        {"picSurfFin", "SURFACE FINISH", "Click to calculate theoretical surface roughness."},
-        {"picKeyseat", "KEYSEAT", "Click to measure keyseat depth."},
-        {"picPolygon", "POLYGONS", "Click to calculate regular polygon values."},
-        {"picGrid", "GRID PATTERN", "Click to generate grid pattern coordinates."},
-        {"picMeasureThread", "MEASURE THREADS",
-         "Click to calculate three wire thread measuring values."},
-        {"picDovetail", "DOVETAIL", "Click to calculate values for measuring dovetails."},
-        {"picTaper", "TAPER", "Click to calculate taper turning measurements."},
-        {"picChord", "CHORD GEOMETRY", "Click to calculate chord measurements."},
+        {"picSpeedFeed", QT_TRANSLATE_NOOP("calc::MenuItem", "MACHINING CALCULATIONS"),
+         QT_TRANSLATE_NOOP("calc::MenuItem",
+                           "Click to calculate speeds and feeds, access drill charts, etc.")},
+        {"picRAtrig", QT_TRANSLATE_NOOP("calc::MenuItem", "RIGHT ANGLE TRIGONOMETRY"),
+         QT_TRANSLATE_NOOP("calc::MenuItem", "Click to solve right angle triangle problems.")},
+        {"picOBtrig", QT_TRANSLATE_NOOP("calc::MenuItem", "OBLIQUE TRIGONOMETRY"),
+         QT_TRANSLATE_NOOP("calc::MenuItem", "Click to resolve oblique triangle problems.")},
+        {"picBoltCircle", QT_TRANSLATE_NOOP("calc::MenuItem", "BOLT CIRCLE"),
+         QT_TRANSLATE_NOOP("calc::MenuItem",
+                           "Click to generate X-Y coordinates for bolt circles.")},
+        {"picSurfFin", QT_TRANSLATE_NOOP("calc::MenuItem", "SURFACE FINISH"),
+         QT_TRANSLATE_NOOP("calc::MenuItem", "Click to calculate theoretical surface roughness.")},
+        {"picKeyseat", QT_TRANSLATE_NOOP("calc::MenuItem", "KEYSEAT"),
+         QT_TRANSLATE_NOOP("calc::MenuItem", "Click to measure keyseat depth.")},
+        {"picPolygon", QT_TRANSLATE_NOOP("calc::MenuItem", "POLYGONS"),
+         QT_TRANSLATE_NOOP("calc::MenuItem", "Click to calculate regular polygon values.")},
+        {"picGrid", QT_TRANSLATE_NOOP("calc::MenuItem", "GRID PATTERN"),
+         QT_TRANSLATE_NOOP("calc::MenuItem", "Click to generate grid pattern coordinates.")},
+        {"picMeasureThread", QT_TRANSLATE_NOOP("calc::MenuItem", "MEASURE THREADS"),
+         QT_TRANSLATE_NOOP("calc::MenuItem",
+                           "Click to calculate three wire thread measuring values.")},
+        {"picDovetail", QT_TRANSLATE_NOOP("calc::MenuItem", "DOVETAIL"),
+         QT_TRANSLATE_NOOP("calc::MenuItem", "Click to calculate values for measuring dovetails.")},
+        {"picTaper", QT_TRANSLATE_NOOP("calc::MenuItem", "TAPER"),
+         QT_TRANSLATE_NOOP("calc::MenuItem", "Click to calculate taper turning measurements.")},
+        {"picChord", QT_TRANSLATE_NOOP("calc::MenuItem", "CHORD GEOMETRY"),
+         QT_TRANSLATE_NOOP("calc::MenuItem", "Click to calculate chord measurements.")},
     };
     return items;
 }
 
+QString MenuItem::DrawnText() const {
+    return QCoreApplication::translate("calc::MenuItem", drawnName.toUtf8().constData());
+}
+
+QString MenuItem::ToolTipText() const {
+    return QCoreApplication::translate("calc::MenuItem", toolTip.toUtf8().constData());
+}
+
+QString NotAvailableToolTip() {
+    return QCoreApplication::translate("calc::MenuItem", "This screen is not available yet.");
+}
+
 MenuPicture::MenuPicture(const MenuItem& item, QWidget* parent) : QLabel(parent), item_(item) {
     setObjectName(item.pictureName);
-    setToolTip(item.toolTip);
-    setAccessibleName(item.drawnName);
+    setToolTip(item.ToolTipText());
+    setAccessibleName(item.DrawnText());
     setFocusPolicy(Qt::TabFocus);
     setCursor(Qt::PointingHandCursor);
 }
@@ -83,10 +110,24 @@ void MenuPicture::paintEvent(QPaintEvent*) {
     QFont f = font();
     f.setBold(true);
     f.setPixelSize(9);
+    // Longer names (German compounds) get a smaller type rather than running out.
+    const QRectF textRect = bandRect.adjusted(2, 1, -2, -1);
+    const QString name = item_.DrawnText();
+    const int flags = Qt::AlignCenter | Qt::TextWordWrap;
+    for (; f.pixelSize() > 6; f.setPixelSize(f.pixelSize() - 1)) {
+        const QFontMetricsF metrics(f);
+        double widest = 0;
+        // A soft hyphen (U+00AD) marks where a compound may break.
+        static const QRegularExpression breaks(QStringLiteral("[ \\x{00AD}]"));
+        for (const QString& word : name.split(breaks, Qt::SkipEmptyParts))
+            widest = std::max(widest, metrics.horizontalAdvance(word));
+        if (widest <= textRect.width() &&
+            metrics.boundingRect(textRect, flags, name).height() <= textRect.height())
+            break;
+    }
     p.setFont(f);
     p.setPen(Qt::white);
-    p.drawText(bandRect.adjusted(2, 1, -2, -1), Qt::AlignCenter | Qt::TextWordWrap,
-               item_.drawnName);
+    p.drawText(textRect, flags, name);
     if (!isEnabled()) p.fillRect(rect(), QColor(255, 255, 255, 110));
     p.setPen(QPen(hasFocus() ? QColor(200, 60, 40) : QColor(30, 70, 100), hasFocus() ? 2 : 1));
     p.setBrush(Qt::NoBrush);
@@ -140,7 +181,8 @@ frmArbormateEDITORv74::frmArbormateEDITORv74(CalcEnv& env, QWidget* parent)
     heading->setFont(hf);
     SetColours(heading, QColor(), QColor(0, 60, 130));
     heading->setGeometry(12, 8, 200, 32);
-    auto* sub = new QLabel("for Tarvik", this);
+    auto* sub = new QLabel(this);
+    sub_ = sub;
     sub->setObjectName("Label2");
     QFont sf = sub->font();
     sf.setPixelSize(13);
@@ -154,21 +196,21 @@ frmArbormateEDITORv74::frmArbormateEDITORv74(CalcEnv& env, QWidget* parent)
     title_->setGeometry(0, 0, width() - 50, 62);
 
     auto* question = new MarkLabel("lblQuestion", "?", QColor(235, 245, 255), this);
-    question->setToolTip("HELP");
+    question_ = question;
     question->setGeometry(width() - 46, 3, 20, 19);
     auto* markX = new MarkLabel("lblX", "X", kMarkXBack, this);
-    markX->setToolTip("Exit");
+    markX_ = markX;
     markX->setGeometry(width() - 23, 3, 20, 19);
 
-    about2_ = MakeLabelCommand(this, "lblAbout2", "About");
+    about2_ = MakeLabelCommand(this, "lblAbout2", "");
     about2_->setGeometry(width() - 70, 24, 66, 20);
-    help2_ = MakeLabelCommand(this, "lblHelp2", "Help");
+    help2_ = MakeLabelCommand(this, "lblHelp2", "");
     help2_->setGeometry(width() - 70, 45, 66, 20);
     // The language choice: a face (lblLanguage1) under its caption (lblLanguage2); either
     // half turns the caption black while pressed and opens the choice on release.
     language1_ = MakeLabelCommand(this, "lblLanguage1", "");
     language1_->setGeometry(width() - 70, 66, 66, 20);
-    language2_ = MakeLabelCommand(this, "lblLanguage2", "Language");
+    language2_ = MakeLabelCommand(this, "lblLanguage2", "");
     language2_->setGeometry(width() - 70, 66, 66, 20);
     for (QLabel* half : {language1_, language2_}) {
         auto* label = static_cast<PressLabel*>(half);
@@ -207,7 +249,7 @@ frmArbormateEDITORv74::frmArbormateEDITORv74(CalcEnv& env, QWidget* parent)
         pic->setGeometry(left + (i % cols) * (size + gap), top + (i / cols) * (size + gap), size,
                          size);
         pic->setEnabled(false);
-        pic->setToolTip(kNotAvailableToolTip);
+        pic->setToolTip(NotAvailableToolTip());
         connect(pic, &MenuPicture::clicked, this,
                 [this, name = item.pictureName] { OpenScreen(name); });
         pictures_.insert(item.pictureName, pic);
@@ -218,7 +260,29 @@ frmArbormateEDITORv74::frmArbormateEDITORv74(CalcEnv& env, QWidget* parent)
     help2_->raise();
     language1_->raise();
     language2_->raise();
+    RetranslateUi();
     CentreOnDisplay(this);
+}
+
+void frmArbormateEDITORv74::RetranslateUi() {
+    sub_->setText(tr("for Tarvik"));
+    question_->setToolTip(tr("HELP"));
+    markX_->setToolTip(tr("Exit"));
+    about2_->setText(tr("About"));
+    help2_->setText(tr("Help"));
+    language2_->setText(tr("Language"));
+    for (MenuPicture* pic : std::as_const(pictures_)) {
+        pic->setToolTip(registry_.contains(pic->Item().pictureName) ? pic->Item().ToolTipText()
+                                                                    : NotAvailableToolTip());
+        pic->setAccessibleName(pic->Item().DrawnText());
+        pic->update();
+    }
+    ApplyTitle();
+}
+
+void frmArbormateEDITORv74::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) RetranslateUi();
+    QWidget::changeEvent(event);
 }
 
 frmArbormateEDITORv74::~frmArbormateEDITORv74() {
@@ -230,7 +294,7 @@ void frmArbormateEDITORv74::RegisterScreen(const QString& pictureName, ScreenFac
     registry_.insert(pictureName, {std::move(factory), mode});
     if (MenuPicture* pic = pictures_.value(pictureName)) {
         pic->setEnabled(true);
-        pic->setToolTip(pic->Item().toolTip);
+        pic->setToolTip(pic->Item().ToolTipText());
     }
 }
 
@@ -294,7 +358,9 @@ QMenu* frmArbormateEDITORv74::ShowLanguageChoice() {
 
 void frmArbormateEDITORv74::ChooseLanguage(Language language) {
     StoreLanguage(env_, language);
-    ApplyTitle();
+    // The other windows get a LanguageChange event later; the menu turns at once.
+    ApplyLanguage(env_);
+    RetranslateUi();
     SetPopupVisible(false);
 }
 
@@ -344,13 +410,13 @@ void frmArbormateEDITORv74::closeEvent(QCloseEvent* event) {
 dlgAboutEDITORv74::dlgAboutEDITORv74(CalcEnv& env, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), env_(env) {
     setObjectName("dlgAboutEDITORv74");
-    setWindowTitle("About");
+    setWindowTitle(tr("About"));
     setFixedSize(TwSize(5700, 3600));
     // The desktop's own colours, light or dark, like the dialogs around it: a fixed black
     // box stood out on a light desktop.
     setAutoFillBackground(true);
 
-    auto* strip = new TitleStrip("About", this);
+    auto* strip = new TitleStrip(tr("About"), this);
     strip->setObjectName("Label7");
     strip->setGeometry(0, 0, width(), 22);
     SetColours(strip, kButtonFace, Qt::white);
@@ -373,17 +439,18 @@ dlgAboutEDITORv74::dlgAboutEDITORv74(CalcEnv& env, QWidget* parent)
     version->setObjectName("lblVersion");
     version->setGeometry(84, 72, width() - 100, 20);
 
-    auto* blurb = new QLabel("Shop mathematics for CNC machinists.", this);
+    auto* blurb = new QLabel(tr("Shop mathematics for CNC machinists."), this);
     blurb->setObjectName("lblDescription");
     blurb->setGeometry(84, 94, width() - 100, 20);
 
-    auto* sysInfo = new QPushButton("&System Info...", this);
+    auto* sysInfo = new QPushButton(tr("&System Info..."), this);
     sysInfo->setObjectName("cmdSysInfo");
     sysInfo->setGeometry(20, height() - 46, 120, 28);
     connect(sysInfo, &QPushButton::clicked, this, [this] { StartSysInfo(env_); });
 
-    auto* close = new CommandButton(this, "lblClose", "CLOSE", FaceDrawing::Close,
-                                    QRect(width() - 81 - 16, height() - 81 - 12, 81, 81));
+    auto* close =
+        new CommandButton(this, "lblClose", LookOf(Command::Close).caption, FaceDrawing::Close,
+                          QRect(width() - 81 - 16, height() - 81 - 12, 81, 81));
     connect(close, &CommandButton::triggered, this, &QWidget::close);
 
     CentreOnDisplay(this);
@@ -394,7 +461,7 @@ QString dlgAboutEDITORv74::VersionText() {
     while (parts.size() < 3) parts << "0";
     for (QString& part : parts)
         if (part.isEmpty()) part = "0";
-    return "Version " + parts[0] + "." + parts[1] + "." + parts[2];
+    return tr("Version %1").arg(parts[0] + "." + parts[1] + "." + parts[2]);
 }
 
 }  // namespace calc

@@ -7,6 +7,7 @@
 #include <QRadioButton>
 
 #include "calc/LocalText.h"
+#include "common/Translations.h"
 
 namespace calc {
 
@@ -19,6 +20,27 @@ Language DesktopLanguage() {
         default:
             return Language::English;
     }
+}
+
+QString& TranslationsFolderOverride() {
+    static QString folder;
+    return folder;
+}
+
+void ApplyLanguage(const CalcEnv& env) {
+    QString code;
+    switch (CurrentLanguage(env)) {
+        case Language::German:
+            code = QStringLiteral("de");
+            break;
+        case Language::French:
+            code = QStringLiteral("fr");
+            break;
+        case Language::English:
+        case Language::None:
+            break;
+    }
+    common::InstallTranslations(QStringLiteral("calculations"), code, TranslationsFolderOverride());
 }
 
 void SetTitleCaption(const CalcEnv& env, QLabel* label) {

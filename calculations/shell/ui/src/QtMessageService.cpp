@@ -4,9 +4,24 @@
 #include <QMessageBox>
 #include <QPointer>
 
+#include "common/Translations.h"
+
 namespace calc {
 
 namespace {
+
+const char* const kCoreTexts[] = {
+    QT_TRANSLATE_NOOP("calc::CoreText", "Do not insert spaces."),
+    QT_TRANSLATE_NOOP("calc::CoreText", "'%s' is not Valid."),
+    QT_TRANSLATE_NOOP("calc::CoreText", "Maximum decimal places is 5."),
+    QT_TRANSLATE_NOOP("calc::CoreText", "'/' is not allowed."),
+    QT_TRANSLATE_NOOP("calc::CoreText",
+                      "Please enter the ratio in the format '1:x', or switch to Inch system."),
+    QT_TRANSLATE_NOOP("calc::CoreText", "Ratio format '1:x' is for the Metric system only"),
+    QT_TRANSLATE_NOOP("calc::CoreText", "Negative values are not allowed."),
+    QT_TRANSLATE_NOOP("calc::CoreText",
+                      "Impossible data entered: %s cannot be calculated from these values."),
+};
 
 QMessageBox::Icon ToQt(MsgIcon icon) {
     switch (icon) {
@@ -36,16 +51,20 @@ int RunAndReturnFocus(QMessageBox& box) {
 
 }  // namespace
 
+QString TranslateMessageText(const std::string& text) {
+    return common::TranslateByPattern("calc::CoreText", kCoreTexts, text);
+}
+
 void QtMessageService::ShowMessage(const std::string& text, const std::string& caption,
                                    MsgIcon icon) {
-    QMessageBox box(ToQt(icon), QString::fromStdString(caption), QString::fromStdString(text),
+    QMessageBox box(ToQt(icon), QString::fromStdString(caption), TranslateMessageText(text),
                     QMessageBox::Ok, QApplication::activeWindow());
     RunAndReturnFocus(box);
 }
 
 MsgAnswer QtMessageService::AskYesNoCancel(const std::string& text, const std::string& caption) {
     QMessageBox box(
-        QMessageBox::Question, QString::fromStdString(caption), QString::fromStdString(text),
+        QMessageBox::Question, QString::fromStdString(caption), TranslateMessageText(text),
         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QApplication::activeWindow());
     box.setEscapeButton(QMessageBox::Cancel);
     switch (RunAndReturnFocus(box)) {
@@ -60,7 +79,7 @@ MsgAnswer QtMessageService::AskYesNoCancel(const std::string& text, const std::s
 
 MsgAnswer QtMessageService::AskOkCancel(const std::string& text, const std::string& caption) {
     QMessageBox box(QMessageBox::Question, QString::fromStdString(caption),
-                    QString::fromStdString(text), QMessageBox::Ok | QMessageBox::Cancel,
+                    TranslateMessageText(text), QMessageBox::Ok | QMessageBox::Cancel,
                     QApplication::activeWindow());
     box.setEscapeButton(QMessageBox::Cancel);
     return RunAndReturnFocus(box) == QMessageBox::Ok ? MsgAnswer::Ok : MsgAnswer::Cancel;

@@ -1,5 +1,6 @@
 #include "calc/ui/SystemPrograms.h"
 
+#include <QCoreApplication>
 #include <QProcess>
 #include <QStandardPaths>
 
@@ -27,7 +28,11 @@ bool LaunchSystemCalculator(const CalcEnv& env) {
 bool StartSysInfo(const CalcEnv& env) {
     const QString program = FindFirstProgram(kSystemInfoPrograms);
     if (program.isEmpty() || !QProcess::startDetached(program, {})) {
-        env.messages.ShowMessage(kSysInfoUnavailable, kAppTitle, MsgIcon::None);
+        env.messages.ShowMessage(
+            QCoreApplication::translate("calc::SystemPrograms",
+                                        "System Information Is Unavailable At This Time")
+                .toStdString(),
+            kAppTitle, MsgIcon::None);
         return false;
     }
     return true;

@@ -170,7 +170,7 @@ private slots:
         about->close();
         MsgNegativeValues(t_->env);
         QCOMPARE(t_->messages.Last().text,
-                 std::string("Les valeurs négatives ne sont pas permises."));
+                 std::string("Les valeurs négatives ne sont pas autorisées."));
 
         QMenu* again = menu_->ShowLanguageChoice();
         QVERIFY(Child<QAction>(again, "actLanguageFrench")->isChecked());

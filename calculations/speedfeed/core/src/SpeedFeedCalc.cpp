@@ -12,9 +12,13 @@
 namespace calc {
 namespace {
 
-// The name the arithmetic-failure message gives, whatever the language.
+// The names the messages give: these English ones, the table's in German and French.
 constexpr const char* kRpmName = "RPM";
 constexpr const char* kDiameterOfTool = "Diameter of Tool";
+
+std::string NameIn(const CalcEnv& env, const char* english, std::string (*local)(const CalcEnv&)) {
+    return CurrentLanguage(env) == Language::English ? std::string(english) : local(env);
+}
 // Point angles from here on give no real drill point.
 constexpr double kFlatPointAngle = 180.0;
 
@@ -93,7 +97,7 @@ bool CheckDrillingEntries(const CalcEnv& env, const SpeedFeedBoxes& boxes, bool 
         !boxes.rpm.empty()) {
         return true;
     }
-    return !IsEntryMissing(env, boxes.dia, kDiameterOfTool);
+    return !IsEntryMissing(env, boxes.dia, NameIn(env, kDiameterOfTool, &TextWorkOrToolDiameter));
 }
 
 bool SolveDrillPoint(SpeedFeedBoxes& boxes, int places) {
@@ -132,7 +136,7 @@ bool SolveSpeedAndFeed(const CalcEnv& env, SpeedFeedBoxes& boxes, const SpeedFee
     const double k = SpeedConstant(options.metric);
     const int places = options.places;
     const auto fail = [&env] {
-        MsgNeedsAboveZero(env, kRpmName);
+        MsgNeedsAboveZero(env, NameIn(env, kRpmName, &TextRpm));
         return false;
     };
     // A quotient, or nothing when the division or the result fails.

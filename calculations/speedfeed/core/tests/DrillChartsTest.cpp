@@ -416,8 +416,8 @@ TEST(DrillChartChoiceRules, WithoutAStoredLanguageTheDesktopsLanguageAsks) {
     book.ChooseChart(3, t.env, host);
     ASSERT_EQ(t.messages.Count(), 1u);
     EXPECT_EQ(t.messages.Last().text,
-              "Sie haben eine metrische Bohrerliste gewählt. Wollen Sie ins metrische System "
-              "umschalten?");
+              "Sie haben eine metrische Bohrerliste gewählt. Sollen diese Berechnungen auf "
+              "metrisch umgestellt werden?");
     EXPECT_TRUE(host.metric);
 }
 

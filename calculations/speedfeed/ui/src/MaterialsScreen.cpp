@@ -19,7 +19,7 @@ constexpr int kListTall = 4545, kListShort = 3570;
 
 frmMaterialsV74::frmMaterialsV74(CalcEnv& env, frmSpeedFeedV74* speedFeed, QWidget* parent)
     : CalcScreen(env,
-                 {"frmMaterialsV74", "Material List", "Materials", 7200, 7450,
+                 {"frmMaterialsV74", tr("Material List"), tr("Materials"), 7200, 7450,
                   "html\\MaterialList.htm", ""},
                  parent),
       speedFeed_(speedFeed) {
@@ -29,10 +29,10 @@ frmMaterialsV74::frmMaterialsV74(CalcEnv& env, frmSpeedFeedV74* speedFeed, QWidg
     QFont bold = lblMaterialName_->font();
     bold.setBold(true);
     lblMaterialName_->setFont(bold);
-    AddLabel("lblFPM", "Feet per minute:", 120, 4620, 1560, 285);
+    AddLabel("lblFPM", tr("Feet per minute:"), 120, 4620, 1560, 285);
     txtFPM_ = AddEntryBox("txtFPM", 1740, 4620, 1215, 285);
     txtFPM_->setText("0");
-    AddLabel("lblMPM", "Metres per minute:", 3360, 4620, 1860, 285);
+    AddLabel("lblMPM", tr("Metres per minute:"), 3360, 4620, 1860, 285);
     txtMPM_ = AddEntryBox("txtMPM", 5280, 4620, 1215, 285);
     txtMPM_->setText("0");
 
@@ -51,24 +51,24 @@ frmMaterialsV74::frmMaterialsV74(CalcEnv& env, frmSpeedFeedV74* speedFeed, QWidg
     }
     lstMaterials_->raise();
 
-    AddLabel("lblSearch", "Search for:", 120, 5175, 1000, 285);
+    AddLabel("lblSearch", tr("Search for:"), 120, 5175, 1000, 285);
     txtSearch_ = AddEntryBox("txtSearch", 1140, 5160, 2400, 315);
     txtSearch_->setText("0");
-    for (PressLabel* button : {AddLabelCommand("lblSearchButton", "Search (down)", 3660, 5160, 1620,
-                                               315, [this] { Search(); }),
-                               AddLabelCommand("lblBackButton", "Back to Top", 5400, 5160, 1620,
+    for (PressLabel* button : {AddLabelCommand("lblSearchButton", tr("Search (down)"), 3660, 5160,
+                                               1620, 315, [this] { Search(); }),
+                               AddLabelCommand("lblBackButton", tr("Back to Top"), 5400, 5160, 1620,
                                                315, [this] { BackToTop(); })}) {
         QFont f = button->font();
         f.setBold(true);
         button->setFont(f);
     }
-    QLabel* hint = AddLabel("Label3", "Click Help for material condition abbreviations.", 120, 5820,
-                            3600, 480);
+    QLabel* hint = AddLabel("Label3", tr("Click Help for material condition abbreviations."), 120,
+                            5820, 3600, 480);
     hint->setWordWrap(true);
 
-    auto* copy = AddScreenCommand("lblCopyButton", "Copy Surface Speed to Machining Calculations",
-                                  FaceDrawing::Blank, 3900, 5820, 3120, 1215,
-                                  [this] { CopySurfaceSpeed(); });
+    auto* copy = AddScreenCommand(
+        "lblCopyButton", tr("Copy Surface Speed to Machining Calculations"), FaceDrawing::Blank,
+        3900, 5820, 3120, 1215, [this] { CopySurfaceSpeed(); });
     new FaceOverlay(copy->Face(), PaintCopyFace);
 
     connect(lstMaterials_, &QListWidget::currentRowChanged, this, [this](int row) {

@@ -1,5 +1,6 @@
 #include "SpeedFeedPictures.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
@@ -66,10 +67,15 @@ void DrillPointPicture::paintEvent(QPaintEvent*) {
     p.setPen(QPen(QColor(90, 100, 110), 1, Qt::DashDotLine));
     p.drawLine(QPointF(D::CentreX(), D::kSurfaceY - 12), QPointF(D::CentreX(), D::kTipY + 14));
 
-    Caption(p, QPointF(D::kHoleRight + 6, 20), QString::fromUtf8("\u00D8 Diameter"), kLineColour);
-    Caption(p, QPointF(8, 70), QString::fromUtf8("Full \u00D8 depth"), kLineColour);
-    Caption(p, QPointF(D::kBlockLeft + 4, D::kBlockBottom + 14), "Dimensions in the screen's unit",
-            QColor(70, 80, 90), 10);
+    Caption(p, QPointF(D::kHoleRight + 6, 20),
+            QCoreApplication::translate("calc::SpeedFeedPictures", "\u00D8 Diameter"), kLineColour);
+    Caption(p, QPointF(8, 70),
+            QCoreApplication::translate("calc::SpeedFeedPictures", "Full \u00D8 depth"),
+            kLineColour);
+    Caption(
+        p, QPointF(D::kBlockLeft + 4, D::kBlockBottom + 14),
+        QCoreApplication::translate("calc::SpeedFeedPictures", "Dimensions in the screen's unit"),
+        QColor(70, 80, 90), 10);
 }
 
 CuttingPicture::CuttingPicture(QWidget* parent) : QWidget(parent) {}
@@ -115,19 +121,24 @@ void CuttingPicture::paintEvent(QPaintEvent*) {
     const double end = (200.0 + 300.0) * M_PI / 180;
     const QPointF tip(cx + 36 * std::cos(end), 69 - 11 * std::sin(end));
     ArrowHead(p, tip, QPointF(std::sin(end) * 36, std::cos(end) * 11), kAngleColour);
-    Caption(p, QPointF(cx + 44, 74), "RPM", kAngleColour, 12, true);
+    Caption(p, QPointF(cx + 44, 74), QCoreApplication::translate("calc::SpeedFeedPictures", "RPM"),
+            kAngleColour, 12, true);
 
     // Surface speed: tangent at the cutting edge.
     p.setPen(QPen(kPointLengthColour, 1.6));
     p.drawLine(QPointF(cutterRight + 2, 160), QPointF(cutterRight + 2, 132));
     ArrowHead(p, QPointF(cutterRight + 2, 128), QPointF(0, -1), kPointLengthColour);
-    Caption(p, QPointF(cutterRight + 10, 146), "Surface speed", kPointLengthColour, 11, true);
+    Caption(p, QPointF(cutterRight + 10, 146),
+            QCoreApplication::translate("calc::SpeedFeedPictures", "Surface speed"),
+            kPointLengthColour, 11, true);
 
     // Feed: the cutter moves along the work.
     p.setPen(QPen(kTotalDepthColour, 1.6));
     p.drawLine(QPointF(cutterRight + 10, surface + 12), QPointF(cutterRight + 60, surface + 12));
     ArrowHead(p, QPointF(cutterRight + 64, surface + 12), QPointF(1, 0), kTotalDepthColour);
-    Caption(p, QPointF(cutterRight + 30, surface + 6), "Feed", kTotalDepthColour, 12, true);
+    Caption(p, QPointF(cutterRight + 30, surface + 6),
+            QCoreApplication::translate("calc::SpeedFeedPictures", "Feed"), kTotalDepthColour, 12,
+            true);
 
     // Diameter.
     p.setPen(QPen(kLineColour, 1));
@@ -136,10 +147,12 @@ void CuttingPicture::paintEvent(QPaintEvent*) {
     p.drawLine(QPointF(cutterLeft + 1, 102), QPointF(cutterRight - 1, 102));
     ArrowHead(p, QPointF(cutterLeft, 102), QPointF(-1, 0), kLineColour);
     ArrowHead(p, QPointF(cutterRight, 102), QPointF(1, 0), kLineColour);
-    Caption(p, QPointF(8, 106), QString::fromUtf8("\u00D8 Dia."), kLineColour);
+    Caption(p, QPointF(8, 106),
+            QCoreApplication::translate("calc::SpeedFeedPictures", "\u00D8 Dia."), kLineColour);
 
     Caption(p, QPointF(14, 290),
-            QString::fromUtf8("RPM = surface speed \u00D7 constant \u00F7 \u00D8"),
+            QCoreApplication::translate("calc::SpeedFeedPictures",
+                                        "RPM = surface speed \u00D7 constant \u00F7 \u00D8"),
             QColor(60, 70, 80), 11);
 }
 

@@ -1,4 +1,5 @@
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFocusEvent>
 #include <QGroupBox>
@@ -6,6 +7,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QSignalBlocker>
 #include <cmath>
 
@@ -23,10 +25,14 @@ namespace {
 
 constexpr const char* kUnitSection = "InchMetric";
 constexpr const char* kUnitKey = "SpeedFeed";
-constexpr const char* kShowDrilling = "Show Drill Point/Countersink";
-constexpr const char* kHideDrilling = "Hide Drill Point/Countersink";
-constexpr const char* kFractionTip = "Common fractions under 1 may be entered here.";
-constexpr const char* kSurfaceFinishMissing = "The surface finish screen is not available yet.";
+constexpr const char* kShowDrilling =
+    QT_TRANSLATE_NOOP("calc::frmSpeedFeedV74", "Show Drill Point/Countersink");
+constexpr const char* kHideDrilling =
+    QT_TRANSLATE_NOOP("calc::frmSpeedFeedV74", "Hide Drill Point/Countersink");
+constexpr const char* kFractionTip =
+    QT_TRANSLATE_NOOP("calc::frmSpeedFeedV74", "Common fractions under 1 may be entered here.");
+constexpr const char* kSurfaceFinishMissing =
+    QT_TRANSLATE_NOOP("calc::frmSpeedFeedV74", "The surface finish screen is not available yet.");
 
 // The drill point diagram and its controls: left, top and size in twips.
 constexpr int kPictureX = 4980, kPictureY = 420, kPictureW = 4030, kPictureH = 4700;
@@ -41,6 +47,45 @@ void SetText(QLineEdit* box, const std::string& text) {
     if (box->text() != value) box->setText(value);
 }
 
+// The drill charts' names, for lupdate (the data file has them in English).
+[[maybe_unused]] const char* const kChartNames[] = {
+    QT_TRANSLATE_NOOP("calc::DrillCharts", "Decimal equivalents of Inch drills (inch)"),
+    QT_TRANSLATE_NOOP("calc::DrillCharts", "Unified tapping drills (inch)"),
+    QT_TRANSLATE_NOOP("calc::DrillCharts", "Taper pipe tapping drills (inch)"),
+    QT_TRANSLATE_NOOP("calc::DrillCharts", "ISO Metric tapping drills (MM)"),
+};
+
+// A chart row in the language in force ("#0-80UNF Tap-------Drill 3/64"): its words
+// translated, and the dashes between its two columns adjusted so that the second column
+// still starts where it did in the fixed-width font.
+QString DrillRowText(const std::string& row) {
+    const auto word = [](const QString& text) {
+        static const QRegularExpression words(QStringLiteral("\\b(RollTap|Tap|Drill|Decimal)\\b"));
+        QString out;
+        qsizetype at = 0;
+        for (auto it = words.globalMatch(text); it.hasNext();) {
+            const QRegularExpressionMatch m = it.next();
+            out += text.mid(at, m.capturedStart() - at);
+            const QString w = m.captured(1);
+            out += w == "RollTap" ? QCoreApplication::translate("calc::DrillCharts", "RollTap")
+                   : w == "Tap"   ? QCoreApplication::translate("calc::DrillCharts", "Tap")
+                   : w == "Drill" ? QCoreApplication::translate("calc::DrillCharts", "Drill")
+                                  : QCoreApplication::translate("calc::DrillCharts", "Decimal");
+            at = m.capturedEnd();
+        }
+        return out + text.mid(at);
+    };
+    if (row == kSelectDrillPrompt)
+        return QCoreApplication::translate("calc::DrillCharts", "Select a Drill");
+    const QString text = Q(row);
+    static const QRegularExpression columns(QStringLiteral("^(.*?)(-{2,})(.*)$"));
+    const QRegularExpressionMatch m = columns.match(text);
+    if (!m.hasMatch()) return word(text);
+    const QString first = word(m.captured(1));
+    const qsizetype width = m.captured(1).size() + m.captured(2).size();
+    return first + QString(std::max<qsizetype>(2, width - first.size()), '-') + word(m.captured(3));
+}
+
 }  // namespace
 
 void frmSpeedFeedV74::SetSurfaceFinishMaker(ScreenMaker maker) {
@@ -49,8 +94,8 @@ void frmSpeedFeedV74::SetSurfaceFinishMaker(ScreenMaker maker) {
 
 frmSpeedFeedV74::frmSpeedFeedV74(CalcEnv& env, QWidget* parent)
     : CalcScreen(env,
-                 {"frmSpeedFeedV74", "Machining Calculations", "Machining Calculations", 9130, 7090,
-                  "html\\SpeedsFeeds.htm", "SpeedFeed"},
+                 {"frmSpeedFeedV74", tr("Machining Calculations"), tr("Machining Calculations"),
+                  9130, 7090, "html\\SpeedsFeeds.htm", "SpeedFeed"},
                  parent) {
     // Colours, size, centring and the decimal places (read under "Speedfeed": the store
     // matches the key whatever its letter case).
@@ -66,7 +111,7 @@ frmSpeedFeedV74::frmSpeedFeedV74(CalcEnv& env, QWidget* parent)
 
     LoadDrillCharts();
 
-    lblShowHide_->setText(kHideDrilling);
+    lblShowHide_->setText(tr(kHideDrilling));
     optFeedRev_->setChecked(true);
     optSSpeed_->setChecked(true);
     ApplyFeedMode();
@@ -98,7 +143,7 @@ void frmSpeedFeedV74::BuildControls() {
         box->setText("0");
         return box;
     };
-    auto option = [this](QGroupBox* frame, const char* name, const char* caption, int x, int y,
+    auto option = [this](QGroupBox* frame, const char* name, const QString& caption, int x, int y,
                          int w) { return AddOption(name, caption, x, y, w, 285, frame); };
     auto frame = [this](const char* name, int x, int y, int w, int h) {
         auto* box = new QGroupBox(this);
@@ -112,35 +157,35 @@ void frmSpeedFeedV74::BuildControls() {
     };
 
     // Left column: diameter, units, speeds, feeds, teeth and the drill charts.
-    AddLabel("lblDia", "Diameter of Tool (Workpiece for Lathe)", 120, 390, 3300, 420)
+    AddLabel("lblDia", tr("Diameter of Tool (Workpiece for Lathe)"), 120, 390, 3300, 420)
         ->setWordWrap(true);
     txtDia_ = entry("txtDia", 3540, 450);
-    txtDia_->setToolTip(kFractionTip);
+    txtDia_->setToolTip(tr(kFractionTip));
 
     QGroupBox* frame1 = frame("Frame1", 120, 900, 1900, 435);
-    optInch_ = option(frame1, "optInch", "Inch", 120, 75, 800);
-    optMetric_ = option(frame1, "optMetric", "Metric", 960, 75, 880);
+    optInch_ = option(frame1, "optInch", tr("Inch"), 120, 75, 800);
+    optMetric_ = option(frame1, "optMetric", tr("Metric"), 960, 75, 880);
     optInch_->setChecked(true);
-    QLabel* places = AddLabel("lblDecPlaces", "Decimal Places in Answer", 2160, 900, 1860, 435);
+    QLabel* places = AddLabel("lblDecPlaces", tr("Decimal Places in Answer"), 2160, 900, 1860, 435);
     places->setWordWrap(true);
     AddDecimalPlacesBox(4080, 975);
 
     QGroupBox* frame2 = frame("Frame2", 120, 1440, 3300, 780);
-    optSSpeed_ = option(frame2, "optSSpeed", "Surface speed: Feet/min", 120, 75, 3120);
-    optRPM_ = option(frame2, "optRPM", "RPM", 120, 420, 3120);
+    optSSpeed_ = option(frame2, "optSSpeed", tr("Surface speed: Feet/min"), 120, 75, 3120);
+    optRPM_ = option(frame2, "optRPM", tr("RPM"), 120, 420, 3120);
     txtSSpeed_ = entry("txtSSpeed", 3540, 1515);
     txtRPM_ = entry("txtRPM", 3540, 1860);
 
     QGroupBox* frame3 = frame("Frame3", 120, 2340, 3300, 1140);
-    optFeedRev_ = option(frame3, "optFeedRev", "Inches/Rev   (or thread pitch)", 120, 75, 3120);
-    optFeedFlute_ = option(frame3, "optFeedFlute", "Inches/tooth", 120, 420, 3120);
-    optInchesPerMinute_ = option(frame3, "optInchesPerMinute", "Inches/min", 120, 765, 3120);
+    optFeedRev_ = option(frame3, "optFeedRev", tr("Inches/Rev   (or thread pitch)"), 120, 75, 3120);
+    optFeedFlute_ = option(frame3, "optFeedFlute", tr("Inches/tooth"), 120, 420, 3120);
+    optInchesPerMinute_ = option(frame3, "optInchesPerMinute", tr("Inches/min"), 120, 765, 3120);
     txtFeedRev_ = entry("txtFeedRev", 3540, 2415);
-    txtFeedRev_->setToolTip(kFractionTip);
+    txtFeedRev_->setToolTip(tr(kFractionTip));
     txtFeedFlute_ = entry("txtFeedFlute", 3540, 2760);
     txtInchesPerMinute_ = entry("txtInchesPerMinute", 3540, 3105);
 
-    AddLabel("lblNumFlutes", "Number of Teeth  (Use 1 for Lathe or Tap)", 120, 3570, 3300, 420)
+    AddLabel("lblNumFlutes", tr("Number of Teeth  (Use 1 for Lathe or Tap)"), 120, 3570, 3300, 420)
         ->setWordWrap(true);
     cboNumFlutes_ = new QComboBox(this);
     cboNumFlutes_->setObjectName("cboNumFlutes");
@@ -154,8 +199,8 @@ void frmSpeedFeedV74::BuildControls() {
     courier.setStyleHint(QFont::TypeWriter);
     courier.setFixedPitch(true);
     courier.setPointSize(8);
-    AddLabel("lblDrillCharts", "Drill charts: pick a drill to fill the diameter", 120, 4080, 4635,
-             255);
+    AddLabel("lblDrillCharts", tr("Drill charts: pick a drill to fill the diameter"), 120, 4080,
+             4635, 255);
     cboChartName_ = new QComboBox(this);
     cboChartName_->setObjectName("cboChartName");
     cboChartName_->setGeometry(TwRect(120, 4350, 4635, 330));
@@ -215,7 +260,7 @@ void frmSpeedFeedV74::BuildControls() {
 
     txtDrlDepth_ = entry("txtDrlDepth", kPictureX + 150, kPictureY + 1140);
     // Entry rows under the diagram, each in the colour of its dimension.
-    auto row = [&](const char* label, const char* caption, const char* box, int y,
+    auto row = [&](const char* label, const QString& caption, const char* box, int y,
                    const QColor& colour) {
         QLabel* l = AddLabel(label, caption, kPictureX + 300, y, 1650, 285);
         QPalette p = l->palette();
@@ -229,12 +274,12 @@ void frmSpeedFeedV74::BuildControls() {
         return entry(box, kPictureX + 2070, y);
     };
     txtPointAngle_ =
-        row("lblPtAng", "Point Angle", "txtPointAngle", kPictureY + 3390, kAngleColour);
+        row("lblPtAng", tr("Point Angle"), "txtPointAngle", kPictureY + 3390, kAngleColour);
     txtPointAngle_->setText("118");
     txtDrlPoint_ =
-        row("lblPtLen", "Point Length", "txtDrlPoint", kPictureY + 3765, kPointLengthColour);
-    txtTotalDepth_ =
-        row("lblTotalDepth", "TotalDepth", "txtTotalDepth", kPictureY + 4140, kTotalDepthColour);
+        row("lblPtLen", tr("Point Length"), "txtDrlPoint", kPictureY + 3765, kPointLengthColour);
+    txtTotalDepth_ = row("lblTotalDepth", tr("TotalDepth"), "txtTotalDepth", kPictureY + 4140,
+                         kTotalDepthColour);
     drillingControls_ << txtDrlPoint_ << txtPointAngle_ << txtTotalDepth_ << txtDrlDepth_
                       << topPointLength_ << bottomPointLen_ << line1 << line2 << line3 << line4
                       << line5 << line6 << line7 << line8 << line9 << line10;
@@ -249,16 +294,16 @@ void frmSpeedFeedV74::BuildControls() {
     const int y = 5700, size = 1095, step = 1125;
     AddCommand(Command::Calculate, 120, y, size, size);
     AddCommand(Command::Reset, 120 + step, y, size, size);
-    auto* materials = AddScreenCommand("lblMaterials", "MATERIAL LIST", FaceDrawing::Blank,
+    auto* materials = AddScreenCommand("lblMaterials", tr("MATERIAL LIST"), FaceDrawing::Blank,
                                        120 + 2 * step, y, size, size, [this] { OpenMaterials(); });
     new FaceOverlay(materials->Face(), PaintMaterialsFace);
-    surfFin_ = AddScreenCommand("lblSurfFin", "Surface Finish", FaceDrawing::Blank, 120 + 3 * step,
-                                y, size, size, [this] { OpenSurfaceFinish(); });
+    surfFin_ = AddScreenCommand("lblSurfFin", tr("Surface Finish"), FaceDrawing::Blank,
+                                120 + 3 * step, y, size, size, [this] { OpenSurfaceFinish(); });
     new FaceOverlay(surfFin_->Face(), PaintSurfaceFinishFace);
     if (!SurfaceFinishMaker()) {
         surfFin_->SetEnabled(false);
-        surfFin_->Face()->setToolTip(kSurfaceFinishMissing);
-        surfFin_->Caption()->setToolTip(kSurfaceFinishMissing);
+        surfFin_->Face()->setToolTip(tr(kSurfaceFinishMissing));
+        surfFin_->Caption()->setToolTip(tr(kSurfaceFinishMissing));
     }
     AddCommand(Command::Print, 120 + 4 * step, y, size, size);
     AddCommand(Command::Help, 120 + 5 * step, y, size, size);
@@ -328,7 +373,9 @@ void frmSpeedFeedV74::LoadDrillCharts() {
     charts_ = std::make_unique<DrillChartBook>(ParseDrillCharts(lines));
     fillingCharts_ = true;
     cboChartName_->clear();
-    for (const DrillChart& chart : charts_->Charts()) cboChartName_->addItem(Q(chart.name));
+    for (const DrillChart& chart : charts_->Charts())
+        cboChartName_->addItem(
+            QCoreApplication::translate("calc::DrillCharts", chart.name.c_str()));
     fillingCharts_ = false;
     if (cboChartName_->count() == 0) {
         cboDrillCharts_->setEnabled(false);
@@ -357,9 +404,9 @@ void frmSpeedFeedV74::OnChartChosen(int position) {
     }
     for (std::size_t i = 0; i < choice.rowTexts.size(); ++i) {
         if (i == 0) {
-            cboDrillCharts_->addItem(Q(choice.rowTexts[i]));
+            cboDrillCharts_->addItem(DrillRowText(choice.rowTexts[i]));
         } else {
-            cboDrillCharts_->addItem(Q(choice.rowTexts[i]), static_cast<int>(i));
+            cboDrillCharts_->addItem(DrillRowText(choice.rowTexts[i]), static_cast<int>(i));
         }
     }
     cboDrillCharts_->setCurrentIndex(0);
@@ -389,19 +436,19 @@ bool frmSpeedFeedV74::InchSelected() const {
 }
 
 void frmSpeedFeedV74::DisplayInchCaption() {
-    optSSpeed_->setText("Surface speed in Feet/Min");
-    optFeedFlute_->setText("Inches per tooth");
-    optFeedRev_->setText("Inches per Rev (or thread pitch)");
-    optInchesPerMinute_->setText("Inches per Minute");
-    optRPM_->setText("RPM");
+    optSSpeed_->setText(tr("Surface speed in Feet/Min"));
+    optFeedFlute_->setText(tr("Inches per tooth"));
+    optFeedRev_->setText(tr("Inches per Rev (or thread pitch)"));
+    optInchesPerMinute_->setText(tr("Inches per Minute"));
+    optRPM_->setText(tr("RPM"));
 }
 
 void frmSpeedFeedV74::DisplayMetricCaption() {
-    optSSpeed_->setText("Surface speed in M/Min");
-    optFeedFlute_->setText("MM per tooth");
-    optFeedRev_->setText("MM per Rev (or thread pitch)");
-    optInchesPerMinute_->setText("MM per Minute");
-    optRPM_->setText("RPM");
+    optSSpeed_->setText(tr("Surface speed in M/Min"));
+    optFeedFlute_->setText(tr("MM per tooth"));
+    optFeedRev_->setText(tr("MM per Rev (or thread pitch)"));
+    optInchesPerMinute_->setText(tr("MM per Minute"));
+    optRPM_->setText(tr("RPM"));
 }
 
 void frmSpeedFeedV74::ApplySwitchToMetric() {
@@ -441,16 +488,16 @@ bool frmSpeedFeedV74::DrillingShown() const {
 }
 
 void frmSpeedFeedV74::ToggleDrillingDisplay() {
-    if (lblShowHide_->text() == kShowDrilling) {
+    if (lblShowHide_->text() == tr(kShowDrilling)) {
         drillPoint1b_->show();
         drillPoint2b_->hide();
         ShowHide(true);
-        lblShowHide_->setText(kHideDrilling);
-    } else if (lblShowHide_->text() == kHideDrilling) {
+        lblShowHide_->setText(tr(kHideDrilling));
+    } else if (lblShowHide_->text() == tr(kHideDrilling)) {
         drillPoint1b_->hide();
         drillPoint2b_->show();
         ShowHide(false);
-        lblShowHide_->setText(kShowDrilling);
+        lblShowHide_->setText(tr(kShowDrilling));
     }
 }
 

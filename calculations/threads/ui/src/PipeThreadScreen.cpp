@@ -17,9 +17,11 @@ namespace calc {
 
 namespace {
 
-constexpr const char* kNumeralsOnly = "Numerals only";
-constexpr const char* kNoNegatives = "Negative values are not allowed in thread measurements.";
-constexpr const char* kPlacesRange = "Decimal places must be between 1 and 5.";
+constexpr const char* kNumeralsOnly = QT_TRANSLATE_NOOP("calc::frmNPTmeasureV74", "Numerals only");
+constexpr const char* kNoNegatives = QT_TRANSLATE_NOOP(
+    "calc::frmNPTmeasureV74", "Negative values are not allowed in thread measurements.");
+constexpr const char* kPlacesRange =
+    QT_TRANSLATE_NOOP("calc::frmNPTmeasureV74", "Decimal places must be between 1 and 5.");
 const QString kLineBreak = QStringLiteral("\n\r");
 const QSize kPrintPictureSize(300, 190);
 
@@ -30,14 +32,15 @@ double Read(const QLineEdit* box) {
 }  // namespace
 
 frmNPTmeasureV74::frmNPTmeasureV74(CalcEnv& env, QWidget* parent)
-    : CalcScreen(env,
-                 {"frmNPTmeasureV74", "NPT Thread Measure", "Measure NPT Threads with Wires", 5050,
-                  7930, "html\\NPTMeasure.htm", "", "DecimalPlaces", true, kMenuBack,
-                  /*closesHelp=*/false},
-                 parent) {
+    : CalcScreen(
+          env,
+          {"frmNPTmeasureV74", tr("NPT Thread Measure"), tr("Measure NPT Threads with Wires"), 5050,
+           7930, "html\\NPTMeasure.htm", "", "DecimalPlaces", true, kMenuBack,
+           /*closesHelp=*/false},
+          parent) {
     // ---- Pipe size and the drawing ---------------------------------------------------------
-    AddLabel("lblPipeSize", "Nominal Pipe Size:", 120, 390, 1740, 255);
-    QLabel* hint = AddLabel("lblClickToChoose", "click to choose", 120, 630, 1740, 225);
+    AddLabel("lblPipeSize", tr("Nominal Pipe Size:"), 120, 390, 1740, 255);
+    QLabel* hint = AddLabel("lblClickToChoose", tr("click to choose"), 120, 630, 1740, 225);
     QFont hf = hint->font();
     hf.setItalic(true);
     hint->setFont(hf);
@@ -61,7 +64,7 @@ frmNPTmeasureV74::frmNPTmeasureV74(CalcEnv& env, QWidget* parent)
     picture2->hide();
 
     // ---- Values ------------------------------------------------------------------------------
-    auto caption = [this](const char* name, const char* text, int y, int h = 285) {
+    auto caption = [this](const char* name, const QString& text, int y, int h = 285) {
         QLabel* label = AddLabel(name, text, 120, y, 2760, h);
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         label->setWordWrap(true);
@@ -81,46 +84,46 @@ frmNPTmeasureV74::frmNPTmeasureV74(CalcEnv& env, QWidget* parent)
     constexpr int kValueX = 3000;
 
     QGroupBox* frame = AddFrame("fraTPIpitch", "", 120, 2640, 2760, 600);
-    optTPI_ = AddOption("optTPI", "Threads per inch", 90, 30, 2580, 270, frame);
-    optPitch_ = AddOption("optPitch", "Pitch of thread", 90, 300, 2580, 270, frame);
+    optTPI_ = AddOption("optTPI", tr("Threads per inch"), 90, 30, 2580, 270, frame);
+    optPitch_ = AddOption("optPitch", tr("Pitch of thread"), 90, 300, 2580, 270, frame);
     optTPI_->setChecked(true);
     txtTPIpitch_ = hidden("txtTPIpitch", "0");
     lblTPIpitch_ = display("lblTPIpitch", 2800);
 
-    lblTaper_ = caption("lblTaper", "Taper per Foot:", 3330);
+    lblTaper_ = caption("lblTaper", tr("Taper per Foot:"), 3330);
     txtTaperPerFoot_ = hidden("txtTaperPerFoot", ".75");
     lblTaperPerFoot_ = display("lblTaperPerFoot", 3330);
     lblTaperPerFoot_->setText(".75");
-    caption("lblLargeDiaCaption", "PD at gauge point, E1:", 3675);
+    caption("lblLargeDiaCaption", tr("PD at gauge point, E1:"), 3675);
     txtLargeDia_ = hidden("txtLargeDia", "0");
     lblLargeDia_ = display("lblLargeDia", 3675);
-    caption("lblSmallDiaCaption", "PD at start of thd, E0:", 4020);
+    caption("lblSmallDiaCaption", tr("PD at start of thd, E0:"), 4020);
     txtSmallDia_ = hidden("txtSmallDia", "0");
     lblSmallDia_ = display("lblSmallDia", 4020);
-    caption("lblLengthCaption", "Gauge length, L1:", 4365);
+    caption("lblLengthCaption", tr("Gauge length, L1:"), 4365);
     txtLength_ = AddEntryBox("txtLength", kValueX, 4365, 1320, 285);
     txtLength_->setText("0");
-    caption("lblAngleCaption", "Angle from centreline:", 4710);
+    caption("lblAngleCaption", tr("Angle from centreline:"), 4710);
     txtAnglePerSide_ = hidden("txtAnglePerSide", kPipeAnglePerSideText);
     lblAnglePerSide_ = display("lblAnglePerSide", 4710);
     lblAnglePerSide_->setText(kPipeAnglePerSideText);
-    caption("lblWireCaption", "Actual wire size:", 5055);
+    caption("lblWireCaption", tr("Actual wire size:"), 5055);
     txtActualWire_ = AddEntryBox("txtActualWire", kValueX, 5055, 1320, 285);
     txtActualWire_->setText("0");
-    caption("lblMOWCaption", "Measurement over wires at gauge point:", 5385, 420);
+    caption("lblMOWCaption", tr("Measurement over wires at gauge point:"), 5385, 420);
     txtMOW_ = hidden("txtMOW", "0");
     lblMOW_ = display("lblMOW", 5445);
 
-    AddLabelCommand("lblBWSNPT2", "Best Wire Size", 120, 5895, 1440, 300,
+    AddLabelCommand("lblBWSNPT2", tr("Best Wire Size"), 120, 5895, 1440, 300,
                     [this] { BestWireSizeCalc(); });
     txtBWSNPT_ = hidden("txtBWSNPT", "0");
     lblBWSNPT_ = AddResultField("lblBWSNPT", 1620, 5895, 960, 300);
     lblBWSNPT_->setText("0");
     lblTurns_ = AddResultField("lblTurns", 120, 6240, 660, 285);
     lblTurns_->setText("0");
-    AddLabel("lblTurnsText", "turns to gauge length.", 840, 6240, 2760, 285);
+    AddLabel("lblTurnsText", tr("turns to gauge length."), 840, 6240, 2760, 285);
 
-    QLabel* places = AddLabel("lblDecPlaces", "Decimal places", 2640, 5895, 1590, 300);
+    QLabel* places = AddLabel("lblDecPlaces", tr("Decimal places"), 2640, 5895, 1590, 300);
     places->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     txtDecPlaces_ = AddEntryBox("txtDecPlaces", 4290, 5895, 615, 300);
     txtDecPlaces_->setAlignment(Qt::AlignCenter);
@@ -128,13 +131,13 @@ frmNPTmeasureV74::frmNPTmeasureV74(CalcEnv& env, QWidget* parent)
 
     // ---- Commands --------------------------------------------------------------------------
     constexpr int kCommandsY = 6690, kSize = 945, kStep = 975;
-    AddCommand(Command::Calculate, 90, kCommandsY, kSize, kSize + 120, "CALCULATE MOW");
+    AddCommand(Command::Calculate, 90, kCommandsY, kSize, kSize + 120, tr("CALCULATE MOW"));
     AddCommand(Command::Reset, 90 + kStep, kCommandsY, kSize, kSize + 120);
     AddCommand(Command::Print, 90 + 2 * kStep, kCommandsY, kSize, kSize + 120);
     AddCommand(Command::Help, 90 + 3 * kStep, kCommandsY, kSize, kSize + 120);
     AddCommand(Command::Close, 90 + 4 * kStep, kCommandsY, kSize, kSize + 120);
-    CommandButton* unit = AddCommand(Command::InchMetric, 4380, 2640, 585, 600, "INCH");
-    unit->Face()->setToolTip("Switch between inch and millimetre");
+    CommandButton* unit = AddCommand(Command::InchMetric, 4380, 2640, 585, 600, tr("INCH"));
+    unit->Face()->setToolTip(tr("Switch between inch and millimetre"));
     lblUnit_ = unit->Caption();
 
     CheckOnLeave(txtLength_, [this] { return LeaveLength(); });
@@ -162,7 +165,7 @@ void frmNPTmeasureV74::SetBoth(QLineEdit* box, QLabel* label, const QString& tex
 }
 
 void frmNPTmeasureV74::Message(const char* text) {
-    Env().messages.ShowMessage(text, kAppTitle, MsgIcon::None);
+    Env().messages.ShowMessage(S(tr(text)), kAppTitle, MsgIcon::None);
 }
 
 // ---- Pipe size -------------------------------------------------------------------------------
@@ -206,7 +209,7 @@ void frmNPTmeasureV74::ChoosePipeSize(int row) {
 
 void frmNPTmeasureV74::BestWireSizeCalc() {
     if (!(tpi_ > 0)) {
-        Message("Please choose a thread size.");
+        Message(QT_TR_NOOP("Please choose a thread size."));
         return;
     }
     const double wire = PipeBestWire(UnitFactor() / tpi_);
@@ -219,7 +222,7 @@ void frmNPTmeasureV74::BestWireSizeCalc() {
 void frmNPTmeasureV74::Calculate() {
     if (txtActualWire_->text().isEmpty()) txtActualWire_->setText("0");
     if (Read(txtActualWire_) == 0) {
-        Message("An actual wire size is required.");
+        Message(QT_TR_NOOP("An actual wire size is required."));
         return;
     }
     if (!(tpi_ > 0)) return;  // no pipe size chosen (the box may show a rounded 0.)
@@ -234,7 +237,7 @@ void frmNPTmeasureV74::Calculate() {
 void frmNPTmeasureV74::calcMOW() {
     const double wire = Read(txtActualWire_);
     if (!(wire > 0)) {
-        Message("An actual wire size is required");
+        Message(QT_TR_NOOP("An actual wire size is required"));
         return;
     }
     if (optTPI_->isChecked()) optPitch_->setChecked(true);
@@ -243,7 +246,7 @@ void frmNPTmeasureV74::calcMOW() {
     const double pitch = UnitFactor() / tpi_;
     const std::optional<double> m = PipeMeasurementOverWires(e1_ * UnitFactor(), pitch, wire);
     if (!m) {
-        Message("Impossible data are entered.");
+        Message(QT_TR_NOOP("Impossible data are entered."));
         return;
     }
     txtMOW_->setText(FormatPlaces(*m, Places()));
@@ -368,15 +371,15 @@ void frmNPTmeasureV74::InchMetricConvert() {
         label3(lblMOW_, txtMOW_, 0);
         label3(lblTPIpitch_, txtTPIpitch_, pitch);
         label3(lblBWSNPT_, txtBWSNPT_, PipeBestWire(pitch));
-        lblTaper_->setText("Ratio:");
-        lblUnit_->setText("MM");
+        lblTaper_->setText(tr("Ratio:"));
+        lblUnit_->setText(tr("MM"));
     } else {
         metric_ = false;
         if (optPitch_->isChecked()) {
             if (tpi_ > 0) txtTPIpitch_->setText(FormatPlaces(1 / tpi_, places));
             optTPI_->setChecked(true);
         }
-        lblTaper_->setText("Taper per foot:");
+        lblTaper_->setText(tr("Taper per foot:"));
         if (!txtTaperPerFoot_->text().isEmpty())
             SetBoth(txtTaperPerFoot_, lblTaperPerFoot_, kPipeTaperPerFootText);
         if (e1_ > 0) txtLargeDia_->setText(FormatPlaces(e1_, places));
@@ -392,7 +395,7 @@ void frmNPTmeasureV74::InchMetricConvert() {
         lblSmallDia_->setText(txtSmallDia_->text());
         lblMOW_->setText(txtMOW_->text());
         lblBWSNPT_->setText(txtBWSNPT_->text());
-        lblUnit_->setText("INCH");
+        lblUnit_->setText(tr("INCH"));
     }
 }
 
@@ -414,20 +417,21 @@ void frmNPTmeasureV74::ResetAll() {
 QString frmNPTmeasureV74::PrintText() const {
     QListWidgetItem* item = lstPipeSize_->currentItem();
     QString text = kLineBreak.repeated(14);
-    text += "NPT Thread Measure" + kLineBreak;
-    text += kLineBreak + "Nominal pipe size: " + (item ? item->text() : QString());
-    text += kLineBreak + (optTPI_->isChecked() ? "Threads per inch: " : "Pitch of thread: ") +
+    text += tr("NPT Thread Measure") + kLineBreak;
+    text += kLineBreak + tr("Nominal pipe size: ") + (item ? item->text() : QString());
+    text += kLineBreak +
+            (optTPI_->isChecked() ? tr("Threads per inch: ") : tr("Pitch of thread: ")) +
             lblTPIpitch_->text();
     text += kLineBreak + lblTaper_->text() + " " + lblTaperPerFoot_->text();
-    text += kLineBreak + "PD at gauge point, E1: " + lblLargeDia_->text();
-    text += kLineBreak + "PD at start of thd, E0: " + lblSmallDia_->text();
-    text += kLineBreak + "Gauge length, L1: " + txtLength_->text();
-    text += kLineBreak + "Angle from centreline: " + lblAnglePerSide_->text();
-    text += kLineBreak + "Actual wire size: " + txtActualWire_->text();
-    text += kLineBreak + "Measurement over wires at gauge point: " + lblMOW_->text();
-    text += kLineBreak + "Best wire size: " + lblBWSNPT_->text();
-    text += kLineBreak + lblTurns_->text() + " turns to gauge length.";
-    text += kLineBreak + "Units: " + (metric_ ? QString("MM") : QString("INCH"));
+    text += kLineBreak + tr("PD at gauge point, E1: ") + lblLargeDia_->text();
+    text += kLineBreak + tr("PD at start of thd, E0: ") + lblSmallDia_->text();
+    text += kLineBreak + tr("Gauge length, L1: ") + txtLength_->text();
+    text += kLineBreak + tr("Angle from centreline: ") + lblAnglePerSide_->text();
+    text += kLineBreak + tr("Actual wire size: ") + txtActualWire_->text();
+    text += kLineBreak + tr("Measurement over wires at gauge point: ") + lblMOW_->text();
+    text += kLineBreak + tr("Best wire size: ") + lblBWSNPT_->text();
+    text += kLineBreak + lblTurns_->text() + " " + tr("turns to gauge length.");
+    text += kLineBreak + tr("Units: ") + (metric_ ? tr("MM") : tr("INCH"));
     return text;
 }
 

@@ -1,4 +1,5 @@
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -20,48 +21,96 @@ namespace {
 
 constexpr const char* kFormSection = "InchMetric";
 constexpr const char* kFormKey = "ThreadMeas";
-constexpr const char* kFractionTip = "Common fraction allowed if under 1.0";
-constexpr const char* kImpossible = "Impossible data are entered.";
+constexpr const char* kFractionTip =
+    QT_TRANSLATE_NOOP("calc::frmThreadMeasureV74", "Common fraction allowed if under 1.0");
+constexpr const char* kImpossible =
+    QT_TRANSLATE_NOOP("calc::frmThreadMeasureV74", "Impossible data are entered.");
+
+// The thread forms' names, notes and captions of the thread library, for lupdate.
+[[maybe_unused]] const char* const kThreadFormTexts[] = {
+    QT_TRANSLATE_NOOP("calc::ThreadForms", "60° UN"),
+    QT_TRANSLATE_NOOP("calc::ThreadForms", "60°ISO metric"),
+    QT_TRANSLATE_NOOP("calc::ThreadForms", "55° BSW"),
+    QT_TRANSLATE_NOOP("calc::ThreadForms", "29°Acme-2G"),
+    QT_TRANSLATE_NOOP("calc::ThreadForms", "29°Stub Acme"),
+    QT_TRANSLATE_NOOP("calc::ThreadForms", "30° Trapezoid"),
+    QT_TRANSLATE_NOOP("calc::ThreadForms", "Minor Dia. External:"),
+    QT_TRANSLATE_NOOP("calc::ThreadForms", "Internal:"),
+    QT_TRANSLATE_NOOP("calc::ThreadForms", "Root and crest rad:"),
+    QT_TRANSLATE_NOOP("calc::ThreadForms", "Minor Dia:"),
+    QT_TRANSLATE_NOOP("calc::ThreadForms",
+                      "This illustration shows Maximum Material Condition.\n\rIf a specific "
+                      "tolerance designation is required, find the precise values in the tables in "
+                      "a handbook. Click the Help button file for more information."),
+    QT_TRANSLATE_NOOP(
+        "calc::ThreadForms",
+        "This illustration shows Maximum Metal Condition. External thread depth assumes root "
+        "radius of 0.1443p. If a specific tolerance designation is required, find the precise "
+        "values in the tables in a handbook. Click the Help button file for more information."),
+    QT_TRANSLATE_NOOP(
+        "calc::ThreadForms",
+        "This illustration shows Close Class values.\n\rFind the other class values in the tables "
+        "in a handbook. Click the Help button file for more information."),
+    QT_TRANSLATE_NOOP("calc::ThreadForms",
+                      "This illustration shows Basic Dimensions of General Purpose. If a specific "
+                      "tolerance designation is required, find the precise values in the tables in "
+                      "a handbook. Click the Help button file for more information."),
+    QT_TRANSLATE_NOOP("calc::ThreadForms",
+                      "This illustration shows Basic Dimensions of General Purpose.\n\rIf a "
+                      "specific tolerance designation is required, find the precise values in the "
+                      "tables in a handbook. Click the Help button file for more information."),
+    QT_TRANSLATE_NOOP("calc::ThreadForms",
+                      "This illustration shows the Preferred Basic Size.\n\rIf a specific "
+                      "tolerance designation is required, find the precise values in the tables in "
+                      "a handbook. Click the Help button file for more information."),
+};
+
+QString FormText(const char* english) {
+    return QCoreApplication::translate("calc::ThreadForms", english);
+}
 const QString kLineBreak = QStringLiteral("\n\r");
 
 // The drawing's place on the screen and its size on paper (pixels).
 constexpr int kPictureX = 5760, kPictureY = 420, kPictureW = 4440, kPictureH = 3300;
 const QSize kPrintPictureSize(420, 270);
 
-QString ScreenText(const char* lfcr) {
+QString ScreenText(QString lfcr) {
     // Label text breaks lines with LF alone.
-    return QString::fromUtf8(lfcr).replace(QStringLiteral("\n\r"), QStringLiteral("\n"));
+    return lfcr.replace(QStringLiteral("\n\r"), QStringLiteral("\n"));
 }
 
 }  // namespace
 
 frmThreadMeasureV74::frmThreadMeasureV74(CalcEnv& env, QWidget* parent)
     : CalcScreen(env,
-                 {"frmThreadMeasureV74", "Measure threads", "Measure Threads with Wires", 10345,
-                  9130, "html\\ThreadMeasure.htm", "ThreadMeas"},
+                 {"frmThreadMeasureV74", tr("Measure threads"), tr("Measure Threads with Wires"),
+                  10345, 9130, "html\\ThreadMeasure.htm", "ThreadMeas"},
                  parent) {
     // ---- Option groups ---------------------------------------------------------------
-    QGroupBox* fraForm = AddFrame("fraThreadForm", "Thread form", 120, 420, 2520, 2520);
+    QGroupBox* fraForm = AddFrame("fraThreadForm", tr("Thread form"), 120, 420, 2520, 2520);
     for (ThreadForm form : kThreadForms) {
         const int i = static_cast<int>(form);
         const ThreadFormInfo& info = InfoOf(form);
-        forms_[i] = AddOption(info.optionName, QString::fromUtf8(info.optionCaption), 120,
-                              270 + i * 315, 2310, 285, fraForm);
+        forms_[i] = AddOption(info.optionName, FormText(info.optionCaption), 120, 270 + i * 315,
+                              2310, 285, fraForm);
     }
-    optNPT_ = AddOption("optNPT", "National Pipe Thread", 120, 270 + 6 * 315, 2310, 285, fraForm);
+    optNPT_ =
+        AddOption("optNPT", tr("National Pipe Thread"), 120, 270 + 6 * 315, 2310, 285, fraForm);
 
-    QGroupBox* fraUnits = AddFrame("fraUnits", "Units", 2760, 420, 2880, 600);
-    optInch_ = AddOption("optInch", "Inch", 120, 255, 1020, 285, fraUnits);
-    optMetric_ = AddOption("optMetric", "Metric", 1440, 255, 1320, 285, fraUnits);
+    QGroupBox* fraUnits = AddFrame("fraUnits", tr("Units"), 2760, 420, 2880, 600);
+    optInch_ = AddOption("optInch", tr("Inch"), 120, 255, 1020, 285, fraUnits);
+    optMetric_ = AddOption("optMetric", tr("Metric"), 1440, 255, 1320, 285, fraUnits);
 
-    QGroupBox* fraPitch = AddFrame("fraPitch", "Pitch entry", 2760, 1110, 2880, 885);
-    optTPI_ = AddOption("optTPI", "Threads per Inch", 120, 255, 2700, 285, fraPitch);
-    optThreadPitch_ = AddOption("optThreadPitch", "Pitch of Thread", 120, 555, 2700, 285, fraPitch);
+    QGroupBox* fraPitch = AddFrame("fraPitch", tr("Pitch entry"), 2760, 1110, 2880, 885);
+    optTPI_ = AddOption("optTPI", tr("Threads per Inch"), 120, 255, 2700, 285, fraPitch);
+    optThreadPitch_ =
+        AddOption("optThreadPitch", tr("Pitch of Thread"), 120, 555, 2700, 285, fraPitch);
 
-    QGroupBox* fraGiven = AddFrame("fraGiven", "Given", 2760, 2085, 2880, 1200);
-    optPDia_ = AddOption("optPDia", "Pitch Diameter", 120, 255, 2700, 285, fraGiven);
-    optMOW_ = AddOption("optMOW", "Measurement over wires", 120, 555, 2700, 285, fraGiven);
-    optNomDia_ = AddOption("optNomDia", "Basic Major Diameter Only", 120, 855, 2700, 285, fraGiven);
+    QGroupBox* fraGiven = AddFrame("fraGiven", tr("Given"), 2760, 2085, 2880, 1200);
+    optPDia_ = AddOption("optPDia", tr("Pitch Diameter"), 120, 255, 2700, 285, fraGiven);
+    optMOW_ = AddOption("optMOW", tr("Measurement over wires"), 120, 555, 2700, 285, fraGiven);
+    optNomDia_ =
+        AddOption("optNomDia", tr("Basic Major Diameter Only"), 120, 855, 2700, 285, fraGiven);
 
     // The stored layout: 60° UN, threads per inch, basic major diameter, inch.
     forms_[0]->setChecked(true);
@@ -70,7 +119,7 @@ frmThreadMeasureV74::frmThreadMeasureV74(CalcEnv& env, QWidget* parent)
     optInch_->setChecked(true);
 
     // ---- Entries -------------------------------------------------------------------------
-    auto caption = [this](const char* name, const char* text, int y) {
+    auto caption = [this](const char* name, const QString& text, int y) {
         QLabel* label = AddLabel(name, text, 120, y, 3120, 285);
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         return label;
@@ -86,30 +135,30 @@ frmThreadMeasureV74::frmThreadMeasureV74(CalcEnv& env, QWidget* parent)
         return field;
     };
     constexpr int kBoxX = 3360;
-    lblTPIpitchCaption_ = caption("lblTPIpitchCaption", "Threads per Inch", 3420);
+    lblTPIpitchCaption_ = caption("lblTPIpitchCaption", tr("Threads per Inch"), 3420);
     txtTPIpitch_ = entry("txtTPIpitch", kBoxX, 3420);
-    txtTPIpitch_->setToolTip(kFractionTip);
-    lblNomSize_ = caption("lblNomSize", "Basic Major Diameter (REQUIRED)", 3795);
+    txtTPIpitch_->setToolTip(tr(kFractionTip));
+    lblNomSize_ = caption("lblNomSize", tr("Basic Major Diameter (REQUIRED)"), 3795);
     lblNomDia_ = result("lblNomDia", kBoxX, 3795);
     txtNomDia_ = entry("txtNomDia", kBoxX, 3795);
-    txtNomDia_->setToolTip(kFractionTip);
-    caption("lblActualWire", "Actual Wire Size (REQUIRED)", 4170);
+    txtNomDia_->setToolTip(tr(kFractionTip));
+    caption("lblActualWire", tr("Actual Wire Size (REQUIRED)"), 4170);
     txtActualWire_ = entry("txtActualWire", kBoxX, 4170);
-    caption("lblPitchDiaCaption", "Pitch (Effective) Diameter", 4545);
+    caption("lblPitchDiaCaption", tr("Pitch (Effective) Diameter"), 4545);
     lblPitchDia_ = result("lblPitchDia", kBoxX, 4545);
     txtPitchDia_ = entry("txtPitchDia", kBoxX, 4545);
-    caption("lblMOWCaption", "Measurement over wires", 4920);
+    caption("lblMOWCaption", tr("Measurement over wires"), 4920);
     lblMOW_ = result("lblMOW", kBoxX, 4920);
     txtMOW_ = entry("txtMOW", kBoxX, 4920);
-    AddScreenCommand("lblBestWire", "CALCULATE BEST WIRE SIZE", FaceDrawing::Blank, 120, 5340, 3120,
-                     450, [this] { BestWireSize(); });
+    AddScreenCommand("lblBestWire", tr("CALCULATE BEST WIRE SIZE"), FaceDrawing::Blank, 120, 5340,
+                     3120, 450, [this] { BestWireSize(); });
     txtBestWire_ = entry("txtBestWire", kBoxX, 5415);
 
     cboNumOD_ = new QComboBox(this);
     cboNumOD_->setObjectName("cboNumOD");
     cboNumOD_->setGeometry(TwRect(120, 6030, 2400, 315));
-    cboNumOD_->setPlaceholderText("Nom dia of # thds");
-    cboNumOD_->setToolTip("Numbered screw sizes: basic major diameters in inches");
+    cboNumOD_->setPlaceholderText(tr("Nom dia of # thds"));
+    cboNumOD_->setToolTip(tr("Numbered screw sizes: basic major diameters in inches"));
     GuardControl(cboNumOD_);
 
     // ---- The drawing and the thread data ---------------------------------------------------
@@ -121,7 +170,7 @@ frmThreadMeasureV74::frmThreadMeasureV74(CalcEnv& env, QWidget* parent)
     lblCalcedThread_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     constexpr int kLabelA = 5100, kBoxA = 7080, kLabelB = 8220, kBoxB = 9120, kDataW = 1080;
-    auto dataLabel = [this](const char* name, const char* text, int x, int y, int w) {
+    auto dataLabel = [this](const char* name, const QString& text, int x, int y, int w) {
         QLabel* label = AddLabel(name, text, x, y, w, 285);
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         return label;
@@ -131,21 +180,22 @@ frmThreadMeasureV74::frmThreadMeasureV74(CalcEnv& env, QWidget* parent)
         SetBoxEditable(box, false);
         return box;
     };
-    dataLabel("lblMajDia", "Maximum Major Diameter, External:", kLabelA, 4800, 3960);
+    dataLabel("lblMajDia", tr("Maximum Major Diameter, External:"), kLabelA, 4800, 3960);
     txtMajDiaScr_ = dataBox("txtMajDiaScr", kBoxB, 4800);
-    lblMinDiaScr_ = dataLabel("lblMinDiaScr", "Minor Dia. External:", kLabelA, 5175, 1920);
+    lblMinDiaScr_ =
+        dataLabel("lblMinDiaScr", FormText("Minor Dia. External:"), kLabelA, 5175, 1920);
     txtMinDiaScr_ = dataBox("txtMinDiaScr", kBoxA, 5175);
-    lblMinDiaNut_ = dataLabel("lblMinDiaNut", "Internal:", kLabelB, 5175, 840);
+    lblMinDiaNut_ = dataLabel("lblMinDiaNut", FormText("Internal:"), kLabelB, 5175, 840);
     txtMinDiaNut_ = dataBox("txtMinDiaNut", kBoxB, 5175);
-    QLabel* height = AddLabel("lblHeight", "Height", kLabelA, 5550, 700, 285);
+    QLabel* height = AddLabel("lblHeight", tr("Height"), kLabelA, 5550, 700, 285);
     height->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    dataLabel("lblHghtScr", "External", kLabelA + 700, 5550, 1220);
+    dataLabel("lblHghtScr", tr("External"), kLabelA + 700, 5550, 1220);
     txtHghtScr_ = dataBox("txtHghtScr", kBoxA, 5550);
-    dataLabel("lblHghtNut", "internal", kLabelB, 5550, 840);
+    dataLabel("lblHghtNut", tr("internal"), kLabelB, 5550, 840);
     txtHghtNut_ = dataBox("txtHghtNut", kBoxB, 5550);
     SetBoxEditable(txtBestWire_, false);
 
-    dataLabel("lblDecPlaces", "Decimal Places", kLabelA, 6150, 1920);
+    dataLabel("lblDecPlaces", tr("Decimal Places"), kLabelA, 6150, 1920);
     AddDecimalPlacesBox(kBoxA, 6150);
 
     // ---- Commands --------------------------------------------------------------------------
@@ -208,7 +258,8 @@ bool frmThreadMeasureV74::CheckEntry(QLineEdit* box, const std::string& name) {
 }
 
 void frmThreadMeasureV74::Message(const char* text, const char* title) {
-    Env().messages.ShowMessage(text, title ? title : kAppTitle, MsgIcon::None);
+    Env().messages.ShowMessage(S(tr(text)), title ? S(tr(title)) : std::string(kAppTitle),
+                               MsgIcon::None);
 }
 
 double frmThreadMeasureV74::calcThreadPitch() const {
@@ -242,9 +293,9 @@ void frmThreadMeasureV74::OnFormSelected(ThreadForm form) {
     }
     txtTPIpitch_->setText("0");
     cboNumOD_->setVisible(form == ThreadForm::SixtyUn);
-    lblCalcedThread_->setText(ScreenText(info.note));
-    lblMinDiaScr_->setText(info.minorExternalCaption);
-    lblMinDiaNut_->setText(info.minorInternalCaption);
+    lblCalcedThread_->setText(ScreenText(FormText(info.note)));
+    lblMinDiaScr_->setText(FormText(info.minorExternalCaption));
+    lblMinDiaNut_->setText(FormText(info.minorInternalCaption));
     picture_->SetForm(form);
     Reset();
 }
@@ -266,7 +317,7 @@ void frmThreadMeasureV74::OpenPipeScreen() {
 // ---- Pitch entry and units -------------------------------------------------------------------
 
 void frmThreadMeasureV74::ToPitchEntry() {
-    lblTPIpitchCaption_->setText("Pitch of Thread");
+    lblTPIpitchCaption_->setText(tr("Pitch of Thread"));
     const double value = ParseNumberText(S(txtTPIpitch_->text()));
     const std::string pitch =
         value > 0 ? PitchTextFromTpi(value, Units(), DecimalPlaces()) : std::string();
@@ -274,7 +325,7 @@ void frmThreadMeasureV74::ToPitchEntry() {
 }
 
 void frmThreadMeasureV74::ToTpiEntry() {
-    lblTPIpitchCaption_->setText("Threads per Inch");
+    lblTPIpitchCaption_->setText(tr("Threads per Inch"));
     const double value = ParseNumberText(S(txtTPIpitch_->text()));
     const std::string tpi = value > 0 ? TpiTextFromPitch(value, Units()) : std::string();
     txtTPIpitch_->setText(tpi.empty() ? "0" : Q(tpi));
@@ -351,7 +402,7 @@ void frmThreadMeasureV74::ApplyGiven() {
 void frmThreadMeasureV74::BestWireSize() {
     const double entry = ParseEntryText(Env(), S(txtTPIpitch_->text()));
     if (entry == 0) {
-        Message("Thread Pitch or TPI required");
+        Message(QT_TR_NOOP("Thread Pitch or TPI required"));
         return;
     }
     if (entry < 0) return;  // the reader has said why
@@ -368,12 +419,12 @@ void frmThreadMeasureV74::BestWireSize() {
 
 void frmThreadMeasureV74::Calculate() {
     if (!(ParseEntryText(Env(), S(txtActualWire_->text())) > 0)) {
-        Message("An actual wire size is required.");
+        Message(QT_TR_NOOP("An actual wire size is required."));
         return;
     }
     const double entry = ParseEntryText(Env(), S(txtTPIpitch_->text()));
     if (entry == 0) {
-        Message("Please enter a value for TPI or Thread Pitch.");
+        Message(QT_TR_NOOP("Please enter a value for TPI or Thread Pitch."));
         return;
     }
     if (entry > 0) pitch_ = optTPI_->isChecked() ? PitchFromTpi(entry, Units()).value_or(0) : entry;
@@ -383,16 +434,16 @@ void frmThreadMeasureV74::Calculate() {
 void frmThreadMeasureV74::calculate(double pitch) {
     const double major = ParseEntryText(Env(), S(txtNomDia_->text()));
     if (!(major > 0)) {
-        Message("Nominal thread size is required.", "Major Diam.");
+        Message(QT_TR_NOOP("Nominal thread size is required."), QT_TR_NOOP("Major Diam."));
         return;
     }
     if (!(ParseEntryText(Env(), S(txtTPIpitch_->text())) > 0)) {
-        Message("Please enter all required values", "Thread Pitch.");
+        Message(QT_TR_NOOP("Please enter all required values"), QT_TR_NOOP("Thread Pitch."));
         return;
     }
     const double wire = ParseEntryText(Env(), S(txtActualWire_->text()));
     if (!(wire > 0)) {
-        Message("Please enter all required values", "Actual Wire Size.");
+        Message(QT_TR_NOOP("Please enter all required values"), QT_TR_NOOP("Actual Wire Size."));
         return;
     }
     factor_ = InfoOf(form_).pitchDiameterFactor;
@@ -449,26 +500,26 @@ QString frmThreadMeasureV74::PrintText() const {
     const ThreadFormInfo& info = InfoOf(form_);
     QString text = kLineBreak.repeated(10);
     text += QString::fromUtf8(info.printTitle) + kLineBreak;
-    text += kLineBreak + "Pitch diameter: " + PrintValue(txtPitchDia_, lblPitchDia_);
-    text += kLineBreak + "Nominal major diameter: " + PrintValue(txtNomDia_, lblNomDia_);
-    text += kLineBreak + "Measurement over wires: " + PrintValue(txtMOW_, lblMOW_);
+    text += kLineBreak + tr("Pitch diameter: ") + PrintValue(txtPitchDia_, lblPitchDia_);
+    text += kLineBreak + tr("Nominal major diameter: ") + PrintValue(txtNomDia_, lblNomDia_);
+    text += kLineBreak + tr("Measurement over wires: ") + PrintValue(txtMOW_, lblMOW_);
     if (optTPI_->isChecked())
-        text += kLineBreak + "Threads per inch: " + txtTPIpitch_->text();
+        text += kLineBreak + tr("Threads per inch: ") + txtTPIpitch_->text();
     else
-        text += kLineBreak + "Thread pitch: " + txtTPIpitch_->text();
-    text += kLineBreak + "Actual wire size: " + txtActualWire_->text();
-    text += kLineBreak + "Best wire size: " + txtBestWire_->text();
+        text += kLineBreak + tr("Thread pitch: ") + txtTPIpitch_->text();
+    text += kLineBreak + tr("Actual wire size: ") + txtActualWire_->text();
+    text += kLineBreak + tr("Best wire size: ") + txtBestWire_->text();
     // The thread data shown beside the drawing, under the captions of this form.
-    text += kLineBreak + "Maximum major diameter, external: " + txtMajDiaScr_->text();
+    text += kLineBreak + tr("Maximum major diameter, external: ") + txtMajDiaScr_->text();
     if (form_ == ThreadForm::FiftyFiveBsw) {
-        text += kLineBreak + "Root and crest radius: " + txtMinDiaScr_->text();
-        text += kLineBreak + "Minor diameter: " + txtMinDiaNut_->text();
+        text += kLineBreak + tr("Root and crest radius: ") + txtMinDiaScr_->text();
+        text += kLineBreak + tr("Minor diameter: ") + txtMinDiaNut_->text();
     } else {
-        text += kLineBreak + "Minor diameter, external: " + txtMinDiaScr_->text();
-        text += kLineBreak + "Minor diameter, internal: " + txtMinDiaNut_->text();
+        text += kLineBreak + tr("Minor diameter, external: ") + txtMinDiaScr_->text();
+        text += kLineBreak + tr("Minor diameter, internal: ") + txtMinDiaNut_->text();
     }
-    text += kLineBreak + "Height, external: " + txtHghtScr_->text();
-    text += kLineBreak + "Height, internal: " + txtHghtNut_->text();
+    text += kLineBreak + tr("Height, external: ") + txtHghtScr_->text();
+    text += kLineBreak + tr("Height, internal: ") + txtHghtNut_->text();
     return text;
 }
 

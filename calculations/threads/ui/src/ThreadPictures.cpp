@@ -1,10 +1,25 @@
 #include "ThreadPictures.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPainterPath>
 #include <cmath>
 
 namespace calc {
+
+namespace {
+
+// The thread forms' titles of the thread library, for lupdate.
+[[maybe_unused]] const char* const kPrintTitles[] = {
+    QT_TRANSLATE_NOOP("calc::ThreadForms", "60° Unified Thread"),
+    QT_TRANSLATE_NOOP("calc::ThreadForms", "60° ISO Metric Thread"),
+    QT_TRANSLATE_NOOP("calc::ThreadForms", "55° Whitworth Thread"),
+    QT_TRANSLATE_NOOP("calc::ThreadForms", "29° Acme Thread"),
+    QT_TRANSLATE_NOOP("calc::ThreadForms", "29° Stub Acme Thread"),
+    QT_TRANSLATE_NOOP("calc::ThreadForms", "30° Trapezoid Thread"),
+};
+
+}  // namespace
 
 namespace {
 
@@ -197,7 +212,8 @@ void PaintThreadIllustration(QPainter& p, const QRectF& area, ThreadForm form) {
     p.setFont(DrawingFont(std::max(9.0, h / 24)));
     p.setPen(kInk);
     p.drawText(QRectF(0, h - 18, w, 16), Qt::AlignCenter,
-               QString::fromUtf8(info.printTitle) + QString::fromUtf8(" — three wires"));
+               QCoreApplication::translate("calc::ThreadPictures", "%1 — three wires")
+                   .arg(QCoreApplication::translate("calc::ThreadForms", info.printTitle)));
     p.restore();
 }
 
@@ -276,7 +292,9 @@ void PaintPipeDiagram(QPainter& p, const QRectF& area) {
     Dimension(p, QPointF(left, ly), QPointF(gauge, ly), "L1", QPointF(0, -9));
     p.setFont(DrawingFont(std::max(9.0, h / 20)));
     p.setPen(kInk);
-    p.drawText(QRectF(0, 2, w, 16), Qt::AlignCenter, "NPT  taper 1:16 on the diameter");
+    p.drawText(
+        QRectF(0, 2, w, 16), Qt::AlignCenter,
+        QCoreApplication::translate("calc::ThreadPictures", "NPT  taper 1:16 on the diameter"));
     p.restore();
 }
 

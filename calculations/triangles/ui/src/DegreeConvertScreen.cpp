@@ -10,13 +10,13 @@ namespace calc {
 
 frmDegreeConvertV74::frmDegreeConvertV74(CalcEnv& env, QWidget* parent)
     : CalcScreen(env,
-                 {"frmDegreeConvertV74", "Convert Angles", "Convert Angle", 4090, 3490,
+                 {"frmDegreeConvertV74", tr("Convert Angles"), tr("Convert Angle"), 4090, 3490,
                   "html\\DegreeConvert.htm", "", "DecimalPlaces", false, kMenuBack},
                  parent) {
-    AddLabel("Label1", "Degrees", 600, 360, 900, 225);
-    AddLabel("Label2", "Minutes", 1680, 360, 700, 225);
-    AddLabel("Label3", "Seconds", 2640, 360, 900, 225);
-    AddLabel("Label4", "Degrees", 120, 1395, 1020, 225)
+    AddLabel("Label1", tr("Degrees"), 600, 360, 900, 225);
+    AddLabel("Label2", tr("Minutes"), 1680, 360, 700, 225);
+    AddLabel("Label3", tr("Seconds"), 2640, 360, 900, 225);
+    AddLabel("Label4", tr("Degrees"), 120, 1395, 1020, 225)
         ->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     degree_ = AddEntryBox("txtDegree", 240, 600, 1215, 375);
     minute_ = AddEntryBox("txtMinute", 1680, 600, 495, 375);
@@ -35,20 +35,20 @@ frmDegreeConvertV74::frmDegreeConvertV74(CalcEnv& env, QWidget* parent)
         return true;
     });
     CheckOnLeave(minute_,
-                 [this] { return CheckLimit60(minute_, "Do not enter 60 or more minutes."); });
+                 [this] { return CheckLimit60(minute_, tr("Do not enter 60 or more minutes.")); });
     CheckOnLeave(second_,
-                 [this] { return CheckLimit60(second_, "Do not enter 60 or more seconds."); });
+                 [this] { return CheckLimit60(second_, tr("Do not enter 60 or more seconds.")); });
 
     AddCommand(Command::Reset, 720, 1920);
-    AddCommand(Command::Calculate, 2160, 1920, 1215, 1215, "CONVERT");
+    AddCommand(Command::Calculate, 2160, 1920, 1215, 1215, tr("CONVERT"));
 }
 
-bool frmDegreeConvertV74::CheckLimit60(QLineEdit* box, const char* message) {
+bool frmDegreeConvertV74::CheckLimit60(QLineEdit* box, const QString& message) {
     if (box->text().isEmpty()) return true;
     const double value = ParseEntryText(Env(), S(box->text()));
     if (value > 0) SetBoxEditable(decimal_, false);
     if (value >= 60) {
-        Env().messages.ShowMessage(message, kAppTitle, MsgIcon::Exclamation);
+        Env().messages.ShowMessage(S(message), kAppTitle, MsgIcon::Exclamation);
         box->clear();
         return false;
     }

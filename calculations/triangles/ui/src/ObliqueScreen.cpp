@@ -13,9 +13,11 @@ namespace calc {
 
 namespace {
 
-constexpr const char* kImpossible = "Impossible data entered. Please reset and try again.";
+constexpr const char* kImpossible = QT_TRANSLATE_NOOP(
+    "calc::frmObliqueTriangleV74", "Impossible data entered. Please reset and try again.");
 constexpr const char* kAlternateOffer =
-    "There may be an alternate answer to this scenario. Click OK to check.";
+    QT_TRANSLATE_NOOP("calc::frmObliqueTriangleV74",
+                      "There may be an alternate answer to this scenario. Click OK to check.");
 const QString kLineBreak = QStringLiteral("\n\r");
 const QString kDegree = QString::fromUtf8("°");
 
@@ -37,10 +39,11 @@ void PaintTriangle(QPainter& p, QPoint a, QPoint b, QPoint c) {
 // ---- The oblique triangle screen ------------------------------------------------------
 
 frmObliqueTriangleV74::frmObliqueTriangleV74(CalcEnv& env, QWidget* parent)
-    : CalcScreen(env,
-                 {"frmObliqueTriangleV74", "Oblique Triangle", "Oblique Trigonometry", 8310, 6490,
-                  "html\\ObliqueTriangle.htm", "Oblique", "DecimalPlaces", true, kTriangleBack},
-                 parent) {
+    : CalcScreen(
+          env,
+          {"frmObliqueTriangleV74", tr("Oblique Triangle"), tr("Oblique Trigonometry"), 8310, 6490,
+           "html\\ObliqueTriangle.htm", "Oblique", "DecimalPlaces", true, kTriangleBack},
+          parent) {
     struct Place {
         Box box;
         const char* name;
@@ -49,15 +52,15 @@ frmObliqueTriangleV74::frmObliqueTriangleV74(CalcEnv& env, QWidget* parent)
         int x, y;
     };
     const Place places[] = {
-        {AngleA, "txtAngleA", "lblBigA", "Angle A", 1320, 1080},
-        {SideB, "txtSideB", "lblsmallB", "Side b", 480, 2520},
-        {SideC, "txtSideC", "lblSmallc", "Side c", 3600, 2640},
-        {AngleC, "txtAngleC", "lblBigC", "Angle C", 120, 4320},
-        {SideA, "txtSideA", "lblSmalla", "Side a", 2520, 4320},
-        {AngleB, "txtAngleB", "lblBigB", "Angle B", 5400, 4320},
+        {AngleA, "txtAngleA", "lblBigA", QT_TR_NOOP("Angle A"), 1320, 1080},
+        {SideB, "txtSideB", "lblsmallB", QT_TR_NOOP("Side b"), 480, 2520},
+        {SideC, "txtSideC", "lblSmallc", QT_TR_NOOP("Side c"), 3600, 2640},
+        {AngleC, "txtAngleC", "lblBigC", QT_TR_NOOP("Angle C"), 120, 4320},
+        {SideA, "txtSideA", "lblSmalla", QT_TR_NOOP("Side a"), 2520, 4320},
+        {AngleB, "txtAngleB", "lblBigB", QT_TR_NOOP("Angle B"), 5400, 4320},
     };
     for (const Place& p : places) {
-        AddLabel(p.captionName, p.caption, p.x + 120, p.y - 240, 1100, 225);
+        AddLabel(p.captionName, tr(p.caption), p.x + 120, p.y - 240, 1100, 225);
         QLineEdit* box = AddEntryBox(p.name, p.x, p.y, 1215, 285);
         box->setText("0");
         boxes_[p.box] = box;
@@ -67,10 +70,12 @@ frmObliqueTriangleV74::frmObliqueTriangleV74(CalcEnv& env, QWidget* parent)
     }
     const char* optionNames[] = {"opt1side2angles", "opt2sidesInclAngle", "opt2sidesOppAngle",
                                  "optAllSides"};
-    const char* optionCaptions[] = {"One Side and Two Angles", "Two Sides and the Included Angle",
-                                    "Two sides and the Opposite Angle", "All Sides"};
+    const char* optionCaptions[] = {
+        QT_TR_NOOP("One Side and Two Angles"), QT_TR_NOOP("Two Sides and the Included Angle"),
+        QT_TR_NOOP("Two sides and the Opposite Angle"), QT_TR_NOOP("All Sides")};
     for (int i = 0; i < 4; ++i) {
-        options_[i] = AddOption(optionNames[i], optionCaptions[i], 4080, 480 + 360 * i, 3600, 300);
+        options_[i] =
+            AddOption(optionNames[i], tr(optionCaptions[i]), 4080, 480 + 360 * i, 3600, 300);
         connect(options_[i], &QRadioButton::toggled, this, [this](bool on) {
             if (on) ApplyLocks();
         });
@@ -80,7 +85,7 @@ frmObliqueTriangleV74::frmObliqueTriangleV74(CalcEnv& env, QWidget* parent)
 
     area_ = AddLabel("lblArea", "", 2535, 3600, 3200, 285);
     area_->hide();
-    auto* places2 = AddLabel("Label1", "Decimal Places", 5565, 2640, 1560, 285);
+    auto* places2 = AddLabel("Label1", tr("Decimal Places"), 5565, 2640, 1560, 285);
     places2->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     AddDecimalPlacesBox(7200, 2640);
 
@@ -175,7 +180,7 @@ void frmObliqueTriangleV74::Calculate() {
                                 Value(AngleA), Value(AngleB), Value(AngleC)};
     const std::optional<ObliqueTriangle> t = SolveOblique(arrangement, known);
     if (!t) {
-        Env().messages.ShowMessage(kImpossible, kAppTitle, MsgIcon::None);
+        Env().messages.ShowMessage(S(tr(kImpossible)), kAppTitle, MsgIcon::None);
         Reset();
     } else {
         auto put = [this](Box box, double value) { boxes_[box]->setText(Format(value)); };
@@ -200,7 +205,7 @@ void frmObliqueTriangleV74::Calculate() {
 
 void frmObliqueTriangleV74::UpdateArea() {
     const double area = HeronArea(Value(SideA), Value(SideB), Value(SideC));
-    area_->setText("Area: " + Format(area) + QString::fromUtf8(" units²"));
+    area_->setText(tr("Area: %1 units²").arg(Format(area)));
     area_->show();
 }
 
@@ -208,7 +213,7 @@ void frmObliqueTriangleV74::OfferAlternate() {
     // From the boxes as shown: B is the rounded value.
     const double a = Value(SideA), A = Value(AngleA), B = Value(AngleB);
     if (!HasAlternateAnswer(a, A, B)) return;
-    if (Env().messages.AskOkCancel(S(kAlternateOffer), kAppTitle) != MsgAnswer::Ok) return;
+    if (Env().messages.AskOkCancel(S(tr(kAlternateOffer)), kAppTitle) != MsgAnswer::Ok) return;
     const AlternateOblique alt = AlternateAnswer(a, A, B);
     AlternateObliqueTexts texts{boxes_[AngleA]->text(), boxes_[SideA]->text(),
                                 boxes_[SideB]->text(),  Format(alt.B),
@@ -234,12 +239,12 @@ void frmObliqueTriangleV74::Reset() {
 
 QString frmObliqueTriangleV74::PrintText() const {
     QString text = kLineBreak.repeated(7);
-    text += kLineBreak + "Side a: " + boxes_[SideA]->text();
-    text += kLineBreak + "Side b: " + boxes_[SideB]->text();
-    text += kLineBreak + "Side c: " + boxes_[SideC]->text();
-    text += kLineBreak + "Angle A: " + boxes_[AngleA]->text() + kDegree;
-    text += kLineBreak + "Angle B: " + boxes_[AngleB]->text() + kDegree;
-    text += kLineBreak + "Angle C: " + boxes_[AngleC]->text() + kDegree;
+    text += kLineBreak + tr("Side a: ") + boxes_[SideA]->text();
+    text += kLineBreak + tr("Side b: ") + boxes_[SideB]->text();
+    text += kLineBreak + tr("Side c: ") + boxes_[SideC]->text();
+    text += kLineBreak + tr("Angle A: ") + boxes_[AngleA]->text() + kDegree;
+    text += kLineBreak + tr("Angle B: ") + boxes_[AngleB]->text() + kDegree;
+    text += kLineBreak + tr("Angle C: ") + boxes_[AngleC]->text() + kDegree;
     text += kLineBreak + (area_->isHidden() ? QString() : area_->text());
     return text;
 }
@@ -271,7 +276,7 @@ void frmObliqueTriangleV74::PaintPrintDiagram(QPainter& p) {
     f.setItalic(false);
     f.setPixelSize(11);
     p.setFont(f);
-    p.drawText(QRectF(0, 121, 152, 16), Qt::AlignCenter, "Oblique triangle");
+    p.drawText(QRectF(0, 121, 152, 16), Qt::AlignCenter, tr("Oblique triangle"));
     p.restore();
 }
 
@@ -283,10 +288,11 @@ void frmObliqueTriangleV74::PaintBackground(QPainter& p) {
 
 frmAlternateObliqueV74::frmAlternateObliqueV74(CalcEnv& env, const AlternateObliqueTexts& texts,
                                                QWidget* parent)
-    : CalcScreen(env,
-                 {"frmAlternateObliqueV74", "Alternate Answer", "  Alternate Oblique Answer", 6730,
-                  3850, QString(), QString(), "DecimalPlaces", true, kTriangleBack},
-                 parent) {
+    : CalcScreen(
+          env,
+          {"frmAlternateObliqueV74", tr("Alternate Answer"), tr("  Alternate Oblique Answer"), 6730,
+           3850, QString(), QString(), "DecimalPlaces", true, kTriangleBack},
+          parent) {
     // No help topic: the "?" mark has nothing to open.
     if (auto* question = findChild<QWidget*>("lblQuestion")) question->hide();
     struct Place {
@@ -296,16 +302,16 @@ frmAlternateObliqueV74::frmAlternateObliqueV74(CalcEnv& env, const AlternateObli
         QString text;
     };
     const Place places[] = {
-        {"txtAltAngA", "Angle A", 2880, 720, texts.angleA},
-        {"txtAltSideB", "Side b", 1440, 2040, texts.sideB},
-        {"txtAltSideC", "Alternate Side c", 4200, 1920, texts.sideC},
-        {"txtAltAngC", "Alternate Angle C", 480, 3240, texts.angleC},
-        {"txtAltSideA", "Side a", 3000, 3240, texts.sideA},
-        {"txtAltAngB", "Alternate Angle B", 5040, 3240, texts.angleB},
+        {"txtAltAngA", QT_TR_NOOP("Angle A"), 2880, 720, texts.angleA},
+        {"txtAltSideB", QT_TR_NOOP("Side b"), 1440, 2040, texts.sideB},
+        {"txtAltSideC", QT_TR_NOOP("Alternate Side c"), 4200, 1920, texts.sideC},
+        {"txtAltAngC", QT_TR_NOOP("Alternate Angle C"), 480, 3240, texts.angleC},
+        {"txtAltSideA", QT_TR_NOOP("Side a"), 3000, 3240, texts.sideA},
+        {"txtAltAngB", QT_TR_NOOP("Alternate Angle B"), 5040, 3240, texts.angleB},
     };
     int i = 0;
     for (const Place& p : places) {
-        AddLabel(QString("lblAlt%1").arg(++i), p.caption, p.x, p.y - 240, 1700, 225);
+        AddLabel(QString("lblAlt%1").arg(++i), tr(p.caption), p.x, p.y - 240, 1700, 225);
         QLineEdit* box = AddEntryBox(p.name, p.x, p.y, 1215, 285);
         box->setText(p.text);
         box->setReadOnly(true);

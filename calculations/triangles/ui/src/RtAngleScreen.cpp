@@ -1,3 +1,4 @@
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -14,12 +15,15 @@ namespace calc {
 
 namespace {
 
-constexpr const char* kTooMuch =
-    "Too much data entered. Enter two sides, or one side and one angle.";
+constexpr const char* kTooMuch = QT_TRANSLATE_NOOP(
+    "calc::frmRtAngleV74", "Too much data entered. Enter two sides, or one side and one angle.");
 constexpr const char* kNotEnough =
-    "Not enough data specified. Enter two sides, or one side and one angle.";
-constexpr const char* kHypotenuse = "The hypotenuse cannot be smaller than another side.";
-constexpr const char* kAngleLimit = "Angle value must be less than 90.";
+    QT_TRANSLATE_NOOP("calc::frmRtAngleV74",
+                      "Not enough data specified. Enter two sides, or one side and one angle.");
+constexpr const char* kHypotenuse =
+    QT_TRANSLATE_NOOP("calc::frmRtAngleV74", "The hypotenuse cannot be smaller than another side.");
+constexpr const char* kAngleLimit =
+    QT_TRANSLATE_NOOP("calc::frmRtAngleV74", "Angle value must be less than 90.");
 const QString kLineBreak = QStringLiteral("\n\r");
 
 const QColor kTriangleFill(255, 248, 220);
@@ -27,20 +31,20 @@ const QColor kTriangleBack(205, 230, 250);
 
 constexpr RtValue kSides[] = {RtValue::SideA, RtValue::SideB, RtValue::SideC};
 
-const char* NameOf(RtValue v) {
+std::string NameOf(RtValue v) {
     switch (v) {
         case RtValue::SideA:
-            return "Side a";
+            return S(QCoreApplication::translate("calc::frmRtAngleV74", "Side a"));
         case RtValue::SideB:
-            return "Side b";
+            return S(QCoreApplication::translate("calc::frmRtAngleV74", "Side b"));
         case RtValue::SideC:
-            return "Side c";
+            return S(QCoreApplication::translate("calc::frmRtAngleV74", "Side c"));
         case RtValue::AngleA:
-            return "Angle A";
+            return S(QCoreApplication::translate("calc::frmRtAngleV74", "Angle A"));
         case RtValue::AngleB:
-            return "Angle B";
+            return S(QCoreApplication::translate("calc::frmRtAngleV74", "Angle B"));
     }
-    return "";
+    return {};
 }
 
 bool IsAngle(RtValue v) {
@@ -50,10 +54,11 @@ bool IsAngle(RtValue v) {
 }  // namespace
 
 frmRtAngleV74::frmRtAngleV74(CalcEnv& env, QWidget* parent)
-    : CalcScreen(env,
-                 {"frmRtAngleV74", "Solve Right Angle Triangles", "Right Angle Trigonometry", 8280,
-                  5170, "html\\RATriangle.htm", "RightAngle", "DecimalPlaces", true, kTriangleBack},
-                 parent) {
+    : CalcScreen(
+          env,
+          {"frmRtAngleV74", tr("Solve Right Angle Triangles"), tr("Right Angle Trigonometry"), 8280,
+           5170, "html\\RATriangle.htm", "RightAngle", "DecimalPlaces", true, kTriangleBack},
+          parent) {
     struct Place {
         RtValue value;
         const char* box;
@@ -67,11 +72,11 @@ frmRtAngleV74::frmRtAngleV74(CalcEnv& env, QWidget* parent)
         {RtValue::AngleA, "txtAngleA", "lblAngleA", 600, 600},
         {RtValue::AngleB, "txtAngleB", "lblAngleB", 4560, 3000},
     };
-    AddLabel("lblSmalla", "Side a", 2640, 3000, 900, 195);
-    AddLabel("lblSmallb", "Side b", 525, 1800, 900, 195);
-    AddLabel("lblSmallc", "Side c", 2880, 1560, 900, 225);
-    AddLabel("lblBigA", "Angle A", 720, 360, 900, 225);
-    AddLabel("lblBigB", "Angle B", 4680, 2760, 900, 225);
+    AddLabel("lblSmalla", tr("Side a"), 2640, 3000, 900, 195);
+    AddLabel("lblSmallb", tr("Side b"), 525, 1800, 900, 195);
+    AddLabel("lblSmallc", tr("Side c"), 2880, 1560, 900, 225);
+    AddLabel("lblBigA", tr("Angle A"), 720, 360, 900, 225);
+    AddLabel("lblBigB", tr("Angle B"), 4680, 2760, 900, 225);
     AddLabel("lblRTAngle90", QString::fromUtf8("90°"), 960, 3120, 500, 225);
     for (const Place& p : places) {
         auto& slot = slots_[p.value];
@@ -81,14 +86,15 @@ frmRtAngleV74::frmRtAngleV74(CalcEnv& env, QWidget* parent)
         CheckOnLeave(slot.box, [this, v = p.value] { return CheckBox(v); });
     }
     area_ = AddLabel("lblArea", "", 2355, 2520, 2600, 285);
-    auto* hint = AddLabel("Label2", "Enter 2 sides or 1 side and 1 angle.", 3840, 600, 3975, 735);
+    auto* hint =
+        AddLabel("Label2", tr("Enter 2 sides or 1 side and 1 angle."), 3840, 600, 3975, 735);
     hint->setAlignment(Qt::AlignCenter);
     hint->setFrameStyle(QFrame::Box | QFrame::Plain);
     hint->setWordWrap(true);
     QFont hf = hint->font();
     hf.setBold(true);
     hint->setFont(hf);
-    auto* placesLabel = AddLabel("Label1", "Decimal Places in Answer", 4800, 1695, 2460, 285);
+    auto* placesLabel = AddLabel("Label1", tr("Decimal Places in Answer"), 4800, 1695, 2460, 285);
     placesLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     AddDecimalPlacesBox(7320, 1680);
 
@@ -119,7 +125,7 @@ bool frmRtAngleV74::CheckBox(RtValue v) {
     const double value = ParseEntryText(Env(), S(box->text()));
     if (IsAngle(v)) {
         if (value >= 90) {
-            Env().messages.ShowMessage(kAngleLimit, kAppTitle, MsgIcon::None);
+            Env().messages.ShowMessage(S(tr(kAngleLimit)), kAppTitle, MsgIcon::None);
             box->clear();
             return false;
         }
@@ -179,21 +185,21 @@ void frmRtAngleV74::Calculate() {
     const RightTriangleSolution solution = SolveRightTriangle(known);
     switch (solution.status) {
         case RightTriangleStatus::NotEnoughData:
-            Env().messages.ShowMessage(kNotEnough, kAppTitle, MsgIcon::None);
+            Env().messages.ShowMessage(S(tr(kNotEnough)), kAppTitle, MsgIcon::None);
             UpdateArea();
             return;
         case RightTriangleStatus::TooMuchData:
-            Env().messages.ShowMessage(kTooMuch, kAppTitle, MsgIcon::None);
+            Env().messages.ShowMessage(S(tr(kTooMuch)), kAppTitle, MsgIcon::None);
             UpdateArea();
             return;
         case RightTriangleStatus::HypotenuseTooShort:
-            Env().messages.ShowMessage(kHypotenuse, kAppTitle, MsgIcon::None);
+            Env().messages.ShowMessage(S(tr(kHypotenuse)), kAppTitle, MsgIcon::None);
             return;
         case RightTriangleStatus::AngleTooLarge:
-            Env().messages.ShowMessage(kAngleLimit, kAppTitle, MsgIcon::None);
+            Env().messages.ShowMessage(S(tr(kAngleLimit)), kAppTitle, MsgIcon::None);
             return;
         case RightTriangleStatus::OutsideDomain:
-            ShowNotCalculable(Env(), "the triangle");
+            ShowNotCalculable(Env(), S(tr("the triangle")));
             return;
         case RightTriangleStatus::Solved:
             break;
@@ -220,7 +226,7 @@ void frmRtAngleV74::UpdateArea() {
         area_->clear();
         return;
     }
-    area_->setText("Area: " + Format(area) + QString::fromUtf8(" units²"));
+    area_->setText(tr("Area: %1 units²").arg(Format(area)));
 }
 
 void frmRtAngleV74::ConvertLengths(bool toMillimetres) {
@@ -232,7 +238,7 @@ void frmRtAngleV74::ConvertLengths(bool toMillimetres) {
         const auto& slot = slots_[v];
         if (!AllFinite({ParseNumberText(S(slot.box->text())) * factor,
                         ParseNumberText(S(slot.field->text())) * factor})) {
-            ShowNotCalculable(Env(), "the converted length");
+            ShowNotCalculable(Env(), S(tr("the converted length")));
             return;
         }
     }
@@ -256,12 +262,12 @@ void frmRtAngleV74::Reset() {
 QString frmRtAngleV74::PrintText() const {
     const QString degree = QString::fromUtf8("°");
     QString text = kLineBreak.repeated(6);
-    text += kLineBreak + "Side a: " + slots_.PrintText(RtValue::SideA);
-    text += kLineBreak + "Side b: " + slots_.PrintText(RtValue::SideB);
-    text += kLineBreak + "Side c: " + slots_.PrintText(RtValue::SideC);
-    text += kLineBreak + "Angle A: " + slots_.PrintText(RtValue::AngleA) + degree;
-    text += kLineBreak + "Angle B: " + slots_.PrintText(RtValue::AngleB) + degree;
-    text += kLineBreak + "Angle C: 90" + degree;
+    text += kLineBreak + tr("Side a: ") + slots_.PrintText(RtValue::SideA);
+    text += kLineBreak + tr("Side b: ") + slots_.PrintText(RtValue::SideB);
+    text += kLineBreak + tr("Side c: ") + slots_.PrintText(RtValue::SideC);
+    text += kLineBreak + tr("Angle A: ") + slots_.PrintText(RtValue::AngleA) + degree;
+    text += kLineBreak + tr("Angle B: ") + slots_.PrintText(RtValue::AngleB) + degree;
+    text += kLineBreak + tr("Angle C: ") + "90" + degree;
     text += kLineBreak + area_->text();
     return text;
 }
@@ -298,7 +304,7 @@ void frmRtAngleV74::PaintPrintDiagram(QPainter& p) {
     f.setBold(false);
     f.setPixelSize(11);
     p.setFont(f);
-    p.drawText(QRectF(0, 124, 187, 16), Qt::AlignCenter, "Right Angle Triangle");
+    p.drawText(QRectF(0, 124, 187, 16), Qt::AlignCenter, tr("Right Angle Triangle"));
     p.restore();
 }
 

@@ -3,7 +3,6 @@
 // The shaft taper screen: large and small diameter, length, the two angles and the
 // taper (per foot in the inch system, 1:x in the metric system) of a turned taper.
 
-
 #include "calc/ui/CalcScreen.h"
 #include "calc/ui/ValueSlots.h"
 
@@ -66,6 +65,7 @@ private:
     QLabel* lblTaper_;
     // The unit-system text the taper reader consults ("Inch system" / "Metric system").
     QString cmdInchMetric_ = "Inch system";
+    QString unitCaption_ = "INCH SYSTEM";  // the English caption of the unit switch
     double angle_ = 0;
 };
 

@@ -44,6 +44,7 @@ private:
     QLabel* lblPeakHeight_;
     QLabel* lblSurfFin_;
     QLabel* unitSuffix_;
+    QString unitCaption_ = "INCH SYSTEM";  // the English caption of the unit switch
     QWidget* picLathe_;
 };
 

@@ -22,8 +22,8 @@ void StoreLanguage(const CalcEnv& env, Language language);
 
 // ---- Texts (empty with no language) ----------------------------------------------
 // Bolt circle and grid pattern.
-std::string TextNumberOfHoles();                    // "Number of Holes " in every language
-std::string TextNumberOfHoles(const CalcEnv& env);  // the same; no lookup
+std::string TextNumberOfHoles();  // "Number of Holes ", the English text
+std::string TextNumberOfHoles(const CalcEnv& env);
 std::string TextBoltCircleDiameterPadded(const CalcEnv& env);
 std::string TextHolesOnX(const CalcEnv& env);
 std::string TextHolesOnY(const CalcEnv& env);
@@ -225,7 +225,7 @@ std::string_view NameOf(LocalEntry entry);  // "TextRollDiameter"
 
 // The text an entry shows in `language` (with `value` inserted for messages with a
 // value), without showing anything. Empty for Language::None, except
-// TextNumberOfHoles. Setters give their captions joined by "|" (title: one caption;
+// TextNumberOfHoles (English). Setters give their captions joined by "|" (title: one caption;
 // unit options: inch|metric).
 std::string LocalTextFor(LocalEntry entry, Language language, std::string_view value = {});
 // The message box caption of a message or question in `language`.

@@ -117,7 +117,7 @@ public:
     void DegreesMinutesSecondsToDegrees();
 
 private:
-    bool CheckLimit60(QLineEdit* box, const char* message);
+    bool CheckLimit60(QLineEdit* box, const QString& message);
 
     QLineEdit* degree_;
     QLineEdit* minute_;

@@ -42,6 +42,10 @@ public:
 // Registers the icons of this library (it is static, so the linker would drop them).
 void InitUiResources();
 
+// The messages of the engine and the history file are English (the command line prints
+// them so); the windows show them in the language in force, with the inserted names kept.
+QString TranslateCoreText(const std::string& text);
+
 inline QString ToQString(const std::string& utf8) {
     return QString::fromUtf8(utf8);
 }

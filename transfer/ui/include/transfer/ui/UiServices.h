@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <string>
 
 class QIcon;
 class QPushButton;
@@ -66,6 +67,12 @@ QPushButton* MakeButton(const QString& caption, const char* name, QWidget* paren
 
 // The program icon, drawn in code so it needs no image plug-in.
 QIcon SendrikIcon();
+
+// The texts of the transfer procedures, the port and the configuration file are English
+// (the command line prints them so); the windows show them in the language in force.
+// `text` is matched against the known texts, with "%s" and "%d" standing for any
+// inserted part; an unknown text comes back as it is.
+QString TranslateCoreText(const std::string& text);
 
 // Folder part of a path: everything before its last "/" (or "\"), "/" for a file in
 // the root, empty when there is no separator.

@@ -37,13 +37,18 @@ using ScreenFactory = std::function<QWidget*(CalcEnv& env, QWidget* menu)>;
 
 struct MenuItem {
     QString pictureName;  // "picRAtrig"
-    QString drawnName;    // "RIGHT ANGLE TRIGONOMETRY"
+    QString drawnName;    // "RIGHT ANGLE TRIGONOMETRY" (English; DrawnText translates)
     QString toolTip;      // "Click to solve right angle triangle problems."
+    // The name and tool tip in the language in force.
+    QString DrawnText() const;
+    QString ToolTipText() const;
 };
 // The twelve menu items in menu order.
 const QList<MenuItem>& MenuItems();
 
 inline constexpr const char* kNotAvailableToolTip = "This screen is not available yet.";
+// kNotAvailableToolTip in the language in force.
+QString NotAvailableToolTip();
 
 // A menu picture: a drawing of its subject with its name in capitals, white on blue.
 class MenuPicture : public QLabel {
@@ -101,6 +106,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // A new language in force retranslates the menu at once.
+    void changeEvent(QEvent* event) override;
 
 private:
     struct Registration {
@@ -109,10 +116,14 @@ private:
     };
     void SetPopupVisible(bool visible);
     void ApplyTitle();
+    void RetranslateUi();
     void CloseOpenScreens();
 
     CalcEnv& env_;
     TitleStrip* title_ = nullptr;
+    QLabel* sub_ = nullptr;
+    MarkLabel* question_ = nullptr;
+    MarkLabel* markX_ = nullptr;
     QLabel* about2_ = nullptr;
     QLabel* help2_ = nullptr;
     QLabel* language1_ = nullptr;

@@ -29,6 +29,11 @@ void SetUnitOptions(const CalcEnv& env, QRadioButton* inchOption, QRadioButton* 
 // The desktop's language from the locale Qt reports (QLocale(), the system locale
 // unless a default was set): German for de, French for fr, English otherwise.
 Language DesktopLanguage();
+// Puts the program's translations for the language in force (CurrentLanguage) in place;
+// every window gets a LanguageChange event. Tests point `TranslationsFolderOverride` at
+// the catalogues of the build tree.
+void ApplyLanguage(const CalcEnv& env);
+QString& TranslationsFolderOverride();
 // Editable: unlocked on the window background; not editable: locked on the button face.
 void SetBoxEditable(QLineEdit* box, bool editable);
 void SetControlVisible(QWidget* control, bool visible);

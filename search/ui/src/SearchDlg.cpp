@@ -235,8 +235,8 @@ void CSearchDlg::BuildControls() {
     m_matchGroup->addButton(m_matchAny, 1);
     m_ignoreCase = new QCheckBox(QStringLiteral("Ignore Case"), wordsBox);
     m_ignoreCase->setObjectName(QStringLiteral("chkIgnoreCase"));
-    m_add = MakeButton(QStringLiteral("Add..."), "btnAdd", wordsBox);
-    m_remove = MakeButton(QStringLiteral("Remove"), "btnRemove", wordsBox);
+    m_add = MakeButton(QStringLiteral("&Add..."), "btnAdd", wordsBox);
+    m_remove = MakeButton(QStringLiteral("Re&move"), "btnRemove", wordsBox);
     {
         auto* grid = new QGridLayout(wordsBox);
         grid->addWidget(m_words, 0, 0, 5, 1);
@@ -355,13 +355,14 @@ void CSearchDlg::BuildControls() {
     }
 
     // Buttons
-    m_reset = MakeButton(QStringLiteral("Reset"), "btnReset", this);
-    m_fromHistory = MakeButton(QStringLiteral("From History"), "btnFromHistory", this);
-    m_help = MakeButton(QStringLiteral("Help"), "btnHelp", this);
+    m_reset = MakeButton(QStringLiteral("&Reset"), "btnReset", this);
+    m_fromHistory = MakeButton(QStringLiteral("From &History"), "btnFromHistory", this);
+    m_help = MakeButton(QStringLiteral("He&lp"), "btnHelp", this);
     m_cancel = MakeButton(QStringLiteral("Cancel"), "btnCancel", this);
-    m_search = MakeButton(QStringLiteral("Search"), "btnSearch", this);
+    m_search = MakeButton(QStringLiteral("&Search"), "btnSearch", this);
     m_search->setMinimumWidth(m_search->fontMetrics().horizontalAdvance(QStringLiteral("Search")) +
                               40);
+    m_search->setDefault(true);
     m_ok = MakeButton(QStringLiteral("OK"), "btnOK", this);
     m_ok->hide();
     m_animation = new CBusyAnimation(this);
@@ -524,7 +525,7 @@ bool CSearchDlg::SaveControls() {
 void CSearchDlg::UpdateControls() {
     const bool idle = !m_searching;
     const bool hasRows = m_words->count() > 0;
-    m_search->setText(m_searching ? QStringLiteral("Stop") : QStringLiteral("Search"));
+    m_search->setText(m_searching ? QStringLiteral("Stop") : QStringLiteral("&Search"));
     m_search->setToolTip(m_searching ? QStringLiteral("Stop Search")
                                      : QStringLiteral("Start Search"));
     m_search->setEnabled(hasRows);
@@ -609,12 +610,18 @@ void CSearchDlg::reject() {
 }
 
 void CSearchDlg::keyPressEvent(QKeyEvent* event) {
-    // Enter on anything but a push button goes to the hidden OK: it takes the data
-    // and closes without searching.
+    // Enter in the phrase list adds a phrase; on any other field it searches (a focused
+    // push button takes its own Enter). Closing without a search would leave the old
+    // results on show as if they were the new ones.
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (enter && event->modifiers() == Qt::NoModifier &&
+    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier &&
         !qobject_cast<QPushButton*>(focusWidget())) {
-        m_ok->click();
+        event->accept();
+        if (focusWidget() == m_words) {
+            if (m_add->isEnabled()) OnAdd();
+        } else if (m_search->isEnabled()) {
+            m_search->click();
+        }
         return;
     }
     QDialog::keyPressEvent(event);

@@ -484,6 +484,14 @@ CConfigPS::CConfigPS(const CPortConfig& source, bool adding, const CSettings& se
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_tabs);
     layout->addWidget(buttons);
+
+    // A new configuration starts with its name: what is typed first replaces "New Config".
+    if (adding) {
+        if (auto* name = m_pCommon->findChild<QLineEdit*>("nameEdit")) {
+            name->setFocus(Qt::OtherFocusReason);
+            name->selectAll();
+        }
+    }
 }
 
 void CConfigPS::OnPageChanging(int newIndex) {

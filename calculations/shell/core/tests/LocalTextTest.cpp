@@ -74,7 +74,9 @@ TEST(LocalText, English) {
         {"Not enough data entered.", "Calculations for Tarvik", MsgIcon::None},
         {"The  number of holes accepted is between 2 and 3000.", "Calculations for Tarvik",
          MsgIcon::None},
-        {"Cannot find the MS Windows calculator.", "Arbormate", MsgIcon::None},
+        {"No desktop calculator is installed. Install gnome-calculator, kcalc, galculator or "
+         "qalculate-gtk, for example with: sudo apt install gnome-calculator",
+         "Arbormate", MsgIcon::None},
         {"The minimum number allowed is 3.", "Calculations for Tarvik", MsgIcon::None},
     };
     EXPECT_EQ(t.messages.Messages(), expected);
@@ -148,8 +150,11 @@ TEST(LocalText, GivenTranslations) {
          "Le nombre minimal permis est Höhe."},
         {LocalEntry::MsgNeedsAboveZero, "Höhe muß größer sein als Null.",
          "Höhe a besoin d'une valeur plus grande que zéro."},
-        {LocalEntry::MsgNoCalculator, "MS WINDOWS Rechner wird nicht angebracht.",
-         "La calculatrice de  MS Windows n'est pas installée."},
+        {LocalEntry::MsgNoCalculator,
+         "Kein Rechnerprogramm installiert. Installieren Sie gnome-calculator, kcalc, galculator "
+         "oder qalculate-gtk, zum Beispiel mit: sudo apt install gnome-calculator",
+         "Aucune calculatrice n'est installée. Installez gnome-calculator, kcalc, galculator ou "
+         "qalculate-gtk, par exemple avec : sudo apt install gnome-calculator"},
     };
     for (const Row& row : rows) {
         EXPECT_EQ(LocalTextFor(row.entry, Language::German, "Höhe"), row.german)

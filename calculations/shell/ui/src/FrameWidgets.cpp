@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+#include <QWindow>
 #include <cmath>
 
 #include "calc/ui/Twips.h"
@@ -60,6 +61,16 @@ void ShowOwnedWindow(QWidget* window, bool modal) {
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->setWindowModality(modal ? Qt::WindowModal : Qt::NonModal);
     BringToFront(window);
+}
+
+void PressLabel::paintEvent(QPaintEvent* event) {
+    QLabel::paintEvent(event);
+    // A label reached with Tab shows that it has the keyboard.
+    if (hasFocus()) {
+        QPainter painter(this);
+        painter.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DotLine));
+        painter.drawRect(rect().adjusted(1, 1, -2, -2));
+    }
 }
 
 void PressLabel::mousePressEvent(QMouseEvent* event) {
@@ -246,9 +257,12 @@ CommandButton::CommandButton(QWidget* parent, const QString& baseName, const QSt
     caption_->setFont(f);
     SetTextColour(caption_, Qt::white);
     caption_->setAttribute(Qt::WA_TranslucentBackground);
-    const int top = faceRect.top() + faceRect.height() * 62 / 100;
+    // A face without a drawing is all caption.
+    const int top = drawing == FaceDrawing::Blank ? faceRect.top() + 1
+                                                  : faceRect.top() + faceRect.height() * 62 / 100;
     caption_->setGeometry(faceRect.left() + 1, top, faceRect.width() - 2,
                           faceRect.bottom() - top - 1);
+    FitCaption();
     caption_->setCursor(Qt::PointingHandCursor);
     caption_->raise();
 
@@ -257,6 +271,40 @@ CommandButton::CommandButton(QWidget* parent, const QString& baseName, const QSt
         connect(half, &PressLabel::released, this, &CommandButton::OnRelease);
     }
     connect(face_, &PressLabel::keyActivated, this, &CommandButton::triggered);
+}
+
+void CommandButton::FitCaption() {
+    // A long word in a small face (CONVERSION) would be cut: the type gets smaller first.
+    QFont f = caption_->font();
+    const QRect room = caption_->contentsRect();
+    for (int px = f.pixelSize(); px >= 6; --px) {
+        f.setPixelSize(px);
+        const QRect need = QFontMetrics(f).boundingRect(room, Qt::AlignCenter | Qt::TextWordWrap,
+                                                        caption_->text());
+        if (need.width() <= room.width() && need.height() <= room.height()) break;
+    }
+    caption_->setFont(f);
+}
+
+bool CommandButton::CaptionFits() const {
+    const QRect room = caption_->contentsRect();
+    const QRect need = caption_->fontMetrics().boundingRect(
+        room, Qt::AlignCenter | Qt::TextWordWrap, caption_->text());
+    return need.width() <= room.width() && need.height() <= room.height();
+}
+
+void CommandButton::SetShortcutText(const QString& keys) {
+    const QString name = QString(caption_->text()).replace('\n', ' ');
+    const QString tip = keys.isEmpty() ? name : name + " (" + keys + ")";
+    for (QWidget* half : {static_cast<QWidget*>(face_), static_cast<QWidget*>(caption_)}) {
+        half->setToolTip(tip);
+        half->setAccessibleName(name);
+        half->setAccessibleDescription(tip);
+    }
+}
+
+void CommandButton::Trigger() {
+    if (face_->isVisible() && face_->isEnabled()) emit triggered();
 }
 
 void CommandButton::OnPress() {
@@ -293,7 +341,8 @@ MarkLabel::MarkLabel(const QString& objectName, const QString& text, const QColo
     f.setBold(true);
     f.setPixelSize(13);
     setFont(f);
-    setFocusPolicy(Qt::TabFocus);
+    // The marks show no focus; their keys are F1 and Esc.
+    setFocusPolicy(Qt::NoFocus);
     setCursor(Qt::PointingHandCursor);
     connect(this, &PressLabel::pressed, this, [this] { SetTextColour(this, Qt::white); });
     connect(this, &PressLabel::released, this, [this] {
@@ -314,11 +363,15 @@ TitleStrip::TitleStrip(const QString& text, QWidget* parent) : QLabel(text, pare
 
 void TitleStrip::mousePressEvent(QMouseEvent* event) {
     grab_ = event->position().toPoint();
+    systemMove_ = false;
+    // The window manager moves the window where it can (Wayland allows nothing else).
+    if (event->button() == Qt::LeftButton && window()->windowHandle())
+        systemMove_ = window()->windowHandle()->startSystemMove();
     event->accept();
 }
 
 void TitleStrip::mouseMoveEvent(QMouseEvent* event) {
-    if (event->buttons() != Qt::LeftButton) return;
+    if (event->buttons() != Qt::LeftButton || systemMove_) return;
     QWidget* w = window();
     const QPoint pos = event->position().toPoint();
     w->move(w->x() + pos.x() - grab_.x(), w->y() + pos.y() - grab_.y());
@@ -345,7 +398,8 @@ CalculatorPicture::CalculatorPicture(QWidget* parent, const QRect& rect) : QObje
     label_->setObjectName("lblRechner1");
     label_->setGeometry(rect);
     label_->setToolTip(tr("Start the desktop calculator"));
-    label_->setFocusPolicy(Qt::TabFocus);
+    label_->setAccessibleName(tr("Desktop calculator"));
+    label_->setFocusPolicy(Qt::NoFocus);
     label_->setCursor(Qt::PointingHandCursor);
     label_->raise();
     connect(label_, &PressLabel::pressed, this, [this] {

@@ -9,6 +9,8 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
+#include <cstdlib>
 
 #include "calc/LocalText.h"
 #include "calc/ui/CalcScreen.h"
@@ -17,6 +19,7 @@
 #include "calc/ui/SystemPrograms.h"
 #include "calc/ui/Twips.h"
 #include "common/HelpWindow.h"
+#include "common/ScreenFit.h"
 
 namespace calc {
 
@@ -115,6 +118,29 @@ void MenuPicture::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter ||
         event->key() == Qt::Key_Space) {
         emit clicked();
+        return;
+    }
+    // The arrows move to the nearest picture that way in the same row or column.
+    const int key = event->key();
+    if (key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up || key == Qt::Key_Down) {
+        const bool across = key == Qt::Key_Left || key == Qt::Key_Right;
+        const bool forward = key == Qt::Key_Right || key == Qt::Key_Down;
+        MenuPicture* best = nullptr;
+        int bestDistance = 0;
+        const auto pictures =
+            parentWidget()->findChildren<MenuPicture*>(Qt::FindDirectChildrenOnly);
+        for (MenuPicture* other : pictures) {
+            if (other == this || !other->isEnabled() || !other->isVisible()) continue;
+            const bool inLine = across ? other->y() == y() : other->x() == x();
+            const int distance = across ? other->x() - x() : other->y() - y();
+            if (!inLine || (forward ? distance <= 0 : distance >= 0)) continue;
+            if (!best || std::abs(distance) < bestDistance) {
+                best = other;
+                bestDistance = std::abs(distance);
+            }
+        }
+        if (best) best->setFocus(Qt::TabFocusReason);
+        event->accept();
         return;
     }
     QLabel::keyPressEvent(event);
@@ -218,7 +244,29 @@ frmArbormateEDITORv74::frmArbormateEDITORv74(CalcEnv& env, QWidget* parent)
     help2_->raise();
     language1_->raise();
     language2_->raise();
+
+    question->setToolTip("HELP (F1)");
+    markX->setToolTip("Exit (Ctrl+Q)");
+    auto* quitKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this);
+    connect(quitKey, &QShortcut::activated, this, &frmArbormateEDITORv74::EndProgram);
+    auto* helpKey = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(helpKey, &QShortcut::activated, this, &frmArbormateEDITORv74::ShowHelp);
     CentreOnDisplay(this);
+}
+
+void frmArbormateEDITORv74::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // The keys start on the first picture that opens a screen.
+    if (!focusWidget()) {
+        for (const MenuItem& item : MenuItems()) {
+            MenuPicture* pic = pictures_.value(item.pictureName);
+            if (pic && pic->isEnabled()) {
+                pic->setFocus(Qt::OtherFocusReason);
+                break;
+            }
+        }
+    }
+    common::KeepOnScreen(this);
 }
 
 frmArbormateEDITORv74::~frmArbormateEDITORv74() {

@@ -743,6 +743,8 @@ void CalcScreen::FitToScreen() {
         scroll_->setObjectName("screenScroll");
         scroll_->setFrameShape(QFrame::NoFrame);
         scroll_->setWidget(content);
+        // Made without a parent, the content counts as hidden until shown.
+        content->show();
         const int bar = scroll_->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
         QSize fitted = full.boundedTo(area.size());
         // A bar along one side takes room from the other.
@@ -752,6 +754,8 @@ void CalcScreen::FitToScreen() {
             fitted.setHeight(std::min(area.height(), full.height() + bar));
         setFixedSize(fitted);
         scroll_->setGeometry(rect());
+        // The screen's children were shown before this runs.
+        scroll_->show();
         if (setup_.centre)
             move(area.x() + (area.width() - width()) / 2,
                  area.y() + (area.height() - height()) / 2);

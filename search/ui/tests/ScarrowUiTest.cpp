@@ -324,9 +324,11 @@ private slots:
                         QWidget* phrase = QApplication::activeModalWidget();
                         QTest::keyClicks(Child<QLineEdit>(phrase, "editPhrase"), "G01");
                         QTest::keyClick(Child<QLineEdit>(phrase, "editPhrase"), Qt::Key_Return);
-                        auto* words = Child<QListWidget>(&dlg, "listWords");
-                        phraseAdded = words->item(words->count() - 1)->text();
-                        Child<QPushButton>(&dlg, "btnCancel")->click();
+                        QTimer::singleShot(0, &dlg, [&] {
+                            auto* words = Child<QListWidget>(&dlg, "listWords");
+                            phraseAdded = words->item(words->count() - 1)->text();
+                            Child<QPushButton>(&dlg, "btnCancel")->click();
+                        });
                     });
                 QTest::keyClick(target, Qt::Key(key));
             });
@@ -358,8 +360,14 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&frame));
         QTest::keyClick(&frame, Qt::Key_F, Qt::ControlModifier);
         QTRY_COMPARE(dialogs, 1);
+        QTRY_VERIFY(!QApplication::activeModalWidget());
+        frame.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&frame));
         QTest::keyClick(&frame, Qt::Key_F2);
         QTRY_COMPARE(dialogs, 2);
+        QTRY_VERIFY(!QApplication::activeModalWidget());
+        frame.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&frame));
 
         auto result = std::make_unique<CSearchResult>();
         result->m_strPath = path.toStdString();

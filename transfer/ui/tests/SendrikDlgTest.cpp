@@ -329,9 +329,9 @@ private slots:
             << "configBox" << int(Qt::Key_Return) << int(Qt::NoModifier) << "asks for a file";
         QTest::newRow("Enter on Refresh")
             << "refreshButton" << int(Qt::Key_Return) << int(Qt::NoModifier) << "nothing";
-        QTest::newRow("Ctrl+O") << "portBox" << int(Qt::Key_O) << int(Qt::ControlModifier)
+        QTest::newRow("Ctrl+O") << "configBox" << int(Qt::Key_O) << int(Qt::ControlModifier)
                                 << "asks for a file";
-        QTest::newRow("Alt+S") << "portBox" << int(Qt::Key_S) << int(Qt::AltModifier)
+        QTest::newRow("Alt+S") << "configBox" << int(Qt::Key_S) << int(Qt::AltModifier)
                                << "asks for a file";
         QTest::newRow("Ctrl+Q") << "configBox" << int(Qt::Key_Q) << int(Qt::ControlModifier)
                                 << "quits";
@@ -352,7 +352,7 @@ private slots:
         QVERIFY(target);
         target->setFocus(Qt::TabFocusReason);
         QTest::keyClick(target, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
-        QCoreApplication::processEvents();
+        QTest::qWait(150);  // a mnemonic clicks after the button's animation
         QCOMPARE(dlg.isVisible(), effect != "quits");
         QCOMPARE(m_files.starts.size(), effect == "asks for a file" ? 1 : 0);
         QVERIFY(m_messages.questions.isEmpty());

@@ -2,10 +2,33 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <QScrollArea>
+#include <QStyle>
 #include <QWidget>
 #include <algorithm>
 
 namespace common {
+
+namespace {
+
+class FittedScrollArea : public QScrollArea {
+public:
+    using QScrollArea::QScrollArea;
+    QSize sizeHint() const override {
+        const QSize inner = widget() ? widget()->sizeHint() : QSize();
+        return inner + QSize(2 * frameWidth(), 2 * frameWidth());
+    }
+};
+
+}  // namespace
+
+QScrollArea* MakeFittedScrollArea(QWidget* body, QWidget* parent) {
+    auto* area = new FittedScrollArea(parent);
+    area->setFrameShape(QFrame::NoFrame);
+    area->setWidgetResizable(true);
+    area->setWidget(body);
+    return area;
+}
 
 QRect AvailableArea(const QWidget* window) {
     const QScreen* screen = window ? window->screen() : nullptr;
@@ -17,7 +40,10 @@ void FitWindowToScreen(QWidget* window) {
     const QRect area = AvailableArea(window);
     if (area.isEmpty()) return;
     const QSize room(area.width() - kFrameAllowanceWidth, area.height() - kFrameAllowanceHeight);
-    const QSize wanted = window->size().boundedTo(room).expandedTo(window->minimumSize());
+    QSize wanted = window->size().boundedTo(room).expandedTo(window->minimumSize());
+    if (wanted.height() < window->height())
+        wanted.setWidth(std::min(room.width(), wanted.width() + window->style()->pixelMetric(
+                                                                    QStyle::PM_ScrollBarExtent)));
     if (wanted != window->size()) window->resize(wanted);
     KeepOnScreen(window);
 }

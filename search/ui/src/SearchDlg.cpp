@@ -17,6 +17,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -24,6 +25,7 @@
 #include <exception>
 
 #include "common/HelpWindow.h"
+#include "common/ScreenFit.h"
 #include "search/Criteria.h"
 #include "search/SearchEngine.h"
 #include "search/ui/ScarrowDoc.h"
@@ -210,6 +212,8 @@ CSearchDlg::CSearchDlg(CScarrowDoc& doc, CConfig& config, IUserPrompts& prompts,
     LoadControls();
     CreateToolTips();
     UpdateControls();
+    resize(sizeHint());
+    common::FitWindowToScreen(this);
 }
 
 void CSearchDlg::BuildControls() {
@@ -368,8 +372,10 @@ void CSearchDlg::BuildControls() {
     m_animation = new CBusyAnimation(this);
     m_animation->setObjectName(QStringLiteral("animation"));
 
-    // Layout
-    auto* top = new QVBoxLayout(this);
+    // Layout: at large font sizes the criteria scroll; the buttons stay in sight.
+    auto* body = new QWidget;
+    auto* top = new QVBoxLayout(body);
+    top->setContentsMargins(0, 0, 0, 0);
     auto* folderRow = new QHBoxLayout;
     folderRow->addWidget(folderLabel);
     folderRow->addWidget(m_folder, 1);
@@ -387,6 +393,8 @@ void CSearchDlg::BuildControls() {
     columns->addLayout(right);
     top->addLayout(columns, 1);
 
+    auto* outer = new QVBoxLayout(this);
+    outer->addWidget(common::MakeFittedScrollArea(body, this), 1);
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(m_reset);
     bottom->addWidget(m_fromHistory);
@@ -396,7 +404,7 @@ void CSearchDlg::BuildControls() {
     bottom->addSpacing(8);
     bottom->addWidget(m_cancel);
     bottom->addWidget(m_search);
-    top->addLayout(bottom);
+    outer->addLayout(bottom);
 
     connect(m_search, &QPushButton::clicked, this, &CSearchDlg::OnSearch);
     connect(m_add, &QPushButton::clicked, this, &CSearchDlg::OnAdd);

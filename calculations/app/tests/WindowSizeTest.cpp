@@ -166,6 +166,10 @@ private slots:
             << "picSpeedFeed" << QStringList{"txtDia",    "optInch",    "txtDecPlaces", "optSSpeed",
                                              "txtSSpeed", "optFeedRev", "txtFeedRev"};
         QTest::newRow("chords") << "picChord" << QStringList{};
+        // Scrolled at 1.5 times.
+        QTest::newRow("grid") << "picGrid"
+                              << QStringList{"txtXstart", "txtNumHoleX", "txtXincrement",
+                                             "txtYstart", "txtNumHoleY", "txtYincrement"};
     }
 
     void tabRunsThroughTheBoxesInReadingOrder() {
@@ -175,6 +179,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(screen));
         const QStringList chain = TabNames(screen);
         QVERIFY2(chain.mid(0, inputs.size()) == inputs, qPrintable(chain.join(' ')));
+        QVERIFY2(!inputs.isEmpty() || !chain.isEmpty(), qPrintable(picture));
         // The keys start in the first box; real Tab presses follow the chain round to it.
         QWidget* firstBox = nullptr;
         for (QWidget* w : screen->TabChain())

@@ -18,6 +18,7 @@
 #include <QScrollBar>
 #include <QShortcut>
 #include <algorithm>
+#include <cstdlib>
 
 #include "calc/Domain.h"
 #include "calc/Numeric.h"
@@ -77,8 +78,8 @@ bool IsCommand(const QWidget* w) {
     return qobject_cast<const PressLabel*>(w) != nullptr;
 }
 
-// Rows from the top, each left to right: a control joins a row when its top lies above
-// the middle of the row's first control.
+// Rows from the top, each left to right: a control joins a row when its middle is level
+// with the middle of the row's first control (within half the lower of the two).
 void SortReadingOrder(QList<QWidget*>& widgets, const QWidget* screen) {
     auto rect = [screen](const QWidget* w) {
         return QRect(w->mapTo(screen, QPoint(0, 0)), w->size());
@@ -89,9 +90,14 @@ void SortReadingOrder(QList<QWidget*>& widgets, const QWidget* screen) {
     QList<QWidget*> ordered;
     int i = 0;
     while (i < widgets.size()) {
-        const int middle = rect(widgets[i]).center().y();
+        const QRect first = rect(widgets[i]);
         int j = i + 1;
-        while (j < widgets.size() && rect(widgets[j]).top() < middle) ++j;
+        while (j < widgets.size()) {
+            const QRect next = rect(widgets[j]);
+            const int tolerance = std::min(first.height(), next.height()) / 2;
+            if (std::abs(next.center().y() - first.center().y()) > tolerance) break;
+            ++j;
+        }
         QList<QWidget*> row = widgets.mid(i, j - i);
         std::stable_sort(row.begin(), row.end(), [&](const QWidget* a, const QWidget* b) {
             return rect(a).left() < rect(b).left();
@@ -582,9 +588,13 @@ QList<QWidget*> CalcScreen::TabChain() const {
         }
         (IsCommand(w) ? commands : inputs).append(w);
     }
-    SortReadingOrder(inputs, this);
+    // Lists and text areas span several rows: they follow the boxes.
+    QList<QWidget*> boxes, areas;
+    for (QWidget* w : inputs) (w->height() > 3 * Tw(kTitleHeightTw) ? areas : boxes).append(w);
+    SortReadingOrder(boxes, this);
+    SortReadingOrder(areas, this);
     SortReadingOrder(commands, this);
-    return inputs + commands;
+    return boxes + areas + commands;
 }
 
 bool CalcScreen::focusNextPrevChild(bool next) {
@@ -742,6 +752,7 @@ void CalcScreen::FitToScreen() {
         scroll_ = new QScrollArea(this);
         scroll_->setObjectName("screenScroll");
         scroll_->setFrameShape(QFrame::NoFrame);
+        scroll_->setFocusPolicy(Qt::NoFocus);
         scroll_->setWidget(content);
         // Made without a parent, the content counts as hidden until shown.
         content->show();

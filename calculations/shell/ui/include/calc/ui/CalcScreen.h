@@ -142,9 +142,10 @@ public:
 
     // ---- The keyboard ---------------------------------------------------------------
     // The controls Tab runs through, in order: the entry boxes, option buttons, check
-    // boxes and lists in reading order (rows from the top, left to right), then the
-    // commands in reading order. Hidden, disabled and locked (read-only) controls are
-    // left out, and of a group of option buttons only the chosen one is in.
+    // boxes and drop-down lists in reading order (rows from the top, left to right), then
+    // the lists and text areas, then the commands, each in reading order. Hidden, disabled and
+    // locked (read-only) controls are left out, and of a group of option buttons only the chosen
+    // one is in.
     QList<QWidget*> TabChain() const;
     // The keys of the screen's commands, as their tooltips name them ("Alt+C").
     QString ShortcutTextOf(const QString& commandBaseName) const;

@@ -5,6 +5,8 @@
 #include <QDir>
 #include <QFile>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -47,6 +49,9 @@ class WindowSizeTest : public QObject {
                                                        .arg(frame.y())
                                                        .arg(frame.width())
                                                        .arg(frame.height())));
+        // A scrolled body scrolls up and down only: nothing is cut at the side.
+        for (QScrollArea* area : window->findChildren<QScrollArea*>())
+            QVERIFY2(!area->horizontalScrollBar()->isVisible(), what);
         window->hide();
     }
 

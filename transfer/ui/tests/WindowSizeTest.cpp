@@ -3,6 +3,8 @@
 
 #include <QApplication>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -34,6 +36,9 @@ class WindowSizeTest : public QObject {
                                                        .arg(frame.y())
                                                        .arg(frame.width())
                                                        .arg(frame.height())));
+        // A scrolled body scrolls up and down only: nothing is cut at the side.
+        for (QScrollArea* area : window->findChildren<QScrollArea*>())
+            QVERIFY2(!area->horizontalScrollBar()->isVisible(), what);
         window->hide();
     }
 

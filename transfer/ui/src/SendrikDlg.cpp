@@ -1,6 +1,7 @@
 #include "transfer/ui/SendrikDlg.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -147,8 +148,12 @@ CSendrikDlg::CSendrikDlg(std::string configPath, QString commandFile, UiServices
     auto* quitAction = new QAction("Quit", this);
     quitAction->setObjectName("quitAction");
     quitAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
-    quitAction->setShortcutContext(Qt::WindowShortcut);
-    connect(quitAction, &QAction::triggered, this, &QWidget::close);
+    // From the progress window too, so that a transfer can be stopped to quit; not over a
+    // dialog the machinist is filling in.
+    quitAction->setShortcutContext(Qt::ApplicationShortcut);
+    connect(quitAction, &QAction::triggered, this, [this] {
+        if (!QApplication::activeModalWidget()) close();
+    });
     addAction(quitAction);
 
     auto* left = new QVBoxLayout;

@@ -526,7 +526,10 @@ private slots:
         dlg.show();
         QTimer::singleShot(200, [&] { machine.Write("G00\r\n"); });
         QTimer::singleShot(400, [&] {
-            dlg.close();
+            // Ctrl+Q from the progress window asks, then stops the transfer.
+            QWidget* progress = dlg.ProgressWindow();
+            QVERIFY(progress);
+            QTest::keyClick(progress, Qt::Key_Q, Qt::ControlModifier);
             QVERIFY(dlg.isVisible());  // stays until the transfer has stopped
         });
         m_messages.answers = {true};

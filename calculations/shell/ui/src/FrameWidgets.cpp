@@ -257,9 +257,9 @@ CommandButton::CommandButton(QWidget* parent, const QString& baseName, const QSt
     caption_->setFont(f);
     SetTextColour(caption_, Qt::white);
     caption_->setAttribute(Qt::WA_TranslucentBackground);
-    // A face without a drawing is all caption.
-    const int top = drawing == FaceDrawing::Blank ? faceRect.top() + 1
-                                                  : faceRect.top() + faceRect.height() * 62 / 100;
+    // A wide flat face without a drawing (a bar) is all caption.
+    const bool bar = drawing == FaceDrawing::Blank && faceRect.height() * 2 < faceRect.width();
+    const int top = bar ? faceRect.top() + 1 : faceRect.top() + faceRect.height() * 62 / 100;
     caption_->setGeometry(faceRect.left() + 1, top, faceRect.width() - 2,
                           faceRect.bottom() - top - 1);
     FitCaption();
@@ -274,14 +274,24 @@ CommandButton::CommandButton(QWidget* parent, const QString& baseName, const QSt
 }
 
 void CommandButton::FitCaption() {
-    // A long word in a small face (CONVERSION) would be cut: the type gets smaller first.
-    QFont f = caption_->font();
-    const QRect room = caption_->contentsRect();
-    for (int px = f.pixelSize(); px >= 6; --px) {
-        f.setPixelSize(px);
-        const QRect need = QFontMetrics(f).boundingRect(room, Qt::AlignCenter | Qt::TextWordWrap,
-                                                        caption_->text());
-        if (need.width() <= room.width() && need.height() <= room.height()) break;
+    // A long word in a small face (CONVERSION) would be cut: the type gets a little smaller;
+    // a caption still too long for the strip under the drawing takes the whole face.
+    const QFont original = caption_->font();
+    auto fitsAt = [this](QFont& f, int smallest) {
+        const QRect room = caption_->contentsRect();
+        for (int px = f.pixelSize(); px >= smallest; --px) {
+            f.setPixelSize(px);
+            const QRect need = QFontMetrics(f).boundingRect(
+                room, Qt::AlignCenter | Qt::TextWordWrap, caption_->text());
+            if (need.width() <= room.width() && need.height() <= room.height()) return true;
+        }
+        return false;
+    };
+    QFont f = original;
+    if (!fitsAt(f, 8)) {
+        caption_->setGeometry(face_->geometry().adjusted(1, 1, -1, -1));
+        f = original;
+        fitsAt(f, 6);
     }
     caption_->setFont(f);
 }

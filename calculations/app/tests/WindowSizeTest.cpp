@@ -8,6 +8,8 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -138,6 +140,25 @@ private slots:
         CheckFits(alternate, "alternate oblique");
         alternate->close();
         QTest::qWait(0);
+    }
+
+    void tabScrollsToTheFocusedControl() {
+        auto* screen = static_cast<CalcScreen*>(menu_->OpenScreen("picMeasureThread"));
+        QVERIFY(QTest::qWaitForWindowActive(screen));
+        if (!screen->Scrolled()) QSKIP("the screen fits without scrolling");
+        auto* area = screen->findChild<QScrollArea*>("screenScroll");
+        QVERIFY(area);
+        QWidget* calculate = screen->findChild<QWidget*>("lblCalculate1");
+        QTRY_VERIFY(QApplication::focusWidget() && QApplication::focusWidget()->window() == screen);
+        for (int i = 0; i < 40 && QApplication::focusWidget() != calculate; ++i)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), calculate);
+        const QRect shown(calculate->mapTo(area->viewport(), QPoint(0, 0)), calculate->size());
+        QVERIFY(area->viewport()->rect().contains(shown));
+        QVERIFY(area->verticalScrollBar()->value() > 0);
+        // Enter on the focused command runs it: no message, the screen stays.
+        QTest::keyClick(calculate, Qt::Key_Return);
+        QVERIFY(screen->isVisible());
     }
 
     void aFramelessScreenMovesByItsTitle() {

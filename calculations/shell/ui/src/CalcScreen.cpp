@@ -14,6 +14,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QShortcut>
+#include <QStyle>
 #include <algorithm>
 #include <cstdlib>
 

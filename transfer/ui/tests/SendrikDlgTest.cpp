@@ -525,18 +525,23 @@ private slots:
         QFile::remove(QString::fromStdString(ConfigPath()));
         dlg.show();
         QTimer::singleShot(200, [&] { machine.Write("G00\r\n"); });
+        // Ctrl+Q from the progress window asks: No goes on receiving, Yes stops and quits.
+        int stopAfterNo = -1;
+        QTimer::singleShot(300, [&] {
+            QTest::keyClick(dlg.ProgressWindow(), Qt::Key_Q, Qt::ControlModifier);
+            stopAfterNo = dlg.StopFlag();
+        });
         QTimer::singleShot(400, [&] {
-            // Ctrl+Q from the progress window asks, then stops the transfer.
-            QWidget* progress = dlg.ProgressWindow();
-            QVERIFY(progress);
-            QTest::keyClick(progress, Qt::Key_Q, Qt::ControlModifier);
+            QTest::keyClick(dlg.ProgressWindow(), Qt::Key_Q, Qt::ControlModifier);
             QVERIFY(dlg.isVisible());  // stays until the transfer has stopped
         });
-        m_messages.answers = {true};
+        m_messages.answers = {false, true};
         QTimer::singleShot(10000, &dlg, [&] { dlg.StopFlag() = 1; });  // never hang
         Button(&dlg, "receiveButton")->click();
         QTRY_VERIFY_WITH_TIMEOUT(!dlg.isVisible(), 2000);
-        QCOMPARE(m_messages.questions, QStringList{kMsgStopTransferAndQuit});
+        QCOMPARE(stopAfterNo, 0);
+        QCOMPARE(m_messages.questions,
+                 QStringList({kMsgStopTransferAndQuit, kMsgStopTransferAndQuit}));
         QCOMPARE(ReadFile(m_dir.path().toStdString() + "/in.nc"), std::string("G00\n\r"));
         // The configurations were written on closing.
         CSettings saved(ConfigPath());

@@ -323,6 +323,7 @@ void CalcScreen::RunChecked(const std::function<void()>& action) {
 CalculatorPicture* CalcScreen::AddCalculatorPicture(int xTw, int yTw, int wTw, int hTw) {
     auto* picture = new CalculatorPicture(this, TwRect(xTw, yTw, wTw, hTw));
     connect(picture, &CalculatorPicture::triggered, this, &CalcScreen::StartCalculator);
+    calculator_ = picture;
     return picture;
 }
 
@@ -694,6 +695,18 @@ void CalcScreen::InstallKeys() {
             if (label->isVisible() && label->isEnabled()) emit label->keyActivated();
         });
         shortcutTexts_.append({label->objectName(), keys});
+    }
+    if (calculator_) {
+        const QChar letter = freeLetter("CALCULATOR");
+        if (!letter.isNull()) {
+            used.append(letter);
+            const QString keys = QString("Alt+%1").arg(letter);
+            calculator_->Label()->setToolTip(calculator_->Label()->toolTip() + " (" + keys + ")");
+            addKey(altKey(letter), [this] {
+                if (calculator_->Label()->isVisible()) StartCalculator();
+            });
+            shortcutTexts_.append({"lblRechner1", keys});
+        }
     }
     markQuestion_->setToolTip("HELP (F1)");
     markX_->setToolTip("Close (Esc)");

@@ -332,6 +332,9 @@ private slots:
         QCOMPARE(Child(s, "lblInch2MM1")->toolTip(), QString("INCH TO MM (Alt+M)"));
         QCOMPARE(Child(s, "lblAngConvers1")->toolTip(), QString("ANGLE CONVERSION (Alt+A)"));
         QCOMPARE(Child(s, "lblX")->toolTip(), QString("Close (Esc)"));
+        // C and A are taken: the calculator picture gets the next free letter.
+        QCOMPARE(Child(s, "lblRechner1")->toolTip(),
+                 QString("Start the desktop calculator (Alt+L)"));
     }
 
     void keysOnAScreen_data() {

@@ -233,6 +233,7 @@ private:
     QList<QPair<Command, CommandButton*>> commands_;
     QList<CommandButton*> screenCommands_;
     QList<PressLabel*> labelCommands_;
+    CalculatorPicture* calculator_ = nullptr;
     QList<QPair<QString, QString>> shortcutTexts_;
     QScrollArea* scroll_ = nullptr;
     bool shownOnce_ = false;

@@ -147,6 +147,8 @@ class CalculatorPicture : public QObject {
     Q_OBJECT
 public:
     CalculatorPicture(QWidget* parent, const QRect& rect);
+    // The label over the pictures that takes the presses.
+    PressLabel* Label() const { return label_; }
 
 signals:
     void triggered();

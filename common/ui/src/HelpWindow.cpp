@@ -7,12 +7,14 @@
 #include <QHBoxLayout>
 #include <QListWidget>
 #include <QPointer>
+#include <QShortcut>
 #include <QSplitter>
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QTextDocument>
 
 #include "common/InstallLayout.h"
+#include "common/ScreenFit.h"
 
 namespace common {
 
@@ -66,6 +68,9 @@ HelpWindow::HelpWindow(const QString& folder, const QString& contentsPage)
     connect(browser_, &QTextBrowser::sourceChanged, this, &HelpWindow::OnSourceChanged);
     connect(contents_, &QListWidget::itemActivated, this, &HelpWindow::OnContentsItem);
     connect(contents_, &QListWidget::itemClicked, this, &HelpWindow::OnContentsItem);
+
+    auto* closeKey = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(closeKey, &QShortcut::activated, this, &QWidget::close);
 
     BuildContents();
     Registry().append(this);
@@ -186,6 +191,7 @@ HelpWindow* HelpWindow::ShowTopic(const QString& folder, const QString& contents
         }
         return nullptr;
     }
+    if (created) FitWindowToScreen(window);
     window->show();
     window->raise();
     window->activateWindow();

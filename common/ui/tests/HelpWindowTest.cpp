@@ -104,6 +104,15 @@ private slots:
         QVERIFY(w->ContentsTitles().isEmpty());
     }
 
+    void escapeClosesTheWindow() {
+        auto* w = HelpWindow::ShowContents(folder_, "Introduction.htm");
+        QVERIFY(w);
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        QWidget* focused = w->focusWidget() ? w->focusWidget() : w;
+        QTest::keyClick(focused, Qt::Key_Escape);
+        QTRY_VERIFY(HelpWindow::OpenWindows().isEmpty());
+    }
+
     void closeAllClosesEveryWindow() {
         QVERIFY(HelpWindow::ShowContents(folder_, "Introduction.htm"));
         QVERIFY(HelpWindow::ShowTopic(folder_ + "/html", "First.htm", "Second.htm"));

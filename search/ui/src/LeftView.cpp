@@ -288,9 +288,13 @@ void CLeftView::OpenUrls(const QList<QUrl>& urls) {
     for (const QUrl& url : urls)
         if (!m_openUrl(url)) failed << url.toLocalFile();
     if (!failed.isEmpty() && m_prompts)
-        m_prompts->ShowMessage(window(),
-                               tr("No program could open:\n%1").arg(failed.join(QLatin1Char('\n'))),
-                               IUserPrompts::Icon::Warning);
+        m_prompts->ShowMessage(
+            window(),
+            tr("No program could open:\n%1\n\nSet a default application for this type of file "
+               "in the desktop's settings (or in the file manager: Open With, then make the "
+               "program the default), then open it again.")
+                .arg(failed.join(QLatin1Char('\n'))),
+            IUserPrompts::Icon::Warning);
 }
 
 void CLeftView::OnOpen() {

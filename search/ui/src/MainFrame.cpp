@@ -15,8 +15,10 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QSettings>
+#include <QShortcut>
 #include <QSplitter>
 #include <QStandardPaths>
+#include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -24,6 +26,7 @@
 
 #include "common/AtomicFile.h"
 #include "common/HelpWindow.h"
+#include "common/ScreenFit.h"
 #include "search/Config.h"
 #include "search/ui/LeftView.h"
 #include "search/ui/RightView.h"
@@ -159,9 +162,14 @@ CMainFrame::CMainFrame(CConfig& config, IUserPrompts& prompts, QWidget* parent)
     CreateMenus();
     m_recent.Load();
     UpdateRecentMenu();
-    // Wide enough on the left for the four columns of the list.
+    m_found = new QLabel(this);
+    m_found->setObjectName(QStringLiteral("lblFilesFound"));
+    statusBar()->addWidget(m_found, 1);
+
+    // Wide enough on the left for the four columns of the list, where the screen allows.
     resize(1200, 720);
-    m_splitter->setSizes({710, 490});
+    common::FitWindowToScreen(this);
+    m_splitter->setSizes({width() * 710 / 1200, width() * 490 / 1200});
 }
 
 CMainFrame::~CMainFrame() = default;
@@ -174,9 +182,9 @@ void CMainFrame::CreateToolBar() {
     m_toolBar = addToolBar(tr("Search"));
     m_toolBar->setObjectName(QStringLiteral("searchToolBar"));
     m_toolBar->setMovable(false);
-    m_searchButton = new QPushButton(tr("Search..."), m_toolBar);
+    m_searchButton = new QPushButton(tr("&Search..."), m_toolBar);
     m_searchButton->setObjectName(QStringLiteral("btnSearchDialog"));
-    m_searchButton->setToolTip(tr("Search for files"));
+    m_searchButton->setToolTip(tr("Search for files (Ctrl+F, F2)"));
     m_toolBar->addWidget(m_searchButton);
     m_toolBar->setMinimumHeight(m_searchButton->sizeHint().height() + 8);
     connect(m_searchButton, &QPushButton::clicked, this, [this] { OnSearchDialog(); });
@@ -200,6 +208,18 @@ void CMainFrame::CreateMenus() {
     }
     m_fileMenu->addSeparator();
     m_exitAction = m_fileMenu->addAction(tr("E&xit"), this, &QWidget::close);
+    m_exitAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    m_exitAction->setObjectName(QStringLiteral("actionExit"));
+
+    QMenu* search = menuBar()->addMenu(tr("Sea&rch"));
+    QAction* searchAction =
+        search->addAction(tr("&Search..."), this, [this] { OnSearchDialog(); });
+    searchAction->setObjectName(QStringLiteral("actionSearch"));
+    searchAction->setShortcuts({QKeySequence::Find, QKeySequence(Qt::Key_F2)});
+    QAction* closeFile =
+        search->addAction(tr("&Close File"), this, [this] { RightView()->Clear(); });
+    closeFile->setObjectName(QStringLiteral("actionCloseFile"));
+    closeFile->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
 
     QMenu* edit = menuBar()->addMenu(tr("&Edit"));
     // The text is read-only: only Copy has something to do.
@@ -259,12 +279,19 @@ int CMainFrame::OnSearchDialog() {
     if (m_beforeSearchDialog) m_beforeSearchDialog(dlg);
     const int result = dlg.exec();
     m_inDialog = false;
+    // The dialog closes accepted only after a search; Cancel keeps what was found before.
+    if (result == QDialog::Accepted) {
+        const auto count = m_doc->Results().size();
+        m_found->setText(count == 1 ? QStringLiteral("1 file found")
+                                    : QStringLiteral("%1 files found").arg(count));
+    }
     return result;
 }
 
 void CMainFrame::OnFileNew() {
     m_documentPath.clear();
     m_doc->ClearResults();
+    m_found->clear();
     ActivateFrame();
 }
 

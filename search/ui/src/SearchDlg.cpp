@@ -18,6 +18,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -28,6 +29,7 @@
 #include <vector>
 
 #include "common/HelpWindow.h"
+#include "common/ScreenFit.h"
 #include "search/Criteria.h"
 #include "search/SearchEngine.h"
 #include "search/ui/ScarrowDoc.h"
@@ -255,6 +257,8 @@ CSearchDlg::CSearchDlg(CScarrowDoc& doc, CConfig& config, IUserPrompts& prompts,
     LoadControls();
     CreateToolTips();
     UpdateControls();
+    resize(sizeHint());
+    common::FitWindowToScreen(this);
 }
 
 void CSearchDlg::BuildControls() {
@@ -280,8 +284,8 @@ void CSearchDlg::BuildControls() {
     m_matchGroup->addButton(m_matchAny, 1);
     m_ignoreCase = new QCheckBox(tr("Ignore Case"), wordsBox);
     m_ignoreCase->setObjectName(QStringLiteral("chkIgnoreCase"));
-    m_add = MakeButton(tr("Add..."), "btnAdd", wordsBox);
-    m_remove = MakeButton(tr("Remove"), "btnRemove", wordsBox);
+    m_add = MakeButton(tr("&Add..."), "btnAdd", wordsBox);
+    m_remove = MakeButton(tr("Re&move"), "btnRemove", wordsBox);
     {
         auto* grid = new QGridLayout(wordsBox);
         grid->addWidget(m_words, 0, 0, 5, 1);
@@ -399,19 +403,23 @@ void CSearchDlg::BuildControls() {
     }
 
     // Buttons
-    m_reset = MakeButton(tr("Reset"), "btnReset", this);
-    m_fromHistory = MakeButton(tr("From History"), "btnFromHistory", this);
-    m_help = MakeButton(tr("Help"), "btnHelp", this);
+    m_reset = MakeButton(tr("&Reset"), "btnReset", this);
+    m_fromHistory = MakeButton(tr("From &History"), "btnFromHistory", this);
+    m_help = MakeButton(tr("He&lp"), "btnHelp", this);
     m_cancel = MakeButton(tr("Cancel"), "btnCancel", this);
-    m_search = MakeButton(tr("Search"), "btnSearch", this);
-    m_search->setMinimumWidth(m_search->fontMetrics().horizontalAdvance(tr("Search")) + 40);
+    m_search = MakeButton(tr("&Search"), "btnSearch", this);
+    m_search->setMinimumWidth(m_search->fontMetrics().horizontalAdvance(tr("Search")) +
+                              40);
+    m_search->setDefault(true);
     m_ok = MakeButton(tr("OK"), "btnOK", this);
     m_ok->hide();
     m_animation = new CBusyAnimation(this);
     m_animation->setObjectName(QStringLiteral("animation"));
 
-    // Layout
-    auto* top = new QVBoxLayout(this);
+    // Layout: at large font sizes the criteria scroll; the buttons stay in sight.
+    auto* body = new QWidget;
+    auto* top = new QVBoxLayout(body);
+    top->setContentsMargins(0, 0, 0, 0);
     auto* folderRow = new QHBoxLayout;
     folderRow->addWidget(folderLabel);
     folderRow->addWidget(m_folder, 1);
@@ -429,6 +437,8 @@ void CSearchDlg::BuildControls() {
     columns->addLayout(right);
     top->addLayout(columns, 1);
 
+    auto* outer = new QVBoxLayout(this);
+    outer->addWidget(common::MakeFittedScrollArea(body, this), 1);
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(m_reset);
     bottom->addWidget(m_fromHistory);
@@ -438,7 +448,7 @@ void CSearchDlg::BuildControls() {
     bottom->addSpacing(8);
     bottom->addWidget(m_cancel);
     bottom->addWidget(m_search);
-    top->addLayout(bottom);
+    outer->addLayout(bottom);
 
     connect(m_search, &QPushButton::clicked, this, &CSearchDlg::OnSearch);
     connect(m_add, &QPushButton::clicked, this, &CSearchDlg::OnAdd);
@@ -564,8 +574,9 @@ bool CSearchDlg::SaveControls() {
 void CSearchDlg::UpdateControls() {
     const bool idle = !m_searching;
     const bool hasRows = m_words->count() > 0;
-    m_search->setText(m_searching ? tr("Stop") : tr("Search"));
-    m_search->setToolTip(m_searching ? tr("Stop Search") : tr("Start Search"));
+    m_search->setText(m_searching ? tr("Stop") : tr("&Search"));
+    m_search->setToolTip(m_searching ? tr("Stop Search")
+                                     : tr("Start Search"));
     m_search->setEnabled(hasRows);
     m_remove->setEnabled(idle && hasRows);
     const bool dates = m_dateRadios[CSearchConfig::DateRange]->isChecked();
@@ -654,12 +665,18 @@ void CSearchDlg::reject() {
 }
 
 void CSearchDlg::keyPressEvent(QKeyEvent* event) {
-    // Enter on anything but a push button goes to the hidden OK: it takes the data
-    // and closes without searching.
+    // Enter in the phrase list adds a phrase; on any other field it searches (a focused
+    // push button takes its own Enter). Closing without a search would leave the old
+    // results on show as if they were the new ones.
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (enter && event->modifiers() == Qt::NoModifier &&
+    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier &&
         !qobject_cast<QPushButton*>(focusWidget())) {
-        m_ok->click();
+        event->accept();
+        if (focusWidget() == m_words) {
+            if (m_add->isEnabled()) OnAdd();
+        } else if (m_search->isEnabled()) {
+            m_search->click();
+        }
         return;
     }
     QDialog::keyPressEvent(event);

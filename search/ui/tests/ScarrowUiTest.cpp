@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMimeData>
@@ -285,6 +286,104 @@ private slots:
         QVERIFY(onDisk.m_history[0].IsEqual(m_config->m_history[0]));
     }
 
+    void enterInTheDialogSearches_data() {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("effect");
+        QTest::newRow("Enter in the folder") << "editFolder" << int(Qt::Key_Return) << "search";
+        QTest::newRow("keypad Enter in the extensions")
+            << "editExtensions" << int(Qt::Key_Enter) << "search";
+        QTest::newRow("Enter on a check box") << "chkIgnoreCase" << int(Qt::Key_Return) << "search";
+        QTest::newRow("Enter in the phrase list")
+            << "listWords" << int(Qt::Key_Return) << "phrase added";
+        QTest::newRow("Esc") << "editFolder" << int(Qt::Key_Escape) << "cancelled";
+    }
+
+    void enterInTheDialogSearches() {
+        QFETCH(QString, field);
+        QFETCH(int, key);
+        QFETCH(QString, effect);
+        const QString folder = m_dir->filePath("programs");
+        QVERIFY(QDir().mkpath(folder));
+        WriteBytes(folder + "/a.nc", "O1000\nT1 M6\n");
+        WriteBytes(folder + "/b.nc", "O2000\nT1 M6\n");
+        CMainFrame frame(*m_config, m_prompts);
+        // An earlier search left a result that the new one must replace.
+        auto old = std::make_unique<CSearchResult>();
+        old->m_strPath = "/old/result.nc";
+        frame.Document().AddResult(std::move(old));
+        QString phraseAdded;
+        frame.m_beforeSearchDialog = [&](CSearchDlg& dlg) {
+            QTimer::singleShot(0, &dlg, [&] {
+                Child<QLineEdit>(&dlg, "editFolder")->setText(folder);
+                Child<QListWidget>(&dlg, "listWords")->addItem(QStringLiteral("T1 M6"));
+                dlg.UpdateControls();
+                auto* target = Child<QWidget>(&dlg, field.toLatin1().constData());
+                target->setFocus(Qt::TabFocusReason);
+                if (effect == "phrase added")
+                    QTimer::singleShot(0, [&] {
+                        QWidget* phrase = QApplication::activeModalWidget();
+                        QTest::keyClicks(Child<QLineEdit>(phrase, "editPhrase"), "G01");
+                        QTest::keyClick(Child<QLineEdit>(phrase, "editPhrase"), Qt::Key_Return);
+                        QTimer::singleShot(0, &dlg, [&] {
+                            auto* words = Child<QListWidget>(&dlg, "listWords");
+                            phraseAdded = words->item(words->count() - 1)->text();
+                            Child<QPushButton>(&dlg, "btnCancel")->click();
+                        });
+                    });
+                QTest::keyClick(target, Qt::Key(key));
+            });
+        };
+        const int result = frame.OnSearchDialog();
+        const auto* found = Child<QLabel>(&frame, "lblFilesFound");
+        if (effect == "search") {
+            QCOMPARE(result, int(QDialog::Accepted));
+            QCOMPARE(frame.Document().Results().size(), std::size_t(2));
+            QCOMPARE(found->text(), QStringLiteral("2 files found"));
+        } else {
+            QCOMPARE(result, int(QDialog::Rejected));
+            QCOMPARE(frame.Document().Results().size(), std::size_t(1));
+            QCOMPARE(found->text(), QString());
+            QCOMPARE(phraseAdded, effect == "phrase added" ? QStringLiteral("G01") : QString());
+        }
+    }
+
+    void keysOfTheWindow() {
+        const QString path = m_dir->filePath("a.nc");
+        WriteBytes(path, "O1000\nT1 M6\n");
+        CMainFrame frame(*m_config, m_prompts);
+        int dialogs = 0;
+        frame.m_beforeSearchDialog = [&dialogs](CSearchDlg& dlg) {
+            ++dialogs;
+            QTimer::singleShot(0, &dlg, [&dlg] { dlg.reject(); });
+        };
+        frame.show();
+        QVERIFY(QTest::qWaitForWindowActive(&frame));
+        QTest::keyClick(&frame, Qt::Key_F, Qt::ControlModifier);
+        QTRY_COMPARE(dialogs, 1);
+        QTRY_VERIFY(!QApplication::activeModalWidget());
+        frame.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&frame));
+        QTest::keyClick(&frame, Qt::Key_F2);
+        QTRY_COMPARE(dialogs, 2);
+        QTRY_VERIFY(!QApplication::activeModalWidget());
+        frame.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&frame));
+
+        auto result = std::make_unique<CSearchResult>();
+        result->m_strPath = path.toStdString();
+        result->m_pattern = std::make_shared<CSearchPattern>();
+        CSearchResult* shown = result.get();
+        frame.Document().AddResult(std::move(result));
+        frame.Document().ShowResult(shown, nullptr);
+        QTRY_VERIFY(frame.RightView()->File());
+        QTest::keyClick(&frame, Qt::Key_W, Qt::ControlModifier);
+        QVERIFY(!frame.RightView()->File());
+
+        QTest::keyClick(&frame, Qt::Key_Q, Qt::ControlModifier);
+        QTRY_VERIFY(!frame.isVisible());
+    }
+
     void stopEndsTheSearchAndClosesTheDialog() {
         for (int i = 0; i < 60; ++i)
             WriteBytes(m_dir->filePath(QStringLiteral("f%1.nc").arg(i)), "WORD\n");
@@ -536,7 +635,9 @@ private slots:
         select(1);
         QTest::keyClick(&view, Qt::Key_Return);
         QCOMPARE(opened, (QList<QUrl>{QUrl::fromLocalFile("/cnc/b/two.nc")}));
-        QCOMPARE(m_prompts.messages, QStringList{"No program could open:\n/cnc/b/two.nc"});
+        QCOMPARE(m_prompts.messages.size(), 1);
+        QVERIFY(m_prompts.messages[0].startsWith("No program could open:\n/cnc/b/two.nc\n\n"));
+        QVERIFY(m_prompts.messages[0].contains("default application"));
 
         // Too many at once: nothing is started.
         for (int i = 0; i < CLeftView::kMaxOpenAtOnce; ++i) {

@@ -118,6 +118,7 @@ bool SendFile(ITransferLine& port, const CPortConfig& config, const std::string&
         window.ShowMessage(Fill(kMsgFileReadError, "%s", path));
         return false;
     }
+    window.FileSent(path, total, stop == 0 || endedAtPercent);
     return true;
 }
 

@@ -11,9 +11,12 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
+#include <QScrollArea>
 #include <QSignalBlocker>
 #include <QTabWidget>
 #include <QVBoxLayout>
+
+#include "common/ScreenFit.h"
 
 namespace sendrik {
 
@@ -476,7 +479,7 @@ CConfigPS::CConfigPS(const CPortConfig& source, bool adding, const CSettings& se
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     m_config.Copy(source);
 
-    m_tabs = new QTabWidget(this);
+    m_tabs = new QTabWidget;
     m_tabs->setObjectName("pages");
     m_pCommon = new CCommonPage(m_config, settings, adding, map, *services.messages, m_tabs);
     m_pSend = new CSendPage(m_config.m_send, *services.files, *services.messages, m_tabs);
@@ -492,9 +495,20 @@ CConfigPS::CConfigPS(const CPortConfig& source, bool adding, const CSettings& se
     connect(buttons, &QDialogButtonBox::accepted, this, &CConfigPS::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &CConfigPS::reject);
 
+    // At large font sizes the pages scroll; OK and Cancel stay in sight.
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(m_tabs);
+    layout->addWidget(common::MakeFittedScrollArea(m_tabs, this), 1);
     layout->addWidget(buttons);
+    resize(sizeHint());
+    common::FitWindowToScreen(this);
+
+    // A new configuration starts with its name: what is typed first replaces "New Config".
+    if (adding) {
+        if (auto* name = m_pCommon->findChild<QLineEdit*>("nameEdit")) {
+            name->setFocus(Qt::OtherFocusReason);
+            name->selectAll();
+        }
+    }
 }
 
 void CConfigPS::OnPageChanging(int newIndex) {

@@ -1,9 +1,12 @@
 #include "transfer/ui/SendrikDlg.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QEvent>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -93,7 +96,7 @@ CSendrikDlg::CSendrikDlg(std::string configPath, QString commandFile, UiServices
     m_cboPort->setObjectName("portBox");
     m_cboPort->setMinimumContentsLength(24);
     m_cboPort->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    m_btnRefresh = MakeButton(tr("Refresh"), "refreshButton", portGroup);
+    m_btnRefresh = MakeButton(tr("&Refresh"), "refreshButton", portGroup);
     auto* portLayout = new QHBoxLayout(portGroup);
     portLayout->addWidget(m_cboPort, 1);
     portLayout->addWidget(m_btnRefresh);
@@ -103,9 +106,9 @@ CSendrikDlg::CSendrikDlg(std::string configPath, QString commandFile, UiServices
     m_cboConfig->setObjectName("configBox");
     m_cboConfig->setMinimumContentsLength(24);
     m_cboConfig->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    m_btnNew = MakeButton(tr("New..."), "newButton", configGroup);
-    m_btnEdit = MakeButton(tr("Edit..."), "editButton", configGroup);
-    m_btnDelete = MakeButton(tr("Delete..."), "deleteButton", configGroup);
+    m_btnNew = MakeButton(tr("&New..."), "newButton", configGroup);
+    m_btnEdit = MakeButton(tr("&Edit..."), "editButton", configGroup);
+    m_btnDelete = MakeButton(tr("&Delete..."), "deleteButton", configGroup);
     auto* configButtons = new QHBoxLayout;
     configButtons->addWidget(m_btnNew);
     configButtons->addWidget(m_btnEdit);
@@ -115,13 +118,44 @@ CSendrikDlg::CSendrikDlg(std::string configPath, QString commandFile, UiServices
     configLayout->addWidget(m_cboConfig);
     configLayout->addLayout(configButtons);
 
-    m_btnSendFile = MakeButton(tr("Send File..."), "sendFileButton", m_body);
-    m_btnSendMultiple = MakeButton(tr("Send Multiple..."), "sendMultipleButton", m_body);
-    m_btnReceive = MakeButton(tr("Receive..."), "receiveButton", m_body);
-    m_btnHelp = MakeButton(tr("Help"), "helpButton", m_body);
-    m_btnClose = MakeButton(tr("Close"), "closeButton", m_body);
-    m_btnClose->setDefault(true);
-    m_btnClose->setAutoDefault(true);
+    m_btnSendFile = MakeButton(tr("&Send File..."), "sendFileButton", m_body);
+    m_btnSendMultiple = MakeButton(tr("Send &Multiple..."), "sendMultipleButton", m_body);
+    m_btnReceive = MakeButton(tr("Rece&ive..."), "receiveButton", m_body);
+    m_btnHelp = MakeButton(tr("He&lp"), "helpButton", m_body);
+    m_btnClose = MakeButton(tr("&Close"), "closeButton", m_body);
+    // Enter presses the focused button; elsewhere it sends, never closes.
+    for (QPushButton* b : {m_btnRefresh, m_btnNew, m_btnEdit, m_btnDelete, m_btnSendFile,
+                           m_btnSendMultiple, m_btnReceive, m_btnHelp, m_btnClose})
+        b->setAutoDefault(true);
+    m_btnSendFile->setDefault(true);
+    m_btnRefresh->setToolTip(tr("Look for serial ports again (Alt+R)"));
+    m_btnNew->setToolTip(tr("Make a new port configuration (Alt+N)"));
+    m_btnEdit->setToolTip(tr("Change the selected port configuration (Alt+E)"));
+    m_btnDelete->setToolTip(tr("Delete the selected port configuration (Alt+D)"));
+    m_btnSendFile->setToolTip(tr("Choose a file and send it to the machine (Ctrl+O, Enter)"));
+    m_btnSendMultiple->setToolTip(tr("Send a list of files one after another (Alt+M)"));
+    m_btnReceive->setToolTip(tr("Receive a program from the machine into a file (Alt+I)"));
+    m_btnHelp->setToolTip(tr("Show the help (F1)"));
+    m_btnClose->setToolTip(tr("Save the configurations and quit (Ctrl+Q)"));
+
+    auto* sendAction = new QAction(tr("Send File"), this);
+    sendAction->setObjectName("sendFileAction");
+    sendAction->setShortcut(QKeySequence::Open);
+    sendAction->setShortcutContext(Qt::WindowShortcut);
+    connect(sendAction, &QAction::triggered, this, [this] {
+        if (m_btnSendFile->isEnabled() && !m_bTransferring) OnSendFile();
+    });
+    addAction(sendAction);
+    auto* quitAction = new QAction(tr("Quit"), this);
+    quitAction->setObjectName("quitAction");
+    quitAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    // From the progress window too, so that a transfer can be stopped to quit; not over a
+    // dialog the machinist is filling in.
+    quitAction->setShortcutContext(Qt::ApplicationShortcut);
+    connect(quitAction, &QAction::triggered, this, [this] {
+        if (!QApplication::activeModalWidget()) close();
+    });
+    addAction(quitAction);
 
     m_openedGroup = new QGroupBox(tr("Files to send:"), m_body);
     m_openedGroup->setObjectName("openedFilesGroup");
@@ -371,12 +405,15 @@ void CSendrikDlg::SendFiles(const std::vector<std::string>& paths) {
         return;
     }
     m_bTransferring = true;
+    m_strSentText.clear();
     for (const std::string& path : paths) {
         if (!SendFile(port, *config, path, *this)) break;
         if (m_bCloseAfterTransfer) break;
     }
     port.Close();
     FinishTransfer();
+    // The status box stays empty after a transfer: the last file's outcome goes there.
+    if (!m_strSentText.isEmpty()) m_editStatus->setText(m_strSentText);
 }
 
 void CSendrikDlg::FinishTransfer() {
@@ -464,13 +501,22 @@ void CSendrikDlg::changeEvent(QEvent* event) {
 }
 
 void CSendrikDlg::keyPressEvent(QKeyEvent* event) {
-    // Esc would close the window; during a transfer it must not stop it (and end the
-    // program) by a stray key press: the progress window's Cancel stops a transfer.
-    if (m_bTransferring && event->key() == Qt::Key_Escape) {
+    // Esc would close the window and end the program by a stray key press; during a
+    // transfer the progress window's Cancel stops it.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
         event->accept();
         return;
     }
     QDialog::keyPressEvent(event);
+}
+
+void CSendrikDlg::closeEvent(QCloseEvent* event) {
+    if (m_bTransferring && !m_bCloseAfterTransfer &&
+        !m_services.messages->AskYesNo(this, kMsgStopTransferAndQuit)) {
+        event->ignore();
+        return;
+    }
+    QDialog::closeEvent(event);
 }
 
 void CSendrikDlg::showEvent(QShowEvent* event) {
@@ -505,6 +551,12 @@ void CSendrikDlg::OnLine(const std::string& text) {
     } else {
         ++m_nLineCount;
     }
+}
+
+void CSendrikDlg::FileSent(const std::string& path, std::uintmax_t bytes, bool complete) {
+    const QString name = QFileInfo(QString::fromStdString(path)).fileName();
+    m_strSentText = complete ? QString("Sent %1 (%2 bytes)").arg(name).arg(bytes)
+                             : QString("Stopped sending %1 after %2 bytes").arg(name).arg(bytes);
 }
 
 void CSendrikDlg::SetStatusText(const std::string& text) {

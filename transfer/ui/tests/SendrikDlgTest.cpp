@@ -156,10 +156,15 @@ private slots:
                 if (!sheet) return true;
                 startName = Edit(sheet, "nameEdit")->text();
                 LAMBDA_COMPARE(sheet->windowTitle(), QString("Add New Port Config"));
-                Edit(sheet, "nameEdit")->setText("Grinder");
-                Button(sheet, "okButton")->click();
+                // The name has the keys and what is typed replaces the proposal.
+                LAMBDA_COMPARE(QApplication::focusWidget(),
+                               static_cast<QWidget*>(Edit(sheet, "nameEdit")));
+                QTest::keyClicks(QApplication::focusWidget(), "Grinder");
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
                 return false;
             });
+            dlg.show();
+            QVERIFY(QTest::qWaitForWindowActive(&dlg));
             Button(&dlg, "newButton")->click();
             QCOMPARE(startName, QString("New Config"));
             QCOMPARE(configs->currentText(), QString("Grinder"));
@@ -306,6 +311,52 @@ private slots:
         QCOMPARE(dlg.LastFolder(), m_dir.path());
         QVERIFY(m_messages.messages.isEmpty());
         QVERIFY(Button(&dlg, "sendFileButton")->isEnabled());
+        QCOMPARE(Edit(&dlg, "statusBox")->text(),
+                 QString("Sent O1000.nc (%1 bytes)").arg(program.size()));
+    }
+
+    void keysNeverQuitBySurprise_data() {
+        QTest::addColumn<QString>("focus");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<QString>("effect");
+        QTest::newRow("Esc") << "configBox" << int(Qt::Key_Escape) << int(Qt::NoModifier)
+                             << "nothing";
+        QTest::newRow("Esc on a button")
+            << "sendFileButton" << int(Qt::Key_Escape) << int(Qt::NoModifier) << "nothing";
+        QTest::newRow("Enter on Send File")
+            << "sendFileButton" << int(Qt::Key_Return) << int(Qt::NoModifier) << "asks for a file";
+        QTest::newRow("Enter in the list sends")
+            << "configBox" << int(Qt::Key_Return) << int(Qt::NoModifier) << "asks for a file";
+        QTest::newRow("Enter on Refresh")
+            << "refreshButton" << int(Qt::Key_Return) << int(Qt::NoModifier) << "nothing";
+        QTest::newRow("Ctrl+O") << "configBox" << int(Qt::Key_O) << int(Qt::ControlModifier)
+                                << "asks for a file";
+        QTest::newRow("Alt+S") << "configBox" << int(Qt::Key_S) << int(Qt::AltModifier)
+                               << "asks for a file";
+        QTest::newRow("Ctrl+Q") << "configBox" << int(Qt::Key_Q) << int(Qt::ControlModifier)
+                                << "quits";
+        QTest::newRow("Enter on Close")
+            << "closeButton" << int(Qt::Key_Return) << int(Qt::NoModifier) << "quits";
+    }
+
+    void keysNeverQuitBySurprise() {
+        QFETCH(QString, focus);
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(QString, effect);
+        WriteConfigFile(ConfigPath(), {"Mill"});
+        CSendrikDlg dlg(ConfigPath(), {}, Services());
+        dlg.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dlg));
+        auto* target = dlg.findChild<QWidget*>(focus);
+        QVERIFY(target);
+        target->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(target, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QTest::qWait(150);  // a mnemonic clicks after the button's animation
+        QCOMPARE(dlg.isVisible(), effect != "quits");
+        QCOMPARE(m_files.starts.size(), effect == "asks for a file" ? 1 : 0);
+        QVERIFY(m_messages.questions.isEmpty());
     }
 
     void cancellingTheDelayStopsSendMultiple() {
@@ -475,13 +526,23 @@ private slots:
         QFile::remove(QString::fromStdString(ConfigPath()));
         dlg.show();
         QTimer::singleShot(200, [&] { machine.Write("G00\r\n"); });
+        // Ctrl+Q from the progress window asks: No goes on receiving, Yes stops and quits.
+        int stopAfterNo = -1;
+        QTimer::singleShot(300, [&] {
+            QTest::keyClick(dlg.ProgressWindow(), Qt::Key_Q, Qt::ControlModifier);
+            stopAfterNo = dlg.StopFlag();
+        });
         QTimer::singleShot(400, [&] {
-            dlg.close();
+            QTest::keyClick(dlg.ProgressWindow(), Qt::Key_Q, Qt::ControlModifier);
             QVERIFY(dlg.isVisible());  // stays until the transfer has stopped
         });
+        m_messages.answers = {false, true};
         QTimer::singleShot(10000, &dlg, [&] { dlg.StopFlag() = 1; });  // never hang
         Button(&dlg, "receiveButton")->click();
         QTRY_VERIFY_WITH_TIMEOUT(!dlg.isVisible(), 2000);
+        QCOMPARE(stopAfterNo, 0);
+        QCOMPARE(m_messages.questions,
+                 QStringList({kMsgStopTransferAndQuit, kMsgStopTransferAndQuit}));
         QCOMPARE(ReadFile(m_dir.path().toStdString() + "/in.nc"), std::string("G00\n\r"));
         // The configurations were written on closing.
         CSettings saved(ConfigPath());

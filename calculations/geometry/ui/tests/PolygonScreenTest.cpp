@@ -161,7 +161,7 @@ private slots:
         QCOMPARE(s_->PrintText(),
                  QString("\n\r").repeated(19) +
                      QString::fromUtf8("Number of Sides : 6\n\rAcross Flats: 1\n\rAcross Corners: "
-                                       "1.1547\n\rSide length: 0.5774\n\rSector angle: 60°\n\r"
+                                       "1.1547\n\rSide length: 0.5774\n\rSector angle: 60.0°\n\r"
                                        "Area= 0.8661units²\n\rVolume: 1unit length bar is "
                                        "0.8661units³."));
         QTemporaryDir dir;

@@ -111,7 +111,7 @@ constexpr std::array<Entry, kLocalEntryCount> kTable{{
     {E::TextInchesPerMinute, "TextInchesPerMinute", K::Text, "Inches per Minute", "Zoll pro Minute", "Pouces par minute"},
     {E::TextWorkOrToolDiameter, "TextWorkOrToolDiameter", K::Text, "Diameter of workpiece or cutting tool", "Durchmesser von Werkstück oder Werkzeug", "Diamètre de la pièce ou de l'outil"},
 
-    {E::MsgNoCalculator, "MsgNoCalculator", K::Message, "Cannot find the MS Windows calculator.", "Der Taschenrechner des Systems wurde nicht gefunden.", "La calculatrice du système est introuvable."},
+    {E::MsgNoCalculator, "MsgNoCalculator", K::Message, "No desktop calculator is installed. Install gnome-calculator, kcalc, galculator or qalculate-gtk, for example with: sudo apt install gnome-calculator", "Es ist kein Taschenrechner-Programm installiert. Installieren Sie gnome-calculator, kcalc, galculator oder qalculate-gtk, zum Beispiel mit: sudo apt install gnome-calculator", "Aucune calculatrice n'est installée. Installez gnome-calculator, kcalc, galculator ou qalculate-gtk, par exemple avec : sudo apt install gnome-calculator"},
     {E::SetTitleCaption, "SetTitleCaption", K::Setter, "Arbormate for Tarvik", "Arbormate", "Arbormate"},
 }};
 // clang-format on

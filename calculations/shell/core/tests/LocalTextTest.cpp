@@ -74,7 +74,9 @@ TEST(LocalText, English) {
         {"Not enough data entered.", "Calculations for Tarvik", MsgIcon::None},
         {"The  number of holes accepted is between 2 and 3000.", "Calculations for Tarvik",
          MsgIcon::None},
-        {"Cannot find the MS Windows calculator.", "Arbormate", MsgIcon::None},
+        {"No desktop calculator is installed. Install gnome-calculator, kcalc, galculator or "
+         "qalculate-gtk, for example with: sudo apt install gnome-calculator",
+         "Arbormate", MsgIcon::None},
         {"The minimum number allowed is 3.", "Calculations for Tarvik", MsgIcon::None},
     };
     EXPECT_EQ(t.messages.Messages(), expected);
@@ -179,8 +181,12 @@ TEST(LocalText, GermanAndFrenchTexts) {
          "La valeur minimale autorisée est 3."},
         {LocalEntry::MsgNeedsAboveZero, "Höhe muss größer als null sein.",
          "La valeur de Hauteur doit être supérieure à zéro."},
-        {LocalEntry::MsgNoCalculator, "Der Taschenrechner des Systems wurde nicht gefunden.",
-         "La calculatrice du système est introuvable."},
+        {LocalEntry::MsgNoCalculator,
+         "Es ist kein Taschenrechner-Programm installiert. Installieren Sie gnome-calculator, "
+         "kcalc, galculator oder qalculate-gtk, zum Beispiel mit: sudo apt install "
+         "gnome-calculator",
+         "Aucune calculatrice n'est installée. Installez gnome-calculator, kcalc, galculator ou "
+         "qalculate-gtk, par exemple avec : sudo apt install gnome-calculator"},
     };
     for (const Row& row : rows) {
         const bool number = row.entry == LocalEntry::MsgMinimumNumber;

@@ -2,15 +2,22 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFocusEvent>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QRadioButton>
 #include <QScreen>
+#include <QScrollArea>
+#include <QShortcut>
+#include <QStyle>
+#include <algorithm>
+#include <cstdlib>
 
 #include "calc/Domain.h"
 #include "calc/Numeric.h"
@@ -18,6 +25,7 @@
 #include "calc/ui/SystemPrograms.h"
 #include "calc/ui/Twips.h"
 #include "common/HelpWindow.h"
+#include "common/ScreenFit.h"
 
 namespace calc {
 
@@ -35,6 +43,96 @@ QString& HelpFolderOverride() {
 
 constexpr int kTitleHeightTw = 300;
 constexpr int kMarkSizeTw = 285;
+
+// What the screen holds when it scrolls: its controls and its drawing.
+class ScreenContent : public QWidget {
+public:
+    explicit ScreenContent(CalcScreen* screen) : QWidget(nullptr), screen_(screen) {
+        setObjectName("screenContent");
+        setAutoFillBackground(true);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        screen_->PaintBackground(painter);
+    }
+
+private:
+    CalcScreen* screen_;
+};
+
+// A parent whose children the screen placed itself (not the parts of a list or a
+// drop-down list).
+bool PlacesItsOwnChildren(const QWidget* parent, const QWidget* screen) {
+    if (parent == screen || qobject_cast<const QGroupBox*>(parent)) return true;
+    if (parent->objectName() == "screenContent") return true;
+    const QMetaObject* meta = parent->metaObject();
+    return meta == &QWidget::staticMetaObject || meta == &QFrame::staticMetaObject ||
+           meta == &QLabel::staticMetaObject;
+}
+
+bool IsCommand(const QWidget* w) {
+    return qobject_cast<const PressLabel*>(w) != nullptr;
+}
+
+// Rows from the top, each left to right: a control joins a row when its middle is level
+// with the middle of the row's first control (within half the lower of the two).
+void SortReadingOrder(QList<QWidget*>& widgets, const QWidget* screen) {
+    auto rect = [screen](const QWidget* w) {
+        return QRect(w->mapTo(screen, QPoint(0, 0)), w->size());
+    };
+    std::stable_sort(widgets.begin(), widgets.end(), [&](const QWidget* a, const QWidget* b) {
+        return rect(a).top() < rect(b).top();
+    });
+    QList<QWidget*> ordered;
+    int i = 0;
+    while (i < widgets.size()) {
+        const QRect first = rect(widgets[i]);
+        int j = i + 1;
+        while (j < widgets.size()) {
+            const QRect next = rect(widgets[j]);
+            const int tolerance = std::min(first.height(), next.height()) / 2;
+            if (std::abs(next.center().y() - first.center().y()) > tolerance) break;
+            ++j;
+        }
+        QList<QWidget*> row = widgets.mid(i, j - i);
+        std::stable_sort(row.begin(), row.end(), [&](const QWidget* a, const QWidget* b) {
+            return rect(a).left() < rect(b).left();
+        });
+        ordered += row;
+        i = j;
+    }
+    widgets = ordered;
+}
+
+// The key of a fixed command; screens' own commands take the first free letter of
+// their caption.
+QChar PreferredLetter(Command command) {
+    switch (command) {
+        case Command::Calculate:
+            return 'C';
+        case Command::Reset:
+            return 'R';
+        case Command::Print:
+            return 'P';
+        case Command::InchToMm:
+            return 'M';
+        case Command::MmToInch:
+            return 'I';
+        case Command::AngleConversion:
+            return 'A';
+        case Command::InchMetric:
+            return 'S';
+        case Command::Copy:
+            return 'O';
+        case Command::Help:
+        case Command::Close:
+            break;
+    }
+    return {};
+}
 
 }  // namespace
 
@@ -198,6 +296,7 @@ CommandButton* CalcScreen::AddScreenCommand(const QString& baseName, const QStri
     auto* button = new CommandButton(this, baseName, caption, drawing, TwRect(xTw, yTw, wTw, hTw));
     connect(button, &CommandButton::triggered, this,
             [this, action = std::move(action)] { RunChecked(action); });
+    screenCommands_.append(button);
     return button;
 }
 
@@ -208,6 +307,7 @@ PressLabel* CalcScreen::AddLabelCommand(const QString& name, const QString& text
     auto run = [this, action = std::move(action)] { RunChecked(action); };
     connect(label, &PressLabel::released, this, run);
     connect(label, &PressLabel::keyActivated, this, run);
+    labelCommands_.append(label);
     return label;
 }
 
@@ -251,6 +351,7 @@ void CalcScreen::RunChecked(const std::function<void()>& action) {
 CalculatorPicture* CalcScreen::AddCalculatorPicture(int xTw, int yTw, int wTw, int hTw) {
     auto* picture = new CalculatorPicture(this, TwRect(xTw, yTw, wTw, hTw));
     connect(picture, &CalculatorPicture::triggered, this, &CalcScreen::StartCalculator);
+    calculator_ = picture;
     return picture;
 }
 
@@ -478,6 +579,238 @@ void CalcScreen::closeEvent(QCloseEvent* event) {
     }
     // Not QDialog::closeEvent: it would call reject(), which closes again.
     event->accept();
+}
+
+void CalcScreen::showEvent(QShowEvent* event) {
+    if (!shownOnce_) {
+        shownOnce_ = true;
+        InstallKeys();
+        FitToScreen();
+        // What is typed first goes into the first box, not into a control out of sight.
+        if (QWidget* first = FirstEntryBox()) first->setFocus(Qt::OtherFocusReason);
+    }
+    QDialog::showEvent(event);
+}
+
+QList<QWidget*> CalcScreen::TabChain() const {
+    QList<QWidget*> inputs, commands;
+    QList<const QWidget*> groupsTaken;
+    const QList<QWidget*> all = findChildren<QWidget*>();
+    for (QWidget* w : all) {
+        if (w->isWindow() || !(w->focusPolicy() & Qt::TabFocus)) continue;
+        if (!w->isVisibleTo(this) || !w->isEnabled()) continue;
+        if (!w->parentWidget() || !PlacesItsOwnChildren(w->parentWidget(), this)) continue;
+        if (auto* box = qobject_cast<QLineEdit*>(w); box && box->isReadOnly()) continue;
+        if (auto* option = qobject_cast<QRadioButton*>(w); option && option->autoExclusive()) {
+            // Tab reaches a group of options once, at the chosen one; the arrows move
+            // within it.
+            const QWidget* group = option->parentWidget();
+            QRadioButton* chosen = nullptr;
+            for (QRadioButton* o : group->findChildren<QRadioButton*>(Qt::FindDirectChildrenOnly))
+                if (o->isChecked() && o->isVisibleTo(this) && o->isEnabled()) chosen = o;
+            const bool focused = option->hasFocus();
+            if (chosen && chosen != option && !focused) continue;
+            if (!chosen && (groupsTaken.contains(group) && !focused)) continue;
+            groupsTaken.append(group);
+        }
+        (IsCommand(w) ? commands : inputs).append(w);
+    }
+    // Lists and text areas span several rows: they follow the boxes.
+    QList<QWidget*> boxes, areas;
+    for (QWidget* w : inputs) (w->height() > 3 * Tw(kTitleHeightTw) ? areas : boxes).append(w);
+    SortReadingOrder(boxes, this);
+    SortReadingOrder(areas, this);
+    SortReadingOrder(commands, this);
+    return boxes + areas + commands;
+}
+
+bool CalcScreen::focusNextPrevChild(bool next) {
+    const QList<QWidget*> chain = TabChain();
+    if (chain.isEmpty()) return QDialog::focusNextPrevChild(next);
+    QWidget* focused = focusWidget();
+    qsizetype at = -1;
+    for (qsizetype i = 0; i < chain.size() && focused; ++i)
+        if (chain[i] == focused || chain[i]->isAncestorOf(focused)) at = i;
+    qsizetype to = 0;
+    if (at < 0)
+        to = next ? 0 : chain.size() - 1;
+    else
+        to = (at + (next ? 1 : chain.size() - 1)) % chain.size();
+    QWidget* target = chain[to];
+    target->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    if (scroll_) scroll_->ensureWidgetVisible(target);
+    return true;
+}
+
+QWidget* CalcScreen::FirstEntryBox() const {
+    const QList<QWidget*> chain = TabChain();
+    for (QWidget* w : chain)
+        if (qobject_cast<QLineEdit*>(w)) return w;
+    return chain.isEmpty() ? nullptr : chain.first();
+}
+
+void CalcScreen::keyPressEvent(QKeyEvent* event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        // Enter in an entry box calculates: the box's own check runs first.
+        auto* box = qobject_cast<QLineEdit*>(focusWidget());
+        CommandButton* calculate = CommandButtonFor(Command::Calculate);
+        if (box && calculate && calculate->Face()->isVisible() && calculate->Face()->isEnabled()) {
+            RunCommand(Command::Calculate);
+            event->accept();
+            return;
+        }
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void CalcScreen::InstallKeys() {
+    QList<QChar> used;
+    auto addKey = [this](const QKeySequence& keys, std::function<void()> action) {
+        auto* shortcut = new QShortcut(keys, this);
+        shortcut->setContext(Qt::WindowShortcut);
+        connect(shortcut, &QShortcut::activated, this, std::move(action));
+    };
+    auto freeLetter = [&used](const QString& caption) -> QChar {
+        for (QChar c : caption.toUpper())
+            if (c.isLetter() && c.unicode() < 128 && !used.contains(c)) return c;
+        return {};
+    };
+    auto altKey = [](QChar letter) {
+        return QKeySequence(Qt::ALT | static_cast<Qt::Key>(letter.unicode()));
+    };
+    for (const auto& [command, button] : commands_) {
+        const QChar letter = PreferredLetter(command);
+        if (!letter.isNull()) used.append(letter);
+    }
+    for (const auto& [command, button] : commands_) {
+        QStringList keys;
+        if (command == Command::Calculate) keys << "Enter";
+        if (command == Command::Help) keys << "F1";
+        if (command == Command::Close) keys << "Esc";
+        if (command == Command::Print) keys << "Ctrl+P";
+        QChar letter = PreferredLetter(command);
+        if (!letter.isNull()) {
+            keys << QString("Alt+%1").arg(letter);
+            addKey(altKey(letter), [button = button] { button->Trigger(); });
+        }
+        button->SetShortcutText(keys.join(", "));
+        shortcutTexts_.append({button->objectName(), keys.join(", ")});
+    }
+    for (CommandButton* button : screenCommands_) {
+        const QChar letter = freeLetter(button->Caption()->text());
+        QString keys;
+        if (!letter.isNull()) {
+            used.append(letter);
+            keys = QString("Alt+%1").arg(letter);
+            addKey(altKey(letter), [button] { button->Trigger(); });
+        }
+        button->SetShortcutText(keys);
+        shortcutTexts_.append({button->objectName(), keys});
+    }
+    for (PressLabel* label : labelCommands_) {
+        const QString name = label->text().isEmpty() ? label->toolTip() : label->text();
+        const QChar letter = freeLetter(name);
+        if (letter.isNull()) continue;
+        used.append(letter);
+        const QString keys = QString("Alt+%1").arg(letter);
+        label->setAccessibleName(name);
+        label->setToolTip((label->toolTip().isEmpty() ? name : label->toolTip()) + " (" + keys +
+                          ")");
+        addKey(altKey(letter), [label] {
+            if (label->isVisible() && label->isEnabled()) emit label->keyActivated();
+        });
+        shortcutTexts_.append({label->objectName(), keys});
+    }
+    if (calculator_) {
+        const QChar letter = freeLetter("CALCULATOR");
+        if (!letter.isNull()) {
+            used.append(letter);
+            const QString keys = QString("Alt+%1").arg(letter);
+            calculator_->Label()->setToolTip(calculator_->Label()->toolTip() + " (" + keys + ")");
+            addKey(altKey(letter), [this] {
+                if (calculator_->Label()->isVisible()) StartCalculator();
+            });
+            shortcutTexts_.append({"lblRechner1", keys});
+        }
+    }
+    markQuestion_->setToolTip("HELP (F1)");
+    markX_->setToolTip("Close (Esc)");
+    markQuestion_->setAccessibleName("HELP");
+    markX_->setAccessibleName("Close");
+    addKey(QKeySequence(Qt::Key_F1), [this] { Help(); });
+    addKey(QKeySequence(Qt::CTRL | Qt::Key_P), [this] {
+        if (CommandButton* print = CommandButtonFor(Command::Print)) print->Trigger();
+    });
+    addKey(QKeySequence::Copy, [this] { CopySelection(); });
+}
+
+QString CalcScreen::ShortcutTextOf(const QString& commandBaseName) const {
+    for (const auto& [name, keys] : shortcutTexts_)
+        if (name == commandBaseName) return keys;
+    return {};
+}
+
+void CalcScreen::CopySelection() {
+    QWidget* focused = focusWidget();
+    if (auto* box = qobject_cast<QLineEdit*>(focused); box && box->hasSelectedText()) {
+        box->copy();
+        return;
+    }
+    // A result field keeps what the mouse selected while the focus moves on.
+    const QList<QLabel*> labels = findChildren<QLabel*>();
+    QLabel* selected = qobject_cast<QLabel*>(focused);
+    if (!selected || !selected->hasSelectedText()) {
+        selected = nullptr;
+        for (QLabel* label : labels)
+            if (label->isVisible() && label->hasSelectedText()) selected = label;
+    }
+    if (selected) QGuiApplication::clipboard()->setText(selected->selectedText());
+}
+
+void CalcScreen::FitToScreen() {
+    const QRect area = common::AvailableArea(this);
+    if (area.isEmpty()) return;
+    if (width() > area.width() || height() > area.height()) {
+        const QSize full = size();
+        auto* content = new ScreenContent(this);
+        content->setPalette(palette());
+        content->setFixedSize(full);
+        const QObjectList kids = children();
+        for (QObject* kid : kids) {
+            auto* w = qobject_cast<QWidget*>(kid);
+            if (!w || w->isWindow()) continue;
+            const bool hidden = w->isHidden();
+            const QRect geometry = w->geometry();
+            w->setParent(content);
+            w->setGeometry(geometry);
+            if (!hidden) w->show();
+        }
+        scroll_ = new QScrollArea(this);
+        scroll_->setObjectName("screenScroll");
+        scroll_->setFrameShape(QFrame::NoFrame);
+        scroll_->setFocusPolicy(Qt::NoFocus);
+        scroll_->setWidget(content);
+        // Made without a parent, the content counts as hidden until shown.
+        content->show();
+        const int bar = scroll_->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+        QSize fitted = full.boundedTo(area.size());
+        // A bar along one side takes room from the other.
+        if (fitted.height() < full.height())
+            fitted.setWidth(std::min(area.width(), full.width() + bar));
+        if (fitted.width() < full.width())
+            fitted.setHeight(std::min(area.height(), full.height() + bar));
+        setFixedSize(fitted);
+        scroll_->setGeometry(rect());
+        // The screen's children were shown before this runs.
+        scroll_->show();
+        if (setup_.centre)
+            move(area.x() + (area.width() - width()) / 2,
+                 area.y() + (area.height() - height()) / 2);
+    }
+    common::KeepOnScreen(this);
 }
 
 void CalcScreen::paintEvent(QPaintEvent* event) {

@@ -7,6 +7,7 @@
 #include <QPixmap>
 #include <QRegularExpression>
 #include <algorithm>
+#include <QWindow>
 #include <cmath>
 
 #include "calc/ui/Twips.h"
@@ -62,6 +63,16 @@ void ShowOwnedWindow(QWidget* window, bool modal) {
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->setWindowModality(modal ? Qt::WindowModal : Qt::NonModal);
     BringToFront(window);
+}
+
+void PressLabel::paintEvent(QPaintEvent* event) {
+    QLabel::paintEvent(event);
+    // A label reached with Tab shows that it has the keyboard.
+    if (hasFocus()) {
+        QPainter painter(this);
+        painter.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DotLine));
+        painter.drawRect(rect().adjusted(1, 1, -2, -2));
+    }
 }
 
 void PressLabel::mousePressEvent(QMouseEvent* event) {
@@ -242,7 +253,6 @@ CommandButton::CommandButton(QWidget* parent, const QString& baseName, const QSt
     caption_->setText(caption);
     caption_->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
     caption_->setWordWrap(true);
-    const int top = faceRect.top() + faceRect.height() * 62 / 100;
     QFont f = caption_->font();
     f.setBold(true);
     f.setPixelSize(9);
@@ -259,8 +269,12 @@ CommandButton::CommandButton(QWidget* parent, const QString& baseName, const QSt
     caption_->setFont(f);
     SetTextColour(caption_, Qt::white);
     caption_->setAttribute(Qt::WA_TranslucentBackground);
+    // A wide flat face without a drawing (a bar) is all caption.
+    const bool bar = drawing == FaceDrawing::Blank && faceRect.height() * 2 < faceRect.width();
+    const int top = bar ? faceRect.top() + 1 : faceRect.top() + faceRect.height() * 62 / 100;
     caption_->setGeometry(faceRect.left() + 1, top, faceRect.width() - 2,
                           faceRect.bottom() - top - 1);
+    FitCaption();
     caption_->setCursor(Qt::PointingHandCursor);
     caption_->raise();
 
@@ -269,6 +283,50 @@ CommandButton::CommandButton(QWidget* parent, const QString& baseName, const QSt
         connect(half, &PressLabel::released, this, &CommandButton::OnRelease);
     }
     connect(face_, &PressLabel::keyActivated, this, &CommandButton::triggered);
+}
+
+void CommandButton::FitCaption() {
+    // A long word in a small face (CONVERSION) would be cut: the type gets a little smaller;
+    // a caption still too long for the strip under the drawing takes the whole face.
+    const QFont original = caption_->font();
+    auto fitsAt = [this](QFont& f, int smallest) {
+        const QRect room = caption_->contentsRect();
+        for (int px = f.pixelSize(); px >= smallest; --px) {
+            f.setPixelSize(px);
+            const QRect need = QFontMetrics(f).boundingRect(
+                room, Qt::AlignCenter | Qt::TextWordWrap, caption_->text());
+            if (need.width() <= room.width() && need.height() <= room.height()) return true;
+        }
+        return false;
+    };
+    QFont f = original;
+    if (!fitsAt(f, 8)) {
+        caption_->setGeometry(face_->geometry().adjusted(1, 1, -1, -1));
+        f = original;
+        fitsAt(f, 6);
+    }
+    caption_->setFont(f);
+}
+
+bool CommandButton::CaptionFits() const {
+    const QRect room = caption_->contentsRect();
+    const QRect need = caption_->fontMetrics().boundingRect(
+        room, Qt::AlignCenter | Qt::TextWordWrap, caption_->text());
+    return need.width() <= room.width() && need.height() <= room.height();
+}
+
+void CommandButton::SetShortcutText(const QString& keys) {
+    const QString name = QString(caption_->text()).replace('\n', ' ');
+    const QString tip = keys.isEmpty() ? name : name + " (" + keys + ")";
+    for (QWidget* half : {static_cast<QWidget*>(face_), static_cast<QWidget*>(caption_)}) {
+        half->setToolTip(tip);
+        half->setAccessibleName(name);
+        half->setAccessibleDescription(tip);
+    }
+}
+
+void CommandButton::Trigger() {
+    if (face_->isVisible() && face_->isEnabled()) emit triggered();
 }
 
 void CommandButton::OnPress() {
@@ -305,7 +363,8 @@ MarkLabel::MarkLabel(const QString& objectName, const QString& text, const QColo
     f.setBold(true);
     f.setPixelSize(13);
     setFont(f);
-    setFocusPolicy(Qt::TabFocus);
+    // The marks show no focus; their keys are F1 and Esc.
+    setFocusPolicy(Qt::NoFocus);
     setCursor(Qt::PointingHandCursor);
     connect(this, &PressLabel::pressed, this, [this] { SetTextColour(this, Qt::white); });
     connect(this, &PressLabel::released, this, [this] {
@@ -326,11 +385,15 @@ TitleStrip::TitleStrip(const QString& text, QWidget* parent) : QLabel(text, pare
 
 void TitleStrip::mousePressEvent(QMouseEvent* event) {
     grab_ = event->position().toPoint();
+    systemMove_ = false;
+    // The window manager moves the window where it can (Wayland allows nothing else).
+    if (event->button() == Qt::LeftButton && window()->windowHandle())
+        systemMove_ = window()->windowHandle()->startSystemMove();
     event->accept();
 }
 
 void TitleStrip::mouseMoveEvent(QMouseEvent* event) {
-    if (event->buttons() != Qt::LeftButton) return;
+    if (event->buttons() != Qt::LeftButton || systemMove_) return;
     QWidget* w = window();
     const QPoint pos = event->position().toPoint();
     w->move(w->x() + pos.x() - grab_.x(), w->y() + pos.y() - grab_.y());
@@ -357,7 +420,8 @@ CalculatorPicture::CalculatorPicture(QWidget* parent, const QRect& rect) : QObje
     label_->setObjectName("lblRechner1");
     label_->setGeometry(rect);
     label_->setToolTip(tr("Start the desktop calculator"));
-    label_->setFocusPolicy(Qt::TabFocus);
+    label_->setAccessibleName(tr("Desktop calculator"));
+    label_->setFocusPolicy(Qt::NoFocus);
     label_->setCursor(Qt::PointingHandCursor);
     label_->raise();
     connect(label_, &PressLabel::pressed, this, [this] {

@@ -11,6 +11,8 @@
 #include <QRegularExpression>
 #include <QScreen>
 #include <algorithm>
+#include <QShortcut>
+#include <cstdlib>
 
 #include "calc/LocalText.h"
 #include "calc/ui/CalcScreen.h"
@@ -19,6 +21,7 @@
 #include "calc/ui/SystemPrograms.h"
 #include "calc/ui/Twips.h"
 #include "common/HelpWindow.h"
+#include "common/ScreenFit.h"
 
 namespace calc {
 
@@ -158,6 +161,29 @@ void MenuPicture::keyPressEvent(QKeyEvent* event) {
         emit clicked();
         return;
     }
+    // The arrows move to the nearest picture that way in the same row or column.
+    const int key = event->key();
+    if (key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up || key == Qt::Key_Down) {
+        const bool across = key == Qt::Key_Left || key == Qt::Key_Right;
+        const bool forward = key == Qt::Key_Right || key == Qt::Key_Down;
+        MenuPicture* best = nullptr;
+        int bestDistance = 0;
+        const auto pictures =
+            parentWidget()->findChildren<MenuPicture*>(Qt::FindDirectChildrenOnly);
+        for (MenuPicture* other : pictures) {
+            if (other == this || !other->isEnabled() || !other->isVisible()) continue;
+            const bool inLine = across ? other->y() == y() : other->x() == x();
+            const int distance = across ? other->x() - x() : other->y() - y();
+            if (!inLine || (forward ? distance <= 0 : distance >= 0)) continue;
+            if (!best || std::abs(distance) < bestDistance) {
+                best = other;
+                bestDistance = std::abs(distance);
+            }
+        }
+        if (best) best->setFocus(Qt::TabFocusReason);
+        event->accept();
+        return;
+    }
     QLabel::keyPressEvent(event);
 }
 
@@ -260,14 +286,18 @@ frmArbormateEDITORv74::frmArbormateEDITORv74(CalcEnv& env, QWidget* parent)
     help2_->raise();
     language1_->raise();
     language2_->raise();
+    auto* quitKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this);
+    connect(quitKey, &QShortcut::activated, this, &frmArbormateEDITORv74::EndProgram);
+    auto* helpKey = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(helpKey, &QShortcut::activated, this, &frmArbormateEDITORv74::ShowHelp);
     RetranslateUi();
     CentreOnDisplay(this);
 }
 
 void frmArbormateEDITORv74::RetranslateUi() {
     sub_->setText(tr("for Tarvik"));
-    question_->setToolTip(tr("HELP"));
-    markX_->setToolTip(tr("Exit"));
+    question_->setToolTip(tr("HELP (F1)"));
+    markX_->setToolTip(tr("Exit (Ctrl+Q)"));
     about2_->setText(tr("About"));
     help2_->setText(tr("Help"));
     language2_->setText(tr("Language"));
@@ -283,6 +313,21 @@ void frmArbormateEDITORv74::RetranslateUi() {
 void frmArbormateEDITORv74::changeEvent(QEvent* event) {
     if (event->type() == QEvent::LanguageChange) RetranslateUi();
     QWidget::changeEvent(event);
+}
+
+void frmArbormateEDITORv74::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // The keys start on the first picture that opens a screen.
+    if (!focusWidget()) {
+        for (const MenuItem& item : MenuItems()) {
+            MenuPicture* pic = pictures_.value(item.pictureName);
+            if (pic && pic->isEnabled()) {
+                pic->setFocus(Qt::OtherFocusReason);
+                break;
+            }
+        }
+    }
+    common::KeepOnScreen(this);
 }
 
 frmArbormateEDITORv74::~frmArbormateEDITORv74() {

@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QDialog>
 #include <QDir>
 #include <QFile>
@@ -224,7 +225,7 @@ private slots:
         QCOMPARE(s->size(), QSize(400, 300));
         QCOMPARE(s->x(), display.x() + (display.width() - 400) / 2);
         QCOMPARE(s->y(), display.y() + (display.height() - 300) / 2);
-        QCOMPARE(Child<QLabel>(s, "lblQuestion")->toolTip(), QString("HELP"));
+        QCOMPARE(Child<QLabel>(s, "lblQuestion")->toolTip(), QString("HELP (F1)"));
         QCOMPARE(Child(s, "chkSample")->palette().color(QPalette::Window), QColor(211, 233, 255));
         QCOMPARE(Child(s, "PicRechner1")->palette().color(QPalette::Window), QColor(50, 117, 160));
     }
@@ -296,6 +297,122 @@ private slots:
         QVERIFY2(match.hasMatch(), qPrintable(html));
         // 96 pixels = 1 inch = 72 points.
         QVERIFY2(match.captured(1).toDouble() >= 72.0, qPrintable(match.captured(1)));
+    }
+
+    void opensInTheFirstBoxAndTabRunsInReadingOrder() {
+        auto* s = Open();
+        QCOMPARE(QApplication::focusWidget(), s->length_);
+        // The marks, the calculator picture and the result field are no stops; the boxes
+        // come row by row, then the commands.
+        const QStringList order = {"txtLength",      "chkSample",     "txtDecPlaces", "txtOther",
+                                   "lblAngConvers1", "lblCalculate1", "lblInch2MM1",  "lblMM2Inch1",
+                                   "lblPrint1",      "txtLength"};
+        QStringList visited;
+        for (int i = 0; i < order.size(); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            visited << QApplication::focusWidget()->objectName();
+        }
+        QCOMPARE(visited, order.mid(1) + QStringList{"chkSample"});
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+        QCOMPARE(QApplication::focusWidget(), s->length_);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+        QCOMPARE(QApplication::focusWidget()->objectName(), QString("lblPrint1"));
+        // A locked box shows a result: Tab passes it by.
+        s->other_->setReadOnly(true);
+        QVERIFY(!s->TabChain().contains(s->other_));
+        QCOMPARE(Child(s, "lblX")->focusPolicy(), Qt::NoFocus);
+        QCOMPARE(Child(s, "lblRechner1")->focusPolicy(), Qt::NoFocus);
+    }
+
+    void commandsNameTheirKeys() {
+        auto* s = Open();
+        QCOMPARE(Child(s, "lblCalculate1")->toolTip(), QString("CALCULATE (Enter, Alt+C)"));
+        QCOMPARE(Child(s, "lblCalculate2")->accessibleName(), QString("CALCULATE"));
+        QCOMPARE(Child(s, "lblPrint1")->toolTip(), QString("PRINT (Ctrl+P, Alt+P)"));
+        QCOMPARE(Child(s, "lblInch2MM1")->toolTip(), QString("INCH TO MM (Alt+M)"));
+        QCOMPARE(Child(s, "lblAngConvers1")->toolTip(), QString("ANGLE CONVERSION (Alt+A)"));
+        QCOMPARE(Child(s, "lblX")->toolTip(), QString("Close (Esc)"));
+        // C and A are taken: the calculator picture gets the next free letter.
+        QCOMPARE(Child(s, "lblRechner1")->toolTip(),
+                 QString("Start the desktop calculator (Alt+L)"));
+    }
+
+    void keysOnAScreen_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<QString>("effect");
+        QTest::newRow("Enter in a box calculates")
+            << "2" << int(Qt::Key_Return) << int(Qt::NoModifier) << "calculated";
+        QTest::newRow("keypad Enter")
+            << "2" << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << "calculated";
+        QTest::newRow("Enter on a refused entry")
+            << "abc" << int(Qt::Key_Return) << int(Qt::NoModifier) << "refused";
+        QTest::newRow("Alt+C calculates")
+            << "2" << int(Qt::Key_C) << int(Qt::AltModifier) << "calculated";
+        QTest::newRow("Esc closes")
+            << "2" << int(Qt::Key_Escape) << int(Qt::NoModifier) << "closed";
+        QTest::newRow("F1 helps") << "" << int(Qt::Key_F1) << int(Qt::NoModifier) << "help";
+        QTest::newRow("Ctrl+P prints")
+            << "3/8" << int(Qt::Key_P) << int(Qt::ControlModifier) << "printed";
+        QTest::newRow("Ctrl+C copies a selected result")
+            << "" << int(Qt::Key_C) << int(Qt::ControlModifier) << "copied";
+    }
+
+    void keysOnAScreen() {
+        QFETCH(QString, typed);
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(QString, effect);
+        QTemporaryDir dir;
+        QFile intro(dir.filePath("Introduction.htm"));
+        QVERIFY(intro.open(QIODevice::WriteOnly));
+        intro.write("<html><body>contents</body></html>");
+        intro.close();
+        QDir().mkpath(dir.filePath("html"));
+        QFile topic(dir.filePath("html/Sample.htm"));
+        QVERIFY(topic.open(QIODevice::WriteOnly));
+        topic.write("<html><body>sample help</body></html>");
+        topic.close();
+        CalcScreen::SetHelpFolder(dir.path());
+        const QString pdf = dir.filePath("answer.pdf");
+
+        auto* s = Open();
+        s->SetPrintHooks(PdfPrintHooks(pdf));
+        s->result_->setText("0.375");
+        s->result_->setSelection(0, 5);
+        QGuiApplication::clipboard()->clear();
+        s->length_->setText(typed);
+        // A result is selected with the mouse, which gives it the focus.
+        if (effect == "copied") s->result_->setFocus(Qt::MouseFocusReason);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key),
+                        Qt::KeyboardModifiers(modifiers));
+        QCoreApplication::processEvents();
+        if (effect == "calculated") {
+            QCOMPARE(s->calculated, 1);
+            QVERIFY(Messages(*t_).isEmpty());
+        } else if (effect == "refused") {
+            QCOMPARE(s->calculated, 0);
+            QCOMPARE(Messages(*t_).size(), 1);
+            QTRY_COMPARE(QApplication::focusWidget(), s->length_);
+        } else if (effect == "closed") {
+            QTRY_VERIFY(screen_.isNull());
+        } else if (effect == "help") {
+            QCOMPARE(common::HelpWindow::OpenWindows().size(), 1);
+            auto* help = common::HelpWindow::OpenWindows().first();
+            QCOMPARE(help->CurrentTopic(), QString("html/Sample.htm"));
+            // Esc in the help closes the help, not the screen.
+            QVERIFY(QTest::qWaitForWindowActive(help));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+            QTRY_VERIFY(common::HelpWindow::OpenWindows().isEmpty());
+            QVERIFY(!screen_.isNull());
+        } else if (effect == "printed") {
+            QVERIFY(PdfText(pdf).contains("Length: 3/8"));
+        } else if (effect == "copied") {
+            QCOMPARE(QGuiApplication::clipboard()->text(), QString("0.375"));
+        }
+        if (effect != "calculated" && screen_) QCOMPARE(screen_->calculated, 0);
+        CalcScreen::SetHelpFolder({});
     }
 
     void arrowHeadStrokes() {
@@ -390,7 +507,11 @@ private slots:
         QVERIFY(Child<QLabel>(s, "PicRechner1")->isVisible());
         QTest::mouseRelease(label, Qt::LeftButton);
         QCOMPARE(t_->messages.Count(), 1u);
-        QCOMPARE(t_->messages.Last().text, std::string("Cannot find the MS Windows calculator."));
+        QCOMPARE(
+            t_->messages.Last().text,
+            std::string(
+                "No desktop calculator is installed. Install gnome-calculator, kcalc, galculator "
+                "or qalculate-gtk, for example with: sudo apt install gnome-calculator"));
         QCOMPARE(t_->messages.Last().caption, std::string("Arbormate"));
 
         // A calculator on PATH is started instead.

@@ -200,6 +200,34 @@ private slots:
         QTest::qWait(0);
         QVERIFY(grid.isNull());
     }
+
+    void arrowsChooseThePicturesAndCtrlQQuits() {
+        menu_ = std::make_unique<frmArbormateEDITORv74>(t_->env);
+        bool quit = false;
+        menu_->SetQuitAction([&] { quit = true; });
+        for (const MenuItem& item : MenuItems())
+            menu_->RegisterScreen(item.pictureName,
+                                  [](CalcEnv&, QWidget* parent) { return new QDialog(parent); });
+        menu_->show();
+        QVERIFY(QTest::qWaitForWindowActive(menu_.get()));
+        QCOMPARE(QApplication::focusWidget()->objectName(), QString("picSpeedFeed"));
+        // Four pictures a row, three rows; an arrow past the edge stays.
+        const struct {
+            Qt::Key key;
+            const char* focus;
+        } steps[] = {
+            {Qt::Key_Right, "picRAtrig"},       {Qt::Key_Down, "picKeyseat"},
+            {Qt::Key_Down, "picDovetail"},      {Qt::Key_Down, "picDovetail"},
+            {Qt::Key_Left, "picMeasureThread"}, {Qt::Key_Left, "picMeasureThread"},
+            {Qt::Key_Up, "picSurfFin"},         {Qt::Key_Tab, "picKeyseat"},
+        };
+        for (const auto& step : steps) {
+            QTest::keyClick(QApplication::focusWidget(), step.key);
+            QCOMPARE(QApplication::focusWidget()->objectName(), QString(step.focus));
+        }
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Q, Qt::ControlModifier);
+        QVERIFY(quit);
+    }
 };
 
 QTEST_MAIN(MenuTest)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 namespace sendrik {
@@ -38,6 +39,11 @@ public:
 
     // Where finished lines go (the main window itself); may be null.
     virtual ITransferLineSubscriber* LineSubscriber() = 0;
+
+    // A send of `path` ended: `bytes` of the file went out, all of it when `complete`
+    // (false after Cancel or a write error).
+    virtual void FileSent(const std::string& /*path*/, std::uintmax_t /*bytes*/,
+                          bool /*complete*/) {}
 
     // Processes the queued window events without waiting. The default pumps the Qt
     // event queue and stops early when the application is quitting.

@@ -6,6 +6,7 @@
 #include <functional>
 
 class QAction;
+class QLabel;
 class QMenu;
 class QPushButton;
 class QSplitter;
@@ -95,6 +96,7 @@ private:
     CSplitFrame* m_splitFrame = nullptr;
     QToolBar* m_toolBar = nullptr;
     QPushButton* m_searchButton = nullptr;
+    QLabel* m_found = nullptr;
     QMenu* m_fileMenu = nullptr;
     QAction* m_recentSeparator = nullptr;
     QAction* m_exitAction = nullptr;

@@ -4,6 +4,7 @@
 #include <QPointer>
 #include <QString>
 #include <QStringList>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,8 @@ namespace sendrik {
 inline constexpr const char* kHelpFolder = "sendrik";
 inline constexpr const char* kHelpContents = "index.htm";
 inline constexpr const char* kHelpTopic = "::/conn4oof.htm";
+inline constexpr const char* kMsgStopTransferAndQuit =
+    "A transfer is running. Stop it and quit Sendrik?";
 
 // "Sendrik": the main window. Picks the port and the configuration, edits the
 // configurations, and runs the transfers on this thread with a progress window.
@@ -52,6 +55,7 @@ public:
     bool RunTransferDelay(const std::string& path, int seconds) override;
     void ShowMessage(const std::string& text) override;
     ITransferLineSubscriber* LineSubscriber() override { return this; }
+    void FileSent(const std::string& path, std::uintmax_t bytes, bool complete) override;
 
     // Closes the port if open, opens it with the selected port and configuration and
     // shows the line settings; on failure says so and returns false.
@@ -95,6 +99,7 @@ public slots:
 protected:
     void changeEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
@@ -112,6 +117,7 @@ private:
     int m_nLineCount = 0;
     QString m_strCommandFile;
     QString m_strLastFolder;
+    QString m_strSentText;
     QPointer<CCancelDlg> m_pProgress;
     bool m_bTransferring = false;
     bool m_bCloseAfterTransfer = false;

@@ -42,6 +42,7 @@ class QLabel;
 class QLineEdit;
 class QRadioButton;
 class QPainter;
+class QScrollArea;
 
 namespace calc {
 
@@ -139,6 +140,18 @@ public:
     // The screen opened by the last OpenAngleConversion, while it is open.
     QWidget* AngleConversionScreen() const { return angleScreen_; }
 
+    // ---- The keyboard ---------------------------------------------------------------
+    // The controls Tab runs through, in order: the entry boxes, option buttons, check
+    // boxes and drop-down lists in reading order (rows from the top, left to right), then
+    // the lists and text areas, then the commands, each in reading order. Hidden, disabled and
+    // locked (read-only) controls are left out, and of a group of option buttons only the chosen
+    // one is in.
+    QList<QWidget*> TabChain() const;
+    // The keys of the screen's commands, as their tooltips name them ("Alt+C").
+    QString ShortcutTextOf(const QString& commandBaseName) const;
+    // Whether the screen was put in a scrolled area to fit the screen it is shown on.
+    bool Scrolled() const { return scroll_ != nullptr; }
+
     // Help lives in <program folder>/help/calculations; tests may point elsewhere.
     static QString HelpFolder();
     static void SetHelpFolder(const QString& folder);
@@ -191,12 +204,22 @@ protected:
     virtual bool CheckPendingControl(QWidget* /*focused*/) { return true; }
 
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
     void reject() override;
     void paintEvent(QPaintEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void RunCommand(Command command);
+    // Enter, F1, Ctrl+P, Ctrl+C and the commands' Alt keys; run once, on the first show.
+    void InstallKeys();
+    // Puts the screen in a scrolled area when it is larger than the free area of the
+    // display, and keeps it inside that area.
+    void FitToScreen();
+    void CopySelection();
+    QWidget* FirstEntryBox() const;
     // The check registered for `box`, or nullptr.
     const std::function<bool()>* CheckFor(const QObject* box) const;
     bool RunCheck(QLineEdit* box, const std::function<bool()>& check);
@@ -208,6 +231,12 @@ private:
     MarkLabel* markQuestion_ = nullptr;
     QLineEdit* decPlaces_ = nullptr;
     QList<QPair<Command, CommandButton*>> commands_;
+    QList<CommandButton*> screenCommands_;
+    QList<PressLabel*> labelCommands_;
+    CalculatorPicture* calculator_ = nullptr;
+    QList<QPair<QString, QString>> shortcutTexts_;
+    QScrollArea* scroll_ = nullptr;
+    bool shownOnce_ = false;
     QList<QPair<QLineEdit*, std::function<bool()>>> checks_;
     QList<QWidget*> guarded_;
     PrintHooks printHooks_;

@@ -30,6 +30,7 @@ signals:
     void keyActivated();
 
 protected:
+    void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -92,6 +93,12 @@ public:
     PressLabel* Caption() const { return caption_; }
     void SetVisible(bool visible);
     void SetEnabled(bool enabled);
+    // Names the command's key in its tooltip ("CALCULATE (Enter, Alt+C)").
+    void SetShortcutText(const QString& keys);
+    // Runs the command as a click does, when it is shown and enabled.
+    void Trigger();
+    // Whether the caption's text fits its label.
+    bool CaptionFits() const;
 
 signals:
     void triggered();
@@ -99,13 +106,14 @@ signals:
 private:
     void OnPress();
     void OnRelease();
+    void FitCaption();
 
     CommandFace* face_;
     PressLabel* caption_;
 };
 
 // "X" or "?" in the title strip: press turns the text white, release black, then
-// triggered() is emitted.
+// triggered() is emitted. The marks take no focus.
 class MarkLabel : public PressLabel {
     Q_OBJECT
 public:
@@ -129,6 +137,7 @@ protected:
 
 private:
     QPoint grab_;
+    bool systemMove_ = false;
 };
 
 // The system calculator picture: PicRechner1 (shown), PicRechner2 (pressed look, hidden),
@@ -138,6 +147,8 @@ class CalculatorPicture : public QObject {
     Q_OBJECT
 public:
     CalculatorPicture(QWidget* parent, const QRect& rect);
+    // The label over the pictures that takes the presses.
+    PressLabel* Label() const { return label_; }
 
 signals:
     void triggered();

@@ -108,6 +108,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     // A new language in force retranslates the menu at once.
     void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     struct Registration {

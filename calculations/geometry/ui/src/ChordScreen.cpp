@@ -174,6 +174,7 @@ frmChordsV74::frmChordsV74(CalcEnv& env, QWidget* parent)
     auto* placesLabel = AddLabel("Label1", "Decimal Places in Answer", 120, 5190, 2520, 285);
     placesLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     AddDecimalPlacesBox(2700, 5190, 360, 285);
+    SetLengthRule({.skipsEmpty = true, .valuePattern = true});
 
     AddCalculatorPicture(120, 5640);
     AddCommand(Command::Print, 1410, 5640);
@@ -263,24 +264,19 @@ void frmChordsV74::Calculate() {
     }
 }
 
-void frmChordsV74::ConvertLengths(bool toMillimetres) {
-    bool any = false;
-    for (ChordValue v : kLengths) any = any || ParseNumberText(S(slots_[v].box->text())) != 0;
-    if (!any) return;
-    const int places = DecimalPlaces();
-    auto convert = [&](const QString& text) {
-        const double value = toMillimetres ? InchTextToMm(S(text)) : MmTextToInch(S(text));
-        return Q(FormatValueDecimals(value, places));
-    };
-    for (ChordValue v : kLengths) {
-        QLineEdit* box = slots_[v].box;
-        if (!box->text().isEmpty()) box->setText(convert(box->text()));
-    }
+QList<QWidget*> frmChordsV74::LengthFields() const {
+    QList<QWidget*> fields;
+    for (ChordValue v : kLengths) fields << slots_[v].box;
     for (ChordValue v : {ChordValue::ArcLength, ChordValue::ArcRadius, ChordValue::ChordLength,
-                         ChordValue::ChordHeight}) {
-        QLabel* field = slots_[v].field;
-        if (!field->text().isEmpty()) field->setText(convert(field->text()));
-    }
+                         ChordValue::ChordHeight})
+        fields << slots_[v].field;
+    return fields;
+}
+
+bool frmChordsV74::CanConvertLengths() {
+    for (ChordValue v : kLengths)
+        if (ParseNumberText(S(slots_[v].box->text())) != 0) return true;
+    return false;
 }
 
 void frmChordsV74::Reset() {

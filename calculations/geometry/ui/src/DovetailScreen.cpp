@@ -217,14 +217,13 @@ void frmDovetaillV74::Reset() {
     for (Dim& dim : dims_) dim.check->setChecked(false);
 }
 
-void frmDovetaillV74::ConvertLengths(bool toMillimetres) {
-    if (!Validate()) return;
-    for (QLineEdit* box :
-         {DimOf(D::OutsideRolls).box, DimOf(D::InsideRolls).box, DimOf(D::OutsideCorners).box,
-          DimOf(D::InsideCorners).box, txtRollDiameter_, DimOf(D::Height).box}) {
-        const std::string text = S(box->text());
-        box->setText(Format(toMillimetres ? InchTextToMm(text) : MmTextToInch(text)));
-    }
+QList<QWidget*> frmDovetaillV74::LengthFields() const {
+    return {DimOf(D::OutsideRolls).box,  DimOf(D::InsideRolls).box, DimOf(D::OutsideCorners).box,
+            DimOf(D::InsideCorners).box, txtRollDiameter_,          DimOf(D::Height).box};
+}
+
+bool frmDovetaillV74::CanConvertLengths() {
+    return Validate();
 }
 
 QString frmDovetaillV74::PrintText() const {

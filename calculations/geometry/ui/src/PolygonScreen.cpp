@@ -313,12 +313,15 @@ void frmPolygonsV74::UpdateAreaVolume() {
                      QString::fromUtf8("units³."));
 }
 
-void frmPolygonsV74::ConvertLengths(bool toMillimetres) {
-    if (!Validate()) return;
-    for (QLineEdit* box : {flats_, corners_box_, chord_}) {
-        const std::string text = S(box->text());
-        box->setText(Format(toMillimetres ? InchTextToMm(text) : MmTextToInch(text)));
-    }
+QList<QWidget*> frmPolygonsV74::LengthFields() const {
+    return {flats_, corners_box_, chord_};
+}
+
+bool frmPolygonsV74::CanConvertLengths() {
+    return Validate();
+}
+
+void frmPolygonsV74::LengthsConverted() {
     UpdateAreaVolume();
 }
 

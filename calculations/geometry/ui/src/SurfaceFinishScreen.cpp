@@ -21,8 +21,6 @@ namespace calc {
 
 namespace {
 
-constexpr const char* kInchSystem = "INCH SYSTEM";
-constexpr const char* kMetricSystem = "METRIC SYSTEM";
 constexpr const char* kSettingsSection = "SurfaceFin";
 constexpr const char* kNeedDiameter = "Tool diameter greater than zero is required.";
 constexpr const char* kStepoverTooLarge =
@@ -142,8 +140,9 @@ frmBallnoseV74::frmBallnoseV74(CalcEnv& env, QWidget* parent)
 
     lblSurfFin_->clear();
     // A stored unit text other than the two captions counts as the inch system.
-    const QString unit = Q(env.settings.GetSetting(kSettingsApp, "InchMetric", kSettingsSection));
-    SetUnitCaption(unit == kMetricSystem ? kMetricSystem : kInchSystem);
+    SetLengthRule({.skipsEmpty = true});
+    ShowUnitsOn(CommandButtonFor(Command::InchMetric)->Caption());
+    KeepUnitsUnder({{"InchMetric", kSettingsSection, SystemCaptions()}});
 
     connect(optMill_, &QRadioButton::toggled, this, [this](bool on) {
         if (on) ApplyMill();
@@ -159,13 +158,8 @@ frmBallnoseV74::frmBallnoseV74(CalcEnv& env, QWidget* parent)
     if (!optMill_->isChecked() && !optLathe_->isChecked()) optMill_->setChecked(true);
 }
 
-QString frmBallnoseV74::UnitCaption() const {
-    return CommandButtonFor(Command::InchMetric)->Caption()->text();
-}
-
-void frmBallnoseV74::SetUnitCaption(const QString& caption) {
-    CommandButtonFor(Command::InchMetric)->Caption()->setText(caption);
-    unitSuffix_->setText(caption == kInchSystem ? "in" : "m");
+void frmBallnoseV74::ShowUnits() {
+    unitSuffix_->setText(Metric() ? "m" : "in");
 }
 
 void frmBallnoseV74::ApplyMill() {
@@ -242,7 +236,7 @@ void frmBallnoseV74::Calculate() {
     if (txtStepover_->text().isEmpty() || txtTNR_->text().isEmpty()) return;
     double f = ParseEntryText(Env(), S(txtStepover_->text()));
     double r = ParseEntryText(Env(), S(txtTNR_->text()));
-    const bool inch = UnitCaption() == kInchSystem;
+    const bool inch = !Metric();
     if (!inch) {
         f /= kMmPerInch;
         r /= kMmPerInch;
@@ -265,24 +259,11 @@ void frmBallnoseV74::Reset() {
     lblSurfFin_->clear();
 }
 
-void frmBallnoseV74::InchMetric() {
-    const QString caption = UnitCaption();
-    bool toMetric = false;
-    if (caption == kInchSystem)
-        toMetric = true;
-    else if (caption != kMetricSystem)
-        return;
-    SetUnitCaption(toMetric ? kMetricSystem : kInchSystem);
-    const int places = DecimalPlaces();
-    for (QWidget* field :
-         std::initializer_list<QWidget*>{txtToolDia_, txtTNR_, lblPeakHeight_, txtStepover_}) {
-        const std::string text = S(FieldText(field));
-        if (text.empty()) continue;
-        const double value = toMetric ? InchTextToMm(text) : MmTextToInch(text);
-        SetFieldText(field, Q(FormatDecimals(DoubleToText15(value), places)));
-    }
-    Env().settings.SaveSetting(kSettingsApp, "InchMetric", kSettingsSection,
-                               toMetric ? kMetricSystem : kInchSystem);
+bool frmBallnoseV74::ConvertUnits(UnitSystem units) {
+    const bool toMetric = units == UnitSystem::Metric;
+    if (!ConvertFields({txtToolDia_, txtTNR_, lblPeakHeight_, txtStepover_},
+                       toMetric ? kMmPerInch : kInchPerMm))
+        return false;
     const std::string ra = S(lblSurfFin_->text());
     if (!ra.empty()) {
         const double value = ParseEntryText(Env(), ra);
@@ -290,6 +271,7 @@ void frmBallnoseV74::InchMetric() {
             toMetric ? Q(FormatDecimals(DoubleToText15(value * kMicrometrePerMicroinch), 2))
                      : Q(FormatDecimals(DoubleToText15(value / kMicrometrePerMicroinch), 0)));
     }
+    return true;
 }
 
 void frmBallnoseV74::PaintBallNose(QPainter& p, const QSizeF& size) {

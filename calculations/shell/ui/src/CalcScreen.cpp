@@ -10,8 +10,11 @@
 #include <QPainter>
 #include <QRadioButton>
 #include <QScreen>
+#include <QSignalBlocker>
+#include <optional>
 
 #include "calc/Domain.h"
+#include "calc/LocalText.h"
 #include "calc/Numeric.h"
 #include "calc/ui/QtControls.h"
 #include "calc/ui/SystemPrograms.h"
@@ -367,27 +370,138 @@ QString CalcScreen::Format(double value) const {
     return Q(FormatResult(value, DecimalPlaces()));
 }
 
-void CalcScreen::ConvertLengths(bool toMillimetres) {
+UnitCaptions SystemCaptions() {
+    return {QStringLiteral("INCH SYSTEM"), QStringLiteral("METRIC SYSTEM")};
+}
+
+UnitCaptions OptionCaptions() {
+    return {QStringLiteral("Inch"), QStringLiteral("Metric")};
+}
+
+UnitCaptions ShortCaptions() {
+    return {QStringLiteral("INCH"), QStringLiteral("MM")};
+}
+
+bool CalcScreen::ConvertFields(const QList<QWidget*>& fields, double factor) {
     const int places = DecimalPlaces();
-    const double factor = toMillimetres ? kMmPerInch : kInchPerMm;
-    const QList<QWidget*> fields = LengthFields();
-    QStringList converted;
+    QList<QPair<QWidget*, QString>> converted;
     for (QWidget* field : fields) {
-        const double value = ParseNumberText(S(FieldText(field))) * factor;
+        const QString text = FieldText(field);
+        if (lengthRule_.skipsEmpty && text.isEmpty()) continue;
+        const double value = ParseNumberText(S(text)) * factor;
         // A length too large to convert: nothing is written.
         if (!AllFinite({value})) {
             ShowNotCalculable(env_, "the converted length");
-            return;
+            return false;
         }
-        converted << Q(FormatDecimals(DoubleToText15(value), places));
+        converted.append({field, lengthRule_.valuePattern
+                                     ? Q(FormatValueDecimals(value, places))
+                                     : Q(FormatDecimals(DoubleToText15(value), places))});
     }
-    for (int i = 0; i < fields.size(); ++i) SetFieldText(fields[i], converted[i]);
+    for (const auto& [field, text] : converted) SetFieldText(field, text);
+    return true;
+}
+
+void CalcScreen::ConvertLengths(bool toMillimetres) {
+    if (!CanConvertLengths()) return;
+    if (ConvertFields(LengthFields(), toMillimetres ? kMmPerInch : kInchPerMm)) LengthsConverted();
+}
+
+void CalcScreen::InchMetric() {
+    SwitchUnits(Metric() ? UnitSystem::Inch : UnitSystem::Metric);
+}
+
+QString CalcScreen::UnitCaption() const {
+    return unitLabel_ ? unitLabel_->text() : QString();
+}
+
+bool CalcScreen::SwitchUnits(UnitSystem units, bool again) {
+    if (units == units_ && !again) return true;
+    if (!ConvertUnits(units)) {
+        ShowUnitCaptions();  // an option chosen for the refused switch is taken back
+        return false;
+    }
+    SetUnits(units);
+    StoreUnits(UnitSetting::Written::OnSwitch);
+    return true;
+}
+
+void CalcScreen::SetUnits(UnitSystem units) {
+    units_ = units;
+    ShowUnitCaptions();
+    ShowUnits();
+}
+
+void CalcScreen::ShowUnitCaptions() {
+    if (unitLabel_) unitLabel_->setText(unitLabelCaptions_.Of(units_));
+    for (QRadioButton* option : {inchOption_.data(), metricOption_.data()}) {
+        if (!option) continue;
+        const QSignalBlocker block(option);
+        option->setChecked((option == metricOption_) == Metric());
+    }
+}
+
+void CalcScreen::ShowUnitsOn(QLabel* label, const UnitCaptions& captions) {
+    unitLabel_ = label;
+    unitLabelCaptions_ = captions;
+    ShowUnitCaptions();
+}
+
+void CalcScreen::ShowUnitsOn(QRadioButton* inchOption, QRadioButton* metricOption,
+                             const UnitCaptions& captions) {
+    inchOption_ = inchOption;
+    metricOption_ = metricOption;
+    inchOption->setText(captions.inch);
+    metricOption->setText(captions.metric);
+    GuardControl(inchOption);
+    GuardControl(metricOption);
+    connect(inchOption, &QRadioButton::toggled, this, [this](bool on) {
+        if (on) SwitchUnits(UnitSystem::Inch);
+    });
+    connect(metricOption, &QRadioButton::toggled, this, [this](bool on) {
+        if (on) SwitchUnits(UnitSystem::Metric);
+    });
+    ShowUnitCaptions();
+}
+
+void CalcScreen::StartInLanguageUnits() {
+    const auto options = UnitOptions(env_);
+    if (!options) return;
+    if (inchOption_) inchOption_->setText(Q(options->inchCaption));
+    if (metricOption_) metricOption_->setText(Q(options->metricCaption));
+    SwitchUnits(options->metricSelected ? UnitSystem::Metric : UnitSystem::Inch);
+}
+
+void CalcScreen::KeepUnitsUnder(const QList<UnitSetting>& settings) {
+    unitSettings_ = settings;
+    for (const UnitSetting& setting : settings) {
+        const QString stored =
+            Q(env_.settings.GetSetting(kSettingsApp, S(setting.section), S(setting.key)));
+        std::optional<UnitSystem> found;
+        if (stored == setting.stored.inch)
+            found = UnitSystem::Inch;
+        else if (stored == setting.stored.metric)
+            found = UnitSystem::Metric;
+        if (!found) continue;
+        if (setting.appliedBySwitch)
+            SwitchUnits(*found, true);
+        else
+            SetUnits(*found);
+    }
+}
+
+void CalcScreen::StoreUnits(UnitSetting::Written when) const {
+    for (const UnitSetting& setting : unitSettings_)
+        if (setting.written == when)
+            env_.settings.SaveSetting(kSettingsApp, S(setting.section), S(setting.key),
+                                      S(setting.stored.Of(units_)));
 }
 
 void CalcScreen::SaveSettings() {
     if (decPlaces_ && !setup_.decimalKey.isEmpty())
         env_.settings.SaveSetting(kSettingsApp, S(setup_.decimalSection), S(setup_.decimalKey),
                                   S(decPlaces_->text()));
+    StoreUnits(UnitSetting::Written::OnClose);
 }
 
 QString CalcScreen::HelpFolder() {

@@ -76,16 +76,8 @@ frmSpeedFeedV74::frmSpeedFeedV74(CalcEnv& env, QWidget* parent)
     for (int i = 1; i <= 100; ++i) cboNumFlutes_->addItem(QString::number(i));
     cboNumFlutes_->setCurrentIndex(0);
 
-    const std::string unit = Env().settings.GetSetting(kSettingsApp, kUnitSection, kUnitKey);
-    if (unit == "Inch") {
-        ApplySwitchToInch();
-        const QSignalBlocker block(optInch_);
-        optInch_->setChecked(true);
-    } else if (unit == "Metric") {
-        ApplySwitchToMetric();
-        const QSignalBlocker block(optMetric_);
-        optMetric_->setChecked(true);
-    }
+    KeepUnitsUnder(
+        {{kUnitSection, kUnitKey, OptionCaptions(), UnitSetting::Written::OnSwitch, true}});
 
     ToggleDrillingDisplay();
 }
@@ -120,7 +112,7 @@ void frmSpeedFeedV74::BuildControls() {
     QGroupBox* frame1 = frame("Frame1", 120, 900, 1900, 435);
     optInch_ = option(frame1, "optInch", "Inch", 120, 75, 800);
     optMetric_ = option(frame1, "optMetric", "Metric", 960, 75, 880);
-    optInch_->setChecked(true);
+    ShowUnitsOn(optInch_, optMetric_);
     QLabel* places = AddLabel("lblDecPlaces", "Decimal Places in Answer", 2160, 900, 1860, 435);
     places->setWordWrap(true);
     AddDecimalPlacesBox(4080, 975);
@@ -306,13 +298,6 @@ void frmSpeedFeedV74::BuildControls() {
             if (on) ApplyFeedMode();
         });
     }
-    // Only a change of unit converts: choosing the unit already selected does nothing.
-    connect(optMetric_, &QRadioButton::toggled, this, [this](bool on) {
-        if (on) ApplySwitchToMetric();
-    });
-    connect(optInch_, &QRadioButton::toggled, this, [this](bool on) {
-        if (on) ApplySwitchToInch();
-    });
     connect(cboChartName_, &QComboBox::currentIndexChanged, this, &frmSpeedFeedV74::OnChartChosen);
     connect(cboDrillCharts_, &QComboBox::activated, this, &frmSpeedFeedV74::OnDrillPicked);
 }
@@ -376,16 +361,16 @@ void frmSpeedFeedV74::OnDrillPicked(int index) {
 }
 
 bool frmSpeedFeedV74::MetricSelected() const {
-    return optMetric_->isChecked();
+    return Metric();
 }
 void frmSpeedFeedV74::SwitchToMetric() {
-    optMetric_->setChecked(true);
+    SwitchUnits(UnitSystem::Metric);
 }
 void frmSpeedFeedV74::SwitchToInch() {
-    optInch_->setChecked(true);
+    SwitchUnits(UnitSystem::Inch);
 }
 bool frmSpeedFeedV74::InchSelected() const {
-    return optInch_->isChecked();
+    return !Metric();
 }
 
 void frmSpeedFeedV74::DisplayInchCaption() {
@@ -404,20 +389,19 @@ void frmSpeedFeedV74::DisplayMetricCaption() {
     optRPM_->setText("RPM");
 }
 
-void frmSpeedFeedV74::ApplySwitchToMetric() {
-    DisplayMetricCaption();
+// Only a change of unit converts (choosing the unit already selected does nothing), and
+// the stored unit applied at load.
+bool frmSpeedFeedV74::ConvertUnits(UnitSystem units) {
     SpeedFeedBoxes boxes = ReadBoxes();
-    ConvertBoxesToMetric(boxes, DecimalPlaces());
+    if (units == UnitSystem::Metric) {
+        DisplayMetricCaption();
+        ConvertBoxesToMetric(boxes, DecimalPlaces());
+    } else {
+        DisplayInchCaption();
+        ConvertBoxesToInch(boxes, DecimalPlaces());
+    }
     WriteBoxes(boxes);
-    Env().settings.SaveSetting(kSettingsApp, kUnitSection, kUnitKey, "Metric");
-}
-
-void frmSpeedFeedV74::ApplySwitchToInch() {
-    DisplayInchCaption();
-    SpeedFeedBoxes boxes = ReadBoxes();
-    ConvertBoxesToInch(boxes, DecimalPlaces());
-    WriteBoxes(boxes);
-    Env().settings.SaveSetting(kSettingsApp, kUnitSection, kUnitKey, "Inch");
+    return true;
 }
 
 void frmSpeedFeedV74::ApplySpeedMode() {
@@ -524,7 +508,7 @@ void frmSpeedFeedV74::WriteBoxes(const SpeedFeedBoxes& b) {
 
 SpeedFeedOptions frmSpeedFeedV74::Options() const {
     SpeedFeedOptions o;
-    o.metric = optMetric_->isChecked();
+    o.metric = Metric();
     o.speed = optRPM_->isChecked() ? SpeedMode::Rpm : SpeedMode::SurfaceSpeed;
     o.feed = optFeedFlute_->isChecked()         ? FeedMode::PerTooth
              : optInchesPerMinute_->isChecked() ? FeedMode::PerMinute

@@ -135,7 +135,7 @@ frmNPTmeasureV74::frmNPTmeasureV74(CalcEnv& env, QWidget* parent)
     AddCommand(Command::Close, 90 + 4 * kStep, kCommandsY, kSize, kSize + 120);
     CommandButton* unit = AddCommand(Command::InchMetric, 4380, 2640, 585, 600, "INCH");
     unit->Face()->setToolTip("Switch between inch and millimetre");
-    lblUnit_ = unit->Caption();
+    ShowUnitsOn(unit->Caption(), ShortCaptions());
 
     CheckOnLeave(txtLength_, [this] { return LeaveLength(); });
     CheckOnLeave(txtActualWire_, [this] { return LeaveWire(); });
@@ -181,7 +181,7 @@ void frmNPTmeasureV74::ChoosePipeSize(int row) {
     SetBoth(txtAnglePerSide_, lblAnglePerSide_, kPipeAnglePerSideText);
     txtSmallDia_->setEnabled(false);
     txtTPIpitch_->setEnabled(false);
-    if (metric_) InchMetricConvert();  // the table is in inches
+    if (Metric()) SwitchUnits(UnitSystem::Inch);  // the table is in inches
 
     SetBoth(txtTPIpitch_, lblTPIpitch_, size.tpi);
     SetBoth(txtSmallDia_, lblSmallDia_, size.e0);
@@ -337,16 +337,15 @@ bool frmNPTmeasureV74::LeaveDecimalPlaces() {
 
 // ---- Units -------------------------------------------------------------------------------------
 
-void frmNPTmeasureV74::InchMetricConvert() {
+bool frmNPTmeasureV74::ConvertUnits(UnitSystem units) {
     const int places = Places();
     auto convertBox = [&](QLineEdit* box, double factor) {
         const double value = Read(box);
         if (value > 0) box->setText(FormatPlaces(value * factor, places));
     };
-    if (!metric_) {
+    if (units == UnitSystem::Metric) {
         if (optTPI_->isChecked()) optPitch_->setChecked(true);
         if (Read(txtTaperPerFoot_) > 0) SetBoth(txtTaperPerFoot_, lblTaperPerFoot_, "1:16");
-        metric_ = true;
         // The chosen size converts from its exact values; typed values from their boxes.
         if (e1_ > 0) txtLargeDia_->setText(FormatPlaces(e1_ * 25.4, places));
         if (e0_ > 0) txtSmallDia_->setText(FormatPlaces(e0_ * 25.4, places));
@@ -369,9 +368,7 @@ void frmNPTmeasureV74::InchMetricConvert() {
         label3(lblTPIpitch_, txtTPIpitch_, pitch);
         label3(lblBWSNPT_, txtBWSNPT_, PipeBestWire(pitch));
         lblTaper_->setText("Ratio:");
-        lblUnit_->setText("MM");
     } else {
-        metric_ = false;
         if (optPitch_->isChecked()) {
             if (tpi_ > 0) txtTPIpitch_->setText(FormatPlaces(1 / tpi_, places));
             optTPI_->setChecked(true);
@@ -392,8 +389,8 @@ void frmNPTmeasureV74::InchMetricConvert() {
         lblSmallDia_->setText(txtSmallDia_->text());
         lblMOW_->setText(txtMOW_->text());
         lblBWSNPT_->setText(txtBWSNPT_->text());
-        lblUnit_->setText("INCH");
     }
+    return true;
 }
 
 void frmNPTmeasureV74::ResetAll() {
@@ -427,7 +424,7 @@ QString frmNPTmeasureV74::PrintText() const {
     text += kLineBreak + "Measurement over wires at gauge point: " + lblMOW_->text();
     text += kLineBreak + "Best wire size: " + lblBWSNPT_->text();
     text += kLineBreak + lblTurns_->text() + " turns to gauge length.";
-    text += kLineBreak + "Units: " + (metric_ ? QString("MM") : QString("INCH"));
+    text += kLineBreak + "Units: " + ShortCaptions().Of(Units());
     return text;
 }
 

@@ -53,6 +53,7 @@ frmThreadMeasureV74::frmThreadMeasureV74(CalcEnv& env, QWidget* parent)
     QGroupBox* fraUnits = AddFrame("fraUnits", "Units", 2760, 420, 2880, 600);
     optInch_ = AddOption("optInch", "Inch", 120, 255, 1020, 285, fraUnits);
     optMetric_ = AddOption("optMetric", "Metric", 1440, 255, 1320, 285, fraUnits);
+    ShowUnitsOn(optInch_, optMetric_);
 
     QGroupBox* fraPitch = AddFrame("fraPitch", "Pitch entry", 2760, 1110, 2880, 885);
     optTPI_ = AddOption("optTPI", "Threads per Inch", 120, 255, 2700, 285, fraPitch);
@@ -67,7 +68,6 @@ frmThreadMeasureV74::frmThreadMeasureV74(CalcEnv& env, QWidget* parent)
     forms_[0]->setChecked(true);
     optTPI_->setChecked(true);
     optNomDia_->setChecked(true);
-    optInch_->setChecked(true);
 
     // ---- Entries -------------------------------------------------------------------------
     auto caption = [this](const char* name, const char* text, int y) {
@@ -182,12 +182,10 @@ frmThreadMeasureV74::frmThreadMeasureV74(CalcEnv& env, QWidget* parent)
     onSelect(optTPI_, [this] { ToTpiEntry(); });
     for (QRadioButton* option : {optPDia_, optMOW_, optNomDia_})
         onSelect(option, [this] { ApplyGiven(); });
-    onSelect(optMetric_, [this] { SwitchToMetric(); });
-    onSelect(optInch_, [this] { SwitchToInch(); });
 
     // ---- Start-up -------------------------------------------------------------------------------
-    SetUnitOptions(Env(), optInch_, optMetric_);
-    if (optInch_->isChecked())
+    StartInLanguageUnits();
+    if (!Metric())
         optTPI_->setChecked(true);
     else
         optThreadPitch_->setChecked(true);
@@ -212,11 +210,11 @@ void frmThreadMeasureV74::Message(const char* text, const char* title) {
 }
 
 double frmThreadMeasureV74::calcThreadPitch() const {
-    return PitchFromTpi(ParseNumberText(S(txtTPIpitch_->text())), Units()).value_or(0);
+    return PitchFromTpi(ParseNumberText(S(txtTPIpitch_->text())), ThreadUnitsInForce()).value_or(0);
 }
 
 double frmThreadMeasureV74::calcTPI() const {
-    return TpiFromPitch(ParseNumberText(S(txtTPIpitch_->text())), Units()).value_or(0);
+    return TpiFromPitch(ParseNumberText(S(txtTPIpitch_->text())), ThreadUnitsInForce()).value_or(0);
 }
 
 // ---- Thread forms ------------------------------------------------------------------------
@@ -269,18 +267,19 @@ void frmThreadMeasureV74::ToPitchEntry() {
     lblTPIpitchCaption_->setText("Pitch of Thread");
     const double value = ParseNumberText(S(txtTPIpitch_->text()));
     const std::string pitch =
-        value > 0 ? PitchTextFromTpi(value, Units(), DecimalPlaces()) : std::string();
+        value > 0 ? PitchTextFromTpi(value, ThreadUnitsInForce(), DecimalPlaces()) : std::string();
     txtTPIpitch_->setText(pitch.empty() ? "0" : Q(pitch));
 }
 
 void frmThreadMeasureV74::ToTpiEntry() {
     lblTPIpitchCaption_->setText("Threads per Inch");
     const double value = ParseNumberText(S(txtTPIpitch_->text()));
-    const std::string tpi = value > 0 ? TpiTextFromPitch(value, Units()) : std::string();
+    const std::string tpi =
+        value > 0 ? TpiTextFromPitch(value, ThreadUnitsInForce()) : std::string();
     txtTPIpitch_->setText(tpi.empty() ? "0" : Q(tpi));
 }
 
-void frmThreadMeasureV74::ConvertUnits(double factor, bool convertEntry) {
+void frmThreadMeasureV74::ConvertValues(double factor, bool convertEntry) {
     auto convert = [this, factor](QWidget* field) {
         SetFieldText(field, Format(ParseNumberText(S(FieldText(field))) * factor));
     };
@@ -298,19 +297,25 @@ void frmThreadMeasureV74::ConvertUnits(double factor, bool convertEntry) {
         if (!field->text().isEmpty()) convert(field);
 }
 
+bool frmThreadMeasureV74::ConvertUnits(UnitSystem units) {
+    if (units == UnitSystem::Metric)
+        SwitchToMetric();
+    else
+        SwitchToInch();
+    return true;
+}
+
 void frmThreadMeasureV74::SwitchToMetric() {
     optTPI_->setEnabled(false);
     // A threads-per-inch entry becomes an inch pitch first, then millimetres.
     optThreadPitch_->setChecked(true);
-    ConvertUnits(kMmPerInch, true);
-    metric_ = true;
+    ConvertValues(kMmPerInch, true);
 }
 
 void frmThreadMeasureV74::SwitchToInch() {
     optTPI_->setEnabled(true);
     // Threads per inch stay what they are; a pitch becomes inches.
-    ConvertUnits(kInchPerMm, !optTPI_->isChecked());
-    metric_ = false;
+    ConvertValues(kInchPerMm, !optTPI_->isChecked());
 }
 
 void frmThreadMeasureV74::ApplyGiven() {
@@ -355,7 +360,8 @@ void frmThreadMeasureV74::BestWireSize() {
         return;
     }
     if (entry < 0) return;  // the reader has said why
-    const double pitch = optTPI_->isChecked() ? PitchFromTpi(entry, Units()).value_or(0) : entry;
+    const double pitch =
+        optTPI_->isChecked() ? PitchFromTpi(entry, ThreadUnitsInForce()).value_or(0) : entry;
     const std::optional<double> wire = calc::BestWireSize(form_, pitch);
     if (!wire) {
         Message(kImpossible);
@@ -376,7 +382,9 @@ void frmThreadMeasureV74::Calculate() {
         Message("Please enter a value for TPI or Thread Pitch.");
         return;
     }
-    if (entry > 0) pitch_ = optTPI_->isChecked() ? PitchFromTpi(entry, Units()).value_or(0) : entry;
+    if (entry > 0)
+        pitch_ =
+            optTPI_->isChecked() ? PitchFromTpi(entry, ThreadUnitsInForce()).value_or(0) : entry;
     calculate(pitch_);
 }
 
@@ -398,7 +406,7 @@ void frmThreadMeasureV74::calculate(double pitch) {
     factor_ = InfoOf(form_).pitchDiameterFactor;
     ThreadInput input;
     input.form = form_;
-    input.units = Units();
+    input.units = ThreadUnitsInForce();
     input.major = major;
     input.pitch = pitch;
     input.wire = wire;

@@ -220,10 +220,15 @@ void frmObliqueTriangleV74::OfferAlternate() {
     ShowOwnedWindow(screen);
 }
 
-void frmObliqueTriangleV74::ConvertLengths(bool toMillimetres) {
-    if (!Validate()) return;
-    const double factor = toMillimetres ? kMmPerInch : kInchPerMm;
-    for (Box side : {SideA, SideB, SideC}) boxes_[side]->setText(Format(Value(side) * factor));
+QList<QWidget*> frmObliqueTriangleV74::LengthFields() const {
+    return {boxes_[SideA], boxes_[SideB], boxes_[SideC]};
+}
+
+bool frmObliqueTriangleV74::CanConvertLengths() {
+    return Validate();
+}
+
+void frmObliqueTriangleV74::LengthsConverted() {
     UpdateArea();
 }
 

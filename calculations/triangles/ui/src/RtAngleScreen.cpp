@@ -91,6 +91,7 @@ frmRtAngleV74::frmRtAngleV74(CalcEnv& env, QWidget* parent)
     auto* placesLabel = AddLabel("Label1", "Decimal Places in Answer", 4800, 1695, 2460, 285);
     placesLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     AddDecimalPlacesBox(7320, 1680);
+    SetLengthRule({.skipsEmpty = true});
 
     AddCalculatorPicture(240, 3720);
     AddCommand(Command::Print, 1560, 3720);
@@ -223,28 +224,20 @@ void frmRtAngleV74::UpdateArea() {
     area_->setText("Area: " + Format(area) + QString::fromUtf8(" units²"));
 }
 
-void frmRtAngleV74::ConvertLengths(bool toMillimetres) {
-    bool any = false;
-    for (RtValue v : kSides) any = any || ParseNumberText(S(slots_[v].box->text())) != 0;
-    if (!any) return;
-    const double factor = toMillimetres ? kMmPerInch : kInchPerMm;
-    for (RtValue v : kSides) {
-        const auto& slot = slots_[v];
-        if (!AllFinite({ParseNumberText(S(slot.box->text())) * factor,
-                        ParseNumberText(S(slot.field->text())) * factor})) {
-            ShowNotCalculable(Env(), "the converted length");
-            return;
-        }
-    }
-    for (RtValue v : kSides) {
-        QLineEdit* box = slots_[v].box;
-        if (!box->text().isEmpty()) box->setText(Format(ParseNumberText(S(box->text())) * factor));
-    }
-    for (RtValue v : kSides) {
-        QLabel* field = slots_[v].field;
-        if (!field->text().isEmpty())
-            field->setText(Format(ParseNumberText(S(field->text())) * factor));
-    }
+QList<QWidget*> frmRtAngleV74::LengthFields() const {
+    QList<QWidget*> fields;
+    for (RtValue v : kSides) fields << slots_[v].box;
+    for (RtValue v : kSides) fields << slots_[v].field;
+    return fields;
+}
+
+bool frmRtAngleV74::CanConvertLengths() {
+    for (RtValue v : kSides)
+        if (ParseNumberText(S(slots_[v].box->text())) != 0) return true;
+    return false;
+}
+
+void frmRtAngleV74::LengthsConverted() {
     UpdateArea();
 }
 

@@ -72,8 +72,7 @@ private:
     void ApplyFeedMode();
     void DisplayInchCaption();
     void DisplayMetricCaption();
-    void ApplySwitchToMetric();
-    void ApplySwitchToInch();
+    bool ConvertUnits(UnitSystem units) override;
     bool CheckTeethOnLeave();
     bool CheckPendingControl(QWidget* focused) override;
     // Puts the focus back into the teeth list once the current event is done.

@@ -5,11 +5,12 @@
 // A screen derives from CalcScreen, passes a ScreenSetup (names, size in twips, help
 // topic, decimal places key) and builds its own controls in its constructor with the
 // Add... helpers, which place controls in twips and give them their objectNames. It
-// overrides only what is its own: Calculate, Reset, PrintText, PrintDiagram and
-// LengthFields (or ConvertLengths), and SaveSettings when it keeps more than the
-// decimal places. Everything else (title drag, "X" and "?", the picture-label buttons,
-// the decimal places box, help, print, the inch/mm conversion, the calculator picture,
-// ANGLE CONVERSION, close) is the frame's.
+// overrides only what is its own: Calculate, Reset, PrintText, PrintDiagram,
+// LengthFields and the small hooks of the unit handling, and SaveSettings when it keeps
+// more than the decimal places. Everything else (title drag, "X" and "?", the
+// picture-label buttons, the decimal places box, help, print, the inch/mm conversion,
+// the unit system in force and where it is stored, the calculator picture, ANGLE
+// CONVERSION, close) is the frame's.
 //
 //   class frmKeyseatV74 : public CalcScreen {
 //   public:
@@ -58,6 +59,41 @@ enum class Command {
     Copy,             // lblCopy1/2 "COPY ALL TO CLIPBOARD"
 };
 
+enum class UnitSystem { Inch, Metric };
+
+// The two texts that show a unit system; the one place the screens take them from.
+struct UnitCaptions {
+    QString inch;
+    QString metric;
+    const QString& Of(UnitSystem units) const {
+        return units == UnitSystem::Metric ? metric : inch;
+    }
+};
+// "INCH SYSTEM" / "METRIC SYSTEM": the caption of a unit-switch command.
+UnitCaptions SystemCaptions();
+// "Inch" / "Metric": unit option buttons (and the stored unit of several screens).
+UnitCaptions OptionCaptions();
+// "INCH" / "MM": the short unit label of the pipe thread screen.
+UnitCaptions ShortCaptions();
+
+// One place a screen keeps its unit system: the texts stored for inch and metric.
+struct UnitSetting {
+    QString section;
+    QString key;
+    UnitCaptions stored;
+    enum class Written { OnSwitch, OnClose } written = Written::OnSwitch;
+    // A unit read here is applied through the switch (the screen's conversion runs even
+    // when the unit is already in force), not only shown.
+    bool appliedBySwitch = false;
+};
+
+// How INCH TO MM / MM TO INCH treat the declared lengths.
+struct LengthRule {
+    bool skipsEmpty = false;  // an empty box or field stays empty (else it becomes 0)
+    // FormatValueDecimals ("#0" at no places) in place of FormatDecimals ("#0.").
+    bool valuePattern = false;
+};
+
 struct ScreenSetup {
     QString objectName;     // "frmRtAngleV74"
     QString windowCaption;  // "Solve Right Angle Triangles"
@@ -90,13 +126,27 @@ public:
     virtual PrintPicture PrintDiagram() const { return {}; }
     // Entry boxes and result fields holding lengths, for INCH TO MM / MM TO INCH.
     virtual QList<QWidget*> LengthFields() const { return {}; }
-    // Converts the lengths; the frame rule rewrites every length field (an empty one
-    // becomes 0 formatted). Screens with their own rule override this.
+    // INCH TO MM / MM TO INCH: when CanConvertLengths accepts, every length field is
+    // converted by the length rule (nothing is written when one value would overflow),
+    // then LengthsConverted runs. Only the hole screens, whose coordinate lists convert
+    // in core, override this.
     virtual void ConvertLengths(bool toMillimetres);
-    // Saves the decimal places under (decimalSection, decimalKey); screens that keep
-    // more call this base too.
+    // Saves the decimal places under (decimalSection, decimalKey) and the unit system
+    // under its settings written at close; screens that keep more call this base too.
     virtual void SaveSettings();
-    virtual void InchMetric() {}
+    // The INCH SYSTEM command: switches to the other unit system.
+    virtual void InchMetric();
+
+    // ---- Unit system -------------------------------------------------------------
+    UnitSystem Units() const { return units_; }
+    bool Metric() const { return units_ == UnitSystem::Metric; }
+    // The caption showing the unit (the unit command's, say); empty when none shows it.
+    QString UnitCaption() const;
+    // Converts the screen's values to `units` (ConvertUnits), then shows the unit and
+    // stores it under the settings written on a switch. A refused conversion changes
+    // nothing. Switching to the unit in force does nothing unless `again`. False when
+    // refused.
+    bool SwitchUnits(UnitSystem units, bool again = false);
     // Paints the screen's own drawing (its diagram) under the controls.
     virtual void PaintBackground(QPainter&) {}
     virtual void CopyToClipboard() {}
@@ -145,6 +195,35 @@ public:
     static inline const QString kHelpContents = QStringLiteral("Introduction.htm");
 
 protected:
+    // ---- Unit system: what a screen declares and its hooks -----------------------
+    // The unit shows as the text of `label` (the unit command's caption, say).
+    void ShowUnitsOn(QLabel* label, const UnitCaptions& captions = SystemCaptions());
+    // The unit shows as the selected one of two option buttons, captioned `captions`;
+    // choosing the other option switches (after the pending-entry check).
+    void ShowUnitsOn(QRadioButton* inchOption, QRadioButton* metricOption,
+                     const UnitCaptions& captions = OptionCaptions());
+    // The desktop language's start: captions the options in the language and, for
+    // German and French, switches to metric. Nothing without a language.
+    void StartInLanguageUnits();
+    // Where the unit is kept. The settings are read now, in order: each that holds one of
+    // its two texts sets the unit (a text it does not know is passed over, so the
+    // screen's design unit stays); they are written on each switch or at close.
+    void KeepUnitsUnder(const QList<UnitSetting>& settings);
+    // Sets the unit in force and shows it, converting nothing.
+    void SetUnits(UnitSystem units);
+    // Converts the screen's own values for a switch to `units`; false refuses it.
+    virtual bool ConvertUnits(UnitSystem /*units*/) { return true; }
+    // Shows the unit on the screen's own controls (beyond the declared captions).
+    virtual void ShowUnits() {}
+    // INCH TO MM / MM TO INCH: false (after the screen's message, if any) stops the
+    // conversion; the screen's follow-up after it.
+    virtual bool CanConvertLengths() { return true; }
+    virtual void LengthsConverted() {}
+    void SetLengthRule(const LengthRule& rule) { lengthRule_ = rule; }
+    // Multiplies the length `fields` by `factor` under the length rule: nothing is written
+    // and "the converted length" is refused when one value would overflow. False then.
+    bool ConvertFields(const QList<QWidget*>& fields, double factor);
+
     // ---- Building blocks for the screen's constructor (positions in twips) --------
     // `caption` replaces the standard caption ("CONVERT" on lblCalculate2, say).
     CommandButton* AddCommand(Command command, int xTw, int yTw, int wTw = 1215, int hTw = 1215,
@@ -197,6 +276,8 @@ protected:
 
 private:
     void RunCommand(Command command);
+    void ShowUnitCaptions();
+    void StoreUnits(UnitSetting::Written when) const;
     // The check registered for `box`, or nullptr.
     const std::function<bool()>* CheckFor(const QObject* box) const;
     bool RunCheck(QLineEdit* box, const std::function<bool()>& check);
@@ -213,6 +294,13 @@ private:
     PrintHooks printHooks_;
     QPointer<QWidget> angleScreen_;
     QPointer<QLineEdit> refocusing_;
+    UnitSystem units_ = UnitSystem::Inch;
+    QPointer<QLabel> unitLabel_;
+    UnitCaptions unitLabelCaptions_;
+    QPointer<QRadioButton> inchOption_;
+    QPointer<QRadioButton> metricOption_;
+    QList<UnitSetting> unitSettings_;
+    LengthRule lengthRule_;
     bool checking_ = false;
     bool closing_ = false;
     bool closed_ = false;

@@ -174,7 +174,7 @@ frmChordsV74::frmChordsV74(CalcEnv& env, QWidget* parent)
     auto* placesLabel = AddLabel("Label1", "Decimal Places in Answer", 120, 5190, 2520, 285);
     placesLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     AddDecimalPlacesBox(2700, 5190, 360, 285);
-    SetLengthRule({.skipsEmpty = true, .valuePattern = true});
+    SetLengthRule({.skipsEmpty = true, .needsTypedLength = true, .valuePattern = true});
 
     AddCalculatorPicture(120, 5640);
     AddCommand(Command::Print, 1410, 5640);
@@ -271,12 +271,6 @@ QList<QWidget*> frmChordsV74::LengthFields() const {
                          ChordValue::ChordHeight})
         fields << slots_[v].field;
     return fields;
-}
-
-bool frmChordsV74::CanConvertLengths() {
-    for (ChordValue v : kLengths)
-        if (ParseNumberText(S(slots_[v].box->text())) != 0) return true;
-    return false;
 }
 
 void frmChordsV74::Reset() {

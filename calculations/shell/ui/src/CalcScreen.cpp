@@ -402,6 +402,14 @@ bool CalcScreen::ConvertFields(const QList<QWidget*>& fields, double factor) {
     return true;
 }
 
+bool CalcScreen::CanConvertLengths() {
+    if (!lengthRule_.needsTypedLength) return true;
+    for (QWidget* field : LengthFields())
+        if (qobject_cast<QLineEdit*>(field) && ParseNumberText(S(FieldText(field))) != 0)
+            return true;
+    return false;
+}
+
 void CalcScreen::ConvertLengths(bool toMillimetres) {
     if (!CanConvertLengths()) return;
     if (ConvertFields(LengthFields(), toMillimetres ? kMmPerInch : kInchPerMm)) LengthsConverted();

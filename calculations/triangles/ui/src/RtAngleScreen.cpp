@@ -91,7 +91,7 @@ frmRtAngleV74::frmRtAngleV74(CalcEnv& env, QWidget* parent)
     auto* placesLabel = AddLabel("Label1", "Decimal Places in Answer", 4800, 1695, 2460, 285);
     placesLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     AddDecimalPlacesBox(7320, 1680);
-    SetLengthRule({.skipsEmpty = true});
+    SetLengthRule({.skipsEmpty = true, .needsTypedLength = true});
 
     AddCalculatorPicture(240, 3720);
     AddCommand(Command::Print, 1560, 3720);
@@ -229,12 +229,6 @@ QList<QWidget*> frmRtAngleV74::LengthFields() const {
     for (RtValue v : kSides) fields << slots_[v].box;
     for (RtValue v : kSides) fields << slots_[v].field;
     return fields;
-}
-
-bool frmRtAngleV74::CanConvertLengths() {
-    for (RtValue v : kSides)
-        if (ParseNumberText(S(slots_[v].box->text())) != 0) return true;
-    return false;
 }
 
 void frmRtAngleV74::LengthsConverted() {

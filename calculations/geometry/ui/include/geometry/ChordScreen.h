@@ -33,7 +33,6 @@ public:
 
 protected:
     void PaintBackground(QPainter& painter) override;
-    bool CanConvertLengths() override;
 
 private:
     bool CheckBox(ChordValue v);

@@ -36,7 +36,6 @@ public:
 
 protected:
     void PaintBackground(QPainter& painter) override;
-    bool CanConvertLengths() override;
     void LengthsConverted() override;
 
 private:

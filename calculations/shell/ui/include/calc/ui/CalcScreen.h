@@ -90,6 +90,8 @@ struct UnitSetting {
 // How INCH TO MM / MM TO INCH treat the declared lengths.
 struct LengthRule {
     bool skipsEmpty = false;  // an empty box or field stays empty (else it becomes 0)
+    // Nothing converts while every length entry box reads 0.
+    bool needsTypedLength = false;
     // FormatValueDecimals ("#0" at no places) in place of FormatDecimals ("#0.").
     bool valuePattern = false;
 };
@@ -216,8 +218,8 @@ protected:
     // Shows the unit on the screen's own controls (beyond the declared captions).
     virtual void ShowUnits() {}
     // INCH TO MM / MM TO INCH: false (after the screen's message, if any) stops the
-    // conversion; the screen's follow-up after it.
-    virtual bool CanConvertLengths() { return true; }
+    // conversion (by default only under needsTypedLength); the screen's follow-up after it.
+    virtual bool CanConvertLengths();
     virtual void LengthsConverted() {}
     void SetLengthRule(const LengthRule& rule) { lengthRule_ = rule; }
     // Multiplies the length `fields` by `factor` under the length rule: nothing is written

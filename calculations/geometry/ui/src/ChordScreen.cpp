@@ -176,12 +176,9 @@ frmChordsV74::frmChordsV74(CalcEnv& env, QWidget* parent)
     AddDecimalPlacesBox(2700, 5190, 360, 285);
     SetLengthRule({.skipsEmpty = true, .needsTypedLength = true, .valuePattern = true});
 
-    AddCalculatorPicture(120, 5640);
-    AddCommand(Command::Print, 1410, 5640);
-    AddCommand(Command::AngleConversion, 2700, 5640);
-    AddCommand(Command::MmToInch, 3990, 5640);
-    AddCommand(Command::InchToMm, 5280, 5640);
-    AddCommand(Command::Reset, 6570, 5640);
+    AddCommandRow({.xTw = 120, .yTw = 5640, .stepTw = 1290},
+                  {RowPlace::Calculator(), Command::Print, Command::AngleConversion,
+                   Command::MmToInch, Command::InchToMm, Command::Reset});
     AddCommand(Command::Calculate, 6570, 4230);
 }
 

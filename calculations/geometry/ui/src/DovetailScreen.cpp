@@ -104,14 +104,10 @@ frmDovetaillV74::frmDovetaillV74(CalcEnv& env, QWidget* parent)
     AddLabel("Label4", "Decimal Places", 480, 6000, 1900, 285);
     AddDecimalPlacesBox(2520, 6000);
 
-    const int size = 930, x1 = 8400, x2 = 9420;
-    AddCommand(Command::Calculate, x1, 2400, size, size);
-    AddCommand(Command::Reset, x2, 2400, size, size);
-    AddCommand(Command::Print, x1, 3390, size, size);
-    AddCommand(Command::AngleConversion, x2, 3390, size, size);
-    AddCommand(Command::MmToInch, x1, 4380, size, size);
-    AddCommand(Command::InchToMm, x2, 4380, size, size);
-    AddCalculatorPicture(x1, 5370, size, size);
+    AddCommandRow({.xTw = 8400, .yTw = 2400, .stepTw = 990, .sizeTw = 930, .vertical = true},
+                  {Command::Calculate, Command::Print, Command::MmToInch, RowPlace::Calculator()});
+    AddCommandRow({.xTw = 9420, .yTw = 2400, .stepTw = 990, .sizeTw = 930, .vertical = true},
+                  {Command::Reset, Command::AngleConversion, Command::InchToMm});
 }
 
 std::string frmDovetaillV74::NameOf(DovetailDim d) const {

@@ -203,12 +203,9 @@ frmPolygonsV74::frmPolygonsV74(CalcEnv& env, QWidget* parent)
             if (on) ApplyLocks();
         });
 
-    AddCalculatorPicture(120, 6000);
-    AddCommand(Command::AngleConversion, 1440, 6000);
-    AddCommand(Command::Print, 2760, 6000);
-    AddCommand(Command::MmToInch, 4080, 6000);
-    AddCommand(Command::InchToMm, 5400, 6000);
-    AddCommand(Command::Reset, 6720, 6000);
+    AddCommandRow({.xTw = 120, .yTw = 6000, .stepTw = 1320},
+                  {RowPlace::Calculator(), Command::AngleConversion, Command::Print,
+                   Command::MmToInch, Command::InchToMm, Command::Reset});
     AddCommand(Command::Calculate, 6720, 4680);
 
     optFlats_->setChecked(true);

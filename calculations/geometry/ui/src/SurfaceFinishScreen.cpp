@@ -30,25 +30,6 @@ constexpr int kWidthTw = 5760, kHeightTw = 5170;
 // The diagrams (twips).
 constexpr int kPicX = 2880, kPicY = 420, kPicW = 2760, kPicH = 2355;
 
-// A picture that paints itself with one of the screen's diagrams.
-class Diagram : public QWidget {
-public:
-    Diagram(QWidget* parent, const QString& name,
-            std::function<void(QPainter&, const QSizeF&)> paint)
-        : QWidget(parent), paint_(std::move(paint)) {
-        setObjectName(name);
-    }
-
-protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter p(this);
-        paint_(p, QSizeF(size()));
-    }
-
-private:
-    std::function<void(QPainter&, const QSizeF&)> paint_;
-};
-
 // The scallops a rounded edge of radius `r` leaves at pitch `f`, with the bottoms of the
 // arcs on `baseY`, from x0 to x1; one arc is centred at `centreX`.
 QPainterPath ScallopProfile(double x0, double x1, double baseY, double r, double f,
@@ -103,10 +84,8 @@ frmBallnoseV74::frmBallnoseV74(CalcEnv& env, QWidget* parent)
     }
 
     // The diagrams: the ball nose beneath, the lathe tool over it in the lathe mode.
-    auto* ball = new Diagram(this, "picBallnose", &frmBallnoseV74::PaintBallNose);
-    ball->setGeometry(TwRect(kPicX, kPicY, kPicW, kPicH));
-    picLathe_ = new Diagram(this, "picLathe", &frmBallnoseV74::PaintLatheTool);
-    picLathe_->setGeometry(TwRect(kPicX, kPicY, kPicW, kPicH));
+    AddPicture("picBallnose", kPicX, kPicY, kPicW, kPicH, &frmBallnoseV74::PaintBallNose);
+    picLathe_ = AddPicture("picLathe", kPicX, kPicY, kPicW, kPicH, &frmBallnoseV74::PaintLatheTool);
 
     optMill_ = AddOption("optMill", "Ball Nose Diameter", 120, 480, 2640, 285);
     txtToolDia_ = AddEntryBox("txtToolDia", 480, 810, 1215, 285);
@@ -129,14 +108,9 @@ frmBallnoseV74::frmBallnoseV74(CalcEnv& env, QWidget* parent)
     CheckOnLeave(txtTNR_, [this] { return LeaveNoseRadius(); });
     CheckOnLeave(txtStepover_, [this] { return LeaveStepover(); });
 
-    const int y = 3960, size = 900, step = 930;
-    int x = 90;
-    AddCommand(Command::Calculate, x, y, size, size);
-    AddCommand(Command::Reset, x += step, y, size, size);
-    AddCommand(Command::InchMetric, x += step, y, size, size);
-    AddCommand(Command::Help, x += step, y, size, size);
-    AddCalculatorPicture(x += step, y, size, size);
-    AddCommand(Command::Close, x += step, y, size, size);
+    AddCommandRow({.xTw = 90, .yTw = 3960, .stepTw = 930, .sizeTw = 900},
+                  {Command::Calculate, Command::Reset, Command::InchMetric, Command::Help,
+                   RowPlace::Calculator(), Command::Close});
 
     lblSurfFin_->clear();
     // A stored unit text other than the two captions counts as the inch system.

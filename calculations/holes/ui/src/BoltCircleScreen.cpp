@@ -91,17 +91,12 @@ frmBoltCircleV74::frmBoltCircleV74(CalcEnv& env, QWidget* parent)
     AddLabel("lblAnswer", "Calculated Coordinates", 9060, 420, 2250, 255);
     answer_ = MakeAnswerBox(this, TwRect(9060, 690, 2250, 4080));
 
-    const int top = 4920, bottom = 6240;
-    AddCommand(Command::Calculate, 4560, top);
-    AddCommand(Command::Copy, 5895, top);
-    AddCommand(Command::Print, 7230, top);
-    AddCommand(Command::InchToMm, 8565, top);
-    AddCommand(Command::MmToInch, 9900, top);
-    AddCommand(Command::Reset, 4560, bottom);
-    AddCommand(Command::AngleConversion, 5895, bottom);
-    AddCalculatorPicture(7230, bottom);
-    AddCommand(Command::Help, 8565, bottom);
-    AddCommand(Command::Close, 9900, bottom);
+    AddCommandRow(
+        {.xTw = 4560, .yTw = 4920, .stepTw = 1335},
+        {Command::Calculate, Command::Copy, Command::Print, Command::InchToMm, Command::MmToInch});
+    AddCommandRow({.xTw = 4560, .yTw = 6240, .stepTw = 1335},
+                  {Command::Reset, Command::AngleConversion, RowPlace::Calculator(), Command::Help,
+                   Command::Close});
 }
 
 BoltCircleEntries frmBoltCircleV74::Entries() const {

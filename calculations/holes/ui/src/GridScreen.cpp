@@ -83,17 +83,12 @@ frmGridV74::frmGridV74(CalcEnv& env, QWidget* parent)
 
     answer_ = MakeAnswerBox(this, TwRect(7980, 480, 2250, 7440));
 
-    const int x0 = 3900, x1 = 5280, x2 = 6660;
-    const int y0 = 4140, y1 = 5400, y2 = 6660;
-    AddCommand(Command::Calculate, x0, y0);
-    AddCommand(Command::Copy, x1, y0);
-    AddCommand(Command::Print, x2, y0);
-    AddCommand(Command::InchToMm, x0, y1);
-    AddCommand(Command::MmToInch, x1, y1);
-    AddCommand(Command::Reset, x2, y1);
-    AddCalculatorPicture(x0, y2);
-    AddCommand(Command::Help, x1, y2);
-    AddCommand(Command::Close, x2, y2);
+    const CommandRow row{.xTw = 3900, .yTw = 4140, .stepTw = 1380};
+    AddCommandRow(row, {Command::Calculate, Command::Copy, Command::Print});
+    AddCommandRow({row.xTw, 5400, row.stepTw},
+                  {Command::InchToMm, Command::MmToInch, Command::Reset});
+    AddCommandRow({row.xTw, 6660, row.stepTw},
+                  {RowPlace::Calculator(), Command::Help, Command::Close});
 }
 
 bool frmGridV74::CheckCount(QLineEdit* box, QLineEdit* stepBox, const std::string& name) {

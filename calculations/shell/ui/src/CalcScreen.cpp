@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QFocusEvent>
 #include <QGroupBox>
 #include <QLabel>
@@ -253,6 +254,88 @@ QLineEdit* CalcScreen::AddEntryBox(const QString& name, int xTw, int yTw, int wT
     return box;
 }
 
+QLineEdit* CalcScreen::AddValueBox(const QString& name, const QString& text, int xTw, int yTw,
+                                   int wTw, int hTw) {
+    QLineEdit* box = AddEntryBox(name, xTw, yTw, wTw, hTw);
+    box->setText(text);
+    return box;
+}
+
+QLabel* CalcScreen::AddHiddenResultField(const QString& name, int xTw, int yTw, int wTw, int hTw) {
+    QLabel* field = AddResultField(name, xTw, yTw, wTw, hTw);
+    field->hide();
+    return field;
+}
+
+QLabel* CalcScreen::AddCaption(const QString& name, const QString& text, int xTw, int yTw, int wTw,
+                               int hTw) {
+    QLabel* label = AddLabel(name, text, xTw, yTw, wTw, hTw);
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    return label;
+}
+
+QComboBox* CalcScreen::AddComboBox(const QString& name, int xTw, int yTw, int wTw, int hTw) {
+    auto* box = new QComboBox(this);
+    PlaceWidget(box, name, xTw, yTw, wTw, hTw);
+    GuardControl(box);
+    return box;
+}
+
+void CalcScreen::PlaceWidget(QWidget* widget, const QString& name, int xTw, int yTw, int wTw,
+                             int hTw) {
+    widget->setObjectName(name);
+    widget->setGeometry(TwRect(xTw, yTw, wTw, hTw));
+}
+
+namespace {
+
+// A picture that paints itself with a function of the screen's.
+class PaintedPicture : public QWidget {
+public:
+    PaintedPicture(QWidget* parent, std::function<void(QPainter&, const QSizeF&)> paint)
+        : QWidget(parent), paint_(std::move(paint)) {}
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        paint_(p, QSizeF(size()));
+    }
+
+private:
+    std::function<void(QPainter&, const QSizeF&)> paint_;
+};
+
+}  // namespace
+
+QWidget* CalcScreen::AddPicture(const QString& name, int xTw, int yTw, int wTw, int hTw,
+                                std::function<void(QPainter&, const QSizeF&)> paint) {
+    return AddPicture(new PaintedPicture(this, std::move(paint)), name, xTw, yTw, wTw, hTw);
+}
+
+QList<QRect> CalcScreen::AddCommandRow(const CommandRow& row, const QList<RowPlace>& places) {
+    QList<QRect> rects;
+    const int height = row.heightTw > 0 ? row.heightTw : row.sizeTw;
+    for (int i = 0; i < places.size(); ++i) {
+        const int along = i * row.stepTw;
+        const QRect place(row.vertical ? row.xTw : row.xTw + along,
+                          row.vertical ? row.yTw + along : row.yTw, row.sizeTw, height);
+        rects.append(place);
+        const RowPlace& p = places[i];
+        switch (p.kind) {
+            case RowPlace::Kind::Command:
+                AddCommand(p.command, place.x(), place.y(), place.width(), place.height(),
+                           p.caption);
+                break;
+            case RowPlace::Kind::Calculator:
+                AddCalculatorPicture(place.x(), place.y(), place.width(), place.height());
+                break;
+            case RowPlace::Kind::Own:
+                break;
+        }
+    }
+    return rects;
+}
+
 QLabel* CalcScreen::AddResultField(const QString& name, int xTw, int yTw, int wTw, int hTw) {
     auto* field = new QLabel(this);
     field->setObjectName(name);
@@ -302,6 +385,14 @@ QRadioButton* CalcScreen::AddOption(const QString& name, const QString& text, in
     ColourGroupedControl(option);
     GuardControl(option);
     return option;
+}
+
+QGroupBox* CalcScreen::AddOptionGroup(const QString& name, int xTw, int yTw, int wTw, int hTw) {
+    QGroupBox* group = AddFrame(name, {}, xTw, yTw, wTw, hTw);
+    group->setStyleSheet(
+        "QGroupBox { background-color: rgb(211, 233, 255); border: 1px solid rgb(120, 150, "
+        "180); margin: 0px; }");
+    return group;
 }
 
 QGroupBox* CalcScreen::AddFrame(const QString& name, const QString& title, int xTw, int yTw,

@@ -35,7 +35,19 @@ frmNPTmeasureV74::frmNPTmeasureV74(CalcEnv& env, QWidget* parent)
                   7930, "html\\NPTMeasure.htm", "", "DecimalPlaces", true, kMenuBack,
                   /*closesHelp=*/false},
                  parent) {
-    // ---- Pipe size and the drawing ---------------------------------------------------------
+    BuildPipeSizes();
+    BuildValues();
+    AddCommandRow({.xTw = 90, .yTw = 6690, .stepTw = 975, .sizeTw = 945, .heightTw = 1065},
+                  {{Command::Calculate, "CALCULATE MOW"},
+                   Command::Reset,
+                   Command::Print,
+                   Command::Help,
+                   Command::Close});
+    BuildUnitsAndChecks();
+}
+
+// The pipe size list and the drawing beside it.
+void frmNPTmeasureV74::BuildPipeSizes() {
     AddLabel("lblPipeSize", "Nominal Pipe Size:", 120, 390, 1740, 255);
     QLabel* hint = AddLabel("lblClickToChoose", "click to choose", 120, 630, 1740, 225);
     QFont hf = hint->font();
@@ -51,25 +63,23 @@ frmNPTmeasureV74::frmNPTmeasureV74(CalcEnv& env, QWidget* parent)
     connect(lstPipeSize_, &QListWidget::itemActivated, this,
             [this](QListWidgetItem* item) { ChoosePipeSize(lstPipeSize_->row(item)); });
 
-    auto* picture1 = new ThreadPicture(ThreadPicture::Kind::Pipe, this);
-    picture1->setObjectName("Picture1");
-    picture1->setGeometry(TwRect(1920, 390, 3015, 2160));
+    AddPicture(new ThreadPicture(ThreadPicture::Kind::Pipe, this), "Picture1", 1920, 390, 3015,
+               2160);
     // The same drawing again, kept for the print.
-    auto* picture2 = new ThreadPicture(ThreadPicture::Kind::Pipe, this);
-    picture2->setObjectName("Picture2");
-    picture2->setGeometry(TwRect(1920, 390, 3015, 2160));
-    picture2->hide();
+    AddPicture(new ThreadPicture(ThreadPicture::Kind::Pipe, this), "Picture2", 1920, 390, 3015,
+               2160)
+        ->hide();
+}
 
-    // ---- Values ------------------------------------------------------------------------------
+// The values down the screen: most are shown in fields over hidden boxes that keep them.
+void frmNPTmeasureV74::BuildValues() {
     auto caption = [this](const char* name, const char* text, int y, int h = 285) {
-        QLabel* label = AddLabel(name, text, 120, y, 2760, h);
-        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        QLabel* label = AddCaption(name, text, 120, y, 2760, h);
         label->setWordWrap(true);
         return label;
     };
     auto hidden = [this](const char* name, const char* text) {
-        QLineEdit* box = AddEntryBox(name, 0, 0, 600, 285);
-        box->setText(text);
+        QLineEdit* box = AddValueBox(name, text, 0, 0, 600);
         box->hide();
         return box;
     };
@@ -98,15 +108,13 @@ frmNPTmeasureV74::frmNPTmeasureV74(CalcEnv& env, QWidget* parent)
     txtSmallDia_ = hidden("txtSmallDia", "0");
     lblSmallDia_ = display("lblSmallDia", 4020);
     caption("lblLengthCaption", "Gauge length, L1:", 4365);
-    txtLength_ = AddEntryBox("txtLength", kValueX, 4365, 1320, 285);
-    txtLength_->setText("0");
+    txtLength_ = AddValueBox("txtLength", "0", kValueX, 4365, 1320);
     caption("lblAngleCaption", "Angle from centreline:", 4710);
     txtAnglePerSide_ = hidden("txtAnglePerSide", kPipeAnglePerSideText);
     lblAnglePerSide_ = display("lblAnglePerSide", 4710);
     lblAnglePerSide_->setText(kPipeAnglePerSideText);
     caption("lblWireCaption", "Actual wire size:", 5055);
-    txtActualWire_ = AddEntryBox("txtActualWire", kValueX, 5055, 1320, 285);
-    txtActualWire_->setText("0");
+    txtActualWire_ = AddValueBox("txtActualWire", "0", kValueX, 5055, 1320);
     caption("lblMOWCaption", "Measurement over wires at gauge point:", 5385, 420);
     txtMOW_ = hidden("txtMOW", "0");
     lblMOW_ = display("lblMOW", 5445);
@@ -120,19 +128,13 @@ frmNPTmeasureV74::frmNPTmeasureV74(CalcEnv& env, QWidget* parent)
     lblTurns_->setText("0");
     AddLabel("lblTurnsText", "turns to gauge length.", 840, 6240, 2760, 285);
 
-    QLabel* places = AddLabel("lblDecPlaces", "Decimal places", 2640, 5895, 1590, 300);
-    places->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    txtDecPlaces_ = AddEntryBox("txtDecPlaces", 4290, 5895, 615, 300);
+    AddCaption("lblDecPlaces", "Decimal places", 2640, 5895, 1590, 300);
+    // Its own box: the screen checks it with a rule of its own.
+    txtDecPlaces_ = AddValueBox("txtDecPlaces", "4", 4290, 5895, 615, 300);
     txtDecPlaces_->setAlignment(Qt::AlignCenter);
-    txtDecPlaces_->setText("4");
+}
 
-    // ---- Commands --------------------------------------------------------------------------
-    constexpr int kCommandsY = 6690, kSize = 945, kStep = 975;
-    AddCommand(Command::Calculate, 90, kCommandsY, kSize, kSize + 120, "CALCULATE MOW");
-    AddCommand(Command::Reset, 90 + kStep, kCommandsY, kSize, kSize + 120);
-    AddCommand(Command::Print, 90 + 2 * kStep, kCommandsY, kSize, kSize + 120);
-    AddCommand(Command::Help, 90 + 3 * kStep, kCommandsY, kSize, kSize + 120);
-    AddCommand(Command::Close, 90 + 4 * kStep, kCommandsY, kSize, kSize + 120);
+void frmNPTmeasureV74::BuildUnitsAndChecks() {
     CommandButton* unit = AddCommand(Command::InchMetric, 4380, 2640, 585, 600, "INCH");
     unit->Face()->setToolTip("Switch between inch and millimetre");
     ShowUnitsOn(unit->Caption(), ShortCaptions());

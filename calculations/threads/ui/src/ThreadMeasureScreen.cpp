@@ -25,6 +25,7 @@ constexpr const char* kImpossible = "Impossible data are entered.";
 const QString kLineBreak = QStringLiteral("\n\r");
 
 // The drawing's place on the screen and its size on paper (pixels).
+constexpr int kBoxX = 3360, kBoxW = 1560;
 constexpr int kPictureX = 5760, kPictureY = 420, kPictureW = 4440, kPictureH = 3300;
 const QSize kPrintPictureSize(420, 270);
 
@@ -40,7 +41,26 @@ frmThreadMeasureV74::frmThreadMeasureV74(CalcEnv& env, QWidget* parent)
                  {"frmThreadMeasureV74", "Measure threads", "Measure Threads with Wires", 10345,
                   9130, "html\\ThreadMeasure.htm", "ThreadMeas"},
                  parent) {
-    // ---- Option groups ---------------------------------------------------------------
+    BuildOptionGroups();
+    BuildEntries();
+    BuildThreadData();
+    AddCommandRow({.xTw = 120, .yTw = 7710, .stepTw = 1680},
+                  {RowPlace::Calculator(), Command::Print, Command::Help, Command::Reset,
+                   Command::Close, Command::Calculate});
+    BuildChecks();
+
+    StartInLanguageUnits();
+    if (!Metric())
+        optTPI_->setChecked(true);
+    else
+        optThreadPitch_->setChecked(true);
+    const std::string code = Env().settings.GetSetting(kSettingsApp, kFormSection, kFormKey);
+    SelectForm(FormFromCode(code).value_or(ThreadForm::SixtyUn));
+    ApplyGiven();
+    FillcboNumOD();
+}
+
+void frmThreadMeasureV74::BuildOptionGroups() {
     QGroupBox* fraForm = AddFrame("fraThreadForm", "Thread form", 120, 420, 2520, 2520);
     for (ThreadForm form : kThreadForms) {
         const int i = static_cast<int>(form);
@@ -68,66 +88,58 @@ frmThreadMeasureV74::frmThreadMeasureV74(CalcEnv& env, QWidget* parent)
     forms_[0]->setChecked(true);
     optTPI_->setChecked(true);
     optNomDia_->setChecked(true);
+}
 
-    // ---- Entries -------------------------------------------------------------------------
+// The entries down the middle, each with its caption at the left.
+void frmThreadMeasureV74::BuildEntries() {
     auto caption = [this](const char* name, const char* text, int y) {
-        QLabel* label = AddLabel(name, text, 120, y, 3120, 285);
-        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        return label;
+        return AddCaption(name, text, 120, y, 3120);
     };
-    auto entry = [this](const char* name, int x, int y, int w = 1560) {
-        QLineEdit* box = AddEntryBox(name, x, y, w, 285);
-        box->setText("0");
-        return box;
+    auto entry = [this](const char* name, int y) {
+        return AddValueBox(name, "0", kBoxX, y, kBoxW);
     };
-    auto result = [this](const char* name, int x, int y, int w = 1560) {
-        QLabel* field = AddResultField(name, x, y, w, 285);
-        field->hide();
-        return field;
+    auto result = [this](const char* name, int y) {
+        return AddHiddenResultField(name, kBoxX, y, kBoxW);
     };
-    constexpr int kBoxX = 3360;
     lblTPIpitchCaption_ = caption("lblTPIpitchCaption", "Threads per Inch", 3420);
-    txtTPIpitch_ = entry("txtTPIpitch", kBoxX, 3420);
+    txtTPIpitch_ = entry("txtTPIpitch", 3420);
     txtTPIpitch_->setToolTip(kFractionTip);
     lblNomSize_ = caption("lblNomSize", "Basic Major Diameter (REQUIRED)", 3795);
-    lblNomDia_ = result("lblNomDia", kBoxX, 3795);
-    txtNomDia_ = entry("txtNomDia", kBoxX, 3795);
+    lblNomDia_ = result("lblNomDia", 3795);
+    txtNomDia_ = entry("txtNomDia", 3795);
     txtNomDia_->setToolTip(kFractionTip);
     caption("lblActualWire", "Actual Wire Size (REQUIRED)", 4170);
-    txtActualWire_ = entry("txtActualWire", kBoxX, 4170);
+    txtActualWire_ = entry("txtActualWire", 4170);
     caption("lblPitchDiaCaption", "Pitch (Effective) Diameter", 4545);
-    lblPitchDia_ = result("lblPitchDia", kBoxX, 4545);
-    txtPitchDia_ = entry("txtPitchDia", kBoxX, 4545);
+    lblPitchDia_ = result("lblPitchDia", 4545);
+    txtPitchDia_ = entry("txtPitchDia", 4545);
     caption("lblMOWCaption", "Measurement over wires", 4920);
-    lblMOW_ = result("lblMOW", kBoxX, 4920);
-    txtMOW_ = entry("txtMOW", kBoxX, 4920);
+    lblMOW_ = result("lblMOW", 4920);
+    txtMOW_ = entry("txtMOW", 4920);
     AddScreenCommand("lblBestWire", "CALCULATE BEST WIRE SIZE", FaceDrawing::Blank, 120, 5340, 3120,
                      450, [this] { BestWireSize(); });
-    txtBestWire_ = entry("txtBestWire", kBoxX, 5415);
+    txtBestWire_ = entry("txtBestWire", 5415);
 
-    cboNumOD_ = new QComboBox(this);
-    cboNumOD_->setObjectName("cboNumOD");
-    cboNumOD_->setGeometry(TwRect(120, 6030, 2400, 315));
+    cboNumOD_ = AddComboBox("cboNumOD", 120, 6030, 2400);
     cboNumOD_->setPlaceholderText("Nom dia of # thds");
     cboNumOD_->setToolTip("Numbered screw sizes: basic major diameters in inches");
-    GuardControl(cboNumOD_);
+}
 
-    // ---- The drawing and the thread data ---------------------------------------------------
-    picture_ = new ThreadPicture(ThreadPicture::Kind::Thread, this);
-    picture_->setObjectName("Picture1");
-    picture_->setGeometry(TwRect(kPictureX, kPictureY, kPictureW, kPictureH));
+// The drawing and, under it, the data of the thread form.
+void frmThreadMeasureV74::BuildThreadData() {
+    picture_ = AddPicture(new ThreadPicture(ThreadPicture::Kind::Thread, this), "Picture1",
+                          kPictureX, kPictureY, kPictureW, kPictureH);
     lblCalcedThread_ = AddLabel("lblCalcedThread", "", 5100, 3810, 5100, 900);
     lblCalcedThread_->setWordWrap(true);
     lblCalcedThread_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     constexpr int kLabelA = 5100, kBoxA = 7080, kLabelB = 8220, kBoxB = 9120, kDataW = 1080;
     auto dataLabel = [this](const char* name, const char* text, int x, int y, int w) {
-        QLabel* label = AddLabel(name, text, x, y, w, 285);
-        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        return label;
+        return AddCaption(name, text, x, y, w);
     };
-    auto dataBox = [this, &entry](const char* name, int x, int y) {
-        QLineEdit* box = entry(name, x, y, kDataW);
+    // The form's data are shown, not typed.
+    auto dataBox = [this](const char* name, int x, int y) {
+        QLineEdit* box = AddValueBox(name, "0", x, y, kDataW);
         SetBoxEditable(box, false);
         return box;
     };
@@ -147,17 +159,9 @@ frmThreadMeasureV74::frmThreadMeasureV74(CalcEnv& env, QWidget* parent)
 
     dataLabel("lblDecPlaces", "Decimal Places", kLabelA, 6150, 1920);
     AddDecimalPlacesBox(kBoxA, 6150);
+}
 
-    // ---- Commands --------------------------------------------------------------------------
-    constexpr int kCommandsY = 7710;
-    AddCalculatorPicture(120, kCommandsY);
-    AddCommand(Command::Print, 1800, kCommandsY);
-    AddCommand(Command::Help, 3480, kCommandsY);
-    AddCommand(Command::Reset, 5160, kCommandsY);
-    AddCommand(Command::Close, 6840, kCommandsY);
-    AddCommand(Command::Calculate, 8520, kCommandsY);
-
-    // ---- Checks and handlers ------------------------------------------------------------------
+void frmThreadMeasureV74::BuildChecks() {
     CheckOnLeave(txtTPIpitch_, [this] {
         return CheckEntry(txtTPIpitch_, optTPI_->isChecked() ? TextThreadsPerInch(Env())
                                                              : TextPitchOfThread(Env()));
@@ -182,17 +186,6 @@ frmThreadMeasureV74::frmThreadMeasureV74(CalcEnv& env, QWidget* parent)
     onSelect(optTPI_, [this] { ToTpiEntry(); });
     for (QRadioButton* option : {optPDia_, optMOW_, optNomDia_})
         onSelect(option, [this] { ApplyGiven(); });
-
-    // ---- Start-up -------------------------------------------------------------------------------
-    StartInLanguageUnits();
-    if (!Metric())
-        optTPI_->setChecked(true);
-    else
-        optThreadPitch_->setChecked(true);
-    const std::string code = Env().settings.GetSetting(kSettingsApp, kFormSection, kFormKey);
-    SelectForm(FormFromCode(code).value_or(ThreadForm::SixtyUn));
-    ApplyGiven();
-    FillcboNumOD();
 }
 
 void frmThreadMeasureV74::FillcboNumOD() {

@@ -93,12 +93,9 @@ frmRtAngleV74::frmRtAngleV74(CalcEnv& env, QWidget* parent)
     AddDecimalPlacesBox(7320, 1680);
     SetLengthRule({.skipsEmpty = true, .needsTypedLength = true});
 
-    AddCalculatorPicture(240, 3720);
-    AddCommand(Command::Print, 1560, 3720);
-    AddCommand(Command::AngleConversion, 2880, 3720);
-    AddCommand(Command::MmToInch, 4200, 3720);
-    AddCommand(Command::InchToMm, 5520, 3720);
-    AddCommand(Command::Reset, 6840, 3720);
+    AddCommandRow({.xTw = 240, .yTw = 3720, .stepTw = 1320},
+                  {RowPlace::Calculator(), Command::Print, Command::AngleConversion,
+                   Command::MmToInch, Command::InchToMm, Command::Reset});
     AddCommand(Command::Calculate, 6840, 2400);
 }
 

@@ -63,7 +63,11 @@ private:
     void SwitchToInch() override;
 
     void BuildControls();
-    void FillList1();
+    void BuildEntries();
+    void BuildDrillCharts();
+    void BuildDrilling();
+    void BuildCommands();
+    void BuildChecks();
     void LoadDrillCharts();
     void OnChartChosen(int position);
     void OnDrillPicked(int index);
@@ -97,7 +101,6 @@ private:
     QComboBox* cboNumFlutes_ = nullptr;
     QComboBox* cboChartName_ = nullptr;
     QComboBox* cboDrillCharts_ = nullptr;
-    QListWidget* list1_ = nullptr;
     QRadioButton* optInch_ = nullptr;
     QRadioButton* optMetric_ = nullptr;
     QRadioButton* optSSpeed_ = nullptr;

@@ -47,6 +47,10 @@ public:
     void FillcboNumOD();
 
 private:
+    void BuildOptionGroups();
+    void BuildEntries();
+    void BuildThreadData();
+    void BuildChecks();
     void calculate(double pitch);
     void SelectForm(ThreadForm form);
     void OnFormSelected(ThreadForm form);
@@ -135,6 +139,9 @@ protected:
     bool ConvertUnits(UnitSystem units) override;
 
 private:
+    void BuildPipeSizes();
+    void BuildValues();
+    void BuildUnitsAndChecks();
     int Places() const;
     QString FormatPlaces(double value, int places) const;
     double UnitFactor() const { return Metric() ? 25.4 : 1.0; }

@@ -30,14 +30,17 @@
 #include <QDialog>
 #include <QList>
 #include <QPointer>
+#include <QRect>
 #include <QString>
 #include <functional>
+#include <utility>
 
 #include "calc/CalcEnv.h"
 #include "calc/ui/FrameWidgets.h"
 #include "calc/ui/PrintAnswer.h"
 
 class QCheckBox;
+class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -94,6 +97,34 @@ struct LengthRule {
     bool needsTypedLength = false;
     // FormatValueDecimals ("#0" at no places) in place of FormatDecimals ("#0.").
     bool valuePattern = false;
+};
+
+// One place in a row of commands: a frame command (with its own caption, if given), the
+// calculator picture, or a place the screen fills with a command of its own.
+struct RowPlace {
+    enum class Kind { Command, Calculator, Own };
+    RowPlace(Command c, QString ownCaption = {})  // NOLINT: a row reads as its commands
+        : kind(Kind::Command), command(c), caption(std::move(ownCaption)) {}
+    static RowPlace Calculator() { return RowPlace(Kind::Calculator); }
+    static RowPlace Own() { return RowPlace(Kind::Own); }
+
+    Kind kind;
+    Command command = Command::Calculate;
+    QString caption;
+
+private:
+    explicit RowPlace(Kind k) : kind(k) {}
+};
+
+// Where a row of commands goes (twips): the first at (x, y), each next `step` further
+// along, every one `size` wide and `height` high (`size` when 0).
+struct CommandRow {
+    int xTw = 0;
+    int yTw = 0;
+    int stepTw = 0;
+    int sizeTw = 1215;
+    int heightTw = 0;
+    bool vertical = false;  // down the screen in place of across
 };
 
 struct ScreenSetup {
@@ -244,12 +275,35 @@ protected:
     // AddOption do this for their controls.
     void GuardControl(QWidget* control);
     CalculatorPicture* AddCalculatorPicture(int xTw, int yTw, int wTw = 1215, int hTw = 1215);
+    // Lays out `places` along `row`; returns the rectangle (twips) of each place, so a
+    // screen puts its own commands into the Own places.
+    QList<QRect> AddCommandRow(const CommandRow& row, const QList<RowPlace>& places);
     // txtDecPlaces, set from the settings (or "4") and checked when left.
     QLineEdit* AddDecimalPlacesBox(int xTw, int yTw, int wTw = 615, int hTw = 285);
-    QLineEdit* AddEntryBox(const QString& name, int xTw, int yTw, int wTw, int hTw);
+    QLineEdit* AddEntryBox(const QString& name, int xTw, int yTw, int wTw = 1215, int hTw = 285);
+    // An entry box that starts with `text` ("0", say).
+    QLineEdit* AddValueBox(const QString& name, const QString& text, int xTw, int yTw,
+                           int wTw = 1215, int hTw = 285);
     // A result field: a sunken label (hidden or shown as the screen needs).
-    QLabel* AddResultField(const QString& name, int xTw, int yTw, int wTw, int hTw);
+    QLabel* AddResultField(const QString& name, int xTw, int yTw, int wTw = 1215, int hTw = 285);
+    // A result field hidden until a result shows.
+    QLabel* AddHiddenResultField(const QString& name, int xTw, int yTw, int wTw = 1215,
+                                 int hTw = 285);
     QLabel* AddLabel(const QString& name, const QString& text, int xTw, int yTw, int wTw, int hTw);
+    // The caption of a box: a label right-aligned against it.
+    QLabel* AddCaption(const QString& name, const QString& text, int xTw, int yTw, int wTw,
+                       int hTw = 285);
+    // A drop-down list whose presses wait for the pending-entry check.
+    QComboBox* AddComboBox(const QString& name, int xTw, int yTw, int wTw, int hTw = 315);
+    // Names and places a picture (any widget that paints itself).
+    template <class Picture>
+    Picture* AddPicture(Picture* picture, const QString& name, int xTw, int yTw, int wTw, int hTw) {
+        PlaceWidget(picture, name, xTw, yTw, wTw, hTw);
+        return picture;
+    }
+    // A picture painted by `paint` into its whole area (pixels).
+    QWidget* AddPicture(const QString& name, int xTw, int yTw, int wTw, int hTw,
+                        std::function<void(QPainter&, const QSizeF&)> paint);
     // Check boxes, option buttons and the frames that group them, on RGB 211, 233, 255.
     // An option button placed on a frame takes the frame as `parent` (positions are then
     // relative to the frame).
@@ -257,8 +311,15 @@ protected:
                            int hTw, QWidget* parent = nullptr);
     QRadioButton* AddOption(const QString& name, const QString& text, int xTw, int yTw, int wTw,
                             int hTw, QWidget* parent = nullptr);
+    // An option button of the usual height on an option group.
+    QRadioButton* AddOption(QWidget* group, const QString& name, const QString& text, int xTw,
+                            int yTw, int wTw) {
+        return AddOption(name, text, xTw, yTw, wTw, 285, group);
+    }
     QGroupBox* AddFrame(const QString& name, const QString& title, int xTw, int yTw, int wTw,
                         int hTw);
+    // An untitled option group drawn as a plain bordered box.
+    QGroupBox* AddOptionGroup(const QString& name, int xTw, int yTw, int wTw, int hTw);
     // Runs `check` when `box` (unless locked) loses the focus to another control of the screen;
     // false puts the focus back into the box. Checks never run while a message is
     // up, while the focus is being put back, or while the screen closes.
@@ -277,6 +338,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void PlaceWidget(QWidget* widget, const QString& name, int xTw, int yTw, int wTw, int hTw);
     void RunCommand(Command command);
     void ShowUnitCaptions();
     void StoreUnits(UnitSetting::Written when) const;

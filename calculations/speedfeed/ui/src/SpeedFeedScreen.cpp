@@ -30,10 +30,8 @@ constexpr const char* kSurfaceFinishMissing = "The surface finish screen is not 
 // The drill point diagram and its controls: left, top and size in twips.
 constexpr int kPictureX = 4980, kPictureY = 420, kPictureW = 4030, kPictureH = 4700;
 
-CalcScreen::ScreenMaker& SurfaceFinishMaker() {
-    static CalcScreen::ScreenMaker maker;
-    return maker;
-}
+// The menu picture the surface finish screen is registered under.
+constexpr const char* kSurfaceFinishPicture = "picSurfFin";
 
 void SetText(QLineEdit* box, const std::string& text) {
     const QString value = Q(text);
@@ -43,7 +41,9 @@ void SetText(QLineEdit* box, const std::string& text) {
 }  // namespace
 
 void frmSpeedFeedV74::SetSurfaceFinishMaker(ScreenMaker maker) {
-    SurfaceFinishMaker() = std::move(maker);
+    ScreenFactory factory;
+    if (maker) factory = [maker = std::move(maker)](CalcEnv& env, QWidget*) { return maker(env); };
+    SetRegisteredScreen(kSurfaceFinishPicture, std::move(factory));
 }
 
 frmSpeedFeedV74::frmSpeedFeedV74(CalcEnv& env, QWidget* parent)
@@ -228,7 +228,7 @@ void frmSpeedFeedV74::BuildCommands() {
     surfFin_ = AddScreenCommand("lblSurfFin", "Surface Finish", FaceDrawing::Blank, f.x(), f.y(),
                                 f.width(), f.height(), [this] { OpenSurfaceFinish(); });
     new FaceOverlay(surfFin_->Face(), PaintSurfaceFinishFace);
-    if (!SurfaceFinishMaker()) {
+    if (!RegisteredScreen(kSurfaceFinishPicture)) {
         surfFin_->SetEnabled(false);
         surfFin_->Face()->setToolTip(kSurfaceFinishMissing);
         surfFin_->Caption()->setToolTip(kSurfaceFinishMissing);
@@ -523,8 +523,9 @@ void frmSpeedFeedV74::OpenSurfaceFinish() {
         BringToFront(surfaceFinish_);
         return;
     }
-    if (!SurfaceFinishMaker()) return;
-    QWidget* screen = SurfaceFinishMaker()(Env());
+    const ScreenFactory factory = RegisteredScreen(kSurfaceFinishPicture);
+    if (!factory) return;
+    QWidget* screen = factory(Env(), this);
     if (!screen) return;
     screen->setParent(this, screen->windowFlags() | Qt::Dialog);
     surfaceFinish_ = screen;

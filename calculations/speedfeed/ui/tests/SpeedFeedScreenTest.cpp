@@ -650,7 +650,7 @@ private slots:
     }
 
     void helpOpensTheTopicsAndCloseSaves() {
-        CalcScreen::SetHelpFolder(SPEEDFEED_HELP_DIR);
+        CalcScreen::SetHelpFolder(CALC_HELP_DIR);
         QPointer<frmSpeedFeedV74> s = NewScreen();
         Release(s, "lblHelp2");
         QCOMPARE(common::HelpWindow::OpenWindows().size(), 1);

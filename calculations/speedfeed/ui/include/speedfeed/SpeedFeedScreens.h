@@ -40,8 +40,9 @@ public:
     frmMaterialsV74* OpenMaterials();
     frmMaterialsV74* MaterialsScreen() const { return materials_; }
 
-    // "Surface Finish" opens the screen this makes; without one the command is shown
-    // disabled.
+    // "Surface Finish" opens the screen registered for the menu's surface finish picture;
+    // without one the command is shown disabled. This registers one (or, empty, removes it)
+    // where no menu does.
     static void SetSurfaceFinishMaker(ScreenMaker maker);
     void OpenSurfaceFinish();
     QWidget* SurfaceFinishScreen() const { return surfaceFinish_; }

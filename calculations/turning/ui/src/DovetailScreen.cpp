@@ -1,4 +1,4 @@
-#include "geometry/DovetailScreen.h"
+#include "turning/DovetailScreen.h"
 
 #include <QCheckBox>
 #include <QLabel>

@@ -1,4 +1,4 @@
-#include "geometry/ShaftTaperScreen.h"
+#include "turning/ShaftTaperScreen.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -11,7 +11,7 @@
 #include "calc/Numeric.h"
 #include "calc/ui/QtControls.h"
 #include "calc/ui/Twips.h"
-#include "geometry/ShaftTaper.h"
+#include "turning/ShaftTaper.h"
 
 namespace calc {
 

@@ -1,4 +1,4 @@
-#include "geometry/KeyseatScreen.h"
+#include "turning/KeyseatScreen.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -13,7 +13,7 @@
 #include "calc/Numeric.h"
 #include "calc/ui/QtControls.h"
 #include "calc/ui/Twips.h"
-#include "geometry/Keyseat.h"
+#include "turning/Keyseat.h"
 
 namespace calc {
 

@@ -7,8 +7,8 @@
 #include "calc/ui/MainMenu.h"
 #include "calc/ui/QtControls.h"
 #include "calc/ui/testing/ScreenTesting.h"
-#include "geometry/ShaftTaperScreen.h"
-#include "geometry/TurningScreens.h"
+#include "turning/ShaftTaperScreen.h"
+#include "turning/TurningScreens.h"
 
 using namespace calc;
 using namespace calc::testing;

@@ -6,7 +6,7 @@
 #include <array>
 
 #include "calc/ui/CalcScreen.h"
-#include "geometry/Dovetail.h"
+#include "turning/Dovetail.h"
 
 class QCheckBox;
 class QLineEdit;

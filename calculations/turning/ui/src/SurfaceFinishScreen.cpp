@@ -1,4 +1,4 @@
-#include "geometry/SurfaceFinishScreen.h"
+#include "turning/SurfaceFinishScreen.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -15,7 +15,7 @@
 #include "calc/Numeric.h"
 #include "calc/ui/QtControls.h"
 #include "calc/ui/Twips.h"
-#include "geometry/SurfaceFinish.h"
+#include "turning/SurfaceFinish.h"
 
 namespace calc {
 

@@ -139,12 +139,10 @@ frmChordsV74::frmChordsV74(CalcEnv& env, QWidget* parent)
         {ChordValue::ArcRadius, "txtArcRad", "lblArcRad", "lblCaptionArcRad", 2655},
     };
     for (const Place& p : places) {
-        auto* caption = AddLabel(p.caption, CaptionOf(p.value), 4380, p.top, 1980, 285);
-        caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        AddCaption(p.caption, CaptionOf(p.value), 4380, p.top, 1980);
         auto& slot = slots_[p.value];
-        slot.field = AddResultField(p.field, 6465, p.top, 1215, 285);
-        slot.field->hide();
-        slot.box = AddEntryBox(p.box, 6465, p.top, 1215, 285);
+        slot.field = AddHiddenResultField(p.field, 6465, p.top);
+        slot.box = AddEntryBox(p.box, 6465, p.top);
         CheckOnLeave(slot.box, [this, v = p.value] { return CheckBox(v); });
     }
     // The letters on the diagram.
@@ -171,8 +169,7 @@ frmChordsV74::frmChordsV74(CalcEnv& env, QWidget* parent)
     QFont hf = hint->font();
     hf.setBold(true);
     hint->setFont(hf);
-    auto* placesLabel = AddLabel("Label1", "Decimal Places in Answer", 120, 5190, 2520, 285);
-    placesLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    AddCaption("Label1", "Decimal Places in Answer", 120, 5190, 2520);
     AddDecimalPlacesBox(2700, 5190, 360, 285);
     SetLengthRule({.skipsEmpty = true, .needsTypedLength = true, .valuePattern = true});
 

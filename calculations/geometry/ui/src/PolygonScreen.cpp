@@ -166,14 +166,12 @@ frmPolygonsV74::frmPolygonsV74(CalcEnv& env, QWidget* parent)
     chord_->setToolTip("Hord Length");
     flats_ = AddEntryBox("txtAcrossFlats", 1440, 4920, 1215, 285);
     AddLabel("lblAcrossFlats", "Across Flats (Inside Circle)", 960, 5250, 3000, 285);
-    auto* included = AddLabel("lblIncluded", "Angle of sector:", 4800, 2640, 1740, 285);
-    included->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    AddCaption("lblIncluded", "Angle of sector:", 4800, 2640, 1740);
     sectorAngle_ = AddEntryBox("txtSctrAngle", 6600, 2640, 855, 285);
     sectorAngle_->setToolTip("Sector Angle");
     SetBoxEditable(sectorAngle_, false);
     sectorAngle_->setFocusPolicy(Qt::NoFocus);
-    auto* places = AddLabel("Label2", "Decimal Places in Answer", 4050, 4080, 2580, 285);
-    places->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    AddCaption("Label2", "Decimal Places in Answer", 4050, 4080, 2580);
     AddDecimalPlacesBox(6720, 4080);
     area_ = AddLabel("lblArea", "", 1320, 2880, 2100, 285);
     area_->setAlignment(Qt::AlignCenter);

@@ -59,15 +59,12 @@ frmBoltCircleV74::frmBoltCircleV74(CalcEnv& env, QWidget* parent)
     };
     int y = 480;
     for (const Row& row : rows) {
-        AddLabel(QString("lbl") + (row.name + 3), row.caption, 4560, y, 3180, 285)
-            ->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        *row.box = AddEntryBox(row.name, 7800, y, 1095, 285);
-        (*row.box)->setText(row.text);
+        AddCaption(QString("lbl") + (row.name + 3), row.caption, 4560, y, 3180);
+        *row.box = AddValueBox(row.name, row.text, 7800, y, 1095);
         if (row.tip) (*row.box)->setToolTip(row.tip);
         y += 390;
     }
-    AddLabel("lblDecPlaces", "Decimal Places in Answer:", 4560, y, 3180, 285)
-        ->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    AddCaption("lblDecPlaces", "Decimal Places in Answer:", 4560, y, 3180);
     AddDecimalPlacesBox(7800, y);
     insertLine_ =
         AddCheckBox("chkInsertLine", "Insert text between coordinates:", 4560, 2940, 4335, 285);

@@ -54,10 +54,8 @@ frmGridV74::frmGridV74(CalcEnv& env, QWidget* parent)
     };
     int y = 480;
     for (const Row& row : rows) {
-        AddLabel(QString("lbl") + (row.name + 3), row.caption, 3780, y, 2880, 285)
-            ->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        *row.box = AddEntryBox(row.name, 6720, y, 1095, 285);
-        (*row.box)->setText(row.text);
+        AddCaption(QString("lbl") + (row.name + 3), row.caption, 3780, y, 2880);
+        *row.box = AddValueBox(row.name, row.text, 6720, y, 1095);
         y += 360;
     }
     auto* hint = AddLabel("lblHint", "Use positive or negative step distance to decide direction.",
@@ -66,8 +64,7 @@ frmGridV74::frmGridV74(CalcEnv& env, QWidget* parent)
     hint->setAlignment(Qt::AlignCenter);
     hint->setFont(bold);
     y += 480;
-    AddLabel("lblDecPlaces", "Decimal Places:", 3780, y, 2880, 285)
-        ->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    AddCaption("lblDecPlaces", "Decimal Places:", 3780, y, 2880);
     AddDecimalPlacesBox(6720, y);
     y += 360;
     insertLine_ = AddCheckBox("chkInsertLine", "Insert line of text between coordinates:", 3780, y,

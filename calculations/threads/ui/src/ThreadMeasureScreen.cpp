@@ -92,33 +92,24 @@ void frmThreadMeasureV74::BuildOptionGroups() {
 
 // The entries down the middle, each with its caption at the left.
 void frmThreadMeasureV74::BuildEntries() {
-    auto caption = [this](const char* name, const char* text, int y) {
-        return AddCaption(name, text, 120, y, 3120);
-    };
-    auto entry = [this](const char* name, int y) {
-        return AddValueBox(name, "0", kBoxX, y, kBoxW);
-    };
-    auto result = [this](const char* name, int y) {
-        return AddHiddenResultField(name, kBoxX, y, kBoxW);
-    };
-    lblTPIpitchCaption_ = caption("lblTPIpitchCaption", "Threads per Inch", 3420);
-    txtTPIpitch_ = entry("txtTPIpitch", 3420);
+    lblTPIpitchCaption_ = AddCaption("lblTPIpitchCaption", "Threads per Inch", 120, 3420, 3120);
+    txtTPIpitch_ = AddValueBox("txtTPIpitch", "0", kBoxX, 3420, kBoxW);
     txtTPIpitch_->setToolTip(kFractionTip);
-    lblNomSize_ = caption("lblNomSize", "Basic Major Diameter (REQUIRED)", 3795);
-    lblNomDia_ = result("lblNomDia", 3795);
-    txtNomDia_ = entry("txtNomDia", 3795);
+    lblNomSize_ = AddCaption("lblNomSize", "Basic Major Diameter (REQUIRED)", 120, 3795, 3120);
+    lblNomDia_ = AddHiddenResultField("lblNomDia", kBoxX, 3795, kBoxW);
+    txtNomDia_ = AddValueBox("txtNomDia", "0", kBoxX, 3795, kBoxW);
     txtNomDia_->setToolTip(kFractionTip);
-    caption("lblActualWire", "Actual Wire Size (REQUIRED)", 4170);
-    txtActualWire_ = entry("txtActualWire", 4170);
-    caption("lblPitchDiaCaption", "Pitch (Effective) Diameter", 4545);
-    lblPitchDia_ = result("lblPitchDia", 4545);
-    txtPitchDia_ = entry("txtPitchDia", 4545);
-    caption("lblMOWCaption", "Measurement over wires", 4920);
-    lblMOW_ = result("lblMOW", 4920);
-    txtMOW_ = entry("txtMOW", 4920);
+    AddCaption("lblActualWire", "Actual Wire Size (REQUIRED)", 120, 4170, 3120);
+    txtActualWire_ = AddValueBox("txtActualWire", "0", kBoxX, 4170, kBoxW);
+    AddCaption("lblPitchDiaCaption", "Pitch (Effective) Diameter", 120, 4545, 3120);
+    lblPitchDia_ = AddHiddenResultField("lblPitchDia", kBoxX, 4545, kBoxW);
+    txtPitchDia_ = AddValueBox("txtPitchDia", "0", kBoxX, 4545, kBoxW);
+    AddCaption("lblMOWCaption", "Measurement over wires", 120, 4920, 3120);
+    lblMOW_ = AddHiddenResultField("lblMOW", kBoxX, 4920, kBoxW);
+    txtMOW_ = AddValueBox("txtMOW", "0", kBoxX, 4920, kBoxW);
     AddScreenCommand("lblBestWire", "CALCULATE BEST WIRE SIZE", FaceDrawing::Blank, 120, 5340, 3120,
                      450, [this] { BestWireSize(); });
-    txtBestWire_ = entry("txtBestWire", 5415);
+    txtBestWire_ = AddValueBox("txtBestWire", "0", kBoxX, 5415, kBoxW);
 
     cboNumOD_ = AddComboBox("cboNumOD", 120, 6030, 2400);
     cboNumOD_->setPlaceholderText("Nom dia of # thds");
@@ -134,30 +125,27 @@ void frmThreadMeasureV74::BuildThreadData() {
     lblCalcedThread_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     constexpr int kLabelA = 5100, kBoxA = 7080, kLabelB = 8220, kBoxB = 9120, kDataW = 1080;
-    auto dataLabel = [this](const char* name, const char* text, int x, int y, int w) {
-        return AddCaption(name, text, x, y, w);
-    };
     // The form's data are shown, not typed.
     auto dataBox = [this](const char* name, int x, int y) {
         QLineEdit* box = AddValueBox(name, "0", x, y, kDataW);
         SetBoxEditable(box, false);
         return box;
     };
-    dataLabel("lblMajDia", "Maximum Major Diameter, External:", kLabelA, 4800, 3960);
+    AddCaption("lblMajDia", "Maximum Major Diameter, External:", kLabelA, 4800, 3960);
     txtMajDiaScr_ = dataBox("txtMajDiaScr", kBoxB, 4800);
-    lblMinDiaScr_ = dataLabel("lblMinDiaScr", "Minor Dia. External:", kLabelA, 5175, 1920);
+    lblMinDiaScr_ = AddCaption("lblMinDiaScr", "Minor Dia. External:", kLabelA, 5175, 1920);
     txtMinDiaScr_ = dataBox("txtMinDiaScr", kBoxA, 5175);
-    lblMinDiaNut_ = dataLabel("lblMinDiaNut", "Internal:", kLabelB, 5175, 840);
+    lblMinDiaNut_ = AddCaption("lblMinDiaNut", "Internal:", kLabelB, 5175, 840);
     txtMinDiaNut_ = dataBox("txtMinDiaNut", kBoxB, 5175);
     QLabel* height = AddLabel("lblHeight", "Height", kLabelA, 5550, 700, 285);
     height->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    dataLabel("lblHghtScr", "External", kLabelA + 700, 5550, 1220);
+    AddCaption("lblHghtScr", "External", kLabelA + 700, 5550, 1220);
     txtHghtScr_ = dataBox("txtHghtScr", kBoxA, 5550);
-    dataLabel("lblHghtNut", "internal", kLabelB, 5550, 840);
+    AddCaption("lblHghtNut", "internal", kLabelB, 5550, 840);
     txtHghtNut_ = dataBox("txtHghtNut", kBoxB, 5550);
     SetBoxEditable(txtBestWire_, false);
 
-    dataLabel("lblDecPlaces", "Decimal Places", kLabelA, 6150, 1920);
+    AddCaption("lblDecPlaces", "Decimal Places", kLabelA, 6150, 1920);
     AddDecimalPlacesBox(kBoxA, 6150);
 }
 

@@ -73,21 +73,18 @@ frmShaftTaperV74::frmShaftTaperV74(CalcEnv& env, QWidget* parent)
         {V::PerSide, "txtAnglePerSide", "lblAnglePerSide", "Angle per Side:", 5520},
     };
     for (const Row& row : rows) {
-        auto* caption = AddLabel(QString(row.field).replace("lbl", "lblCap"), row.caption, 240,
-                                 row.top + 15, 2220, 285);
-        caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        QLabel* caption = AddCaption(QString(row.field).replace("lbl", "lblCap"), row.caption, 240,
+                                     row.top + 15, 2220);
         if (row.value == V::Taper) {
             caption->setObjectName("lblTaper");
             lblTaper_ = caption;
         }
         auto& slot = slots_[row.value];
-        slot.field = AddResultField(row.field, 2520, row.top, 1215, 285);
-        slot.field->hide();
-        slot.box = AddEntryBox(row.box, 2520, row.top, 1215, 285);
+        slot.field = AddHiddenResultField(row.field, 2520, row.top);
+        slot.box = AddEntryBox(row.box, 2520, row.top);
         CheckOnLeave(slot.box, [this, v = row.value] { return LeaveBox(v); });
     }
-    AddLabel("Label2", "Decimal places", 240, 6030, 2220, 285)
-        ->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    AddCaption("Label2", "Decimal places", 240, 6030, 2220);
     AddDecimalPlacesBox(2520, 6015);
 
     AddCommand(Command::Calculate, 4080, 3240, 1095, 1095);

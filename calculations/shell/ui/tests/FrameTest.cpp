@@ -70,6 +70,12 @@ public:
     QLineEdit* other_;
 };
 
+// The sample screen under another length rule.
+class RuleScreen : public SampleScreen {
+public:
+    RuleScreen(CalcEnv& env, const LengthRule& rule) : SampleScreen(env) { SetLengthRule(rule); }
+};
+
 // A screen that keeps its unit system: a length box and result, an angle box that never
 // converts, the unit command, and two places the unit is stored.
 class UnitScreen : public CalcScreen {
@@ -450,6 +456,63 @@ private slots:
 
     // A command label takes no focus: the box typed in last still has it, and its leave
     // check runs before the command does.
+    void lengthRules_data() {
+        QTest::addColumn<bool>("skipsEmpty");
+        QTest::addColumn<bool>("needsTyped");
+        QTest::addColumn<bool>("valuePattern");
+        QTest::addColumn<QString>("places");
+        QTest::addColumn<QString>("length");
+        QTest::addColumn<QString>("result");
+        QTest::addColumn<QString>("lengthAfter");
+        QTest::addColumn<QString>("resultAfter");
+        QTest::newRow("empty becomes 0") << false << false << false << "4"
+                                         << ""
+                                         << "1"
+                                         << "0.0"
+                                         << "25.4";
+        QTest::newRow("empty skipped") << true << false << false << "4"
+                                       << ""
+                                       << "1"
+                                       << ""
+                                       << "25.4";
+        QTest::newRow("nothing typed: nothing converts") << true << true << false << "4"
+                                                         << "0"
+                                                         << "1"
+                                                         << "0"
+                                                         << "1";
+        QTest::newRow("typed: converts") << true << true << false << "4"
+                                         << "1"
+                                         << ""
+                                         << "25.4"
+                                         << "";
+        QTest::newRow("decimals pattern, no places") << false << false << false << "0"
+                                                     << "1"
+                                                     << "0.5"
+                                                     << "25."
+                                                     << "13.";
+        QTest::newRow("value pattern, no places") << false << false << true << "0"
+                                                  << "1"
+                                                  << "0.5"
+                                                  << "25"
+                                                  << "13";
+    }
+    void lengthRules() {
+        QFETCH(bool, skipsEmpty);
+        QFETCH(bool, needsTyped);
+        QFETCH(bool, valuePattern);
+        QFETCH(QString, places);
+        QFETCH(QString, length);
+        QFETCH(QString, result);
+        RuleScreen s(t_->env, {skipsEmpty, needsTyped, valuePattern});
+        Child<QLineEdit>(&s, "txtDecPlaces")->setText(places);
+        s.length_->setText(length);
+        s.result_->setText(result);
+        s.ConvertLengths(true);
+        QTEST(s.length_->text(), "lengthAfter");
+        QTEST(s.result_->text(), "resultAfter");
+        QVERIFY(t_->messages.Empty());
+    }
+
     void storedUnitIsRestored_data() {
         QTest::addColumn<QString>("closed");    // Units / Closed, written at close
         QTest::addColumn<QString>("switched");  // InchMetric / Units, written by a switch

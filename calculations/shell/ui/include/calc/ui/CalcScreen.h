@@ -103,7 +103,8 @@ struct LengthRule {
 // calculator picture, or a place the screen fills with a command of its own.
 struct RowPlace {
     enum class Kind { Command, Calculator, Own };
-    RowPlace(Command c, QString ownCaption = {})  // NOLINT: a row reads as its commands
+    // Implicit, so that a row is written as the list of its commands.
+    RowPlace(Command c, QString ownCaption = {})
         : kind(Kind::Command), command(c), caption(std::move(ownCaption)) {}
     static RowPlace Calculator() { return RowPlace(Kind::Calculator); }
     static RowPlace Own() { return RowPlace(Kind::Own); }

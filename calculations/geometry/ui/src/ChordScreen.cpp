@@ -140,10 +140,8 @@ frmChordsV74::frmChordsV74(CalcEnv& env, QWidget* parent)
     };
     for (const Place& p : places) {
         AddCaption(p.caption, CaptionOf(p.value), 4380, p.top, 1980);
-        auto& slot = slots_[p.value];
-        slot.field = AddHiddenResultField(p.field, 6465, p.top);
-        slot.box = AddEntryBox(p.box, 6465, p.top);
-        CheckOnLeave(slot.box, [this, v = p.value] { return CheckBox(v); });
+        slots_[p.value] =
+            AddValueSlot(p.box, p.field, 6465, p.top, [this, v = p.value] { return CheckBox(v); });
     }
     // The letters on the diagram.
     struct Letter {

@@ -261,6 +261,15 @@ QLineEdit* CalcScreen::AddValueBox(const QString& name, const QString& text, int
     return box;
 }
 
+ValueSlot CalcScreen::AddValueSlot(const QString& boxName, const QString& fieldName, int xTw,
+                                   int yTw, std::function<bool()> check) {
+    ValueSlot slot;
+    slot.field = AddHiddenResultField(fieldName, xTw, yTw);
+    slot.box = AddEntryBox(boxName, xTw, yTw);
+    CheckOnLeave(slot.box, std::move(check));
+    return slot;
+}
+
 QLabel* CalcScreen::AddHiddenResultField(const QString& name, int xTw, int yTw, int wTw, int hTw) {
     QLabel* field = AddResultField(name, xTw, yTw, wTw, hTw);
     field->hide();

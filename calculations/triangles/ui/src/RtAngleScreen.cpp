@@ -74,11 +74,8 @@ frmRtAngleV74::frmRtAngleV74(CalcEnv& env, QWidget* parent)
     AddLabel("lblBigB", "Angle B", 4680, 2760, 900, 225);
     AddLabel("lblRTAngle90", QString::fromUtf8("90°"), 960, 3120, 500, 225);
     for (const Place& p : places) {
-        auto& slot = slots_[p.value];
-        slot.field = AddResultField(p.field, p.x, p.y, 1215, 285);
-        slot.field->hide();
-        slot.box = AddEntryBox(p.box, p.x, p.y, 1215, 285);
-        CheckOnLeave(slot.box, [this, v = p.value] { return CheckBox(v); });
+        slots_[p.value] =
+            AddValueSlot(p.box, p.field, p.x, p.y, [this, v = p.value] { return CheckBox(v); });
     }
     area_ = AddLabel("lblArea", "", 2355, 2520, 2600, 285);
     auto* hint = AddLabel("Label2", "Enter 2 sides or 1 side and 1 angle.", 3840, 600, 3975, 735);

@@ -79,10 +79,8 @@ frmShaftTaperV74::frmShaftTaperV74(CalcEnv& env, QWidget* parent)
             caption->setObjectName("lblTaper");
             lblTaper_ = caption;
         }
-        auto& slot = slots_[row.value];
-        slot.field = AddHiddenResultField(row.field, 2520, row.top);
-        slot.box = AddEntryBox(row.box, 2520, row.top);
-        CheckOnLeave(slot.box, [this, v = row.value] { return LeaveBox(v); });
+        slots_[row.value] = AddValueSlot(row.box, row.field, 2520, row.top,
+                                         [this, v = row.value] { return LeaveBox(v); });
     }
     AddCaption("Label2", "Decimal places", 240, 6030, 2220);
     AddDecimalPlacesBox(2520, 6015);

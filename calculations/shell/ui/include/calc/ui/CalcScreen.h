@@ -38,6 +38,7 @@
 #include "calc/CalcEnv.h"
 #include "calc/ui/FrameWidgets.h"
 #include "calc/ui/PrintAnswer.h"
+#include "calc/ui/ValueSlots.h"
 
 class QCheckBox;
 class QComboBox;
@@ -287,6 +288,9 @@ protected:
                            int wTw = 1215, int hTw = 285);
     // A result field: a sunken label (hidden or shown as the screen needs).
     QLabel* AddResultField(const QString& name, int xTw, int yTw, int wTw = 1215, int hTw = 285);
+    // A value slot: its entry box over its hidden result field, `check` run on leaving the box.
+    ValueSlot AddValueSlot(const QString& boxName, const QString& fieldName, int xTw, int yTw,
+                           std::function<bool()> check);
     // A result field hidden until a result shows.
     QLabel* AddHiddenResultField(const QString& name, int xTw, int yTw, int wTw = 1215,
                                  int hTw = 285);

@@ -2,11 +2,11 @@
 
 #include "calc/ui/MainMenu.h"
 #include "geometry/GeometryScreens.h"
-#include "geometry/TurningScreens.h"
 #include "holes/HoleScreens.h"
 #include "speedfeed/SpeedFeedScreens.h"
 #include "threads/ThreadScreens.h"
 #include "triangles/TriangleScreens.h"
+#include "turning/TurningScreens.h"
 
 namespace calc {
 

@@ -10,7 +10,7 @@
 #include "calc/ui/MainMenu.h"
 #include "calc/ui/QtControls.h"
 #include "common/testing/VisibleTexts.h"
-#include "geometry/ShaftTaperScreen.h"
+#include "turning/ShaftTaperScreen.h"
 #include "speedfeed/SpeedFeedScreens.h"
 #include "threads/ThreadScreens.h"
 #include "triangles/TriangleScreens.h"

@@ -152,13 +152,9 @@ frmChordsV74::frmChordsV74(CalcEnv& env, QWidget* parent)
         {ChordValue::ArcRadius, "txtArcRad", "lblArcRad", "lblCaptionArcRad", 2655},
     };
     for (const Place& p : places) {
-        auto* caption = AddLabel(p.caption, CaptionOf(p.value), 4380, p.top, 1980, 285);
-        caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        auto& slot = slots_[p.value];
-        slot.field = AddResultField(p.field, 6465, p.top, 1215, 285);
-        slot.field->hide();
-        slot.box = AddEntryBox(p.box, 6465, p.top, 1215, 285);
-        CheckOnLeave(slot.box, [this, v = p.value] { return CheckBox(v); });
+        AddCaption(p.caption, CaptionOf(p.value), 4380, p.top, 1980);
+        slots_[p.value] =
+            AddValueSlot(p.box, p.field, 6465, p.top, [this, v = p.value] { return CheckBox(v); });
     }
     // The letters on the diagram.
     struct Letter {
@@ -184,16 +180,13 @@ frmChordsV74::frmChordsV74(CalcEnv& env, QWidget* parent)
     QFont hf = hint->font();
     hf.setBold(true);
     hint->setFont(hf);
-    auto* placesLabel = AddLabel("Label1", tr("Decimal Places in Answer"), 120, 5190, 2520, 285);
-    placesLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    AddCaption("Label1", tr("Decimal Places in Answer"), 120, 5190, 2520);
     AddDecimalPlacesBox(2700, 5190, 360, 285);
+    SetLengthRule({.skipsEmpty = true, .needsTypedLength = true, .valuePattern = true});
 
-    AddCalculatorPicture(120, 5640);
-    AddCommand(Command::Print, 1410, 5640);
-    AddCommand(Command::AngleConversion, 2700, 5640);
-    AddCommand(Command::MmToInch, 3990, 5640);
-    AddCommand(Command::InchToMm, 5280, 5640);
-    AddCommand(Command::Reset, 6570, 5640);
+    AddCommandRow({.xTw = 120, .yTw = 5640, .stepTw = 1290},
+                  {RowPlace::Calculator(), Command::Print, Command::AngleConversion,
+                   Command::MmToInch, Command::InchToMm, Command::Reset});
     AddCommand(Command::Calculate, 6570, 4230);
 }
 
@@ -278,24 +271,13 @@ void frmChordsV74::Calculate() {
     }
 }
 
-void frmChordsV74::ConvertLengths(bool toMillimetres) {
-    bool any = false;
-    for (ChordValue v : kLengths) any = any || ParseNumberText(S(slots_[v].box->text())) != 0;
-    if (!any) return;
-    const int places = DecimalPlaces();
-    auto convert = [&](const QString& text) {
-        const double value = toMillimetres ? InchTextToMm(S(text)) : MmTextToInch(S(text));
-        return Q(FormatValueDecimals(value, places));
-    };
-    for (ChordValue v : kLengths) {
-        QLineEdit* box = slots_[v].box;
-        if (!box->text().isEmpty()) box->setText(convert(box->text()));
-    }
+QList<QWidget*> frmChordsV74::LengthFields() const {
+    QList<QWidget*> fields;
+    for (ChordValue v : kLengths) fields << slots_[v].box;
     for (ChordValue v : {ChordValue::ArcLength, ChordValue::ArcRadius, ChordValue::ChordLength,
-                         ChordValue::ChordHeight}) {
-        QLabel* field = slots_[v].field;
-        if (!field->text().isEmpty()) field->setText(convert(field->text()));
-    }
+                         ChordValue::ChordHeight})
+        fields << slots_[v].field;
+    return fields;
 }
 
 void frmChordsV74::Reset() {

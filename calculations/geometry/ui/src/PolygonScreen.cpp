@@ -166,14 +166,12 @@ frmPolygonsV74::frmPolygonsV74(CalcEnv& env, QWidget* parent)
     chord_->setToolTip(tr("Hord Length"));
     flats_ = AddEntryBox("txtAcrossFlats", 1440, 4920, 1215, 285);
     AddLabel("lblAcrossFlats", tr("Across Flats (Inside Circle)"), 960, 5250, 3000, 285);
-    auto* included = AddLabel("lblIncluded", tr("Angle of sector:"), 4800, 2640, 1740, 285);
-    included->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    AddCaption("lblIncluded", tr("Angle of sector:"), 4800, 2640, 1740);
     sectorAngle_ = AddEntryBox("txtSctrAngle", 6600, 2640, 855, 285);
     sectorAngle_->setToolTip(tr("Sector Angle"));
     SetBoxEditable(sectorAngle_, false);
     sectorAngle_->setFocusPolicy(Qt::NoFocus);
-    auto* places = AddLabel("Label2", tr("Decimal Places in Answer"), 4050, 4080, 2580, 285);
-    places->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    AddCaption("Label2", tr("Decimal Places in Answer"), 4050, 4080, 2580);
     AddDecimalPlacesBox(6720, 4080);
     area_ = AddLabel("lblArea", "", 1320, 2880, 2100, 285);
     area_->setAlignment(Qt::AlignCenter);
@@ -202,12 +200,9 @@ frmPolygonsV74::frmPolygonsV74(CalcEnv& env, QWidget* parent)
             if (on) ApplyLocks();
         });
 
-    AddCalculatorPicture(120, 6000);
-    AddCommand(Command::AngleConversion, 1440, 6000);
-    AddCommand(Command::Print, 2760, 6000);
-    AddCommand(Command::MmToInch, 4080, 6000);
-    AddCommand(Command::InchToMm, 5400, 6000);
-    AddCommand(Command::Reset, 6720, 6000);
+    AddCommandRow({.xTw = 120, .yTw = 6000, .stepTw = 1320},
+                  {RowPlace::Calculator(), Command::AngleConversion, Command::Print,
+                   Command::MmToInch, Command::InchToMm, Command::Reset});
     AddCommand(Command::Calculate, 6720, 4680);
 
     optFlats_->setChecked(true);
@@ -312,12 +307,15 @@ void frmPolygonsV74::UpdateAreaVolume() {
                          .arg(Q(FormatDecimals(DoubleToText15(av.volume), places))));
 }
 
-void frmPolygonsV74::ConvertLengths(bool toMillimetres) {
-    if (!Validate()) return;
-    for (QLineEdit* box : {flats_, corners_box_, chord_}) {
-        const std::string text = S(box->text());
-        box->setText(Format(toMillimetres ? InchTextToMm(text) : MmTextToInch(text)));
-    }
+QList<QWidget*> frmPolygonsV74::LengthFields() const {
+    return {flats_, corners_box_, chord_};
+}
+
+bool frmPolygonsV74::CanConvertLengths() {
+    return Validate();
+}
+
+void frmPolygonsV74::LengthsConverted() {
     UpdateAreaVolume();
 }
 

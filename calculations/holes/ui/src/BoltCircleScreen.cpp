@@ -60,15 +60,12 @@ frmBoltCircleV74::frmBoltCircleV74(CalcEnv& env, QWidget* parent)
     };
     int y = 480;
     for (const Row& row : rows) {
-        AddLabel(QString("lbl") + (row.name + 3), tr(row.caption), 4560, y, 3180, 285)
-            ->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        *row.box = AddEntryBox(row.name, 7800, y, 1095, 285);
-        (*row.box)->setText(row.text);
+        AddCaption(QString("lbl") + (row.name + 3), tr(row.caption), 4560, y, 3180);
+        *row.box = AddValueBox(row.name, row.text, 7800, y, 1095);
         if (row.tip) (*row.box)->setToolTip(tr(row.tip));
         y += 390;
     }
-    AddLabel("lblDecPlaces", tr("Decimal Places in Answer:"), 4560, y, 3180, 285)
-        ->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    AddCaption("lblDecPlaces", tr("Decimal Places in Answer:"), 4560, y, 3180);
     AddDecimalPlacesBox(7800, y);
     insertLine_ =
         AddCheckBox("chkInsertLine", tr("Insert text between coordinates:"), 4560, 2940, 4335, 285);
@@ -92,17 +89,12 @@ frmBoltCircleV74::frmBoltCircleV74(CalcEnv& env, QWidget* parent)
     AddLabel("lblAnswer", tr("Calculated Coordinates"), 9060, 420, 2250, 255);
     answer_ = MakeAnswerBox(this, TwRect(9060, 690, 2250, 4080));
 
-    const int top = 4920, bottom = 6240;
-    AddCommand(Command::Calculate, 4560, top);
-    AddCommand(Command::Copy, 5895, top);
-    AddCommand(Command::Print, 7230, top);
-    AddCommand(Command::InchToMm, 8565, top);
-    AddCommand(Command::MmToInch, 9900, top);
-    AddCommand(Command::Reset, 4560, bottom);
-    AddCommand(Command::AngleConversion, 5895, bottom);
-    AddCalculatorPicture(7230, bottom);
-    AddCommand(Command::Help, 8565, bottom);
-    AddCommand(Command::Close, 9900, bottom);
+    AddCommandRow(
+        {.xTw = 4560, .yTw = 4920, .stepTw = 1335},
+        {Command::Calculate, Command::Copy, Command::Print, Command::InchToMm, Command::MmToInch});
+    AddCommandRow({.xTw = 4560, .yTw = 6240, .stepTw = 1335},
+                  {Command::Reset, Command::AngleConversion, RowPlace::Calculator(), Command::Help,
+                   Command::Close});
 }
 
 BoltCircleEntries frmBoltCircleV74::Entries() const {

@@ -54,10 +54,8 @@ frmGridV74::frmGridV74(CalcEnv& env, QWidget* parent)
     };
     int y = 480;
     for (const Row& row : rows) {
-        AddLabel(QString("lbl") + (row.name + 3), tr(row.caption), 3780, y, 2880, 285)
-            ->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        *row.box = AddEntryBox(row.name, 6720, y, 1095, 285);
-        (*row.box)->setText(row.text);
+        AddCaption(QString("lbl") + (row.name + 3), tr(row.caption), 3780, y, 2880);
+        *row.box = AddValueBox(row.name, row.text, 6720, y, 1095);
         y += 360;
     }
     auto* hint =
@@ -67,8 +65,7 @@ frmGridV74::frmGridV74(CalcEnv& env, QWidget* parent)
     hint->setAlignment(Qt::AlignCenter);
     hint->setFont(bold);
     y += 480;
-    AddLabel("lblDecPlaces", tr("Decimal Places:"), 3780, y, 2880, 285)
-        ->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    AddCaption("lblDecPlaces", tr("Decimal Places:"), 3780, y, 2880);
     AddDecimalPlacesBox(6720, y);
     y += 360;
     insertLine_ = AddCheckBox("chkInsertLine", tr("Insert line of text between coordinates:"), 3780,
@@ -84,17 +81,12 @@ frmGridV74::frmGridV74(CalcEnv& env, QWidget* parent)
 
     answer_ = MakeAnswerBox(this, TwRect(7980, 480, 2250, 7440));
 
-    const int x0 = 3900, x1 = 5280, x2 = 6660;
-    const int y0 = 4140, y1 = 5400, y2 = 6660;
-    AddCommand(Command::Calculate, x0, y0);
-    AddCommand(Command::Copy, x1, y0);
-    AddCommand(Command::Print, x2, y0);
-    AddCommand(Command::InchToMm, x0, y1);
-    AddCommand(Command::MmToInch, x1, y1);
-    AddCommand(Command::Reset, x2, y1);
-    AddCalculatorPicture(x0, y2);
-    AddCommand(Command::Help, x1, y2);
-    AddCommand(Command::Close, x2, y2);
+    const CommandRow row{.xTw = 3900, .yTw = 4140, .stepTw = 1380};
+    AddCommandRow(row, {Command::Calculate, Command::Copy, Command::Print});
+    AddCommandRow({row.xTw, 5400, row.stepTw},
+                  {Command::InchToMm, Command::MmToInch, Command::Reset});
+    AddCommandRow({row.xTw, 6660, row.stepTw},
+                  {RowPlace::Calculator(), Command::Help, Command::Close});
 }
 
 bool frmGridV74::CheckCount(QLineEdit* box, QLineEdit* stepBox, const std::string& name) {

@@ -270,8 +270,8 @@ private slots:
         QVERIFY(screen);
         QCOMPARE(screen->windowModality(), Qt::WindowModal);
         QCOMPARE(screen->Setup().helpTopic, QString("html\\BoltCircle.htm"));
-        QVERIFY(QFile::exists(HOLES_HELP_DIR "/html/BoltCircle.htm"));
-        QVERIFY(QFile::exists(HOLES_HELP_DIR "/html/Grid.htm"));
+        QVERIFY(QFile::exists(CALC_HELP_DIR "/html/BoltCircle.htm"));
+        QVERIFY(QFile::exists(CALC_HELP_DIR "/html/Grid.htm"));
         // ANGLE CONVERSION is there; with no maker set it opens nothing here.
         Click(screen->findChild<QWidget*>("lblX"));
         QTRY_VERIFY(!menu.OpenInstance("picBoltCircle"));

@@ -5,6 +5,7 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QComboBox>
 #include <QFocusEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -18,8 +19,11 @@
 #include <QStyle>
 #include <algorithm>
 #include <cstdlib>
+#include <QSignalBlocker>
+#include <optional>
 
 #include "calc/Domain.h"
+#include "calc/LocalText.h"
 #include "calc/Numeric.h"
 #include "calc/ui/QtControls.h"
 #include "calc/ui/SystemPrograms.h"
@@ -137,12 +141,6 @@ QChar PreferredLetter(Command command) {
 }  // namespace
 
 namespace {
-
-// The unit switch's two captions, which the screens translate themselves.
-[[maybe_unused]] const char* const kUnitCaptions[] = {
-    QT_TRANSLATE_NOOP("calc::CalcScreen", "INCH SYSTEM"),
-    QT_TRANSLATE_NOOP("calc::CalcScreen", "METRIC SYSTEM"),
-};
 
 // The standard command captions in the language in force.
 QString Caption(const char* english) {
@@ -379,6 +377,97 @@ QLineEdit* CalcScreen::AddEntryBox(const QString& name, int xTw, int yTw, int wT
     return box;
 }
 
+QLineEdit* CalcScreen::AddValueBox(const QString& name, const QString& text, int xTw, int yTw,
+                                   int wTw, int hTw) {
+    QLineEdit* box = AddEntryBox(name, xTw, yTw, wTw, hTw);
+    box->setText(text);
+    return box;
+}
+
+ValueSlot CalcScreen::AddValueSlot(const QString& boxName, const QString& fieldName, int xTw,
+                                   int yTw, std::function<bool()> check) {
+    ValueSlot slot;
+    slot.field = AddHiddenResultField(fieldName, xTw, yTw);
+    slot.box = AddEntryBox(boxName, xTw, yTw);
+    CheckOnLeave(slot.box, std::move(check));
+    return slot;
+}
+
+QLabel* CalcScreen::AddHiddenResultField(const QString& name, int xTw, int yTw, int wTw, int hTw) {
+    QLabel* field = AddResultField(name, xTw, yTw, wTw, hTw);
+    field->hide();
+    return field;
+}
+
+QLabel* CalcScreen::AddCaption(const QString& name, const QString& text, int xTw, int yTw, int wTw,
+                               int hTw) {
+    QLabel* label = AddLabel(name, text, xTw, yTw, wTw, hTw);
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    return label;
+}
+
+QComboBox* CalcScreen::AddComboBox(const QString& name, int xTw, int yTw, int wTw, int hTw) {
+    auto* box = new QComboBox(this);
+    PlaceWidget(box, name, xTw, yTw, wTw, hTw);
+    GuardControl(box);
+    return box;
+}
+
+void CalcScreen::PlaceWidget(QWidget* widget, const QString& name, int xTw, int yTw, int wTw,
+                             int hTw) {
+    widget->setObjectName(name);
+    widget->setGeometry(TwRect(xTw, yTw, wTw, hTw));
+}
+
+namespace {
+
+// A picture that paints itself with a function of the screen's.
+class PaintedPicture : public QWidget {
+public:
+    PaintedPicture(QWidget* parent, std::function<void(QPainter&, const QSizeF&)> paint)
+        : QWidget(parent), paint_(std::move(paint)) {}
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        paint_(p, QSizeF(size()));
+    }
+
+private:
+    std::function<void(QPainter&, const QSizeF&)> paint_;
+};
+
+}  // namespace
+
+QWidget* CalcScreen::AddPicture(const QString& name, int xTw, int yTw, int wTw, int hTw,
+                                std::function<void(QPainter&, const QSizeF&)> paint) {
+    return AddPicture(new PaintedPicture(this, std::move(paint)), name, xTw, yTw, wTw, hTw);
+}
+
+QList<QRect> CalcScreen::AddCommandRow(const CommandRow& row, const QList<RowPlace>& places) {
+    QList<QRect> rects;
+    const int height = row.heightTw > 0 ? row.heightTw : row.sizeTw;
+    for (int i = 0; i < places.size(); ++i) {
+        const int along = i * row.stepTw;
+        const QRect place(row.vertical ? row.xTw : row.xTw + along,
+                          row.vertical ? row.yTw + along : row.yTw, row.sizeTw, height);
+        rects.append(place);
+        const RowPlace& p = places[i];
+        switch (p.kind) {
+            case RowPlace::Kind::Command:
+                AddCommand(p.command, place.x(), place.y(), place.width(), place.height(),
+                           p.caption);
+                break;
+            case RowPlace::Kind::Calculator:
+                AddCalculatorPicture(place.x(), place.y(), place.width(), place.height());
+                break;
+            case RowPlace::Kind::Own:
+                break;
+        }
+    }
+    return rects;
+}
+
 QLabel* CalcScreen::AddResultField(const QString& name, int xTw, int yTw, int wTw, int hTw) {
     auto* field = new QLabel(this);
     field->setObjectName(name);
@@ -428,6 +517,14 @@ QRadioButton* CalcScreen::AddOption(const QString& name, const QString& text, in
     ColourGroupedControl(option);
     GuardControl(option);
     return option;
+}
+
+QGroupBox* CalcScreen::AddOptionGroup(const QString& name, int xTw, int yTw, int wTw, int hTw) {
+    QGroupBox* group = AddFrame(name, {}, xTw, yTw, wTw, hTw);
+    group->setStyleSheet(
+        "QGroupBox { background-color: rgb(211, 233, 255); border: 1px solid rgb(120, 150, "
+        "180); margin: 0px; }");
+    return group;
 }
 
 QGroupBox* CalcScreen::AddFrame(const QString& name, const QString& title, int xTw, int yTw,
@@ -496,27 +593,153 @@ QString CalcScreen::Format(double value) const {
     return Q(FormatResult(value, DecimalPlaces()));
 }
 
-void CalcScreen::ConvertLengths(bool toMillimetres) {
+QString UnitCaptionShown(const QString& caption) {
+    return QCoreApplication::translate("calc::CalcScreen", caption.toUtf8().constData());
+}
+
+UnitCaptions SystemCaptions() {
+    return {QString(QT_TRANSLATE_NOOP("calc::CalcScreen", "INCH SYSTEM")),
+            QString(QT_TRANSLATE_NOOP("calc::CalcScreen", "METRIC SYSTEM"))};
+}
+
+UnitCaptions OptionCaptions() {
+    return {QString(QT_TRANSLATE_NOOP("calc::CalcScreen", "Inch")),
+            QString(QT_TRANSLATE_NOOP("calc::CalcScreen", "Metric"))};
+}
+
+UnitCaptions ShortCaptions() {
+    return {QString(QT_TRANSLATE_NOOP("calc::CalcScreen", "INCH")),
+            QString(QT_TRANSLATE_NOOP("calc::CalcScreen", "MM"))};
+}
+
+bool CalcScreen::ConvertFields(const QList<QWidget*>& fields, double factor) {
     const int places = DecimalPlaces();
-    const double factor = toMillimetres ? kMmPerInch : kInchPerMm;
-    const QList<QWidget*> fields = LengthFields();
-    QStringList converted;
+    QList<QPair<QWidget*, QString>> converted;
     for (QWidget* field : fields) {
-        const double value = ParseNumberText(S(FieldText(field))) * factor;
+        const QString text = FieldText(field);
+        if (lengthRule_.skipsEmpty && text.isEmpty()) continue;
+        const double value = ParseNumberText(S(text)) * factor;
         // A length too large to convert: nothing is written.
         if (!AllFinite({value})) {
             ShowNotCalculable(env_, tr("the converted length").toStdString());
-            return;
+            return false;
         }
-        converted << Q(FormatDecimals(DoubleToText15(value), places));
+        converted.append({field, lengthRule_.valuePattern
+                                     ? Q(FormatValueDecimals(value, places))
+                                     : Q(FormatDecimals(DoubleToText15(value), places))});
     }
-    for (int i = 0; i < fields.size(); ++i) SetFieldText(fields[i], converted[i]);
+    for (const auto& [field, text] : converted) SetFieldText(field, text);
+    return true;
+}
+
+bool CalcScreen::CanConvertLengths() {
+    if (!lengthRule_.needsTypedLength) return true;
+    for (QWidget* field : LengthFields())
+        if (qobject_cast<QLineEdit*>(field) && ParseNumberText(S(FieldText(field))) != 0)
+            return true;
+    return false;
+}
+
+void CalcScreen::ConvertLengths(bool toMillimetres) {
+    if (!CanConvertLengths()) return;
+    if (ConvertFields(LengthFields(), toMillimetres ? kMmPerInch : kInchPerMm)) LengthsConverted();
+}
+
+void CalcScreen::InchMetric() {
+    SwitchUnits(Metric() ? UnitSystem::Inch : UnitSystem::Metric);
+}
+
+QString CalcScreen::UnitCaption() const {
+    return unitLabel_ ? unitLabel_->text() : QString();
+}
+
+bool CalcScreen::SwitchUnits(UnitSystem units, bool again) {
+    if (units == units_ && !again) return true;
+    if (!ConvertUnits(units)) {
+        ShowUnitCaptions();  // an option chosen for the refused switch is taken back
+        return false;
+    }
+    SetUnits(units);
+    StoreUnits(UnitSetting::Written::OnSwitch);
+    return true;
+}
+
+void CalcScreen::SetUnits(UnitSystem units) {
+    units_ = units;
+    ShowUnitCaptions();
+    ShowUnits();
+}
+
+void CalcScreen::ShowUnitCaptions() {
+    if (unitLabel_) unitLabel_->setText(UnitCaptionShown(unitLabelCaptions_.Of(units_)));
+    for (QRadioButton* option : {inchOption_.data(), metricOption_.data()}) {
+        if (!option) continue;
+        const QSignalBlocker block(option);
+        option->setChecked((option == metricOption_) == Metric());
+    }
+}
+
+void CalcScreen::ShowUnitsOn(QLabel* label, const UnitCaptions& captions) {
+    unitLabel_ = label;
+    unitLabelCaptions_ = captions;
+    ShowUnitCaptions();
+}
+
+void CalcScreen::ShowUnitsOn(QRadioButton* inchOption, QRadioButton* metricOption,
+                             const UnitCaptions& captions) {
+    inchOption_ = inchOption;
+    metricOption_ = metricOption;
+    inchOption->setText(UnitCaptionShown(captions.inch));
+    metricOption->setText(UnitCaptionShown(captions.metric));
+    GuardControl(inchOption);
+    GuardControl(metricOption);
+    connect(inchOption, &QRadioButton::toggled, this, [this](bool on) {
+        if (on) SwitchUnits(UnitSystem::Inch);
+    });
+    connect(metricOption, &QRadioButton::toggled, this, [this](bool on) {
+        if (on) SwitchUnits(UnitSystem::Metric);
+    });
+    ShowUnitCaptions();
+}
+
+void CalcScreen::StartInLanguageUnits() {
+    const auto options = UnitOptions(env_);
+    if (!options) return;
+    if (inchOption_) inchOption_->setText(Q(options->inchCaption));
+    if (metricOption_) metricOption_->setText(Q(options->metricCaption));
+    SwitchUnits(options->metricSelected ? UnitSystem::Metric : UnitSystem::Inch);
+}
+
+void CalcScreen::KeepUnitsUnder(const QList<UnitSetting>& settings) {
+    unitSettings_ = settings;
+    for (const UnitSetting& setting : settings) {
+        const QString stored =
+            Q(env_.settings.GetSetting(kSettingsApp, S(setting.section), S(setting.key)));
+        std::optional<UnitSystem> found;
+        if (stored == setting.stored.inch)
+            found = UnitSystem::Inch;
+        else if (stored == setting.stored.metric)
+            found = UnitSystem::Metric;
+        if (!found) continue;
+        if (setting.appliedBySwitch)
+            SwitchUnits(*found, true);
+        else
+            SetUnits(*found);
+    }
+}
+
+void CalcScreen::StoreUnits(UnitSetting::Written when) const {
+    for (const UnitSetting& setting : unitSettings_)
+        if (setting.written == when)
+            env_.settings.SaveSetting(kSettingsApp, S(setting.section), S(setting.key),
+                                      S(setting.stored.Of(units_)));
 }
 
 void CalcScreen::SaveSettings() {
     if (decPlaces_ && !setup_.decimalKey.isEmpty())
         env_.settings.SaveSetting(kSettingsApp, S(setup_.decimalSection), S(setup_.decimalKey),
                                   S(decPlaces_->text()));
+    StoreUnits(UnitSetting::Written::OnClose);
 }
 
 QString CalcScreen::HelpFolder() {

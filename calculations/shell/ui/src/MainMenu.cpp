@@ -334,8 +334,29 @@ frmArbormateEDITORv74::~frmArbormateEDITORv74() {
     CloseOpenScreens();
 }
 
+namespace {
+
+QHash<QString, ScreenFactory>& ProgramScreens() {
+    static QHash<QString, ScreenFactory> screens;
+    return screens;
+}
+
+}  // namespace
+
+ScreenFactory RegisteredScreen(const QString& pictureName) {
+    return ProgramScreens().value(pictureName);
+}
+
+void SetRegisteredScreen(const QString& pictureName, ScreenFactory factory) {
+    if (factory)
+        ProgramScreens().insert(pictureName, std::move(factory));
+    else
+        ProgramScreens().remove(pictureName);
+}
+
 void frmArbormateEDITORv74::RegisterScreen(const QString& pictureName, ScreenFactory factory,
                                            ShowMode mode) {
+    SetRegisteredScreen(pictureName, factory);
     registry_.insert(pictureName, {std::move(factory), mode});
     if (MenuPicture* pic = pictures_.value(pictureName)) {
         pic->setEnabled(true);

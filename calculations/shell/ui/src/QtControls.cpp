@@ -47,17 +47,6 @@ void SetTitleCaption(const CalcEnv& env, QLabel* label) {
     if (const auto caption = TitleCaption(env)) label->setText(Q(*caption));
 }
 
-void SetUnitOptions(const CalcEnv& env, QRadioButton* inchOption, QRadioButton* metricOption) {
-    const auto options = UnitOptions(env);
-    if (!options) return;
-    inchOption->setText(Q(options->inchCaption));
-    metricOption->setText(Q(options->metricCaption));
-    if (options->metricSelected)
-        metricOption->setChecked(true);
-    else
-        inchOption->setChecked(true);
-}
-
 void SetBoxEditable(QLineEdit* box, bool editable) {
     const QPalette system = QApplication::palette();
     QPalette p = box->palette();

@@ -71,6 +71,44 @@ public:
     QLineEdit* other_;
 };
 
+// The sample screen under another length rule.
+class RuleScreen : public SampleScreen {
+public:
+    RuleScreen(CalcEnv& env, const LengthRule& rule) : SampleScreen(env) { SetLengthRule(rule); }
+};
+
+// A screen that keeps its unit system: a length box and result, an angle box that never
+// converts, the unit command, and two places the unit is stored.
+class UnitScreen : public CalcScreen {
+public:
+    explicit UnitScreen(CalcEnv& env)
+        : CalcScreen(env, {"frmUnitsV74", "Units", "Units", 6000, 4500, {}, "Units"}) {
+        length_ = AddEntryBox("txtLength", 300, 600, 1215, 285);
+        result_ = AddResultField("lblResult", 300, 1000, 1215, 285);
+        angle_ = AddEntryBox("txtAngle", 300, 1400, 1215, 285);
+        AddDecimalPlacesBox(4000, 600);
+        AddCommand(Command::InchMetric, 300, 3000);
+        CheckOnLeave(length_,
+                     [this] { return ValidateEntryBox(Env(), S(length_->text()), "Length"); });
+        SetLengthRule({.skipsEmpty = true});
+        ShowUnitsOn(CommandButtonFor(Command::InchMetric)->Caption());
+        KeepUnitsUnder({{"Units", "Closed", SystemCaptions(), UnitSetting::Written::OnClose},
+                        {"InchMetric", "Units", OptionCaptions(), UnitSetting::Written::OnSwitch}});
+    }
+    bool ConvertUnits(UnitSystem units) override {
+        ++conversions;
+        return ConvertFields({length_, result_},
+                             units == UnitSystem::Metric ? kMmPerInch : kInchPerMm);
+    }
+    void ShowUnits() override { suffix = Metric() ? "mm" : "in"; }
+
+    int conversions = 0;
+    QString suffix = "in";
+    QLineEdit* length_;
+    QLabel* result_;
+    QLineEdit* angle_;
+};
+
 QColor TextColour(QWidget* w) {
     return w->palette().color(QPalette::WindowText);
 }
@@ -539,6 +577,160 @@ private slots:
 
     // A command label takes no focus: the box typed in last still has it, and its leave
     // check runs before the command does.
+    void lengthRules_data() {
+        QTest::addColumn<bool>("skipsEmpty");
+        QTest::addColumn<bool>("needsTyped");
+        QTest::addColumn<bool>("valuePattern");
+        QTest::addColumn<QString>("places");
+        QTest::addColumn<QString>("length");
+        QTest::addColumn<QString>("result");
+        QTest::addColumn<QString>("lengthAfter");
+        QTest::addColumn<QString>("resultAfter");
+        QTest::newRow("empty becomes 0") << false << false << false << "4"
+                                         << ""
+                                         << "1"
+                                         << "0.0"
+                                         << "25.4";
+        QTest::newRow("empty skipped") << true << false << false << "4"
+                                       << ""
+                                       << "1"
+                                       << ""
+                                       << "25.4";
+        QTest::newRow("nothing typed: nothing converts") << true << true << false << "4"
+                                                         << "0"
+                                                         << "1"
+                                                         << "0"
+                                                         << "1";
+        QTest::newRow("typed: converts") << true << true << false << "4"
+                                         << "1"
+                                         << ""
+                                         << "25.4"
+                                         << "";
+        QTest::newRow("decimals pattern, no places") << false << false << false << "0"
+                                                     << "1"
+                                                     << "0.5"
+                                                     << "25."
+                                                     << "13.";
+        QTest::newRow("value pattern, no places") << false << false << true << "0"
+                                                  << "1"
+                                                  << "0.5"
+                                                  << "25"
+                                                  << "13";
+    }
+    void lengthRules() {
+        QFETCH(bool, skipsEmpty);
+        QFETCH(bool, needsTyped);
+        QFETCH(bool, valuePattern);
+        QFETCH(QString, places);
+        QFETCH(QString, length);
+        QFETCH(QString, result);
+        RuleScreen s(t_->env, {skipsEmpty, needsTyped, valuePattern});
+        Child<QLineEdit>(&s, "txtDecPlaces")->setText(places);
+        s.length_->setText(length);
+        s.result_->setText(result);
+        s.ConvertLengths(true);
+        QTEST(s.length_->text(), "lengthAfter");
+        QTEST(s.result_->text(), "resultAfter");
+        QVERIFY(t_->messages.Empty());
+    }
+
+    void storedUnitIsRestored_data() {
+        QTest::addColumn<QString>("closed");    // Units / Closed, written at close
+        QTest::addColumn<QString>("switched");  // InchMetric / Units, written by a switch
+        QTest::addColumn<bool>("metric");
+        QTest::newRow("nothing stored") << ""
+                                        << "" << false;
+        QTest::newRow("closed in metric") << "METRIC SYSTEM"
+                                          << "" << true;
+        QTest::newRow("unknown text keeps inch") << "furlongs"
+                                                 << "" << false;
+        QTest::newRow("last switch wins") << "INCH SYSTEM"
+                                          << "Metric" << true;
+        QTest::newRow("last switch back") << "METRIC SYSTEM"
+                                          << "Inch" << false;
+        QTest::newRow("captions are not the switch's texts") << ""
+                                                             << "METRIC SYSTEM" << false;
+    }
+    void storedUnitIsRestored() {
+        QFETCH(QString, closed);
+        QFETCH(QString, switched);
+        QFETCH(bool, metric);
+        if (!closed.isEmpty()) t_->settings.SaveSetting("Arbormate", "Units", "Closed", S(closed));
+        if (!switched.isEmpty())
+            t_->settings.SaveSetting("Arbormate", "InchMetric", "Units", S(switched));
+        UnitScreen s(t_->env);
+        QCOMPARE(s.Metric(), metric);
+        QCOMPARE(s.UnitCaption(), metric ? QString("METRIC SYSTEM") : QString("INCH SYSTEM"));
+        QCOMPARE(Child<QLabel>(&s, "lblInchMetric2")->text(), s.UnitCaption());
+        QCOMPARE(s.suffix, metric ? QString("mm") : QString("in"));
+        // Restoring shows the unit; it converts nothing.
+        QCOMPARE(s.conversions, 0);
+    }
+
+    void unitSwitchConvertsTheDeclaredLengthsAndStoresTheUnit() {
+        auto* s = new UnitScreen(t_->env);
+        s->show();
+        s->length_->setText("1");
+        s->result_->setText("0.5");
+        s->angle_->setText("30");
+        Click(Child(s, "lblInchMetric1"));
+        QVERIFY(s->Metric());
+        QCOMPARE(s->length_->text(), QString("25.4"));
+        QCOMPARE(s->result_->text(), QString("12.7"));
+        QCOMPARE(s->angle_->text(), QString("30"));
+        QCOMPARE(s->UnitCaption(), QString("METRIC SYSTEM"));
+        QCOMPARE(s->suffix, QString("mm"));
+        QCOMPARE(t_->settings.GetSetting("Arbormate", "InchMetric", "Units"),
+                 std::string("Metric"));
+        // The caption setting is written at close only.
+        QCOMPARE(t_->settings.GetSetting("Arbormate", "Units", "Closed"), std::string());
+        s->result_->clear();  // an empty field stays empty under this screen's rule
+        Click(Child(s, "lblInchMetric2"));
+        QVERIFY(!s->Metric());
+        QCOMPARE(s->length_->text(), QString("1.0"));
+        QCOMPARE(s->result_->text(), QString());
+        QCOMPARE(t_->settings.GetSetting("Arbormate", "InchMetric", "Units"), std::string("Inch"));
+        // Switching to the unit in force converts nothing.
+        QVERIFY(s->SwitchUnits(UnitSystem::Inch));
+        QCOMPARE(s->conversions, 2);
+        Click(Child(s, "lblInchMetric1"));
+        s->close();
+        QCOMPARE(t_->settings.GetSetting("Arbormate", "Units", "Closed"),
+                 std::string("METRIC SYSTEM"));
+        QVERIFY(t_->messages.Empty());
+    }
+
+    void unitSwitchThatWouldOverflowChangesNothing() {
+        UnitScreen s(t_->env);
+        s.show();
+        s.length_->setText("1E+307");
+        s.result_->setText("2");
+        Click(Child(&s, "lblInchMetric1"));
+        QCOMPARE(t_->messages.Count(), 1u);
+        QVERIFY(!s.Metric());
+        QCOMPARE(s.UnitCaption(), QString("INCH SYSTEM"));
+        QCOMPARE(s.length_->text(), QString("1E+307"));
+        QCOMPARE(s.result_->text(), QString("2"));
+        QCOMPARE(t_->settings.GetSetting("Arbormate", "InchMetric", "Units"), std::string());
+    }
+
+    void refusedPendingEntryStopsTheUnitSwitch() {
+        auto* s = new UnitScreen(t_->env);
+        s->show();
+        s->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(s));
+        s->result_->setText("2");
+        s->length_->setFocus(Qt::TabFocusReason);
+        QTRY_VERIFY(s->length_->hasFocus());
+        QTest::keyClicks(s->length_, "-3");
+        Click(Child(s, "lblInchMetric2"));
+        QCOMPARE(t_->messages.Count(), 1u);
+        QVERIFY(!s->Metric());
+        QCOMPARE(s->conversions, 0);
+        QCOMPARE(s->result_->text(), QString("2"));
+        delete s;
+    }
+
     void refusedPendingEntryStopsTheCommand_data() {
         QTest::addColumn<QString>("control");
         QTest::newRow("CALCULATE") << "lblCalculate1";

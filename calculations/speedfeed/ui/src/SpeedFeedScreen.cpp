@@ -5,7 +5,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QSignalBlocker>
@@ -37,10 +36,8 @@ constexpr const char* kSurfaceFinishMissing =
 // The drill point diagram and its controls: left, top and size in twips.
 constexpr int kPictureX = 4980, kPictureY = 420, kPictureW = 4030, kPictureH = 4700;
 
-CalcScreen::ScreenMaker& SurfaceFinishMaker() {
-    static CalcScreen::ScreenMaker maker;
-    return maker;
-}
+// The menu picture the surface finish screen is registered under.
+constexpr const char* kSurfaceFinishPicture = "picSurfFin";
 
 void SetText(QLineEdit* box, const std::string& text) {
     const QString value = Q(text);
@@ -89,7 +86,9 @@ QString DrillRowText(const std::string& row) {
 }  // namespace
 
 void frmSpeedFeedV74::SetSurfaceFinishMaker(ScreenMaker maker) {
-    SurfaceFinishMaker() = std::move(maker);
+    ScreenFactory factory;
+    if (maker) factory = [maker = std::move(maker)](CalcEnv& env, QWidget*) { return maker(env); };
+    SetRegisteredScreen(kSurfaceFinishPicture, std::move(factory));
 }
 
 frmSpeedFeedV74::frmSpeedFeedV74(CalcEnv& env, QWidget* parent)
@@ -104,7 +103,6 @@ frmSpeedFeedV74::frmSpeedFeedV74(CalcEnv& env, QWidget* parent)
     // The language is the user's choice (or the desktop's); opening a screen never
     // changes it.
 
-    FillList1();
     drillPoint2b_->setGeometry(drillPoint1b_->geometry());
     topPointLength_->hide();
     bottomPointLen_->hide();
@@ -121,16 +119,8 @@ frmSpeedFeedV74::frmSpeedFeedV74(CalcEnv& env, QWidget* parent)
     for (int i = 1; i <= 100; ++i) cboNumFlutes_->addItem(QString::number(i));
     cboNumFlutes_->setCurrentIndex(0);
 
-    const std::string unit = Env().settings.GetSetting(kSettingsApp, kUnitSection, kUnitKey);
-    if (unit == "Inch") {
-        ApplySwitchToInch();
-        const QSignalBlocker block(optInch_);
-        optInch_->setChecked(true);
-    } else if (unit == "Metric") {
-        ApplySwitchToMetric();
-        const QSignalBlocker block(optMetric_);
-        optMetric_->setChecked(true);
-    }
+    KeepUnitsUnder(
+        {{kUnitSection, kUnitKey, OptionCaptions(), UnitSetting::Written::OnSwitch, true}});
 
     ToggleDrillingDisplay();
 }
@@ -138,92 +128,71 @@ frmSpeedFeedV74::frmSpeedFeedV74(CalcEnv& env, QWidget* parent)
 frmSpeedFeedV74::~frmSpeedFeedV74() = default;
 
 void frmSpeedFeedV74::BuildControls() {
-    auto entry = [this](const char* name, int x, int y, int w = 1215) {
-        QLineEdit* box = AddEntryBox(name, x, y, w, 285);
-        box->setText("0");
-        return box;
-    };
-    auto option = [this](QGroupBox* frame, const char* name, const QString& caption, int x, int y,
-                         int w) { return AddOption(name, caption, x, y, w, 285, frame); };
-    auto frame = [this](const char* name, int x, int y, int w, int h) {
-        auto* box = new QGroupBox(this);
-        box->setObjectName(name);
-        box->setGeometry(TwRect(x, y, w, h));
-        ColourGroupedControl(box);
-        box->setStyleSheet(
-            "QGroupBox { background-color: rgb(211, 233, 255); border: 1px solid rgb(120, 150, "
-            "180); margin: 0px; }");
-        return box;
-    };
+    BuildEntries();
+    BuildDrillCharts();
+    BuildDrilling();
+    BuildCommands();
+    BuildChecks();
+}
 
-    // Left column: diameter, units, speeds, feeds, teeth and the drill charts.
+// Left column: diameter, units, speeds, feeds and teeth.
+void frmSpeedFeedV74::BuildEntries() {
     AddLabel("lblDia", tr("Diameter of Tool (Workpiece for Lathe)"), 120, 390, 3300, 420)
         ->setWordWrap(true);
-    txtDia_ = entry("txtDia", 3540, 450);
+    txtDia_ = AddValueBox("txtDia", "0", 3540, 450);
     txtDia_->setToolTip(tr(kFractionTip));
 
-    QGroupBox* frame1 = frame("Frame1", 120, 900, 1900, 435);
-    optInch_ = option(frame1, "optInch", tr("Inch"), 120, 75, 800);
-    optMetric_ = option(frame1, "optMetric", tr("Metric"), 960, 75, 880);
-    optInch_->setChecked(true);
+    QGroupBox* frame1 = AddOptionGroup("Frame1", 120, 900, 1900, 435);
+    optInch_ = AddOption(frame1, "optInch", tr("Inch"), 120, 75, 800);
+    optMetric_ = AddOption(frame1, "optMetric", tr("Metric"), 960, 75, 880);
+    ShowUnitsOn(optInch_, optMetric_);
     QLabel* places = AddLabel("lblDecPlaces", tr("Decimal Places in Answer"), 2160, 900, 1860, 435);
     places->setWordWrap(true);
     AddDecimalPlacesBox(4080, 975);
 
-    QGroupBox* frame2 = frame("Frame2", 120, 1440, 3300, 780);
-    optSSpeed_ = option(frame2, "optSSpeed", tr("Surface speed: Feet/min"), 120, 75, 3120);
-    optRPM_ = option(frame2, "optRPM", tr("RPM"), 120, 420, 3120);
-    txtSSpeed_ = entry("txtSSpeed", 3540, 1515);
-    txtRPM_ = entry("txtRPM", 3540, 1860);
+    QGroupBox* frame2 = AddOptionGroup("Frame2", 120, 1440, 3300, 780);
+    optSSpeed_ = AddOption(frame2, "optSSpeed", tr("Surface speed: Feet/min"), 120, 75, 3120);
+    optRPM_ = AddOption(frame2, "optRPM", tr("RPM"), 120, 420, 3120);
+    txtSSpeed_ = AddValueBox("txtSSpeed", "0", 3540, 1515);
+    txtRPM_ = AddValueBox("txtRPM", "0", 3540, 1860);
 
-    QGroupBox* frame3 = frame("Frame3", 120, 2340, 3300, 1140);
-    optFeedRev_ = option(frame3, "optFeedRev", tr("Inches/Rev   (or thread pitch)"), 120, 75, 3120);
-    optFeedFlute_ = option(frame3, "optFeedFlute", tr("Inches/tooth"), 120, 420, 3120);
-    optInchesPerMinute_ = option(frame3, "optInchesPerMinute", tr("Inches/min"), 120, 765, 3120);
-    txtFeedRev_ = entry("txtFeedRev", 3540, 2415);
+    QGroupBox* frame3 = AddOptionGroup("Frame3", 120, 2340, 3300, 1140);
+    optFeedRev_ = AddOption(frame3, "optFeedRev", tr("Inches/Rev   (or thread pitch)"), 120, 75, 3120);
+    optFeedFlute_ = AddOption(frame3, "optFeedFlute", tr("Inches/tooth"), 120, 420, 3120);
+    optInchesPerMinute_ = AddOption(frame3, "optInchesPerMinute", tr("Inches/min"), 120, 765, 3120);
+    txtFeedRev_ = AddValueBox("txtFeedRev", "0", 3540, 2415);
     txtFeedRev_->setToolTip(tr(kFractionTip));
-    txtFeedFlute_ = entry("txtFeedFlute", 3540, 2760);
-    txtInchesPerMinute_ = entry("txtInchesPerMinute", 3540, 3105);
+    txtFeedFlute_ = AddValueBox("txtFeedFlute", "0", 3540, 2760);
+    txtInchesPerMinute_ = AddValueBox("txtInchesPerMinute", "0", 3540, 3105);
 
     AddLabel("lblNumFlutes", tr("Number of Teeth  (Use 1 for Lathe or Tap)"), 120, 3570, 3300, 420)
         ->setWordWrap(true);
-    cboNumFlutes_ = new QComboBox(this);
-    cboNumFlutes_->setObjectName("cboNumFlutes");
+    cboNumFlutes_ = AddComboBox("cboNumFlutes", 3540, 3615, 1215);
     cboNumFlutes_->setEditable(true);
     cboNumFlutes_->setInsertPolicy(QComboBox::NoInsert);
-    cboNumFlutes_->setGeometry(TwRect(3540, 3615, 1215, 315));
     cboNumFlutes_->installEventFilter(this);
-    GuardControl(cboNumFlutes_);
+}
 
+void frmSpeedFeedV74::BuildDrillCharts() {
     QFont courier("Courier New");
     courier.setStyleHint(QFont::TypeWriter);
     courier.setFixedPitch(true);
     courier.setPointSize(8);
-    AddLabel("lblDrillCharts", tr("Drill charts: pick a drill to fill the diameter"), 120, 4080,
-             4635, 255);
-    cboChartName_ = new QComboBox(this);
-    cboChartName_->setObjectName("cboChartName");
-    cboChartName_->setGeometry(TwRect(120, 4350, 4635, 330));
+    AddLabel("lblDrillCharts", tr("Drill charts: pick a drill to fill the diameter"), 120, 4080, 4635,
+             255);
+    cboChartName_ = AddComboBox("cboChartName", 120, 4350, 4635, 330);
     cboChartName_->setFont(courier);
-    cboDrillCharts_ = new QComboBox(this);
-    cboDrillCharts_->setObjectName("cboDrillCharts");
-    cboDrillCharts_->setGeometry(TwRect(120, 4770, 4635, 330));
+    cboDrillCharts_ = AddComboBox("cboDrillCharts", 120, 4770, 4635, 330);
     cboDrillCharts_->setFont(courier);
     cboDrillCharts_->setMaxVisibleItems(20);
-    GuardControl(cboChartName_);
-    GuardControl(cboDrillCharts_);
-    list1_ = new QListWidget(this);
-    list1_->setObjectName("List1");
-    list1_->hide();
+}
 
-    // Right: the two pictures that share one place and the drill point controls.
-    drillPoint1b_ = new DrillPointPicture(this);
-    drillPoint1b_->setObjectName("DrillPoint1b");
-    drillPoint1b_->setGeometry(TwRect(kPictureX, kPictureY, kPictureW, kPictureH));
-    drillPoint2b_ = new CuttingPicture(this);
-    drillPoint2b_->setObjectName("DrillPoint2b");
-    drillPoint2b_->setGeometry(
-        TwRect(kPictureX + kPictureW + 600, kPictureY, kPictureW, kPictureH));
+// Right: the two pictures that share one place and the drill point controls.
+void frmSpeedFeedV74::BuildDrilling() {
+    drillPoint1b_ = AddPicture(new DrillPointPicture(this), "DrillPoint1b", kPictureX, kPictureY,
+                               kPictureW, kPictureH);
+    drillPoint2b_ = AddPicture(new CuttingPicture(this), "DrillPoint2b",
+                               kPictureX + kPictureW + 600, kPictureY, kPictureW, kPictureH);
 
     using D = DrillDiagram;
     const QPointF o(Tw(kPictureX), Tw(kPictureY));
@@ -258,7 +227,7 @@ void frmSpeedFeedV74::BuildControls() {
     auto* line10 = new DimensionLine(this, "Line10", at(D::kHoleRight, 6),
                                      at(D::kHoleRight, D::kSurfaceY - 2), K::Plain, kLineColour);
 
-    txtDrlDepth_ = entry("txtDrlDepth", kPictureX + 150, kPictureY + 1140);
+    txtDrlDepth_ = AddValueBox("txtDrlDepth", "0", kPictureX + 150, kPictureY + 1140);
     // Entry rows under the diagram, each in the colour of its dimension.
     auto row = [&](const char* label, const QString& caption, const char* box, int y,
                    const QColor& colour) {
@@ -271,7 +240,7 @@ void frmSpeedFeedV74::BuildControls() {
         l->setFont(f);
         l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         drillingControls_ << l;
-        return entry(box, kPictureX + 2070, y);
+        return AddValueBox(box, "0", kPictureX + 2070, y);
     };
     txtPointAngle_ =
         row("lblPtAng", tr("Point Angle"), "txtPointAngle", kPictureY + 3390, kAngleColour);
@@ -289,28 +258,30 @@ void frmSpeedFeedV74::BuildControls() {
     QFont bold = lblShowHide_->font();
     bold.setBold(true);
     lblShowHide_->setFont(bold);
+}
 
-    // Commands along the bottom.
-    const int y = 5700, size = 1095, step = 1125;
-    AddCommand(Command::Calculate, 120, y, size, size);
-    AddCommand(Command::Reset, 120 + step, y, size, size);
-    auto* materials = AddScreenCommand("lblMaterials", tr("MATERIAL LIST"), FaceDrawing::Blank,
-                                       120 + 2 * step, y, size, size, [this] { OpenMaterials(); });
+// Commands along the bottom.
+void frmSpeedFeedV74::BuildCommands() {
+    const QList<QRect> places =
+        AddCommandRow({.xTw = 120, .yTw = 5700, .stepTw = 1125, .sizeTw = 1095},
+                      {Command::Calculate, Command::Reset, RowPlace::Own(), RowPlace::Own(),
+                       Command::Print, Command::Help, RowPlace::Calculator(), Command::Close});
+    const QRect m = places[2], f = places[3];
+    auto* materials = AddScreenCommand("lblMaterials", tr("MATERIAL LIST"), FaceDrawing::Blank, m.x(),
+                                       m.y(), m.width(), m.height(), [this] { OpenMaterials(); });
     new FaceOverlay(materials->Face(), PaintMaterialsFace);
-    surfFin_ = AddScreenCommand("lblSurfFin", tr("Surface Finish"), FaceDrawing::Blank,
-                                120 + 3 * step, y, size, size, [this] { OpenSurfaceFinish(); });
+    surfFin_ = AddScreenCommand("lblSurfFin", tr("Surface Finish"), FaceDrawing::Blank, f.x(), f.y(),
+                                f.width(), f.height(), [this] { OpenSurfaceFinish(); });
     new FaceOverlay(surfFin_->Face(), PaintSurfaceFinishFace);
-    if (!SurfaceFinishMaker()) {
+    if (!RegisteredScreen(kSurfaceFinishPicture)) {
         surfFin_->SetEnabled(false);
         surfFin_->Face()->setToolTip(tr(kSurfaceFinishMissing));
         surfFin_->Caption()->setToolTip(tr(kSurfaceFinishMissing));
     }
-    AddCommand(Command::Print, 120 + 4 * step, y, size, size);
-    AddCommand(Command::Help, 120 + 5 * step, y, size, size);
-    AddCalculatorPicture(120 + 6 * step, y, size, size);
-    AddCommand(Command::Close, 120 + 7 * step, y, size, size);
+}
 
-    // Leaving a box: the check, then the rewrite.
+// Leaving a box: the check, then the rewrite; the modes follow their options.
+void frmSpeedFeedV74::BuildChecks() {
     auto ruleR = [this](QLineEdit* box, bool keepEmpty = false) {
         box->setText(Q(ApplyEntryRule(Env(), S(box->text()), keepEmpty)));
     };
@@ -351,26 +322,12 @@ void frmSpeedFeedV74::BuildControls() {
             if (on) ApplyFeedMode();
         });
     }
-    // Only a change of unit converts: choosing the unit already selected does nothing.
-    connect(optMetric_, &QRadioButton::toggled, this, [this](bool on) {
-        if (on) ApplySwitchToMetric();
-    });
-    connect(optInch_, &QRadioButton::toggled, this, [this](bool on) {
-        if (on) ApplySwitchToInch();
-    });
     connect(cboChartName_, &QComboBox::currentIndexChanged, this, &frmSpeedFeedV74::OnChartChosen);
     connect(cboDrillCharts_, &QComboBox::activated, this, &frmSpeedFeedV74::OnDrillPicked);
 }
 
-void frmSpeedFeedV74::FillList1() {
-    for (const std::string& line : DrillChartLines()) list1_->addItem(Q(line));
-}
-
 void frmSpeedFeedV74::LoadDrillCharts() {
-    std::vector<std::string> lines;
-    lines.reserve(list1_->count());
-    for (int i = 0; i < list1_->count(); ++i) lines.push_back(S(list1_->item(i)->text()));
-    charts_ = std::make_unique<DrillChartBook>(ParseDrillCharts(lines));
+    charts_ = std::make_unique<DrillChartBook>(ParseDrillCharts(DrillChartLines()));
     fillingCharts_ = true;
     cboChartName_->clear();
     for (const DrillChart& chart : charts_->Charts())
@@ -423,16 +380,16 @@ void frmSpeedFeedV74::OnDrillPicked(int index) {
 }
 
 bool frmSpeedFeedV74::MetricSelected() const {
-    return optMetric_->isChecked();
+    return Metric();
 }
 void frmSpeedFeedV74::SwitchToMetric() {
-    optMetric_->setChecked(true);
+    SwitchUnits(UnitSystem::Metric);
 }
 void frmSpeedFeedV74::SwitchToInch() {
-    optInch_->setChecked(true);
+    SwitchUnits(UnitSystem::Inch);
 }
 bool frmSpeedFeedV74::InchSelected() const {
-    return optInch_->isChecked();
+    return !Metric();
 }
 
 void frmSpeedFeedV74::DisplayInchCaption() {
@@ -451,20 +408,19 @@ void frmSpeedFeedV74::DisplayMetricCaption() {
     optRPM_->setText(tr("RPM"));
 }
 
-void frmSpeedFeedV74::ApplySwitchToMetric() {
-    DisplayMetricCaption();
+// Only a change of unit converts (choosing the unit already selected does nothing), and
+// the stored unit applied at load.
+bool frmSpeedFeedV74::ConvertUnits(UnitSystem units) {
     SpeedFeedBoxes boxes = ReadBoxes();
-    ConvertBoxesToMetric(boxes, DecimalPlaces());
+    if (units == UnitSystem::Metric) {
+        DisplayMetricCaption();
+        ConvertBoxesToMetric(boxes, DecimalPlaces());
+    } else {
+        DisplayInchCaption();
+        ConvertBoxesToInch(boxes, DecimalPlaces());
+    }
     WriteBoxes(boxes);
-    Env().settings.SaveSetting(kSettingsApp, kUnitSection, kUnitKey, "Metric");
-}
-
-void frmSpeedFeedV74::ApplySwitchToInch() {
-    DisplayInchCaption();
-    SpeedFeedBoxes boxes = ReadBoxes();
-    ConvertBoxesToInch(boxes, DecimalPlaces());
-    WriteBoxes(boxes);
-    Env().settings.SaveSetting(kSettingsApp, kUnitSection, kUnitKey, "Inch");
+    return true;
 }
 
 void frmSpeedFeedV74::ApplySpeedMode() {
@@ -571,7 +527,7 @@ void frmSpeedFeedV74::WriteBoxes(const SpeedFeedBoxes& b) {
 
 SpeedFeedOptions frmSpeedFeedV74::Options() const {
     SpeedFeedOptions o;
-    o.metric = optMetric_->isChecked();
+    o.metric = Metric();
     o.speed = optRPM_->isChecked() ? SpeedMode::Rpm : SpeedMode::SurfaceSpeed;
     o.feed = optFeedFlute_->isChecked()         ? FeedMode::PerTooth
              : optInchesPerMinute_->isChecked() ? FeedMode::PerMinute
@@ -614,8 +570,9 @@ void frmSpeedFeedV74::OpenSurfaceFinish() {
         BringToFront(surfaceFinish_);
         return;
     }
-    if (!SurfaceFinishMaker()) return;
-    QWidget* screen = SurfaceFinishMaker()(Env());
+    const ScreenFactory factory = RegisteredScreen(kSurfaceFinishPicture);
+    if (!factory) return;
+    QWidget* screen = factory(Env(), this);
     if (!screen) return;
     screen->setParent(this, screen->windowFlags() | Qt::Dialog);
     surfaceFinish_ = screen;

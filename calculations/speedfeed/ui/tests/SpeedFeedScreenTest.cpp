@@ -146,7 +146,11 @@ private slots:
         QVERIFY(!s->findChild<QWidget*>("DrillPoint2b")->isHidden());
         QCOMPARE(s->findChild<QWidget*>("DrillPoint2b")->geometry(),
                  s->findChild<QWidget*>("DrillPoint1b")->geometry());
-        QCOMPARE(s->findChild<QListWidget*>("List1")->count(), 361);
+        // Every chart of the drill chart text reaches the screen, with all its rows.
+        const std::vector<DrillChart> charts = ParseDrillCharts(DrillChartLines());
+        QCOMPARE(s->Charts().Charts().size(), charts.size());
+        for (std::size_t i = 0; i < charts.size(); ++i)
+            QCOMPARE(s->Charts().Charts()[i].entries.size(), charts[i].entries.size());
         auto* names = Combo(s.get(), "cboChartName");
         QCOMPARE(names->count(), 4);
         QCOMPARE(names->currentText(), QString("Decimal equivalents of Inch drills (inch)"));
@@ -646,7 +650,7 @@ private slots:
     }
 
     void helpOpensTheTopicsAndCloseSaves() {
-        CalcScreen::SetHelpFolder(SPEEDFEED_HELP_DIR);
+        CalcScreen::SetHelpFolder(CALC_HELP_DIR);
         QPointer<frmSpeedFeedV74> s = NewScreen();
         Release(s, "lblHelp2");
         QCOMPARE(common::HelpWindow::OpenWindows().size(), 1);

@@ -32,13 +32,24 @@ double Read(const QLineEdit* box) {
 }  // namespace
 
 frmNPTmeasureV74::frmNPTmeasureV74(CalcEnv& env, QWidget* parent)
-    : CalcScreen(
-          env,
-          {"frmNPTmeasureV74", tr("NPT Thread Measure"), tr("Measure NPT Threads with Wires"), 5050,
-           7930, "html\\NPTMeasure.htm", "", "DecimalPlaces", true, kMenuBack,
-           /*closesHelp=*/false},
-          parent) {
-    // ---- Pipe size and the drawing ---------------------------------------------------------
+    : CalcScreen(env,
+                 {"frmNPTmeasureV74", tr("NPT Thread Measure"), tr("Measure NPT Threads with Wires"), 5050,
+                  7930, "html\\NPTMeasure.htm", "", "DecimalPlaces", true, kMenuBack,
+                  /*closesHelp=*/false},
+                 parent) {
+    BuildPipeSizes();
+    BuildValues();
+    AddCommandRow({.xTw = 90, .yTw = 6690, .stepTw = 975, .sizeTw = 945, .heightTw = 1065},
+                  {{Command::Calculate, tr("CALCULATE MOW")},
+                   Command::Reset,
+                   Command::Print,
+                   Command::Help,
+                   Command::Close});
+    BuildUnitsAndChecks();
+}
+
+// The pipe size list and the drawing beside it.
+void frmNPTmeasureV74::BuildPipeSizes() {
     AddLabel("lblPipeSize", tr("Nominal Pipe Size:"), 120, 390, 1740, 255);
     QLabel* hint = AddLabel("lblClickToChoose", tr("click to choose"), 120, 630, 1740, 225);
     QFont hf = hint->font();
@@ -54,25 +65,23 @@ frmNPTmeasureV74::frmNPTmeasureV74(CalcEnv& env, QWidget* parent)
     connect(lstPipeSize_, &QListWidget::itemActivated, this,
             [this](QListWidgetItem* item) { ChoosePipeSize(lstPipeSize_->row(item)); });
 
-    auto* picture1 = new ThreadPicture(ThreadPicture::Kind::Pipe, this);
-    picture1->setObjectName("Picture1");
-    picture1->setGeometry(TwRect(1920, 390, 3015, 2160));
+    AddPicture(new ThreadPicture(ThreadPicture::Kind::Pipe, this), "Picture1", 1920, 390, 3015,
+               2160);
     // The same drawing again, kept for the print.
-    auto* picture2 = new ThreadPicture(ThreadPicture::Kind::Pipe, this);
-    picture2->setObjectName("Picture2");
-    picture2->setGeometry(TwRect(1920, 390, 3015, 2160));
-    picture2->hide();
+    AddPicture(new ThreadPicture(ThreadPicture::Kind::Pipe, this), "Picture2", 1920, 390, 3015,
+               2160)
+        ->hide();
+}
 
-    // ---- Values ------------------------------------------------------------------------------
+// The values down the screen: most are shown in fields over hidden boxes that keep them.
+void frmNPTmeasureV74::BuildValues() {
     auto caption = [this](const char* name, const QString& text, int y, int h = 285) {
-        QLabel* label = AddLabel(name, text, 120, y, 2760, h);
-        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        QLabel* label = AddCaption(name, text, 120, y, 2760, h);
         label->setWordWrap(true);
         return label;
     };
     auto hidden = [this](const char* name, const char* text) {
-        QLineEdit* box = AddEntryBox(name, 0, 0, 600, 285);
-        box->setText(text);
+        QLineEdit* box = AddValueBox(name, text, 0, 0, 600);
         box->hide();
         return box;
     };
@@ -101,15 +110,13 @@ frmNPTmeasureV74::frmNPTmeasureV74(CalcEnv& env, QWidget* parent)
     txtSmallDia_ = hidden("txtSmallDia", "0");
     lblSmallDia_ = display("lblSmallDia", 4020);
     caption("lblLengthCaption", tr("Gauge length, L1:"), 4365);
-    txtLength_ = AddEntryBox("txtLength", kValueX, 4365, 1320, 285);
-    txtLength_->setText("0");
+    txtLength_ = AddValueBox("txtLength", "0", kValueX, 4365, 1320);
     caption("lblAngleCaption", tr("Angle from centreline:"), 4710);
     txtAnglePerSide_ = hidden("txtAnglePerSide", kPipeAnglePerSideText);
     lblAnglePerSide_ = display("lblAnglePerSide", 4710);
     lblAnglePerSide_->setText(kPipeAnglePerSideText);
     caption("lblWireCaption", tr("Actual wire size:"), 5055);
-    txtActualWire_ = AddEntryBox("txtActualWire", kValueX, 5055, 1320, 285);
-    txtActualWire_->setText("0");
+    txtActualWire_ = AddValueBox("txtActualWire", "0", kValueX, 5055, 1320);
     caption("lblMOWCaption", tr("Measurement over wires at gauge point:"), 5385, 420);
     txtMOW_ = hidden("txtMOW", "0");
     lblMOW_ = display("lblMOW", 5445);
@@ -123,22 +130,16 @@ frmNPTmeasureV74::frmNPTmeasureV74(CalcEnv& env, QWidget* parent)
     lblTurns_->setText("0");
     AddLabel("lblTurnsText", tr("turns to gauge length."), 840, 6240, 2760, 285);
 
-    QLabel* places = AddLabel("lblDecPlaces", tr("Decimal places"), 2640, 5895, 1590, 300);
-    places->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    txtDecPlaces_ = AddEntryBox("txtDecPlaces", 4290, 5895, 615, 300);
+    AddCaption("lblDecPlaces", tr("Decimal places"), 2640, 5895, 1590, 300);
+    // Its own box: the screen checks it with a rule of its own.
+    txtDecPlaces_ = AddValueBox("txtDecPlaces", "4", 4290, 5895, 615, 300);
     txtDecPlaces_->setAlignment(Qt::AlignCenter);
-    txtDecPlaces_->setText("4");
+}
 
-    // ---- Commands --------------------------------------------------------------------------
-    constexpr int kCommandsY = 6690, kSize = 945, kStep = 975;
-    AddCommand(Command::Calculate, 90, kCommandsY, kSize, kSize + 120, tr("CALCULATE MOW"));
-    AddCommand(Command::Reset, 90 + kStep, kCommandsY, kSize, kSize + 120);
-    AddCommand(Command::Print, 90 + 2 * kStep, kCommandsY, kSize, kSize + 120);
-    AddCommand(Command::Help, 90 + 3 * kStep, kCommandsY, kSize, kSize + 120);
-    AddCommand(Command::Close, 90 + 4 * kStep, kCommandsY, kSize, kSize + 120);
+void frmNPTmeasureV74::BuildUnitsAndChecks() {
     CommandButton* unit = AddCommand(Command::InchMetric, 4380, 2640, 585, 600, tr("INCH"));
     unit->Face()->setToolTip(tr("Switch between inch and millimetre"));
-    lblUnit_ = unit->Caption();
+    ShowUnitsOn(unit->Caption(), ShortCaptions());
 
     CheckOnLeave(txtLength_, [this] { return LeaveLength(); });
     CheckOnLeave(txtActualWire_, [this] { return LeaveWire(); });
@@ -184,7 +185,7 @@ void frmNPTmeasureV74::ChoosePipeSize(int row) {
     SetBoth(txtAnglePerSide_, lblAnglePerSide_, kPipeAnglePerSideText);
     txtSmallDia_->setEnabled(false);
     txtTPIpitch_->setEnabled(false);
-    if (metric_) InchMetricConvert();  // the table is in inches
+    if (Metric()) SwitchUnits(UnitSystem::Inch);  // the table is in inches
 
     SetBoth(txtTPIpitch_, lblTPIpitch_, size.tpi);
     SetBoth(txtSmallDia_, lblSmallDia_, size.e0);
@@ -340,16 +341,15 @@ bool frmNPTmeasureV74::LeaveDecimalPlaces() {
 
 // ---- Units -------------------------------------------------------------------------------------
 
-void frmNPTmeasureV74::InchMetricConvert() {
+bool frmNPTmeasureV74::ConvertUnits(UnitSystem units) {
     const int places = Places();
     auto convertBox = [&](QLineEdit* box, double factor) {
         const double value = Read(box);
         if (value > 0) box->setText(FormatPlaces(value * factor, places));
     };
-    if (!metric_) {
+    if (units == UnitSystem::Metric) {
         if (optTPI_->isChecked()) optPitch_->setChecked(true);
         if (Read(txtTaperPerFoot_) > 0) SetBoth(txtTaperPerFoot_, lblTaperPerFoot_, "1:16");
-        metric_ = true;
         // The chosen size converts from its exact values; typed values from their boxes.
         if (e1_ > 0) txtLargeDia_->setText(FormatPlaces(e1_ * 25.4, places));
         if (e0_ > 0) txtSmallDia_->setText(FormatPlaces(e0_ * 25.4, places));
@@ -372,9 +372,7 @@ void frmNPTmeasureV74::InchMetricConvert() {
         label3(lblTPIpitch_, txtTPIpitch_, pitch);
         label3(lblBWSNPT_, txtBWSNPT_, PipeBestWire(pitch));
         lblTaper_->setText(tr("Ratio:"));
-        lblUnit_->setText(tr("MM"));
     } else {
-        metric_ = false;
         if (optPitch_->isChecked()) {
             if (tpi_ > 0) txtTPIpitch_->setText(FormatPlaces(1 / tpi_, places));
             optTPI_->setChecked(true);
@@ -395,8 +393,8 @@ void frmNPTmeasureV74::InchMetricConvert() {
         lblSmallDia_->setText(txtSmallDia_->text());
         lblMOW_->setText(txtMOW_->text());
         lblBWSNPT_->setText(txtBWSNPT_->text());
-        lblUnit_->setText(tr("INCH"));
     }
+    return true;
 }
 
 void frmNPTmeasureV74::ResetAll() {
@@ -431,7 +429,7 @@ QString frmNPTmeasureV74::PrintText() const {
     text += kLineBreak + tr("Measurement over wires at gauge point: ") + lblMOW_->text();
     text += kLineBreak + tr("Best wire size: ") + lblBWSNPT_->text();
     text += kLineBreak + lblTurns_->text() + " " + tr("turns to gauge length.");
-    text += kLineBreak + tr("Units: ") + (metric_ ? tr("MM") : tr("INCH"));
+    text += kLineBreak + tr("Units: ") + UnitCaptionShown(ShortCaptions().Of(Units()));
     return text;
 }
 

@@ -71,6 +71,7 @@ QString FormText(const char* english) {
 const QString kLineBreak = QStringLiteral("\n\r");
 
 // The drawing's place on the screen and its size on paper (pixels).
+constexpr int kBoxX = 3360, kBoxW = 1560;
 constexpr int kPictureX = 5760, kPictureY = 420, kPictureW = 4440, kPictureH = 3300;
 const QSize kPrintPictureSize(420, 270);
 
@@ -86,7 +87,26 @@ frmThreadMeasureV74::frmThreadMeasureV74(CalcEnv& env, QWidget* parent)
                  {"frmThreadMeasureV74", tr("Measure threads"), tr("Measure Threads with Wires"),
                   10345, 9130, "html\\ThreadMeasure.htm", "ThreadMeas"},
                  parent) {
-    // ---- Option groups ---------------------------------------------------------------
+    BuildOptionGroups();
+    BuildEntries();
+    BuildThreadData();
+    AddCommandRow({.xTw = 120, .yTw = 7710, .stepTw = 1680},
+                  {RowPlace::Calculator(), Command::Print, Command::Help, Command::Reset,
+                   Command::Close, Command::Calculate});
+    BuildChecks();
+
+    StartInLanguageUnits();
+    if (!Metric())
+        optTPI_->setChecked(true);
+    else
+        optThreadPitch_->setChecked(true);
+    const std::string code = Env().settings.GetSetting(kSettingsApp, kFormSection, kFormKey);
+    SelectForm(FormFromCode(code).value_or(ThreadForm::SixtyUn));
+    ApplyGiven();
+    FillcboNumOD();
+}
+
+void frmThreadMeasureV74::BuildOptionGroups() {
     QGroupBox* fraForm = AddFrame("fraThreadForm", tr("Thread form"), 120, 420, 2520, 2520);
     for (ThreadForm form : kThreadForms) {
         const int i = static_cast<int>(form);
@@ -100,6 +120,7 @@ frmThreadMeasureV74::frmThreadMeasureV74(CalcEnv& env, QWidget* parent)
     QGroupBox* fraUnits = AddFrame("fraUnits", tr("Units"), 2760, 420, 2880, 600);
     optInch_ = AddOption("optInch", tr("Inch"), 120, 255, 1020, 285, fraUnits);
     optMetric_ = AddOption("optMetric", tr("Metric"), 1440, 255, 1320, 285, fraUnits);
+    ShowUnitsOn(optInch_, optMetric_);
 
     QGroupBox* fraPitch = AddFrame("fraPitch", tr("Pitch entry"), 2760, 1110, 2880, 885);
     optTPI_ = AddOption("optTPI", tr("Threads per Inch"), 120, 255, 2700, 285, fraPitch);
@@ -116,98 +137,68 @@ frmThreadMeasureV74::frmThreadMeasureV74(CalcEnv& env, QWidget* parent)
     forms_[0]->setChecked(true);
     optTPI_->setChecked(true);
     optNomDia_->setChecked(true);
-    optInch_->setChecked(true);
+}
 
-    // ---- Entries -------------------------------------------------------------------------
-    auto caption = [this](const char* name, const QString& text, int y) {
-        QLabel* label = AddLabel(name, text, 120, y, 3120, 285);
-        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        return label;
-    };
-    auto entry = [this](const char* name, int x, int y, int w = 1560) {
-        QLineEdit* box = AddEntryBox(name, x, y, w, 285);
-        box->setText("0");
-        return box;
-    };
-    auto result = [this](const char* name, int x, int y, int w = 1560) {
-        QLabel* field = AddResultField(name, x, y, w, 285);
-        field->hide();
-        return field;
-    };
-    constexpr int kBoxX = 3360;
-    lblTPIpitchCaption_ = caption("lblTPIpitchCaption", tr("Threads per Inch"), 3420);
-    txtTPIpitch_ = entry("txtTPIpitch", kBoxX, 3420);
+// The entries down the middle, each with its caption at the left.
+void frmThreadMeasureV74::BuildEntries() {
+    lblTPIpitchCaption_ = AddCaption("lblTPIpitchCaption", tr("Threads per Inch"), 120, 3420, 3120);
+    txtTPIpitch_ = AddValueBox("txtTPIpitch", "0", kBoxX, 3420, kBoxW);
     txtTPIpitch_->setToolTip(tr(kFractionTip));
-    lblNomSize_ = caption("lblNomSize", tr("Basic Major Diameter (REQUIRED)"), 3795);
-    lblNomDia_ = result("lblNomDia", kBoxX, 3795);
-    txtNomDia_ = entry("txtNomDia", kBoxX, 3795);
+    lblNomSize_ = AddCaption("lblNomSize", tr("Basic Major Diameter (REQUIRED)"), 120, 3795, 3120);
+    lblNomDia_ = AddHiddenResultField("lblNomDia", kBoxX, 3795, kBoxW);
+    txtNomDia_ = AddValueBox("txtNomDia", "0", kBoxX, 3795, kBoxW);
     txtNomDia_->setToolTip(tr(kFractionTip));
-    caption("lblActualWire", tr("Actual Wire Size (REQUIRED)"), 4170);
-    txtActualWire_ = entry("txtActualWire", kBoxX, 4170);
-    caption("lblPitchDiaCaption", tr("Pitch (Effective) Diameter"), 4545);
-    lblPitchDia_ = result("lblPitchDia", kBoxX, 4545);
-    txtPitchDia_ = entry("txtPitchDia", kBoxX, 4545);
-    caption("lblMOWCaption", tr("Measurement over wires"), 4920);
-    lblMOW_ = result("lblMOW", kBoxX, 4920);
-    txtMOW_ = entry("txtMOW", kBoxX, 4920);
-    AddScreenCommand("lblBestWire", tr("CALCULATE BEST WIRE SIZE"), FaceDrawing::Blank, 120, 5340,
-                     3120, 450, [this] { BestWireSize(); });
-    txtBestWire_ = entry("txtBestWire", kBoxX, 5415);
+    AddCaption("lblActualWire", tr("Actual Wire Size (REQUIRED)"), 120, 4170, 3120);
+    txtActualWire_ = AddValueBox("txtActualWire", "0", kBoxX, 4170, kBoxW);
+    AddCaption("lblPitchDiaCaption", tr("Pitch (Effective) Diameter"), 120, 4545, 3120);
+    lblPitchDia_ = AddHiddenResultField("lblPitchDia", kBoxX, 4545, kBoxW);
+    txtPitchDia_ = AddValueBox("txtPitchDia", "0", kBoxX, 4545, kBoxW);
+    AddCaption("lblMOWCaption", tr("Measurement over wires"), 120, 4920, 3120);
+    lblMOW_ = AddHiddenResultField("lblMOW", kBoxX, 4920, kBoxW);
+    txtMOW_ = AddValueBox("txtMOW", "0", kBoxX, 4920, kBoxW);
+    AddScreenCommand("lblBestWire", tr("CALCULATE BEST WIRE SIZE"), FaceDrawing::Blank, 120, 5340, 3120,
+                     450, [this] { BestWireSize(); });
+    txtBestWire_ = AddValueBox("txtBestWire", "0", kBoxX, 5415, kBoxW);
 
-    cboNumOD_ = new QComboBox(this);
-    cboNumOD_->setObjectName("cboNumOD");
-    cboNumOD_->setGeometry(TwRect(120, 6030, 2400, 315));
+    cboNumOD_ = AddComboBox("cboNumOD", 120, 6030, 2400);
     cboNumOD_->setPlaceholderText(tr("Nom dia of # thds"));
     cboNumOD_->setToolTip(tr("Numbered screw sizes: basic major diameters in inches"));
-    GuardControl(cboNumOD_);
+}
 
-    // ---- The drawing and the thread data ---------------------------------------------------
-    picture_ = new ThreadPicture(ThreadPicture::Kind::Thread, this);
-    picture_->setObjectName("Picture1");
-    picture_->setGeometry(TwRect(kPictureX, kPictureY, kPictureW, kPictureH));
+// The drawing and, under it, the data of the thread form.
+void frmThreadMeasureV74::BuildThreadData() {
+    picture_ = AddPicture(new ThreadPicture(ThreadPicture::Kind::Thread, this), "Picture1",
+                          kPictureX, kPictureY, kPictureW, kPictureH);
     lblCalcedThread_ = AddLabel("lblCalcedThread", "", 5100, 3810, 5100, 900);
     lblCalcedThread_->setWordWrap(true);
     lblCalcedThread_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     constexpr int kLabelA = 5100, kBoxA = 7080, kLabelB = 8220, kBoxB = 9120, kDataW = 1080;
-    auto dataLabel = [this](const char* name, const QString& text, int x, int y, int w) {
-        QLabel* label = AddLabel(name, text, x, y, w, 285);
-        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        return label;
-    };
-    auto dataBox = [this, &entry](const char* name, int x, int y) {
-        QLineEdit* box = entry(name, x, y, kDataW);
+    // The form's data are shown, not typed.
+    auto dataBox = [this](const char* name, int x, int y) {
+        QLineEdit* box = AddValueBox(name, "0", x, y, kDataW);
         SetBoxEditable(box, false);
         return box;
     };
-    dataLabel("lblMajDia", tr("Maximum Major Diameter, External:"), kLabelA, 4800, 3960);
+    AddCaption("lblMajDia", tr("Maximum Major Diameter, External:"), kLabelA, 4800, 3960);
     txtMajDiaScr_ = dataBox("txtMajDiaScr", kBoxB, 4800);
-    lblMinDiaScr_ =
-        dataLabel("lblMinDiaScr", FormText("Minor Dia. External:"), kLabelA, 5175, 1920);
+    lblMinDiaScr_ = AddCaption("lblMinDiaScr", FormText("Minor Dia. External:"), kLabelA, 5175, 1920);
     txtMinDiaScr_ = dataBox("txtMinDiaScr", kBoxA, 5175);
-    lblMinDiaNut_ = dataLabel("lblMinDiaNut", FormText("Internal:"), kLabelB, 5175, 840);
+    lblMinDiaNut_ = AddCaption("lblMinDiaNut", FormText("Internal:"), kLabelB, 5175, 840);
     txtMinDiaNut_ = dataBox("txtMinDiaNut", kBoxB, 5175);
     QLabel* height = AddLabel("lblHeight", tr("Height"), kLabelA, 5550, 700, 285);
     height->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    dataLabel("lblHghtScr", tr("External"), kLabelA + 700, 5550, 1220);
+    AddCaption("lblHghtScr", tr("External"), kLabelA + 700, 5550, 1220);
     txtHghtScr_ = dataBox("txtHghtScr", kBoxA, 5550);
-    dataLabel("lblHghtNut", tr("internal"), kLabelB, 5550, 840);
+    AddCaption("lblHghtNut", tr("internal"), kLabelB, 5550, 840);
     txtHghtNut_ = dataBox("txtHghtNut", kBoxB, 5550);
     SetBoxEditable(txtBestWire_, false);
 
-    dataLabel("lblDecPlaces", tr("Decimal Places"), kLabelA, 6150, 1920);
+    AddCaption("lblDecPlaces", tr("Decimal Places"), kLabelA, 6150, 1920);
     AddDecimalPlacesBox(kBoxA, 6150);
+}
 
-    // ---- Commands --------------------------------------------------------------------------
-    constexpr int kCommandsY = 7710;
-    AddCalculatorPicture(120, kCommandsY);
-    AddCommand(Command::Print, 1800, kCommandsY);
-    AddCommand(Command::Help, 3480, kCommandsY);
-    AddCommand(Command::Reset, 5160, kCommandsY);
-    AddCommand(Command::Close, 6840, kCommandsY);
-    AddCommand(Command::Calculate, 8520, kCommandsY);
-
-    // ---- Checks and handlers ------------------------------------------------------------------
+void frmThreadMeasureV74::BuildChecks() {
     CheckOnLeave(txtTPIpitch_, [this] {
         return CheckEntry(txtTPIpitch_, optTPI_->isChecked() ? TextThreadsPerInch(Env())
                                                              : TextPitchOfThread(Env()));
@@ -232,19 +223,6 @@ frmThreadMeasureV74::frmThreadMeasureV74(CalcEnv& env, QWidget* parent)
     onSelect(optTPI_, [this] { ToTpiEntry(); });
     for (QRadioButton* option : {optPDia_, optMOW_, optNomDia_})
         onSelect(option, [this] { ApplyGiven(); });
-    onSelect(optMetric_, [this] { SwitchToMetric(); });
-    onSelect(optInch_, [this] { SwitchToInch(); });
-
-    // ---- Start-up -------------------------------------------------------------------------------
-    SetUnitOptions(Env(), optInch_, optMetric_);
-    if (optInch_->isChecked())
-        optTPI_->setChecked(true);
-    else
-        optThreadPitch_->setChecked(true);
-    const std::string code = Env().settings.GetSetting(kSettingsApp, kFormSection, kFormKey);
-    SelectForm(FormFromCode(code).value_or(ThreadForm::SixtyUn));
-    ApplyGiven();
-    FillcboNumOD();
 }
 
 void frmThreadMeasureV74::FillcboNumOD() {
@@ -263,11 +241,11 @@ void frmThreadMeasureV74::Message(const char* text, const char* title) {
 }
 
 double frmThreadMeasureV74::calcThreadPitch() const {
-    return PitchFromTpi(ParseNumberText(S(txtTPIpitch_->text())), Units()).value_or(0);
+    return PitchFromTpi(ParseNumberText(S(txtTPIpitch_->text())), ThreadUnitsInForce()).value_or(0);
 }
 
 double frmThreadMeasureV74::calcTPI() const {
-    return TpiFromPitch(ParseNumberText(S(txtTPIpitch_->text())), Units()).value_or(0);
+    return TpiFromPitch(ParseNumberText(S(txtTPIpitch_->text())), ThreadUnitsInForce()).value_or(0);
 }
 
 // ---- Thread forms ------------------------------------------------------------------------
@@ -320,18 +298,19 @@ void frmThreadMeasureV74::ToPitchEntry() {
     lblTPIpitchCaption_->setText(tr("Pitch of Thread"));
     const double value = ParseNumberText(S(txtTPIpitch_->text()));
     const std::string pitch =
-        value > 0 ? PitchTextFromTpi(value, Units(), DecimalPlaces()) : std::string();
+        value > 0 ? PitchTextFromTpi(value, ThreadUnitsInForce(), DecimalPlaces()) : std::string();
     txtTPIpitch_->setText(pitch.empty() ? "0" : Q(pitch));
 }
 
 void frmThreadMeasureV74::ToTpiEntry() {
     lblTPIpitchCaption_->setText(tr("Threads per Inch"));
     const double value = ParseNumberText(S(txtTPIpitch_->text()));
-    const std::string tpi = value > 0 ? TpiTextFromPitch(value, Units()) : std::string();
+    const std::string tpi =
+        value > 0 ? TpiTextFromPitch(value, ThreadUnitsInForce()) : std::string();
     txtTPIpitch_->setText(tpi.empty() ? "0" : Q(tpi));
 }
 
-void frmThreadMeasureV74::ConvertUnits(double factor, bool convertEntry) {
+void frmThreadMeasureV74::ConvertValues(double factor, bool convertEntry) {
     auto convert = [this, factor](QWidget* field) {
         SetFieldText(field, Format(ParseNumberText(S(FieldText(field))) * factor));
     };
@@ -349,19 +328,25 @@ void frmThreadMeasureV74::ConvertUnits(double factor, bool convertEntry) {
         if (!field->text().isEmpty()) convert(field);
 }
 
+bool frmThreadMeasureV74::ConvertUnits(UnitSystem units) {
+    if (units == UnitSystem::Metric)
+        SwitchToMetric();
+    else
+        SwitchToInch();
+    return true;
+}
+
 void frmThreadMeasureV74::SwitchToMetric() {
     optTPI_->setEnabled(false);
     // A threads-per-inch entry becomes an inch pitch first, then millimetres.
     optThreadPitch_->setChecked(true);
-    ConvertUnits(kMmPerInch, true);
-    metric_ = true;
+    ConvertValues(kMmPerInch, true);
 }
 
 void frmThreadMeasureV74::SwitchToInch() {
     optTPI_->setEnabled(true);
     // Threads per inch stay what they are; a pitch becomes inches.
-    ConvertUnits(kInchPerMm, !optTPI_->isChecked());
-    metric_ = false;
+    ConvertValues(kInchPerMm, !optTPI_->isChecked());
 }
 
 void frmThreadMeasureV74::ApplyGiven() {
@@ -406,7 +391,8 @@ void frmThreadMeasureV74::BestWireSize() {
         return;
     }
     if (entry < 0) return;  // the reader has said why
-    const double pitch = optTPI_->isChecked() ? PitchFromTpi(entry, Units()).value_or(0) : entry;
+    const double pitch =
+        optTPI_->isChecked() ? PitchFromTpi(entry, ThreadUnitsInForce()).value_or(0) : entry;
     const std::optional<double> wire = calc::BestWireSize(form_, pitch);
     if (!wire) {
         Message(kImpossible);
@@ -427,7 +413,9 @@ void frmThreadMeasureV74::Calculate() {
         Message(QT_TR_NOOP("Please enter a value for TPI or Thread Pitch."));
         return;
     }
-    if (entry > 0) pitch_ = optTPI_->isChecked() ? PitchFromTpi(entry, Units()).value_or(0) : entry;
+    if (entry > 0)
+        pitch_ =
+            optTPI_->isChecked() ? PitchFromTpi(entry, ThreadUnitsInForce()).value_or(0) : entry;
     calculate(pitch_);
 }
 
@@ -449,7 +437,7 @@ void frmThreadMeasureV74::calculate(double pitch) {
     factor_ = InfoOf(form_).pitchDiameterFactor;
     ThreadInput input;
     input.form = form_;
-    input.units = Units();
+    input.units = ThreadUnitsInForce();
     input.major = major;
     input.pitch = pitch;
     input.wire = wire;

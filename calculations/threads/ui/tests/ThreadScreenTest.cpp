@@ -328,7 +328,7 @@ private slots:
         QCOMPARE(pipe->parentWidget(), s_.data());
         QVERIFY(pipe->isModal());
         QCOMPARE(s_->Form(), ThreadForm::TwentyNineAcme);  // nothing else changes here
-        CalcScreen::SetHelpFolder(THREADS_HELP_DIR);
+        CalcScreen::SetHelpFolder(CALC_HELP_DIR);
         Click(pipe->findChild<QWidget*>("lblQuestion"));
         QCOMPARE(common::HelpWindow::OpenWindows().size(), 1);
         QCOMPARE(common::HelpWindow::OpenWindows().first()->CurrentTopic(),
@@ -345,7 +345,7 @@ private slots:
     }
 
     void fromTheMenuWithHelp() {
-        CalcScreen::SetHelpFolder(THREADS_HELP_DIR);
+        CalcScreen::SetHelpFolder(CALC_HELP_DIR);
         frmArbormateEDITORv74 menu(t_->env);
         RegisterThreadScreens(menu);
         auto* screen = qobject_cast<frmThreadMeasureV74*>(menu.OpenScreen("picMeasureThread"));

@@ -89,12 +89,9 @@ frmObliqueTriangleV74::frmObliqueTriangleV74(CalcEnv& env, QWidget* parent)
     places2->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     AddDecimalPlacesBox(7200, 2640);
 
-    AddCalculatorPicture(240, 4920);
-    AddCommand(Command::Print, 1560, 4920);
-    AddCommand(Command::AngleConversion, 2880, 4920);
-    AddCommand(Command::MmToInch, 4200, 4920);
-    AddCommand(Command::InchToMm, 5520, 4920);
-    AddCommand(Command::Reset, 6840, 4920);
+    AddCommandRow({.xTw = 240, .yTw = 4920, .stepTw = 1320},
+                  {RowPlace::Calculator(), Command::Print, Command::AngleConversion,
+                   Command::MmToInch, Command::InchToMm, Command::Reset});
     AddCommand(Command::Calculate, 6840, 3600);
 }
 
@@ -225,10 +222,15 @@ void frmObliqueTriangleV74::OfferAlternate() {
     ShowOwnedWindow(screen);
 }
 
-void frmObliqueTriangleV74::ConvertLengths(bool toMillimetres) {
-    if (!Validate()) return;
-    const double factor = toMillimetres ? kMmPerInch : kInchPerMm;
-    for (Box side : {SideA, SideB, SideC}) boxes_[side]->setText(Format(Value(side) * factor));
+QList<QWidget*> frmObliqueTriangleV74::LengthFields() const {
+    return {boxes_[SideA], boxes_[SideB], boxes_[SideC]};
+}
+
+bool frmObliqueTriangleV74::CanConvertLengths() {
+    return Validate();
+}
+
+void frmObliqueTriangleV74::LengthsConverted() {
     UpdateArea();
 }
 

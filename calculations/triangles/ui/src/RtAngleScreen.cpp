@@ -79,11 +79,8 @@ frmRtAngleV74::frmRtAngleV74(CalcEnv& env, QWidget* parent)
     AddLabel("lblBigB", tr("Angle B"), 4680, 2760, 900, 225);
     AddLabel("lblRTAngle90", QString::fromUtf8("90°"), 960, 3120, 500, 225);
     for (const Place& p : places) {
-        auto& slot = slots_[p.value];
-        slot.field = AddResultField(p.field, p.x, p.y, 1215, 285);
-        slot.field->hide();
-        slot.box = AddEntryBox(p.box, p.x, p.y, 1215, 285);
-        CheckOnLeave(slot.box, [this, v = p.value] { return CheckBox(v); });
+        slots_[p.value] =
+            AddValueSlot(p.box, p.field, p.x, p.y, [this, v = p.value] { return CheckBox(v); });
     }
     area_ = AddLabel("lblArea", "", 2355, 2520, 2600, 285);
     auto* hint =
@@ -97,13 +94,11 @@ frmRtAngleV74::frmRtAngleV74(CalcEnv& env, QWidget* parent)
     auto* placesLabel = AddLabel("Label1", tr("Decimal Places in Answer"), 4800, 1695, 2460, 285);
     placesLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     AddDecimalPlacesBox(7320, 1680);
+    SetLengthRule({.skipsEmpty = true, .needsTypedLength = true});
 
-    AddCalculatorPicture(240, 3720);
-    AddCommand(Command::Print, 1560, 3720);
-    AddCommand(Command::AngleConversion, 2880, 3720);
-    AddCommand(Command::MmToInch, 4200, 3720);
-    AddCommand(Command::InchToMm, 5520, 3720);
-    AddCommand(Command::Reset, 6840, 3720);
+    AddCommandRow({.xTw = 240, .yTw = 3720, .stepTw = 1320},
+                  {RowPlace::Calculator(), Command::Print, Command::AngleConversion,
+                   Command::MmToInch, Command::InchToMm, Command::Reset});
     AddCommand(Command::Calculate, 6840, 2400);
 }
 
@@ -229,28 +224,14 @@ void frmRtAngleV74::UpdateArea() {
     area_->setText(tr("Area: %1 units²").arg(Format(area)));
 }
 
-void frmRtAngleV74::ConvertLengths(bool toMillimetres) {
-    bool any = false;
-    for (RtValue v : kSides) any = any || ParseNumberText(S(slots_[v].box->text())) != 0;
-    if (!any) return;
-    const double factor = toMillimetres ? kMmPerInch : kInchPerMm;
-    for (RtValue v : kSides) {
-        const auto& slot = slots_[v];
-        if (!AllFinite({ParseNumberText(S(slot.box->text())) * factor,
-                        ParseNumberText(S(slot.field->text())) * factor})) {
-            ShowNotCalculable(Env(), S(tr("the converted length")));
-            return;
-        }
-    }
-    for (RtValue v : kSides) {
-        QLineEdit* box = slots_[v].box;
-        if (!box->text().isEmpty()) box->setText(Format(ParseNumberText(S(box->text())) * factor));
-    }
-    for (RtValue v : kSides) {
-        QLabel* field = slots_[v].field;
-        if (!field->text().isEmpty())
-            field->setText(Format(ParseNumberText(S(field->text())) * factor));
-    }
+QList<QWidget*> frmRtAngleV74::LengthFields() const {
+    QList<QWidget*> fields;
+    for (RtValue v : kSides) fields << slots_[v].box;
+    for (RtValue v : kSides) fields << slots_[v].field;
+    return fields;
+}
+
+void frmRtAngleV74::LengthsConverted() {
     UpdateArea();
 }
 

@@ -23,7 +23,7 @@ public:
     void Reset() override;
     QString PrintText() const override;
     PrintPicture PrintDiagram() const override;
-    void ConvertLengths(bool toMillimetres) override;
+    QList<QWidget*> LengthFields() const override;
 
     // The five values as last read or computed.
     const ChordValues& Values() const { return values_; }

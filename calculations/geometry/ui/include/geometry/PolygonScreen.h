@@ -25,7 +25,7 @@ public:
     void Reset() override;
     QString PrintText() const override;
     PrintPicture PrintDiagram() const override;
-    void ConvertLengths(bool toMillimetres) override;
+    QList<QWidget*> LengthFields() const override;
 
     // The check before Calculate and the conversions: the known box is given.
     bool Validate();
@@ -38,6 +38,8 @@ public:
 
 protected:
     void PaintBackground(QPainter& painter) override;
+    bool CanConvertLengths() override;
+    void LengthsConverted() override;
 
 private:
     PolygonKnown Known() const;

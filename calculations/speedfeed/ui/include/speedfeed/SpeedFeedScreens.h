@@ -40,8 +40,9 @@ public:
     frmMaterialsV74* OpenMaterials();
     frmMaterialsV74* MaterialsScreen() const { return materials_; }
 
-    // "Surface Finish" opens the screen this makes; without one the command is shown
-    // disabled.
+    // "Surface Finish" opens the screen registered for the menu's surface finish picture;
+    // without one the command is shown disabled. This registers one (or, empty, removes it)
+    // where no menu does.
     static void SetSurfaceFinishMaker(ScreenMaker maker);
     void OpenSurfaceFinish();
     QWidget* SurfaceFinishScreen() const { return surfaceFinish_; }
@@ -63,7 +64,11 @@ private:
     void SwitchToInch() override;
 
     void BuildControls();
-    void FillList1();
+    void BuildEntries();
+    void BuildDrillCharts();
+    void BuildDrilling();
+    void BuildCommands();
+    void BuildChecks();
     void LoadDrillCharts();
     void OnChartChosen(int position);
     void OnDrillPicked(int index);
@@ -72,8 +77,7 @@ private:
     void ApplyFeedMode();
     void DisplayInchCaption();
     void DisplayMetricCaption();
-    void ApplySwitchToMetric();
-    void ApplySwitchToInch();
+    bool ConvertUnits(UnitSystem units) override;
     bool CheckTeethOnLeave();
     bool CheckPendingControl(QWidget* focused) override;
     // Puts the focus back into the teeth list once the current event is done.
@@ -98,7 +102,6 @@ private:
     QComboBox* cboNumFlutes_ = nullptr;
     QComboBox* cboChartName_ = nullptr;
     QComboBox* cboDrillCharts_ = nullptr;
-    QListWidget* list1_ = nullptr;
     QRadioButton* optInch_ = nullptr;
     QRadioButton* optMetric_ = nullptr;
     QRadioButton* optSSpeed_ = nullptr;

@@ -37,7 +37,6 @@ public:
     void SaveSettings() override;
 
     ThreadForm Form() const { return form_; }
-    bool Metric() const { return metric_; }
     // The pipe screen opened by "National Pipe Thread", while it is open.
     frmNPTmeasureV74* PipeScreen() const { return pipe_; }
 
@@ -48,6 +47,10 @@ public:
     void FillcboNumOD();
 
 private:
+    void BuildOptionGroups();
+    void BuildEntries();
+    void BuildThreadData();
+    void BuildChecks();
     void calculate(double pitch);
     void SelectForm(ThreadForm form);
     void OnFormSelected(ThreadForm form);
@@ -56,10 +59,13 @@ private:
     void ToTpiEntry();
     void SwitchToMetric();
     void SwitchToInch();
-    void ConvertUnits(double factor, bool convertEntry);
+    bool ConvertUnits(UnitSystem units) override;
+    void ConvertValues(double factor, bool convertEntry);
     void ApplyGiven();
     bool CheckEntry(QLineEdit* box, const std::string& name);
-    ThreadUnits Units() const { return metric_ ? ThreadUnits::Metric : ThreadUnits::Inch; }
+    ThreadUnits ThreadUnitsInForce() const {
+        return Metric() ? ThreadUnits::Metric : ThreadUnits::Inch;
+    }
     void Message(const char* text, const char* title = nullptr);
     QString PrintValue(QLineEdit* box, QLabel* field) const;
 
@@ -97,7 +103,6 @@ private:
     ThreadPicture* picture_ = nullptr;
 
     ThreadForm form_ = ThreadForm::SixtyUn;
-    bool metric_ = false;
     // State of the last calculations.
     double pitch_ = 0;
     double factor_ = 0;
@@ -117,28 +122,29 @@ public:
     QString PrintText() const override;
     PrintPicture PrintDiagram() const override;
     void SaveSettings() override {}
-    // The INCH / MM label.
-    void InchMetric() override { InchMetricConvert(); }
 
     void ChoosePipeSize(int row);
     void BestWireSizeCalc();
     void calcMOW();
     void ToTPI();
     void ToPitch();
-    void InchMetricConvert();
     void ResetAll();
-
-    bool Metric() const { return metric_; }
     // Runs once when the screen closes (the thread screen selects 60° UN).
     void SetOnClose(std::function<void()> onClose) { onClose_ = std::move(onClose); }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // The INCH / MM label: the chosen size converts from its exact values, typed values
+    // from their boxes.
+    bool ConvertUnits(UnitSystem units) override;
 
 private:
+    void BuildPipeSizes();
+    void BuildValues();
+    void BuildUnitsAndChecks();
     int Places() const;
     QString FormatPlaces(double value, int places) const;
-    double UnitFactor() const { return metric_ ? 25.4 : 1.0; }
+    double UnitFactor() const { return Metric() ? 25.4 : 1.0; }
     bool LeaveLength();
     bool LeaveWire();
     bool LeaveDecimalPlaces();
@@ -167,9 +173,7 @@ private:
     QLabel* lblMOW_ = nullptr;
     QLabel* lblBWSNPT_ = nullptr;
     QLabel* lblTurns_ = nullptr;
-    QLabel* lblUnit_ = nullptr;  // lblInchMetric2
 
-    bool metric_ = false;
     // The chosen size, exact and in inches whatever the unit shown.
     double e1_ = 0;
     double e0_ = 0;

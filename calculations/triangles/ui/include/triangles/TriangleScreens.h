@@ -29,13 +29,14 @@ public:
     void Reset() override;
     QString PrintText() const override;
     PrintPicture PrintDiagram() const override;
-    void ConvertLengths(bool toMillimetres) override;
+    QList<QWidget*> LengthFields() const override;
 
     // The print diagram pRATriangle (187 x 141 pixels).
     static void PaintPrintDiagram(QPainter& painter);
 
 protected:
     void PaintBackground(QPainter& painter) override;
+    void LengthsConverted() override;
 
 private:
     bool CheckBox(RtValue v);
@@ -74,7 +75,7 @@ public:
     void Reset() override;
     QString PrintText() const override;
     PrintPicture PrintDiagram() const override;
-    void ConvertLengths(bool toMillimetres) override;
+    QList<QWidget*> LengthFields() const override;
 
     ObliqueCase Arrangement() const;
     // The whole-screen check of the selected arrangement's values.
@@ -87,6 +88,8 @@ public:
 
 protected:
     void PaintBackground(QPainter& painter) override;
+    bool CanConvertLengths() override;
+    void LengthsConverted() override;
 
 private:
     enum Box { SideA = 0, SideB, SideC, AngleA, AngleB, AngleC };

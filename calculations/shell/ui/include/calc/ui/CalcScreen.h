@@ -5,11 +5,12 @@
 // A screen derives from CalcScreen, passes a ScreenSetup (names, size in twips, help
 // topic, decimal places key) and builds its own controls in its constructor with the
 // Add... helpers, which place controls in twips and give them their objectNames. It
-// overrides only what is its own: Calculate, Reset, PrintText, PrintDiagram and
-// LengthFields (or ConvertLengths), and SaveSettings when it keeps more than the
-// decimal places. Everything else (title drag, "X" and "?", the picture-label buttons,
-// the decimal places box, help, print, the inch/mm conversion, the calculator picture,
-// ANGLE CONVERSION, close) is the frame's.
+// overrides only what is its own: Calculate, Reset, PrintText, PrintDiagram,
+// LengthFields and the small hooks of the unit handling, and SaveSettings when it keeps
+// more than the decimal places. Everything else (title drag, "X" and "?", the
+// picture-label buttons, the decimal places box, help, print, the inch/mm conversion,
+// the unit system in force and where it is stored, the calculator picture, ANGLE
+// CONVERSION, close) is the frame's.
 //
 //   class frmKeyseatV74 : public CalcScreen {
 //   public:
@@ -29,14 +30,18 @@
 #include <QDialog>
 #include <QList>
 #include <QPointer>
+#include <QRect>
 #include <QString>
 #include <functional>
+#include <utility>
 
 #include "calc/CalcEnv.h"
 #include "calc/ui/FrameWidgets.h"
 #include "calc/ui/PrintAnswer.h"
+#include "calc/ui/ValueSlots.h"
 
 class QCheckBox;
+class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -57,6 +62,75 @@ enum class Command {
     AngleConversion,  // lblAngConvers1/2 "ANGLE CONVERSION"
     InchMetric,       // lblInchMetric1/2 "INCH SYSTEM"
     Copy,             // lblCopy1/2 "COPY ALL TO CLIPBOARD"
+};
+
+enum class UnitSystem { Inch, Metric };
+
+// The two texts that show a unit system; the one place the screens take them from.
+struct UnitCaptions {
+    QString inch;
+    QString metric;
+    const QString& Of(UnitSystem units) const {
+        return units == UnitSystem::Metric ? metric : inch;
+    }
+};
+// "INCH SYSTEM" / "METRIC SYSTEM": the caption of a unit-switch command.
+// The captions are English: they are also what the settings keep. UnitCaptionShown gives
+// one in the language in force.
+QString UnitCaptionShown(const QString& caption);
+UnitCaptions SystemCaptions();
+// "Inch" / "Metric": unit option buttons (and the stored unit of several screens).
+UnitCaptions OptionCaptions();
+// "INCH" / "MM": the short unit label of the pipe thread screen.
+UnitCaptions ShortCaptions();
+
+// One place a screen keeps its unit system: the texts stored for inch and metric.
+struct UnitSetting {
+    QString section;
+    QString key;
+    UnitCaptions stored;
+    enum class Written { OnSwitch, OnClose } written = Written::OnSwitch;
+    // A unit read here is applied through the switch (the screen's conversion runs even
+    // when the unit is already in force), not only shown.
+    bool appliedBySwitch = false;
+};
+
+// How INCH TO MM / MM TO INCH treat the declared lengths.
+struct LengthRule {
+    bool skipsEmpty = false;  // an empty box or field stays empty (else it becomes 0)
+    // Nothing converts while every length entry box reads 0.
+    bool needsTypedLength = false;
+    // FormatValueDecimals ("#0" at no places) in place of FormatDecimals ("#0.").
+    bool valuePattern = false;
+};
+
+// One place in a row of commands: a frame command (with its own caption, if given), the
+// calculator picture, or a place the screen fills with a command of its own.
+struct RowPlace {
+    enum class Kind { Command, Calculator, Own };
+    // Implicit, so that a row is written as the list of its commands.
+    RowPlace(Command c, QString ownCaption = {})
+        : kind(Kind::Command), command(c), caption(std::move(ownCaption)) {}
+    static RowPlace Calculator() { return RowPlace(Kind::Calculator); }
+    static RowPlace Own() { return RowPlace(Kind::Own); }
+
+    Kind kind;
+    Command command = Command::Calculate;
+    QString caption;
+
+private:
+    explicit RowPlace(Kind k) : kind(k) {}
+};
+
+// Where a row of commands goes (twips): the first at (x, y), each next `step` further
+// along, every one `size` wide and `height` high (`size` when 0).
+struct CommandRow {
+    int xTw = 0;
+    int yTw = 0;
+    int stepTw = 0;
+    int sizeTw = 1215;
+    int heightTw = 0;
+    bool vertical = false;  // down the screen in place of across
 };
 
 struct ScreenSetup {
@@ -91,13 +165,27 @@ public:
     virtual PrintPicture PrintDiagram() const { return {}; }
     // Entry boxes and result fields holding lengths, for INCH TO MM / MM TO INCH.
     virtual QList<QWidget*> LengthFields() const { return {}; }
-    // Converts the lengths; the frame rule rewrites every length field (an empty one
-    // becomes 0 formatted). Screens with their own rule override this.
+    // INCH TO MM / MM TO INCH: when CanConvertLengths accepts, every length field is
+    // converted by the length rule (nothing is written when one value would overflow),
+    // then LengthsConverted runs. Only the hole screens, whose coordinate lists convert
+    // in core, override this.
     virtual void ConvertLengths(bool toMillimetres);
-    // Saves the decimal places under (decimalSection, decimalKey); screens that keep
-    // more call this base too.
+    // Saves the decimal places under (decimalSection, decimalKey) and the unit system
+    // under its settings written at close; screens that keep more call this base too.
     virtual void SaveSettings();
-    virtual void InchMetric() {}
+    // The INCH SYSTEM command: switches to the other unit system.
+    virtual void InchMetric();
+
+    // ---- Unit system -------------------------------------------------------------
+    UnitSystem Units() const { return units_; }
+    bool Metric() const { return units_ == UnitSystem::Metric; }
+    // The caption showing the unit (the unit command's, say); empty when none shows it.
+    QString UnitCaption() const;
+    // Converts the screen's values to `units` (ConvertUnits), then shows the unit and
+    // stores it under the settings written on a switch. A refused conversion changes
+    // nothing. Switching to the unit in force does nothing unless `again`. False when
+    // refused.
+    bool SwitchUnits(UnitSystem units, bool again = false);
     // Paints the screen's own drawing (its diagram) under the controls.
     virtual void PaintBackground(QPainter&) {}
     virtual void CopyToClipboard() {}
@@ -158,6 +246,35 @@ public:
     static inline const QString kHelpContents = QStringLiteral("Introduction.htm");
 
 protected:
+    // ---- Unit system: what a screen declares and its hooks -----------------------
+    // The unit shows as the text of `label` (the unit command's caption, say).
+    void ShowUnitsOn(QLabel* label, const UnitCaptions& captions = SystemCaptions());
+    // The unit shows as the selected one of two option buttons, captioned `captions`;
+    // choosing the other option switches (after the pending-entry check).
+    void ShowUnitsOn(QRadioButton* inchOption, QRadioButton* metricOption,
+                     const UnitCaptions& captions = OptionCaptions());
+    // The desktop language's start: captions the options in the language and, for
+    // German and French, switches to metric. Nothing without a language.
+    void StartInLanguageUnits();
+    // Where the unit is kept. The settings are read now, in order: each that holds one of
+    // its two texts sets the unit (a text it does not know is passed over, so the
+    // screen's design unit stays); they are written on each switch or at close.
+    void KeepUnitsUnder(const QList<UnitSetting>& settings);
+    // Sets the unit in force and shows it, converting nothing.
+    void SetUnits(UnitSystem units);
+    // Converts the screen's own values for a switch to `units`; false refuses it.
+    virtual bool ConvertUnits(UnitSystem /*units*/) { return true; }
+    // Shows the unit on the screen's own controls (beyond the declared captions).
+    virtual void ShowUnits() {}
+    // INCH TO MM / MM TO INCH: false (after the screen's message, if any) stops the
+    // conversion (by default only under needsTypedLength); the screen's follow-up after it.
+    virtual bool CanConvertLengths();
+    virtual void LengthsConverted() {}
+    void SetLengthRule(const LengthRule& rule) { lengthRule_ = rule; }
+    // Multiplies the length `fields` by `factor` under the length rule: nothing is written
+    // and "the converted length" is refused when one value would overflow. False then.
+    bool ConvertFields(const QList<QWidget*>& fields, double factor);
+
     // ---- Building blocks for the screen's constructor (positions in twips) --------
     // `caption` replaces the standard caption ("CONVERT" on lblCalculate2, say).
     CommandButton* AddCommand(Command command, int xTw, int yTw, int wTw = 1215, int hTw = 1215,
@@ -176,12 +293,38 @@ protected:
     // AddOption do this for their controls.
     void GuardControl(QWidget* control);
     CalculatorPicture* AddCalculatorPicture(int xTw, int yTw, int wTw = 1215, int hTw = 1215);
+    // Lays out `places` along `row`; returns the rectangle (twips) of each place, so a
+    // screen puts its own commands into the Own places.
+    QList<QRect> AddCommandRow(const CommandRow& row, const QList<RowPlace>& places);
     // txtDecPlaces, set from the settings (or "4") and checked when left.
     QLineEdit* AddDecimalPlacesBox(int xTw, int yTw, int wTw = 615, int hTw = 285);
-    QLineEdit* AddEntryBox(const QString& name, int xTw, int yTw, int wTw, int hTw);
+    QLineEdit* AddEntryBox(const QString& name, int xTw, int yTw, int wTw = 1215, int hTw = 285);
+    // An entry box that starts with `text` ("0", say).
+    QLineEdit* AddValueBox(const QString& name, const QString& text, int xTw, int yTw,
+                           int wTw = 1215, int hTw = 285);
     // A result field: a sunken label (hidden or shown as the screen needs).
-    QLabel* AddResultField(const QString& name, int xTw, int yTw, int wTw, int hTw);
+    QLabel* AddResultField(const QString& name, int xTw, int yTw, int wTw = 1215, int hTw = 285);
+    // A value slot: its entry box over its hidden result field, `check` run on leaving the box.
+    ValueSlot AddValueSlot(const QString& boxName, const QString& fieldName, int xTw, int yTw,
+                           std::function<bool()> check);
+    // A result field hidden until a result shows.
+    QLabel* AddHiddenResultField(const QString& name, int xTw, int yTw, int wTw = 1215,
+                                 int hTw = 285);
     QLabel* AddLabel(const QString& name, const QString& text, int xTw, int yTw, int wTw, int hTw);
+    // The caption of a box: a label right-aligned against it.
+    QLabel* AddCaption(const QString& name, const QString& text, int xTw, int yTw, int wTw,
+                       int hTw = 285);
+    // A drop-down list whose presses wait for the pending-entry check.
+    QComboBox* AddComboBox(const QString& name, int xTw, int yTw, int wTw, int hTw = 315);
+    // Names and places a picture (any widget that paints itself).
+    template <class Picture>
+    Picture* AddPicture(Picture* picture, const QString& name, int xTw, int yTw, int wTw, int hTw) {
+        PlaceWidget(picture, name, xTw, yTw, wTw, hTw);
+        return picture;
+    }
+    // A picture painted by `paint` into its whole area (pixels).
+    QWidget* AddPicture(const QString& name, int xTw, int yTw, int wTw, int hTw,
+                        std::function<void(QPainter&, const QSizeF&)> paint);
     // Check boxes, option buttons and the frames that group them, on RGB 211, 233, 255.
     // An option button placed on a frame takes the frame as `parent` (positions are then
     // relative to the frame).
@@ -189,8 +332,15 @@ protected:
                            int hTw, QWidget* parent = nullptr);
     QRadioButton* AddOption(const QString& name, const QString& text, int xTw, int yTw, int wTw,
                             int hTw, QWidget* parent = nullptr);
+    // An option button of the usual height on an option group.
+    QRadioButton* AddOption(QWidget* group, const QString& name, const QString& text, int xTw,
+                            int yTw, int wTw) {
+        return AddOption(name, text, xTw, yTw, wTw, 285, group);
+    }
     QGroupBox* AddFrame(const QString& name, const QString& title, int xTw, int yTw, int wTw,
                         int hTw);
+    // An untitled option group drawn as a plain bordered box.
+    QGroupBox* AddOptionGroup(const QString& name, int xTw, int yTw, int wTw, int hTw);
     // Runs `check` when `box` (unless locked) loses the focus to another control of the screen;
     // false puts the focus back into the box. Checks never run while a message is
     // up, while the focus is being put back, or while the screen closes.
@@ -212,6 +362,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void PlaceWidget(QWidget* widget, const QString& name, int xTw, int yTw, int wTw, int hTw);
     void RunCommand(Command command);
     // Enter, F1, Ctrl+P, Ctrl+C and the commands' Alt keys; run once, on the first show.
     void InstallKeys();
@@ -220,6 +371,8 @@ private:
     void FitToScreen();
     void CopySelection();
     QWidget* FirstEntryBox() const;
+    void ShowUnitCaptions();
+    void StoreUnits(UnitSetting::Written when) const;
     // The check registered for `box`, or nullptr.
     const std::function<bool()>* CheckFor(const QObject* box) const;
     bool RunCheck(QLineEdit* box, const std::function<bool()>& check);
@@ -242,6 +395,13 @@ private:
     PrintHooks printHooks_;
     QPointer<QWidget> angleScreen_;
     QPointer<QLineEdit> refocusing_;
+    UnitSystem units_ = UnitSystem::Inch;
+    QPointer<QLabel> unitLabel_;
+    UnitCaptions unitLabelCaptions_;
+    QPointer<QRadioButton> inchOption_;
+    QPointer<QRadioButton> metricOption_;
+    QList<UnitSetting> unitSettings_;
+    LengthRule lengthRule_;
     bool checking_ = false;
     bool closing_ = false;
     bool closed_ = false;

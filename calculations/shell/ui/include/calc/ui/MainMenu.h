@@ -35,6 +35,13 @@ enum class ShowMode { Modal, Modeless };
 
 using ScreenFactory = std::function<QWidget*(CalcEnv& env, QWidget* menu)>;
 
+// The program's screens by menu picture name, as the menus register them: a screen opens
+// another one through this registry, so no screen library links another. Empty when
+// nothing is registered under the name.
+ScreenFactory RegisteredScreen(const QString& pictureName);
+// Registers a screen (an empty factory removes it); the menu's RegisterScreen does this.
+void SetRegisteredScreen(const QString& pictureName, ScreenFactory factory);
+
 struct MenuItem {
     QString pictureName;  // "picRAtrig"
     QString drawnName;    // "RIGHT ANGLE TRIGONOMETRY" (English; DrawnText translates)

@@ -24,8 +24,6 @@ inline std::string S(const QString& text) {
 
 // "Arbormate for Tarvik" (English) or "Arbormate" (German, French).
 void SetTitleCaption(const CalcEnv& env, QLabel* label);
-// Selects and captions the inch and metric options for the language.
-void SetUnitOptions(const CalcEnv& env, QRadioButton* inchOption, QRadioButton* metricOption);
 // The desktop's language from the locale Qt reports (QLocale(), the system locale
 // unless a default was set): German for de, French for fr, English otherwise.
 Language DesktopLanguage();

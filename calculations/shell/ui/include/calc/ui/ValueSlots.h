@@ -10,15 +10,18 @@
 
 namespace calc {
 
+// A value typed in an entry box or shown, once computed, in a result field at its place.
+struct ValueSlot {
+    QLineEdit* box = nullptr;
+    QLabel* field = nullptr;
+};
+
 // The values of a screen that solves from some of them: each has an entry box where it is
 // typed and, at the same place, a result field where it shows when it is computed.
 template <class Value, std::size_t N>
 class ValueSlots {
 public:
-    struct Slot {
-        QLineEdit* box = nullptr;
-        QLabel* field = nullptr;
-    };
+    using Slot = ValueSlot;
 
     Slot& operator[](Value v) { return slots_[static_cast<std::size_t>(v)]; }
     const Slot& operator[](Value v) const { return slots_[static_cast<std::size_t>(v)]; }

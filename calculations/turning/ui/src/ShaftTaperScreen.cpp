@@ -1,4 +1,4 @@
-#include "geometry/ShaftTaperScreen.h"
+#include "turning/ShaftTaperScreen.h"
 
 #include <QCoreApplication>
 #include <QLabel>
@@ -12,7 +12,7 @@
 #include "calc/Numeric.h"
 #include "calc/ui/QtControls.h"
 #include "calc/ui/Twips.h"
-#include "geometry/ShaftTaper.h"
+#include "turning/ShaftTaper.h"
 
 namespace calc {
 
@@ -20,8 +20,6 @@ namespace {
 
 using V = TaperValue;
 const QString kLineBreak = QStringLiteral("\n\r");
-constexpr const char* kInchSystem = "INCH SYSTEM";
-constexpr const char* kMetricSystem = "METRIC SYSTEM";
 constexpr const char* kSection = "ShaftTaper";
 constexpr const char* kPerSideLimit =
     QT_TRANSLATE_NOOP("calc::frmShaftTaperV74", "The angle per side must be less than 90 degrees.");
@@ -84,21 +82,16 @@ frmShaftTaperV74::frmShaftTaperV74(CalcEnv& env, QWidget* parent)
         {V::PerSide, "txtAnglePerSide", "lblAnglePerSide", QT_TR_NOOP("Angle per Side:"), 5520},
     };
     for (const Row& row : rows) {
-        auto* caption = AddLabel(QString(row.field).replace("lbl", "lblCap"), tr(row.caption), 240,
-                                 row.top + 15, 2220, 285);
-        caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        QLabel* caption = AddCaption(QString(row.field).replace("lbl", "lblCap"), tr(row.caption), 240,
+                                     row.top + 15, 2220);
         if (row.value == V::Taper) {
             caption->setObjectName("lblTaper");
             lblTaper_ = caption;
         }
-        auto& slot = slots_[row.value];
-        slot.field = AddResultField(row.field, 2520, row.top, 1215, 285);
-        slot.field->hide();
-        slot.box = AddEntryBox(row.box, 2520, row.top, 1215, 285);
-        CheckOnLeave(slot.box, [this, v = row.value] { return LeaveBox(v); });
+        slots_[row.value] = AddValueSlot(row.box, row.field, 2520, row.top,
+                                         [this, v = row.value] { return LeaveBox(v); });
     }
-    AddLabel("Label2", tr("Decimal places"), 240, 6030, 2220, 285)
-        ->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    AddCaption("Label2", tr("Decimal places"), 240, 6030, 2220);
     AddDecimalPlacesBox(2520, 6015);
 
     AddCommand(Command::Calculate, 4080, 3240, 1095, 1095);
@@ -108,39 +101,13 @@ frmShaftTaperV74::frmShaftTaperV74(CalcEnv& env, QWidget* parent)
     AddCommand(Command::AngleConversion, 1440, 6480, 1215, 1215);
     AddCalculatorPicture(2760, 6480, 1215, 1215);
 
+    SetLengthRule({.skipsEmpty = true});
     // The unit system the screen was closed in, then the last switch made.
-    const std::string stored = env.settings.GetSetting(kSettingsApp, kSection, "InchOrMetric");
-    SetUnitCaption(Q(stored) == kMetricSystem ? kMetricSystem : kInchSystem);
+    ShowUnitsOn(CommandButtonFor(Command::InchMetric)->Caption());
+    KeepUnitsUnder(
+        {{kSection, "InchOrMetric", SystemCaptions(), UnitSetting::Written::OnClose},
+         {"InchMetric", kSection, OptionCaptions(), UnitSetting::Written::OnSwitch, true}});
     if (Metric()) lblTaper_->setText(tr("Ratio:"));
-    const std::string last = env.settings.GetSetting(kSettingsApp, "InchMetric", kSection);
-    if (last == "Inch") {
-        SetUnitCaption(kMetricSystem);
-        InchMetric();
-    } else if (last == "Metric") {
-        SetUnitCaption(kInchSystem);
-        InchMetric();
-    }
-}
-
-QString frmShaftTaperV74::UnitCaption() const {
-    return unitCaption_;
-}
-
-bool frmShaftTaperV74::Metric() const {
-    return UnitCaption() == kMetricSystem;
-}
-
-void frmShaftTaperV74::SetUnitCaption(const QString& caption) {
-    // The English caption is the unit state (and what the settings keep); the button
-    // shows it in the language in force.
-    unitCaption_ = caption;
-    CommandButtonFor(Command::InchMetric)
-        ->Caption()
-        ->setText(QCoreApplication::translate("calc::CalcScreen", caption.toUtf8().constData()));
-    if (caption == kInchSystem)
-        cmdInchMetric_ = kInchSystemCaption;
-    else if (caption == kMetricSystem)
-        cmdInchMetric_ = kMetricSystemCaption;
 }
 
 double frmShaftTaperV74::Entry(V v) const {
@@ -148,7 +115,8 @@ double frmShaftTaperV74::Entry(V v) const {
 }
 
 double frmShaftTaperV74::TaperRead(const QString& text) const {
-    return ParseTaperEntry(Env(), S(text), S(slots_[V::Taper].box->text()), S(cmdInchMetric_));
+    return ParseTaperEntry(Env(), S(text), S(slots_[V::Taper].box->text()),
+                           Metric() ? kMetricSystemCaption : kInchSystemCaption);
 }
 
 double frmShaftTaperV74::TaperBox() const {
@@ -411,41 +379,35 @@ bool frmShaftTaperV74::CalculateMetric() {
     return true;
 }
 
-void frmShaftTaperV74::InchMetric() {
-    if (UnitCaption() == kInchSystem)
-        ToMetric();
-    else if (UnitCaption() == kMetricSystem)
-        ToInch();
+QList<QWidget*> frmShaftTaperV74::LengthSlots() const {
+    QList<QWidget*> lengths;
+    for (V v : {V::Large, V::Small, V::Length}) lengths << slots_[v].box << slots_[v].field;
+    return lengths;
 }
 
-void frmShaftTaperV74::ToMetric() {
+bool frmShaftTaperV74::ConvertUnits(UnitSystem units) {
+    return units == UnitSystem::Metric ? ToMetric() : ToInch();
+}
+
+bool frmShaftTaperV74::ToMetric() {
     auto& taper = slots_[V::Taper];
+    if (!ConvertFields(LengthSlots(), kMmPerInch)) return false;
     taper.box->setText(Q(DoubleToText15(ParseEntryText(Env(), S(taper.box->text())))));
     if (taper.box->text() == "0") taper.box->clear();
     if (TaperBox() > 0) {
         if (const auto x = RatioFromTaperPerFoot(TaperBox())) taper.box->setText("1:" + Format(*x));
-    }
-    const V lengths[] = {V::Large, V::Small, V::Length};
-    for (V v : lengths) {
-        QLineEdit* box = slots_[v].box;
-        if (!box->text().isEmpty()) box->setText(Format(InchTextToMm(S(box->text()))));
     }
     const double fieldTaper = ParseEntryText(Env(), S(taper.field->text()));
     if (fieldTaper > 0) {
         if (const auto x = RatioFromTaperPerFoot(fieldTaper))
             taper.field->setText("1:" + Format(*x));
     }
-    for (V v : lengths) {
-        QLabel* field = slots_[v].field;
-        if (!field->text().isEmpty()) field->setText(Format(InchTextToMm(S(field->text()))));
-    }
-    SetUnitCaption(kMetricSystem);
     lblTaper_->setText(tr("Ratio:"));
-    Env().settings.SaveSetting(kSettingsApp, "InchMetric", kSection, "Metric");
+    return true;
 }
 
-void frmShaftTaperV74::ToInch() {
-    SetUnitCaption(kInchSystem);
+bool frmShaftTaperV74::ToInch() {
+    if (!ConvertFields(LengthSlots(), kInchPerMm)) return false;
     lblTaper_->setText(tr("Taper per foot:"));
     auto& taper = slots_[V::Taper];
     if (taper.box->text() == "0") taper.box->clear();
@@ -463,11 +425,6 @@ void frmShaftTaperV74::ToInch() {
         else
             taper.box->clear();
     }
-    const V lengths[] = {V::Large, V::Small, V::Length};
-    for (V v : lengths) {
-        QLineEdit* box = slots_[v].box;
-        if (!box->text().isEmpty()) box->setText(Format(MmTextToInch(S(box->text()))));
-    }
     if (!taper.field->text().isEmpty()) {
         const auto tpf = toTaperPerFoot(taper.field->text());
         if (tpf)
@@ -475,20 +432,11 @@ void frmShaftTaperV74::ToInch() {
         else
             taper.field->clear();
     }
-    for (V v : lengths) {
-        QLabel* field = slots_[v].field;
-        if (!field->text().isEmpty()) field->setText(Format(MmTextToInch(S(field->text()))));
-    }
-    Env().settings.SaveSetting(kSettingsApp, "InchMetric", kSection, "Inch");
+    return true;
 }
 
 void frmShaftTaperV74::Reset() {
     slots_.Reset();
-}
-
-void frmShaftTaperV74::SaveSettings() {
-    CalcScreen::SaveSettings();
-    Env().settings.SaveSetting(kSettingsApp, kSection, "InchOrMetric", S(UnitCaption()));
 }
 
 QString frmShaftTaperV74::PrintValue(V v) const {
@@ -504,7 +452,7 @@ QString frmShaftTaperV74::PrintValue(V v) const {
 QString frmShaftTaperV74::PrintText() const {
     const QString inch = "\"", degree = QString::fromUtf8("\u00b0");
     QString text = kLineBreak.repeated(8);
-    if (UnitCaption() == kInchSystem) {
+    if (!Metric()) {
         text += kLineBreak + tr("Taper per foot") + ": " + PrintValue(V::Taper) + inch;
         text += kLineBreak + tr("Large diameter: ") + PrintValue(V::Large) + inch;
         text += kLineBreak + tr("Small diameter: ") + PrintValue(V::Small) + inch;

@@ -1,4 +1,4 @@
-#include "geometry/KeyseatScreen.h"
+#include "turning/KeyseatScreen.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -13,7 +13,7 @@
 #include "calc/Numeric.h"
 #include "calc/ui/QtControls.h"
 #include "calc/ui/Twips.h"
-#include "geometry/Keyseat.h"
+#include "turning/Keyseat.h"
 
 namespace calc {
 
@@ -102,13 +102,9 @@ frmKeyseatV74::frmKeyseatV74(CalcEnv& env, QWidget* parent)
         results_[i] = AddResultField(kRows[i].name, boxX, y - 15, 1215, 285);
     }
 
-    const int y = 5580, size = 930, step = 960;
-    int x = 120;
-    for (Command c : {Command::Calculate, Command::Reset, Command::Print, Command::InchToMm,
-                      Command::MmToInch, Command::Help, Command::Close}) {
-        AddCommand(c, x, y, size, size);
-        x += step;
-    }
+    AddCommandRow({.xTw = 120, .yTw = 5580, .stepTw = 960, .sizeTw = 930},
+                  {Command::Calculate, Command::Reset, Command::Print, Command::InchToMm,
+                   Command::MmToInch, Command::Help, Command::Close});
     // The calculator sits in the free corner of the diagram.
     AddCalculatorPicture(kPictureX + kPictureW - 720, kPictureY + 60, 660, 660);
 }

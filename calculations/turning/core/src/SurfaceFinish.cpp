@@ -1,4 +1,4 @@
-#include "geometry/SurfaceFinish.h"
+#include "turning/SurfaceFinish.h"
 
 #include <cmath>
 

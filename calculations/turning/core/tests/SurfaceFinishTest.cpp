@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "geometry/SurfaceFinish.h"
+#include "turning/SurfaceFinish.h"
 
 using namespace calc;
 

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "geometry/Keyseat.h"
+#include "turning/Keyseat.h"
 
 using namespace calc;
 

@@ -1,4 +1,4 @@
-#include "geometry/DovetailScreen.h"
+#include "turning/DovetailScreen.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -110,14 +110,10 @@ frmDovetaillV74::frmDovetaillV74(CalcEnv& env, QWidget* parent)
     AddLabel("Label4", tr("Decimal Places"), 480, 6000, 1900, 285);
     AddDecimalPlacesBox(2520, 6000);
 
-    const int size = 930, x1 = 8400, x2 = 9420;
-    AddCommand(Command::Calculate, x1, 2400, size, size);
-    AddCommand(Command::Reset, x2, 2400, size, size);
-    AddCommand(Command::Print, x1, 3390, size, size);
-    AddCommand(Command::AngleConversion, x2, 3390, size, size);
-    AddCommand(Command::MmToInch, x1, 4380, size, size);
-    AddCommand(Command::InchToMm, x2, 4380, size, size);
-    AddCalculatorPicture(x1, 5370, size, size);
+    AddCommandRow({.xTw = 8400, .yTw = 2400, .stepTw = 990, .sizeTw = 930, .vertical = true},
+                  {Command::Calculate, Command::Print, Command::MmToInch, RowPlace::Calculator()});
+    AddCommandRow({.xTw = 9420, .yTw = 2400, .stepTw = 990, .sizeTw = 930, .vertical = true},
+                  {Command::Reset, Command::AngleConversion, Command::InchToMm});
 }
 
 std::string frmDovetaillV74::NameOf(DovetailDim d) const {
@@ -223,14 +219,13 @@ void frmDovetaillV74::Reset() {
     for (Dim& dim : dims_) dim.check->setChecked(false);
 }
 
-void frmDovetaillV74::ConvertLengths(bool toMillimetres) {
-    if (!Validate()) return;
-    for (QLineEdit* box :
-         {DimOf(D::OutsideRolls).box, DimOf(D::InsideRolls).box, DimOf(D::OutsideCorners).box,
-          DimOf(D::InsideCorners).box, txtRollDiameter_, DimOf(D::Height).box}) {
-        const std::string text = S(box->text());
-        box->setText(Format(toMillimetres ? InchTextToMm(text) : MmTextToInch(text)));
-    }
+QList<QWidget*> frmDovetaillV74::LengthFields() const {
+    return {DimOf(D::OutsideRolls).box,  DimOf(D::InsideRolls).box, DimOf(D::OutsideCorners).box,
+            DimOf(D::InsideCorners).box, txtRollDiameter_,          DimOf(D::Height).box};
+}
+
+bool frmDovetaillV74::CanConvertLengths() {
+    return Validate();
 }
 
 QString frmDovetaillV74::PrintText() const {

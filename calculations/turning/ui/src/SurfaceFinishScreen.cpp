@@ -1,4 +1,4 @@
-#include "geometry/SurfaceFinishScreen.h"
+#include "turning/SurfaceFinishScreen.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -16,14 +16,12 @@
 #include "calc/Numeric.h"
 #include "calc/ui/QtControls.h"
 #include "calc/ui/Twips.h"
-#include "geometry/SurfaceFinish.h"
+#include "turning/SurfaceFinish.h"
 
 namespace calc {
 
 namespace {
 
-constexpr const char* kInchSystem = "INCH SYSTEM";
-constexpr const char* kMetricSystem = "METRIC SYSTEM";
 constexpr const char* kSettingsSection = "SurfaceFin";
 constexpr const char* kNeedDiameter =
     QT_TRANSLATE_NOOP("calc::frmBallnoseV74", "Tool diameter greater than zero is required.");
@@ -34,25 +32,6 @@ constexpr const char* kStepoverTooLarge = QT_TRANSLATE_NOOP(
 constexpr int kWidthTw = 5760, kHeightTw = 5170;
 // The diagrams (twips).
 constexpr int kPicX = 2880, kPicY = 420, kPicW = 2760, kPicH = 2355;
-
-// A picture that paints itself with one of the screen's diagrams.
-class Diagram : public QWidget {
-public:
-    Diagram(QWidget* parent, const QString& name,
-            std::function<void(QPainter&, const QSizeF&)> paint)
-        : QWidget(parent), paint_(std::move(paint)) {
-        setObjectName(name);
-    }
-
-protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter p(this);
-        paint_(p, QSizeF(size()));
-    }
-
-private:
-    std::function<void(QPainter&, const QSizeF&)> paint_;
-};
 
 // The scallops a rounded edge of radius `r` leaves at pitch `f`, with the bottoms of the
 // arcs on `baseY`, from x0 to x1; one arc is centred at `centreX`.
@@ -108,10 +87,8 @@ frmBallnoseV74::frmBallnoseV74(CalcEnv& env, QWidget* parent)
     }
 
     // The diagrams: the ball nose beneath, the lathe tool over it in the lathe mode.
-    auto* ball = new Diagram(this, "picBallnose", &frmBallnoseV74::PaintBallNose);
-    ball->setGeometry(TwRect(kPicX, kPicY, kPicW, kPicH));
-    picLathe_ = new Diagram(this, "picLathe", &frmBallnoseV74::PaintLatheTool);
-    picLathe_->setGeometry(TwRect(kPicX, kPicY, kPicW, kPicH));
+    AddPicture("picBallnose", kPicX, kPicY, kPicW, kPicH, &frmBallnoseV74::PaintBallNose);
+    picLathe_ = AddPicture("picLathe", kPicX, kPicY, kPicW, kPicH, &frmBallnoseV74::PaintLatheTool);
 
     optMill_ = AddOption("optMill", tr("Ball Nose Diameter"), 120, 480, 2640, 285);
     txtToolDia_ = AddEntryBox("txtToolDia", 480, 810, 1215, 285);
@@ -134,19 +111,15 @@ frmBallnoseV74::frmBallnoseV74(CalcEnv& env, QWidget* parent)
     CheckOnLeave(txtTNR_, [this] { return LeaveNoseRadius(); });
     CheckOnLeave(txtStepover_, [this] { return LeaveStepover(); });
 
-    const int y = 3960, size = 900, step = 930;
-    int x = 90;
-    AddCommand(Command::Calculate, x, y, size, size);
-    AddCommand(Command::Reset, x += step, y, size, size);
-    AddCommand(Command::InchMetric, x += step, y, size, size);
-    AddCommand(Command::Help, x += step, y, size, size);
-    AddCalculatorPicture(x += step, y, size, size);
-    AddCommand(Command::Close, x += step, y, size, size);
+    AddCommandRow({.xTw = 90, .yTw = 3960, .stepTw = 930, .sizeTw = 900},
+                  {Command::Calculate, Command::Reset, Command::InchMetric, Command::Help,
+                   RowPlace::Calculator(), Command::Close});
 
     lblSurfFin_->clear();
     // A stored unit text other than the two captions counts as the inch system.
-    const QString unit = Q(env.settings.GetSetting(kSettingsApp, "InchMetric", kSettingsSection));
-    SetUnitCaption(unit == kMetricSystem ? kMetricSystem : kInchSystem);
+    SetLengthRule({.skipsEmpty = true});
+    ShowUnitsOn(CommandButtonFor(Command::InchMetric)->Caption());
+    KeepUnitsUnder({{"InchMetric", kSettingsSection, SystemCaptions()}});
 
     connect(optMill_, &QRadioButton::toggled, this, [this](bool on) {
         if (on) ApplyMill();
@@ -162,18 +135,8 @@ frmBallnoseV74::frmBallnoseV74(CalcEnv& env, QWidget* parent)
     if (!optMill_->isChecked() && !optLathe_->isChecked()) optMill_->setChecked(true);
 }
 
-QString frmBallnoseV74::UnitCaption() const {
-    return unitCaption_;
-}
-
-void frmBallnoseV74::SetUnitCaption(const QString& caption) {
-    // The English caption is the unit state (and what the settings keep); the button
-    // shows it in the language in force.
-    unitCaption_ = caption;
-    CommandButtonFor(Command::InchMetric)
-        ->Caption()
-        ->setText(QCoreApplication::translate("calc::CalcScreen", caption.toUtf8().constData()));
-    unitSuffix_->setText(caption == kInchSystem ? "in" : "m");
+void frmBallnoseV74::ShowUnits() {
+    unitSuffix_->setText(Metric() ? "m" : "in");
 }
 
 void frmBallnoseV74::ApplyMill() {
@@ -250,7 +213,7 @@ void frmBallnoseV74::Calculate() {
     if (txtStepover_->text().isEmpty() || txtTNR_->text().isEmpty()) return;
     double f = ParseEntryText(Env(), S(txtStepover_->text()));
     double r = ParseEntryText(Env(), S(txtTNR_->text()));
-    const bool inch = UnitCaption() == kInchSystem;
+    const bool inch = !Metric();
     if (!inch) {
         f /= kMmPerInch;
         r /= kMmPerInch;
@@ -273,24 +236,11 @@ void frmBallnoseV74::Reset() {
     lblSurfFin_->clear();
 }
 
-void frmBallnoseV74::InchMetric() {
-    const QString caption = UnitCaption();
-    bool toMetric = false;
-    if (caption == kInchSystem)
-        toMetric = true;
-    else if (caption != kMetricSystem)
-        return;
-    SetUnitCaption(toMetric ? kMetricSystem : kInchSystem);
-    const int places = DecimalPlaces();
-    for (QWidget* field :
-         std::initializer_list<QWidget*>{txtToolDia_, txtTNR_, lblPeakHeight_, txtStepover_}) {
-        const std::string text = S(FieldText(field));
-        if (text.empty()) continue;
-        const double value = toMetric ? InchTextToMm(text) : MmTextToInch(text);
-        SetFieldText(field, Q(FormatDecimals(DoubleToText15(value), places)));
-    }
-    Env().settings.SaveSetting(kSettingsApp, "InchMetric", kSettingsSection,
-                               toMetric ? kMetricSystem : kInchSystem);
+bool frmBallnoseV74::ConvertUnits(UnitSystem units) {
+    const bool toMetric = units == UnitSystem::Metric;
+    if (!ConvertFields({txtToolDia_, txtTNR_, lblPeakHeight_, txtStepover_},
+                       toMetric ? kMmPerInch : kInchPerMm))
+        return false;
     const std::string ra = S(lblSurfFin_->text());
     if (!ra.empty()) {
         const double value = ParseEntryText(Env(), ra);
@@ -298,6 +248,7 @@ void frmBallnoseV74::InchMetric() {
             toMetric ? Q(FormatDecimals(DoubleToText15(value * kMicrometrePerMicroinch), 2))
                      : Q(FormatDecimals(DoubleToText15(value / kMicrometrePerMicroinch), 0)));
     }
+    return true;
 }
 
 void frmBallnoseV74::PaintBallNose(QPainter& p, const QSizeF& size) {

@@ -18,19 +18,19 @@ public:
 
     void Calculate() override;
     void Reset() override;
-    // INCH SYSTEM / METRIC SYSTEM: switches the unit and converts the lengths and Ra.
-    void InchMetric() override;
-    // Reads "INCH SYSTEM" or "METRIC SYSTEM".
-    QString UnitCaption() const;
 
     // The two diagrams, painted into a `size` pixel area.
     static void PaintBallNose(QPainter& painter, const QSizeF& size);
     static void PaintLatheTool(QPainter& painter, const QSizeF& size);
 
+protected:
+    // INCH SYSTEM / METRIC SYSTEM: the lengths and Ra convert.
+    bool ConvertUnits(UnitSystem units) override;
+    void ShowUnits() override;
+
 private:
     void ApplyMill();
     void ApplyLathe();
-    void SetUnitCaption(const QString& caption);
     bool LeaveToolDia();
     bool LeaveNoseRadius();
     bool LeaveStepover();
@@ -44,7 +44,6 @@ private:
     QLabel* lblPeakHeight_;
     QLabel* lblSurfFin_;
     QLabel* unitSuffix_;
-    QString unitCaption_ = "INCH SYSTEM";  // the English caption of the unit switch
     QWidget* picLathe_;
 };
 

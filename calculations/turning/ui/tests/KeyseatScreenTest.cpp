@@ -9,8 +9,8 @@
 #include "calc/TestCalcEnv.h"
 #include "calc/ui/MainMenu.h"
 #include "calc/ui/testing/ScreenTesting.h"
-#include "geometry/KeyseatScreen.h"
-#include "geometry/TurningScreens.h"
+#include "turning/KeyseatScreen.h"
+#include "turning/TurningScreens.h"
 
 using namespace calc;
 using namespace calc::testing;

@@ -1,4 +1,4 @@
-#include "geometry/Dovetail.h"
+#include "turning/Dovetail.h"
 
 #include <cmath>
 

@@ -1,11 +1,10 @@
-#include "geometry/TurningScreens.h"
+#include "turning/TurningScreens.h"
 
 #include "calc/ui/MainMenu.h"
-#include "geometry/DovetailScreen.h"
-#include "geometry/KeyseatScreen.h"
-#include "geometry/ShaftTaperScreen.h"
-#include "geometry/SurfaceFinishScreen.h"
-#include "speedfeed/SpeedFeedScreens.h"
+#include "turning/DovetailScreen.h"
+#include "turning/KeyseatScreen.h"
+#include "turning/ShaftTaperScreen.h"
+#include "turning/SurfaceFinishScreen.h"
 
 namespace calc {
 
@@ -21,7 +20,6 @@ void RegisterTurningScreens(frmArbormateEDITORv74& menu) {
     menu.RegisterScreen("picSurfFin", [](CalcEnv& env, QWidget* parent) {
         return new frmBallnoseV74(env, parent);
     });
-    frmSpeedFeedV74::SetSurfaceFinishMaker([](CalcEnv& env) { return new frmBallnoseV74(env); });
 }
 
 }  // namespace calc

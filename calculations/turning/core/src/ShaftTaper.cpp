@@ -1,4 +1,4 @@
-#include "geometry/ShaftTaper.h"
+#include "turning/ShaftTaper.h"
 
 #include <cmath>
 

@@ -6,9 +6,9 @@
 #include "calc/TestCalcEnv.h"
 #include "calc/ui/MainMenu.h"
 #include "calc/ui/testing/ScreenTesting.h"
-#include "geometry/SurfaceFinishScreen.h"
-#include "geometry/TurningScreens.h"
 #include "speedfeed/SpeedFeedScreens.h"
+#include "turning/SurfaceFinishScreen.h"
+#include "turning/TurningScreens.h"
 
 using namespace calc;
 using namespace calc::testing;

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "geometry/ShaftTaper.h"
+#include "turning/ShaftTaper.h"
 
 using namespace calc;
 

@@ -1,4 +1,4 @@
-#include "geometry/Keyseat.h"
+#include "turning/Keyseat.h"
 
 #include <cmath>
 

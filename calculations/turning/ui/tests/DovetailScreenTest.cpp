@@ -8,8 +8,8 @@
 #include "calc/TestCalcEnv.h"
 #include "calc/ui/MainMenu.h"
 #include "calc/ui/testing/ScreenTesting.h"
-#include "geometry/DovetailScreen.h"
-#include "geometry/TurningScreens.h"
+#include "turning/DovetailScreen.h"
+#include "turning/TurningScreens.h"
 
 using namespace calc;
 using namespace calc::testing;

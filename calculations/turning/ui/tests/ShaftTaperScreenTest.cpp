@@ -5,9 +5,10 @@
 
 #include "calc/TestCalcEnv.h"
 #include "calc/ui/MainMenu.h"
+#include "calc/ui/QtControls.h"
 #include "calc/ui/testing/ScreenTesting.h"
-#include "geometry/ShaftTaperScreen.h"
-#include "geometry/TurningScreens.h"
+#include "turning/ShaftTaperScreen.h"
+#include "turning/TurningScreens.h"
 
 using namespace calc;
 using namespace calc::testing;
@@ -281,6 +282,38 @@ private slots:
         QCOMPARE(s_->UnitCaption(), QString("METRIC SYSTEM"));
         QCOMPARE(Field("lblTaper"), QString("Ratio:"));
         QCOMPARE(Text("txtDecPlaces"), QString("3"));
+    }
+
+    // The two keys as earlier builds wrote them: the caption at close, the last switch.
+    void readsTheStoredUnit_data() {
+        QTest::addColumn<QString>("closedIn");
+        QTest::addColumn<QString>("lastSwitch");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("taperLabel");
+        QTest::newRow("closed in metric") << "METRIC SYSTEM"
+                                          << ""
+                                          << "METRIC SYSTEM"
+                                          << "Ratio:";
+        QTest::newRow("switched to inch since") << "METRIC SYSTEM"
+                                                << "Inch"
+                                                << "INCH SYSTEM"
+                                                << "Taper per foot:";
+        QTest::newRow("switched to metric since") << "INCH SYSTEM"
+                                                  << "Metric"
+                                                  << "METRIC SYSTEM"
+                                                  << "Ratio:";
+    }
+    void readsTheStoredUnit() {
+        QFETCH(QString, closedIn);
+        QFETCH(QString, lastSwitch);
+        QFETCH(QString, caption);
+        QFETCH(QString, taperLabel);
+        t_->settings.SaveSetting("Arbormate", "ShaftTaper", "InchOrMetric", S(closedIn));
+        if (!lastSwitch.isEmpty())
+            t_->settings.SaveSetting("Arbormate", "InchMetric", "ShaftTaper", S(lastSwitch));
+        Open();
+        QCOMPARE(s_->UnitCaption(), caption);
+        QCOMPARE(Field("lblTaper"), taperLabel);
     }
 
     void fromTheMenuWithAngleConversion() {

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "geometry/Dovetail.h"
+#include "turning/Dovetail.h"
 
 using namespace calc;
 using D = DovetailDim;

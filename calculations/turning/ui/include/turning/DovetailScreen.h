@@ -6,7 +6,7 @@
 #include <array>
 
 #include "calc/ui/CalcScreen.h"
-#include "geometry/Dovetail.h"
+#include "turning/Dovetail.h"
 
 class QCheckBox;
 class QLineEdit;
@@ -22,8 +22,8 @@ public:
     void Reset() override;
     QString PrintText() const override;
     PrintPicture PrintDiagram() const override;
-    // Runs Validate first; converts the six lengths, ticked or not.
-    void ConvertLengths(bool toMillimetres) override;
+    // The six lengths, ticked or not; Validate runs before they convert.
+    QList<QWidget*> LengthFields() const override;
 
     // Counts the ticks and locks what they rule out.
     void ValidateCheckBox();
@@ -36,6 +36,7 @@ public:
 
 protected:
     void PaintBackground(QPainter& painter) override;
+    bool CanConvertLengths() override;
 
 private:
     struct Dim {

@@ -22,15 +22,11 @@ public:
     void Reset() override;
     QString PrintText() const override;
     PrintPicture PrintDiagram() const override;
-    void SaveSettings() override;
-    // INCH SYSTEM / METRIC SYSTEM.
-    void InchMetric() override;
 
     // The angles from the taper (inch system) and from the three dimensions (metric).
     void GetAngles();
     void GetMetricAngles();
 
-    QString UnitCaption() const;
     double RememberedAngle() const { return angle_; }
 
     // The turned taper with its dimensions, in a `size` pixel area.
@@ -40,8 +36,6 @@ protected:
     void PaintBackground(QPainter& painter) override;
 
 private:
-    bool Metric() const;
-    void SetUnitCaption(const QString& caption);
     // The readers: ParseEntryText for the dimensions, ParseTaperEntry for the taper.
     double Entry(TaperValue v) const;
     double TaperRead(const QString& text) const;
@@ -57,15 +51,17 @@ private:
     void MarkFrom(TaperValue left);
     bool CalculateInch();
     bool CalculateMetric();
-    void ToMetric();
-    void ToInch();
+    // INCH SYSTEM / METRIC SYSTEM: the lengths convert, the taper per foot becomes a
+    // ratio and back.
+    bool ConvertUnits(UnitSystem units) override;
+    bool ToMetric();
+    bool ToInch();
+    // The boxes and fields of D, d and L.
+    QList<QWidget*> LengthSlots() const;
     QString PrintValue(TaperValue v) const;
 
     ValueSlots<TaperValue, 6> slots_;
     QLabel* lblTaper_;
-    // The unit-system text the taper reader consults ("Inch system" / "Metric system").
-    QString cmdInchMetric_ = "Inch system";
-    QString unitCaption_ = "INCH SYSTEM";  // the English caption of the unit switch
     double angle_ = 0;
 };
 

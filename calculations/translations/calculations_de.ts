@@ -55,12 +55,52 @@
         <source>METRIC SYSTEM</source>
         <translation>METRISCH</translation>
     </message>
+    <message>
+        <source>Inch</source>
+        <translation>Zoll</translation>
+    </message>
+    <message>
+        <source>Metric</source>
+        <translation>Metrisch</translation>
+    </message>
+    <message>
+        <source>INCH</source>
+        <translation>ZOLL</translation>
+    </message>
+    <message>
+        <source>MM</source>
+        <translation>MM</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation>Eingabe</translation>
+    </message>
+    <message>
+        <source>Esc</source>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>Ctrl+P</source>
+        <translation>Strg+P</translation>
+    </message>
+    <message>
+        <source>HELP (F1)</source>
+        <translation>HILFE (F1)</translation>
+    </message>
+    <message>
+        <source>Close (Esc)</source>
+        <translation>Schließen (Esc)</translation>
+    </message>
 </context>
 <context>
     <name>calc::CalculatorPicture</name>
     <message>
         <source>Start the desktop calculator</source>
         <translation>Taschenrechner des Desktops starten</translation>
+    </message>
+    <message>
+        <source>Desktop calculator</source>
+        <translation>Taschenrechner</translation>
     </message>
 </context>
 <context>
@@ -491,14 +531,6 @@
         <translation>für Tarvik</translation>
     </message>
     <message>
-        <source>HELP</source>
-        <translation>HILFE</translation>
-    </message>
-    <message>
-        <source>Exit</source>
-        <translation>Beenden</translation>
-    </message>
-    <message>
         <source>About</source>
         <translation>Info</translation>
     </message>
@@ -509,6 +541,14 @@
     <message>
         <source>Language</source>
         <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>HELP (F1)</source>
+        <translation>HILFE (F1)</translation>
+    </message>
+    <message>
+        <source>Exit (Ctrl+Q)</source>
+        <translation>Beenden (Strg+Q)</translation>
     </message>
 </context>
 <context>
@@ -1155,10 +1195,6 @@
         <translation>Verhältnis:</translation>
     </message>
     <message>
-        <source>MM</source>
-        <translation>MM</translation>
-    </message>
-    <message>
         <source>Taper per foot:</source>
         <translation>Kegel pro Fuß:</translation>
     </message>
@@ -1444,10 +1480,6 @@
         <translation>Rechtwinkliges Dreieck</translation>
     </message>
     <message>
-        <source>Side b</source>
-        <translation>Seite b</translation>
-    </message>
-    <message>
         <source>Enter 2 sides or 1 side and 1 angle.</source>
         <translation>2 Seiten oder 1 Seite und 1 Winkel eingeben.</translation>
     </message>
@@ -1462,10 +1494,6 @@
     <message>
         <source>Area: %1 units²</source>
         <translation>Fläche: %1 Einh.²</translation>
-    </message>
-    <message>
-        <source>the converted length</source>
-        <translation>die umgerechnete Länge</translation>
     </message>
     <message>
         <source>Side a: </source>
@@ -1652,10 +1680,6 @@
     <message>
         <source>The surface finish screen is not available yet.</source>
         <translation>Die Berechnung der Rautiefe gibt es noch nicht.</translation>
-    </message>
-    <message>
-        <source> Machining Calculations</source>
-        <translation> Schnittwerte</translation>
     </message>
     <message>
         <source>Machining Calculations</source>

@@ -55,12 +55,52 @@
         <source>METRIC SYSTEM</source>
         <translation>MÉTRIQUE</translation>
     </message>
+    <message>
+        <source>Inch</source>
+        <translation>Pouce</translation>
+    </message>
+    <message>
+        <source>Metric</source>
+        <translation>Métrique</translation>
+    </message>
+    <message>
+        <source>INCH</source>
+        <translation>POUCES</translation>
+    </message>
+    <message>
+        <source>MM</source>
+        <translation>MM</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation>Entrée</translation>
+    </message>
+    <message>
+        <source>Esc</source>
+        <translation>Échap</translation>
+    </message>
+    <message>
+        <source>Ctrl+P</source>
+        <translation>Ctrl+P</translation>
+    </message>
+    <message>
+        <source>HELP (F1)</source>
+        <translation>AIDE (F1)</translation>
+    </message>
+    <message>
+        <source>Close (Esc)</source>
+        <translation>Fermer (Échap)</translation>
+    </message>
 </context>
 <context>
     <name>calc::CalculatorPicture</name>
     <message>
         <source>Start the desktop calculator</source>
         <translation>Lancer la calculatrice du bureau</translation>
+    </message>
+    <message>
+        <source>Desktop calculator</source>
+        <translation>Calculatrice</translation>
     </message>
 </context>
 <context>
@@ -491,14 +531,6 @@
         <translation>pour Tarvik</translation>
     </message>
     <message>
-        <source>HELP</source>
-        <translation>AIDE</translation>
-    </message>
-    <message>
-        <source>Exit</source>
-        <translation>Quitter</translation>
-    </message>
-    <message>
         <source>About</source>
         <translation>À propos</translation>
     </message>
@@ -509,6 +541,14 @@
     <message>
         <source>Language</source>
         <translation>Langue</translation>
+    </message>
+    <message>
+        <source>HELP (F1)</source>
+        <translation>AIDE (F1)</translation>
+    </message>
+    <message>
+        <source>Exit (Ctrl+Q)</source>
+        <translation>Quitter (Ctrl+Q)</translation>
     </message>
 </context>
 <context>
@@ -1155,10 +1195,6 @@
         <translation>Rapport :</translation>
     </message>
     <message>
-        <source>MM</source>
-        <translation>MM</translation>
-    </message>
-    <message>
         <source>Taper per foot:</source>
         <translation>Conicité par pied :</translation>
     </message>
@@ -1444,10 +1480,6 @@
         <translation>Triangle rectangle</translation>
     </message>
     <message>
-        <source>Side b</source>
-        <translation>Côté b</translation>
-    </message>
-    <message>
         <source>Enter 2 sides or 1 side and 1 angle.</source>
         <translation>Entrez 2 côtés ou 1 côté et 1 angle.</translation>
     </message>
@@ -1462,10 +1494,6 @@
     <message>
         <source>Area: %1 units²</source>
         <translation>Aire : %1 u²</translation>
-    </message>
-    <message>
-        <source>the converted length</source>
-        <translation>la longueur convertie</translation>
     </message>
     <message>
         <source>Side a: </source>
@@ -1652,10 +1680,6 @@
     <message>
         <source>The surface finish screen is not available yet.</source>
         <translation>Le calcul de l&apos;état de surface n&apos;est pas encore disponible.</translation>
-    </message>
-    <message>
-        <source> Machining Calculations</source>
-        <translation> Conditions de coupe</translation>
     </message>
     <message>
         <source>Machining Calculations</source>

@@ -910,10 +910,10 @@ void CalcScreen::InstallKeys() {
     }
     for (const auto& [command, button] : commands_) {
         QStringList keys;
-        if (command == Command::Calculate) keys << "Enter";
+        if (command == Command::Calculate) keys << tr("Enter");
         if (command == Command::Help) keys << "F1";
-        if (command == Command::Close) keys << "Esc";
-        if (command == Command::Print) keys << "Ctrl+P";
+        if (command == Command::Close) keys << tr("Esc");
+        if (command == Command::Print) keys << tr("Ctrl+P");
         QChar letter = PreferredLetter(command);
         if (!letter.isNull()) {
             keys << QString("Alt+%1").arg(letter);
@@ -959,10 +959,10 @@ void CalcScreen::InstallKeys() {
             shortcutTexts_.append({"lblRechner1", keys});
         }
     }
-    markQuestion_->setToolTip("HELP (F1)");
-    markX_->setToolTip("Close (Esc)");
-    markQuestion_->setAccessibleName("HELP");
-    markX_->setAccessibleName("Close");
+    markQuestion_->setToolTip(tr("HELP (F1)"));
+    markX_->setToolTip(tr("Close (Esc)"));
+    markQuestion_->setAccessibleName(tr("HELP"));
+    markX_->setAccessibleName(tr("Close"));
     addKey(QKeySequence(Qt::Key_F1), [this] { Help(); });
     addKey(QKeySequence(Qt::CTRL | Qt::Key_P), [this] {
         if (CommandButton* print = CommandButtonFor(Command::Print)) print->Trigger();

@@ -282,8 +282,7 @@ int CMainFrame::OnSearchDialog() {
     // The dialog closes accepted only after a search; Cancel keeps what was found before.
     if (result == QDialog::Accepted) {
         const auto count = m_doc->Results().size();
-        m_found->setText(count == 1 ? QStringLiteral("1 file found")
-                                    : QStringLiteral("%1 files found").arg(count));
+        m_found->setText(count == 1 ? tr("1 file found") : tr("%1 files found").arg(count));
     }
     return result;
 }

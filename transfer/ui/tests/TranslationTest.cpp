@@ -94,7 +94,7 @@ private slots:
             QVERIFY2(left.isEmpty(), qPrintable(language + ": texts left in English"));
         }
         QCOMPARE(AllWindows("de").value("main/sendrik::CSendrikDlg/body#1/closeButton#6:text"),
-                 QString::fromUtf8("Schließen"));
+                 QString::fromUtf8("&Schließen"));
     }
 
     // The procedures and the file speak English (the command line prints them so); the

@@ -212,8 +212,7 @@ void CMainFrame::CreateMenus() {
     m_exitAction->setObjectName(QStringLiteral("actionExit"));
 
     QMenu* search = menuBar()->addMenu(tr("Sea&rch"));
-    QAction* searchAction =
-        search->addAction(tr("&Search..."), this, [this] { OnSearchDialog(); });
+    QAction* searchAction = search->addAction(tr("&Search..."), this, [this] { OnSearchDialog(); });
     searchAction->setObjectName(QStringLiteral("actionSearch"));
     searchAction->setShortcuts({QKeySequence::Find, QKeySequence(Qt::Key_F2)});
     QAction* closeFile =

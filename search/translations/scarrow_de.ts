@@ -89,9 +89,13 @@
     </message>
     <message>
         <source>No program could open:
-%1</source>
+%1
+
+Set a default application for this type of file in the desktop&apos;s settings (or in the file manager: Open With, then make the program the default), then open it again.</source>
         <translation>Kein Programm konnte öffnen:
-%1</translation>
+%1
+
+Legen Sie in den Einstellungen der Arbeitsumgebung eine Standardanwendung für diesen Dateityp fest (oder im Dateimanager: „Öffnen mit“, dann das Programm als Standard festlegen) und öffnen Sie die Datei erneut.</translation>
     </message>
 </context>
 <context>
@@ -99,14 +103,6 @@
     <message>
         <source>Search</source>
         <translation>Suchen</translation>
-    </message>
-    <message>
-        <source>Search...</source>
-        <translation>Suchen...</translation>
-    </message>
-    <message>
-        <source>Search for files</source>
-        <translation>Dateien suchen</translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -181,6 +177,30 @@ Diese Datei wurde nicht gefunden.</translation>
     <message>
         <source>Unable to save %1: %2</source>
         <translation>%1 kann nicht gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>&amp;Search...</source>
+        <translation>&amp;Suchen...</translation>
+    </message>
+    <message>
+        <source>Search for files (Ctrl+F, F2)</source>
+        <translation>Dateien suchen (Strg+F, F2)</translation>
+    </message>
+    <message>
+        <source>Sea&amp;rch</source>
+        <translation>S&amp;uchen</translation>
+    </message>
+    <message>
+        <source>&amp;Close File</source>
+        <translation>&amp;Datei schließen</translation>
+    </message>
+    <message>
+        <source>1 file found</source>
+        <translation>1 Datei gefunden</translation>
+    </message>
+    <message>
+        <source>%1 files found</source>
+        <translation>%1 Dateien gefunden</translation>
     </message>
 </context>
 <context>
@@ -263,14 +283,6 @@ Diese Datei wurde nicht gefunden.</translation>
         <translation>Groß-/Kleinschreibung ignorieren</translation>
     </message>
     <message>
-        <source>Add...</source>
-        <translation>Hinzufügen...</translation>
-    </message>
-    <message>
-        <source>Remove</source>
-        <translation>Entfernen</translation>
-    </message>
-    <message>
         <source>Lines to search:</source>
         <translation>Zu durchsuchende Zeilen:</translation>
     </message>
@@ -329,18 +341,6 @@ Diese Datei wurde nicht gefunden.</translation>
     <message>
         <source>To:</source>
         <translation>Bis:</translation>
-    </message>
-    <message>
-        <source>Reset</source>
-        <translation>Zurücksetzen</translation>
-    </message>
-    <message>
-        <source>From History</source>
-        <translation>Aus dem Verlauf</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <translation>Hilfe</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -481,6 +481,30 @@ Diese Datei wurde nicht gefunden.</translation>
     <message>
         <source>The search stopped: %1</source>
         <translation>Die Suche wurde abgebrochen: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Add...</source>
+        <translation>&amp;Hinzufügen...</translation>
+    </message>
+    <message>
+        <source>Re&amp;move</source>
+        <translation>&amp;Entfernen</translation>
+    </message>
+    <message>
+        <source>&amp;Reset</source>
+        <translation>&amp;Zurücksetzen</translation>
+    </message>
+    <message>
+        <source>From &amp;History</source>
+        <translation>Aus dem &amp;Verlauf</translation>
+    </message>
+    <message>
+        <source>He&amp;lp</source>
+        <translation>H&amp;ilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Search</source>
+        <translation>&amp;Suchen</translation>
     </message>
 </context>
 <context>

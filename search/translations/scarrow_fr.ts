@@ -89,9 +89,13 @@
     </message>
     <message>
         <source>No program could open:
-%1</source>
+%1
+
+Set a default application for this type of file in the desktop&apos;s settings (or in the file manager: Open With, then make the program the default), then open it again.</source>
         <translation>Aucun programme n&apos;a pu ouvrir :
-%1</translation>
+%1
+
+Définissez une application par défaut pour ce type de fichier dans les paramètres du bureau (ou dans le gestionnaire de fichiers : « Ouvrir avec », puis choisir le programme par défaut), puis ouvrez à nouveau le fichier.</translation>
     </message>
 </context>
 <context>
@@ -99,14 +103,6 @@
     <message>
         <source>Search</source>
         <translation>Rechercher</translation>
-    </message>
-    <message>
-        <source>Search...</source>
-        <translation>Rechercher...</translation>
-    </message>
-    <message>
-        <source>Search for files</source>
-        <translation>Rechercher des fichiers</translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -181,6 +177,30 @@ Ce fichier est introuvable.</translation>
     <message>
         <source>Unable to save %1: %2</source>
         <translation>Impossible d&apos;enregistrer %1 : %2</translation>
+    </message>
+    <message>
+        <source>&amp;Search...</source>
+        <translation>&amp;Rechercher...</translation>
+    </message>
+    <message>
+        <source>Search for files (Ctrl+F, F2)</source>
+        <translation>Rechercher des fichiers (Ctrl+F, F2)</translation>
+    </message>
+    <message>
+        <source>Sea&amp;rch</source>
+        <translation>Re&amp;cherche</translation>
+    </message>
+    <message>
+        <source>&amp;Close File</source>
+        <translation>&amp;Fermer le fichier</translation>
+    </message>
+    <message>
+        <source>1 file found</source>
+        <translation>1 fichier trouvé</translation>
+    </message>
+    <message>
+        <source>%1 files found</source>
+        <translation>%1 fichiers trouvés</translation>
     </message>
 </context>
 <context>
@@ -263,14 +283,6 @@ Ce fichier est introuvable.</translation>
         <translation>Ignorer la casse</translation>
     </message>
     <message>
-        <source>Add...</source>
-        <translation>Ajouter...</translation>
-    </message>
-    <message>
-        <source>Remove</source>
-        <translation>Retirer</translation>
-    </message>
-    <message>
         <source>Lines to search:</source>
         <translation>Lignes à parcourir :</translation>
     </message>
@@ -329,18 +341,6 @@ Ce fichier est introuvable.</translation>
     <message>
         <source>To:</source>
         <translation>Au :</translation>
-    </message>
-    <message>
-        <source>Reset</source>
-        <translation>Réinitialiser</translation>
-    </message>
-    <message>
-        <source>From History</source>
-        <translation>Historique</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <translation>Aide</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -481,6 +481,30 @@ Ce fichier est introuvable.</translation>
     <message>
         <source>The search stopped: %1</source>
         <translation>La recherche s&apos;est arrêtée : %1</translation>
+    </message>
+    <message>
+        <source>&amp;Add...</source>
+        <translation>&amp;Ajouter...</translation>
+    </message>
+    <message>
+        <source>Re&amp;move</source>
+        <translation>Re&amp;tirer</translation>
+    </message>
+    <message>
+        <source>&amp;Reset</source>
+        <translation>Ré&amp;initialiser</translation>
+    </message>
+    <message>
+        <source>From &amp;History</source>
+        <translation>&amp;Historique</translation>
+    </message>
+    <message>
+        <source>He&amp;lp</source>
+        <translation>Ai&amp;de</translation>
+    </message>
+    <message>
+        <source>&amp;Search</source>
+        <translation>&amp;Rechercher</translation>
     </message>
 </context>
 <context>

@@ -226,44 +226,8 @@
         <translation>Schnittstelle:</translation>
     </message>
     <message>
-        <source>Refresh</source>
-        <translation>Aktualisieren</translation>
-    </message>
-    <message>
         <source>Port Configuration:</source>
         <translation>Schnittstellenkonfiguration:</translation>
-    </message>
-    <message>
-        <source>New...</source>
-        <translation>Neu...</translation>
-    </message>
-    <message>
-        <source>Edit...</source>
-        <translation>Bearbeiten...</translation>
-    </message>
-    <message>
-        <source>Delete...</source>
-        <translation>Löschen...</translation>
-    </message>
-    <message>
-        <source>Send File...</source>
-        <translation>Datei senden...</translation>
-    </message>
-    <message>
-        <source>Send Multiple...</source>
-        <translation>Mehrere senden...</translation>
-    </message>
-    <message>
-        <source>Receive...</source>
-        <translation>Empfangen...</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <translation>Hilfe</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Schließen</translation>
     </message>
     <message>
         <source>Unable to initialize port %1</source>
@@ -284,6 +248,98 @@
     <message>
         <source>New Config</source>
         <translation>Neue Konfiguration</translation>
+    </message>
+    <message>
+        <source>A transfer is running. Stop it and quit Sendrik?</source>
+        <translation>Eine Übertragung läuft. Abbrechen und Sendrik beenden?</translation>
+    </message>
+    <message>
+        <source>&amp;Refresh</source>
+        <translation>&amp;Aktualisieren</translation>
+    </message>
+    <message>
+        <source>&amp;New...</source>
+        <translation>&amp;Neu...</translation>
+    </message>
+    <message>
+        <source>&amp;Edit...</source>
+        <translation>&amp;Bearbeiten...</translation>
+    </message>
+    <message>
+        <source>&amp;Delete...</source>
+        <translation>&amp;Löschen...</translation>
+    </message>
+    <message>
+        <source>&amp;Send File...</source>
+        <translation>&amp;Datei senden...</translation>
+    </message>
+    <message>
+        <source>Send &amp;Multiple...</source>
+        <translation>&amp;Mehrere senden...</translation>
+    </message>
+    <message>
+        <source>Rece&amp;ive...</source>
+        <translation>&amp;Empfangen...</translation>
+    </message>
+    <message>
+        <source>He&amp;lp</source>
+        <translation>H&amp;ilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <source>Look for serial ports again (Alt+R)</source>
+        <translation>Erneut nach seriellen Schnittstellen suchen (Alt+A)</translation>
+    </message>
+    <message>
+        <source>Make a new port configuration (Alt+N)</source>
+        <translation>Neue Schnittstellenkonfiguration anlegen (Alt+N)</translation>
+    </message>
+    <message>
+        <source>Change the selected port configuration (Alt+E)</source>
+        <translation>Gewählte Schnittstellenkonfiguration ändern (Alt+B)</translation>
+    </message>
+    <message>
+        <source>Delete the selected port configuration (Alt+D)</source>
+        <translation>Gewählte Schnittstellenkonfiguration löschen (Alt+L)</translation>
+    </message>
+    <message>
+        <source>Choose a file and send it to the machine (Ctrl+O, Enter)</source>
+        <translation>Datei wählen und an die Maschine senden (Strg+O, Eingabe)</translation>
+    </message>
+    <message>
+        <source>Send a list of files one after another (Alt+M)</source>
+        <translation>Mehrere Dateien nacheinander senden (Alt+M)</translation>
+    </message>
+    <message>
+        <source>Receive a program from the machine into a file (Alt+I)</source>
+        <translation>Programm von der Maschine in eine Datei empfangen (Alt+E)</translation>
+    </message>
+    <message>
+        <source>Show the help (F1)</source>
+        <translation>Hilfe anzeigen (F1)</translation>
+    </message>
+    <message>
+        <source>Save the configurations and quit (Ctrl+Q)</source>
+        <translation>Konfigurationen speichern und beenden (Strg+Q)</translation>
+    </message>
+    <message>
+        <source>Send File</source>
+        <translation>Datei senden</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Sent %1 (%2 bytes)</source>
+        <translation>%1 gesendet (%2 Bytes)</translation>
+    </message>
+    <message>
+        <source>Stopped sending %1 after %2 bytes</source>
+        <translation>Senden von %1 nach %2 Bytes abgebrochen</translation>
     </message>
 </context>
 <context>

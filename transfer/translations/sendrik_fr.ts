@@ -226,44 +226,8 @@
         <translation>Port :</translation>
     </message>
     <message>
-        <source>Refresh</source>
-        <translation>Actualiser</translation>
-    </message>
-    <message>
         <source>Port Configuration:</source>
         <translation>Configuration du port :</translation>
-    </message>
-    <message>
-        <source>New...</source>
-        <translation>Nouvelle...</translation>
-    </message>
-    <message>
-        <source>Edit...</source>
-        <translation>Modifier...</translation>
-    </message>
-    <message>
-        <source>Delete...</source>
-        <translation>Supprimer...</translation>
-    </message>
-    <message>
-        <source>Send File...</source>
-        <translation>Envoyer un fichier...</translation>
-    </message>
-    <message>
-        <source>Send Multiple...</source>
-        <translation>Envoyer plusieurs...</translation>
-    </message>
-    <message>
-        <source>Receive...</source>
-        <translation>Recevoir...</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <translation>Aide</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Fermer</translation>
     </message>
     <message>
         <source>Unable to initialize port %1</source>
@@ -284,6 +248,98 @@
     <message>
         <source>New Config</source>
         <translation>Nouvelle configuration</translation>
+    </message>
+    <message>
+        <source>A transfer is running. Stop it and quit Sendrik?</source>
+        <translation>Un transfert est en cours. L&apos;arrêter et quitter Sendrik ?</translation>
+    </message>
+    <message>
+        <source>&amp;Refresh</source>
+        <translation>Ac&amp;tualiser</translation>
+    </message>
+    <message>
+        <source>&amp;New...</source>
+        <translation>&amp;Nouvelle...</translation>
+    </message>
+    <message>
+        <source>&amp;Edit...</source>
+        <translation>&amp;Modifier...</translation>
+    </message>
+    <message>
+        <source>&amp;Delete...</source>
+        <translation>&amp;Supprimer...</translation>
+    </message>
+    <message>
+        <source>&amp;Send File...</source>
+        <translation>&amp;Envoyer un fichier...</translation>
+    </message>
+    <message>
+        <source>Send &amp;Multiple...</source>
+        <translation>Envoyer &amp;plusieurs...</translation>
+    </message>
+    <message>
+        <source>Rece&amp;ive...</source>
+        <translation>&amp;Recevoir...</translation>
+    </message>
+    <message>
+        <source>He&amp;lp</source>
+        <translation>A&amp;ide</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>Look for serial ports again (Alt+R)</source>
+        <translation>Rechercher à nouveau les ports série (Alt+T)</translation>
+    </message>
+    <message>
+        <source>Make a new port configuration (Alt+N)</source>
+        <translation>Créer une nouvelle configuration de port (Alt+N)</translation>
+    </message>
+    <message>
+        <source>Change the selected port configuration (Alt+E)</source>
+        <translation>Modifier la configuration de port choisie (Alt+M)</translation>
+    </message>
+    <message>
+        <source>Delete the selected port configuration (Alt+D)</source>
+        <translation>Supprimer la configuration de port choisie (Alt+S)</translation>
+    </message>
+    <message>
+        <source>Choose a file and send it to the machine (Ctrl+O, Enter)</source>
+        <translation>Choisir un fichier et l&apos;envoyer à la machine (Ctrl+O, Entrée)</translation>
+    </message>
+    <message>
+        <source>Send a list of files one after another (Alt+M)</source>
+        <translation>Envoyer une liste de fichiers l&apos;un après l&apos;autre (Alt+P)</translation>
+    </message>
+    <message>
+        <source>Receive a program from the machine into a file (Alt+I)</source>
+        <translation>Recevoir un programme de la machine dans un fichier (Alt+R)</translation>
+    </message>
+    <message>
+        <source>Show the help (F1)</source>
+        <translation>Afficher l&apos;aide (F1)</translation>
+    </message>
+    <message>
+        <source>Save the configurations and quit (Ctrl+Q)</source>
+        <translation>Enregistrer les configurations et quitter (Ctrl+Q)</translation>
+    </message>
+    <message>
+        <source>Send File</source>
+        <translation>Envoyer un fichier</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Sent %1 (%2 bytes)</source>
+        <translation>%1 envoyé (%2 octets)</translation>
+    </message>
+    <message>
+        <source>Stopped sending %1 after %2 bytes</source>
+        <translation>Envoi de %1 arrêté après %2 octets</translation>
     </message>
 </context>
 <context>

@@ -212,8 +212,7 @@ void CMainFrame::CreateMenus() {
     m_exitAction->setObjectName(QStringLiteral("actionExit"));
 
     QMenu* search = menuBar()->addMenu(tr("Sea&rch"));
-    QAction* searchAction =
-        search->addAction(tr("&Search..."), this, [this] { OnSearchDialog(); });
+    QAction* searchAction = search->addAction(tr("&Search..."), this, [this] { OnSearchDialog(); });
     searchAction->setObjectName(QStringLiteral("actionSearch"));
     searchAction->setShortcuts({QKeySequence::Find, QKeySequence(Qt::Key_F2)});
     QAction* closeFile =
@@ -282,8 +281,7 @@ int CMainFrame::OnSearchDialog() {
     // The dialog closes accepted only after a search; Cancel keeps what was found before.
     if (result == QDialog::Accepted) {
         const auto count = m_doc->Results().size();
-        m_found->setText(count == 1 ? QStringLiteral("1 file found")
-                                    : QStringLiteral("%1 files found").arg(count));
+        m_found->setText(count == 1 ? tr("1 file found") : tr("%1 files found").arg(count));
     }
     return result;
 }

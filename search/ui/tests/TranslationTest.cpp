@@ -6,6 +6,7 @@
 #include <QtTest>
 #include <memory>
 
+#include "common/testing/Mnemonics.h"
 #include "common/testing/VisibleTexts.h"
 #include "search/Config.h"
 #include "search/Criteria.h"
@@ -41,11 +42,15 @@ private:
     QTemporaryDir m_dir;
     SilentPrompts m_prompts;
 
+    QStringList m_keyProblems;  // of the windows AllWindows built
+
     TextMap AllWindows(const QString& language) {
         if (!common::testing::UseLanguage("scarrow", language, SUITE_BUILD_TRANSLATIONS))
             qWarning("no catalogue for %s", qPrintable(language));
         TextMap all;
-        const auto add = [&all](const QString& window, QWidget& w) {
+        const auto add = [this, &all, &language](const QString& window, QWidget& w) {
+            for (const QString& problem : common::testing::MnemonicProblems(&w))
+                m_keyProblems << language + " " + window + ": " + problem;
             const TextMap texts = common::testing::VisibleTexts(&w);
             for (auto it = texts.begin(); it != texts.end(); ++it)
                 all.insert(window + "/" + it.key(), it.value());
@@ -67,6 +72,16 @@ private:
 
 private slots:
     void cleanup() { common::testing::UseLanguage("scarrow", {}, {}); }
+
+    // Each translation keeps the Alt keys of a window apart and names them in its tool tips.
+    void altKeysStayUniqueAndMatchTheirToolTips() {
+        for (const QString language : {"", "de", "fr"}) {
+            m_keyProblems.clear();
+            AllWindows(language);
+            for (const QString& problem : m_keyProblems) qWarning("%s", qPrintable(problem));
+            QVERIFY2(m_keyProblems.isEmpty(), qPrintable(language + ": Alt keys in conflict"));
+        }
+    }
 
     void everyWindowIsTranslated() {
         const TextMap english = AllWindows({});

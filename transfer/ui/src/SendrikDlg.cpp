@@ -512,7 +512,7 @@ void CSendrikDlg::keyPressEvent(QKeyEvent* event) {
 
 void CSendrikDlg::closeEvent(QCloseEvent* event) {
     if (m_bTransferring && !m_bCloseAfterTransfer &&
-        !m_services.messages->AskYesNo(this, kMsgStopTransferAndQuit)) {
+        !m_services.messages->AskYesNo(this, tr(kMsgStopTransferAndQuit))) {
         event->ignore();
         return;
     }
@@ -555,8 +555,8 @@ void CSendrikDlg::OnLine(const std::string& text) {
 
 void CSendrikDlg::FileSent(const std::string& path, std::uintmax_t bytes, bool complete) {
     const QString name = QFileInfo(QString::fromStdString(path)).fileName();
-    m_strSentText = complete ? QString("Sent %1 (%2 bytes)").arg(name).arg(bytes)
-                             : QString("Stopped sending %1 after %2 bytes").arg(name).arg(bytes);
+    m_strSentText = complete ? tr("Sent %1 (%2 bytes)").arg(name).arg(bytes)
+                             : tr("Stopped sending %1 after %2 bytes").arg(name).arg(bytes);
 }
 
 void CSendrikDlg::SetStatusText(const std::string& text) {

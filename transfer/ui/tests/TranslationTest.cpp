@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "TestSupport.h"
+#include "common/testing/Mnemonics.h"
 #include "common/testing/VisibleTexts.h"
 #include "transfer/Settings.h"
 #include "transfer/Transfer.h"
@@ -43,12 +44,16 @@ private:
     std::string ConfigPath() const { return (m_dir.path() + "/port.cfg").toStdString(); }
     UiServices Services() { return UiServices{&m_messages, &m_files}; }
 
+    QStringList m_keyProblems;  // of the windows AllWindows built
+
     // The texts of every window, built anew in `language`.
     TextMap AllWindows(const QString& language) {
         if (!common::testing::UseLanguage("sendrik", language, SUITE_BUILD_TRANSLATIONS))
             qWarning("no catalogue for %s", qPrintable(language));
         TextMap all;
-        const auto add = [&all](const QString& window, QWidget& w) {
+        const auto add = [this, &all, &language](const QString& window, QWidget& w) {
+            for (const QString& problem : common::testing::MnemonicProblems(&w))
+                m_keyProblems << language + " " + window + ": " + problem;
             const TextMap texts = common::testing::VisibleTexts(&w);
             for (auto it = texts.begin(); it != texts.end(); ++it)
                 all.insert(window + "/" + it.key(), it.value());
@@ -80,6 +85,16 @@ private slots:
     }
     void cleanup() { common::testing::UseLanguage("sendrik", {}, {}); }
 
+    // Each translation keeps the Alt keys of a window apart and names them in its tool tips.
+    void altKeysStayUniqueAndMatchTheirToolTips() {
+        for (const QString language : {"", "de", "fr"}) {
+            m_keyProblems.clear();
+            AllWindows(language);
+            for (const QString& problem : m_keyProblems) qWarning("%s", qPrintable(problem));
+            QVERIFY2(m_keyProblems.isEmpty(), qPrintable(language + ": Alt keys in conflict"));
+        }
+    }
+
     void everyWindowIsTranslated() {
         const TextMap english = AllWindows({});
         QVERIFY(english.size() > 80);
@@ -94,7 +109,7 @@ private slots:
             QVERIFY2(left.isEmpty(), qPrintable(language + ": texts left in English"));
         }
         QCOMPARE(AllWindows("de").value("main/sendrik::CSendrikDlg/body#1/closeButton#6:text"),
-                 QString::fromUtf8("Schließen"));
+                 QString::fromUtf8("&Schließen"));
     }
 
     // The procedures and the file speak English (the command line prints them so); the

@@ -28,7 +28,7 @@ inline constexpr const char* kHelpFolder = "sendrik";
 inline constexpr const char* kHelpContents = "index.htm";
 inline constexpr const char* kHelpTopic = "::/conn4oof.htm";
 inline constexpr const char* kMsgStopTransferAndQuit =
-    "A transfer is running. Stop it and quit Sendrik?";
+    QT_TRANSLATE_NOOP("sendrik::CSendrikDlg", "A transfer is running. Stop it and quit Sendrik?");
 
 // "Sendrik": the main window. Picks the port and the configuration, edits the
 // configurations, and runs the transfers on this thread with a progress window.

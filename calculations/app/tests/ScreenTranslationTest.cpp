@@ -1,8 +1,10 @@
 // The calculator screens opened from the menu in German and in French show no English
 // text: captions, options, frame titles, tool tips and window titles.
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QRadioButton>
 #include <QTest>
 
 #include "Screens.h"
@@ -10,10 +12,10 @@
 #include "calc/ui/MainMenu.h"
 #include "calc/ui/QtControls.h"
 #include "common/testing/VisibleTexts.h"
-#include "turning/ShaftTaperScreen.h"
 #include "speedfeed/SpeedFeedScreens.h"
 #include "threads/ThreadScreens.h"
 #include "triangles/TriangleScreens.h"
+#include "turning/ShaftTaperScreen.h"
 
 using namespace calc;
 using common::testing::TextMap;
@@ -33,6 +35,34 @@ const QStringList kSame = {"X",  "Y",      "l",       "c",       "a",       "h",
 // The material name, filled in from the list.
 const QStringList kData = {"lblMaterialName"};
 
+// The option buttons, check boxes and one-line labels whose text is wider than the
+// control, named by where they are.
+QStringList CutTexts(QWidget* screen, const QString& where) {
+    QStringList cut;
+    for (QAbstractButton* b : screen->findChildren<QAbstractButton*>()) {
+        if (!b->isVisibleTo(screen) || b->text().isEmpty()) continue;
+        if (!qobject_cast<QRadioButton*>(b) && !qobject_cast<QCheckBox*>(b)) continue;
+        if (b->sizeHint().width() > b->width())
+            cut << where + "/" + b->objectName() + ": " + b->text() +
+                       QString(" (%1 > %2)").arg(b->sizeHint().width()).arg(b->width());
+    }
+    for (QLabel* l : screen->findChildren<QLabel*>()) {
+        if (!l->isVisibleTo(screen) || l->text().isEmpty() || l->wordWrap()) continue;
+        if (l->textFormat() == Qt::RichText || l->text().contains('<')) continue;
+        const QRect need =
+            l->fontMetrics().boundingRect(l->contentsRect(), int(l->alignment()), l->text());
+        if (need.width() > l->contentsRect().width() + 1)
+            cut << where + "/" + l->objectName() + ": " + l->text() +
+                       QString(" (%1 > %2)").arg(need.width()).arg(l->contentsRect().width());
+    }
+    return cut;
+}
+
+QStringList& CutSoFar() {
+    static QStringList cut;
+    return cut;
+}
+
 TextMap ScreenTexts(const char* stored) {
     TestCalcEnv t;
     t.SetLanguage(stored);
@@ -47,6 +77,7 @@ TextMap ScreenTexts(const char* stored) {
         const TextMap texts = common::testing::VisibleTexts(screen);
         for (auto it = texts.begin(); it != texts.end(); ++it)
             all.insert(picture + "/" + it.key(), it.value());
+        CutSoFar() << CutTexts(screen, QString(stored) + " " + picture);
         screen->close();
         QTest::qWait(0);
     }
@@ -59,6 +90,10 @@ TextMap ScreenTexts(const char* stored) {
                             static_cast<QWidget*>(&materials), static_cast<QWidget*>(&pipe)}) {
         const TextMap texts = common::testing::VisibleTexts(screen);
         for (auto it = texts.begin(); it != texts.end(); ++it) all.insert(it.key(), it.value());
+        // Texts are fitted to their places when a screen first shows.
+        screen->show();
+        QTest::qWait(0);
+        CutSoFar() << CutTexts(screen, QString(stored) + " " + screen->objectName());
     }
     return all;
 }
@@ -87,6 +122,14 @@ private slots:
             for (const QString& text : left) qWarning("%s: %s", stored, qPrintable(text));
             QVERIFY2(left.isEmpty(), stored);
         }
+    }
+
+    // In every language each option, check box and one-line label shows its whole text.
+    void noTextIsCut() {
+        CutSoFar().clear();
+        for (const char* stored : {"English", "German", "French"}) ScreenTexts(stored);
+        for (const QString& text : CutSoFar()) qWarning("cut: %s", qPrintable(text));
+        QVERIFY(CutSoFar().isEmpty());
     }
 
     // The unit switch shows its caption translated and keeps its English state: the

@@ -1,11 +1,12 @@
 #include "calc/ui/CalcScreen.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFocusEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -16,10 +17,10 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QShortcut>
+#include <QSignalBlocker>
 #include <QStyle>
 #include <algorithm>
 #include <cstdlib>
-#include <QSignalBlocker>
 #include <optional>
 
 #include "calc/Domain.h"
@@ -804,10 +805,44 @@ void CalcScreen::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
+void CalcScreen::FitTexts() {
+    // The places of the controls are fixed; a German or French text longer than the
+    // English one gets a smaller type rather than being cut (down to 8 px, still legible).
+    constexpr int kSmallest = 8;
+    const auto shrink = [](QWidget* w, const auto& needed) {
+        QFont f = w->font();
+        if (f.pixelSize() <= 0) f.setPixelSize(QFontInfo(f).pixelSize());
+        while (needed(QFontMetrics(f)) > 0 && f.pixelSize() > kSmallest)
+            f.setPixelSize(f.pixelSize() - 1);
+        if (f != w->font()) w->setFont(f);
+    };
+    for (QAbstractButton* b : findChildren<QAbstractButton*>()) {
+        if (b->text().isEmpty() ||
+            (!qobject_cast<QRadioButton*>(b) && !qobject_cast<QCheckBox*>(b)))
+            continue;
+        // What the box or circle and its spacing take beside the text.
+        const int decoration =
+            b->sizeHint().width() - b->fontMetrics().horizontalAdvance(b->text());
+        shrink(b, [b, decoration](const QFontMetrics& m) {
+            return decoration + m.horizontalAdvance(b->text()) - b->width();
+        });
+    }
+    for (QLabel* l : findChildren<QLabel*>()) {
+        if (l->text().isEmpty() || l->wordWrap() || l->textFormat() == Qt::RichText ||
+            l->text().contains('<'))
+            continue;
+        shrink(l, [l](const QFontMetrics& m) {
+            const QRect room = l->contentsRect();
+            return m.boundingRect(room, int(l->alignment()), l->text()).width() - room.width() - 1;
+        });
+    }
+}
+
 void CalcScreen::showEvent(QShowEvent* event) {
     if (!shownOnce_) {
         shownOnce_ = true;
         InstallKeys();
+        FitTexts();
         FitToScreen();
         // What is typed first goes into the first box, not into a control out of sight.
         if (QWidget* first = FirstEntryBox()) first->setFocus(Qt::OtherFocusReason);

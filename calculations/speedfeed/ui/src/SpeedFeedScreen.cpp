@@ -142,9 +142,9 @@ void frmSpeedFeedV74::BuildEntries() {
     txtDia_ = AddValueBox("txtDia", "0", 3540, 450);
     txtDia_->setToolTip(tr(kFractionTip));
 
-    QGroupBox* frame1 = AddOptionGroup("Frame1", 120, 900, 1900, 435);
-    optInch_ = AddOption(frame1, "optInch", tr("Inch"), 120, 75, 800);
-    optMetric_ = AddOption(frame1, "optMetric", tr("Metric"), 960, 75, 880);
+    QGroupBox* frame1 = AddOptionGroup("Frame1", 120, 900, 2000, 435);
+    optInch_ = AddOption(frame1, "optInch", tr("Inch"), 120, 75, 860);
+    optMetric_ = AddOption(frame1, "optMetric", tr("Metric"), 1000, 75, 960);
     ShowUnitsOn(optInch_, optMetric_);
     QLabel* places = AddLabel("lblDecPlaces", tr("Decimal Places in Answer"), 2160, 900, 1860, 435);
     places->setWordWrap(true);

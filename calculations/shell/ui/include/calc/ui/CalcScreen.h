@@ -369,6 +369,8 @@ private:
     // Puts the screen in a scrolled area when it is larger than the free area of the
     // display, and keeps it inside that area.
     void FitToScreen();
+    // Texts of options, check boxes and one-line labels too wide for their place.
+    void FitTexts();
     void CopySelection();
     QWidget* FirstEntryBox() const;
     void ShowUnitCaptions();

@@ -408,8 +408,7 @@ void CSearchDlg::BuildControls() {
     m_help = MakeButton(tr("He&lp"), "btnHelp", this);
     m_cancel = MakeButton(tr("Cancel"), "btnCancel", this);
     m_search = MakeButton(tr("&Search"), "btnSearch", this);
-    m_search->setMinimumWidth(m_search->fontMetrics().horizontalAdvance(tr("Search")) +
-                              40);
+    m_search->setMinimumWidth(m_search->fontMetrics().horizontalAdvance(tr("Search")) + 40);
     m_search->setDefault(true);
     m_ok = MakeButton(tr("OK"), "btnOK", this);
     m_ok->hide();
@@ -575,8 +574,7 @@ void CSearchDlg::UpdateControls() {
     const bool idle = !m_searching;
     const bool hasRows = m_words->count() > 0;
     m_search->setText(m_searching ? tr("Stop") : tr("&Search"));
-    m_search->setToolTip(m_searching ? tr("Stop Search")
-                                     : tr("Start Search"));
+    m_search->setToolTip(m_searching ? tr("Stop Search") : tr("Start Search"));
     m_search->setEnabled(hasRows);
     m_remove->setEnabled(idle && hasRows);
     const bool dates = m_dateRadios[CSearchConfig::DateRange]->isChecked();

@@ -15,14 +15,6 @@ namespace sendrik::serve {
 
 namespace fs = std::filesystem;
 
-namespace {
-
-// An error text as the end of a clause: "The device was disconnected" without its stop.
-std::string Clause(std::string text) {
-    while (!text.empty() && (text.back() == '.' || text.back() == ' ')) text.pop_back();
-    return text;
-}
-
 std::string Seconds(std::chrono::milliseconds duration) {
     const long long ms = duration.count();
     std::string text = std::to_string(ms / 1000);
@@ -32,6 +24,14 @@ std::string Seconds(std::chrono::milliseconds duration) {
         text += "." + fraction;
     }
     return text + " s";
+}
+
+namespace {
+
+// An error text as the end of a clause: "The device was disconnected" without its stop.
+std::string Clause(std::string text) {
+    while (!text.empty() && (text.back() == '.' || text.back() == ' ')) text.pop_back();
+    return text;
 }
 
 }  // namespace

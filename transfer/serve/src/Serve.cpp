@@ -58,17 +58,6 @@ private:
     bool m_installed = false;
 };
 
-std::string Seconds(std::chrono::milliseconds duration) {
-    const long long ms = duration.count();
-    std::string text = std::to_string(ms / 1000);
-    if (ms % 1000 != 0) {
-        std::string fraction = std::to_string(1000 + ms % 1000).substr(1);
-        while (fraction.back() == '0') fraction.pop_back();
-        text += "." + fraction;
-    }
-    return text + " s";
-}
-
 const char* NameFromText(NameFrom rule) {
     switch (rule) {
         case NameFrom::ProgramNumber:

@@ -27,19 +27,8 @@ class WindowSizeTest : public QObject {
     QRect area_;
 
     void CheckFits(QWidget* window, const char* what) {
-        window->show();
-        QVERIFY2(QTest::qWaitForWindowExposed(window), what);
-        const QRect frame = window->frameGeometry();
-        QVERIFY2(area_.contains(frame), qPrintable(QString("%1: %2,%3 %4x%5")
-                                                       .arg(what)
-                                                       .arg(frame.x())
-                                                       .arg(frame.y())
-                                                       .arg(frame.width())
-                                                       .arg(frame.height())));
-        // A scrolled body scrolls up and down only: nothing is cut at the side.
-        for (QScrollArea* area : window->findChildren<QScrollArea*>())
-            QVERIFY2(!area->horizontalScrollBar()->isVisible(), what);
-        window->hide();
+        const QString problem = common::testing::WindowFitProblem(window, area_);
+        QVERIFY2(problem.isEmpty(), qPrintable(QString("%1: %2").arg(what, problem)));
     }
 
 private slots:

@@ -170,8 +170,8 @@ std::vector<HoleNumber> PlaceHoleNumbers(const std::vector<ChartPoint>& markers,
             for (const ChartPoint& d : directions) {
                 // Every point of the box lies at least `reach` along d from the marker's
                 // centre, so it stays clear of the marker whatever the direction.
-                const double along = reach + farther * h + std::fabs(d.x) * w / 2 +
-                                     std::fabs(d.y) * h / 2;
+                const double along =
+                    reach + farther * h + std::fabs(d.x) * w / 2 + std::fabs(d.y) * h / 2;
                 const double cx = m.x + d.x * along;
                 const double cy = m.y + d.y * along;
                 const ChartRect box{cx - w / 2, cy - h / 2, w, h};

@@ -6,8 +6,8 @@
 #include <QPainterPath>
 #include <QPixmap>
 #include <QRegularExpression>
-#include <algorithm>
 #include <QWindow>
+#include <algorithm>
 #include <cmath>
 
 #include "calc/ui/Twips.h"

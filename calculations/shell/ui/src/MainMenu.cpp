@@ -10,8 +10,8 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
-#include <algorithm>
 #include <QShortcut>
+#include <algorithm>
 #include <cstdlib>
 
 #include "calc/LocalText.h"

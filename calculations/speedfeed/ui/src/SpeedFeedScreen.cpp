@@ -157,7 +157,8 @@ void frmSpeedFeedV74::BuildEntries() {
     txtRPM_ = AddValueBox("txtRPM", "0", 3540, 1860);
 
     QGroupBox* frame3 = AddOptionGroup("Frame3", 120, 2340, 3300, 1140);
-    optFeedRev_ = AddOption(frame3, "optFeedRev", tr("Inches/Rev   (or thread pitch)"), 120, 75, 3120);
+    optFeedRev_ =
+        AddOption(frame3, "optFeedRev", tr("Inches/Rev   (or thread pitch)"), 120, 75, 3120);
     optFeedFlute_ = AddOption(frame3, "optFeedFlute", tr("Inches/tooth"), 120, 420, 3120);
     optInchesPerMinute_ = AddOption(frame3, "optInchesPerMinute", tr("Inches/min"), 120, 765, 3120);
     txtFeedRev_ = AddValueBox("txtFeedRev", "0", 3540, 2415);
@@ -178,8 +179,8 @@ void frmSpeedFeedV74::BuildDrillCharts() {
     courier.setStyleHint(QFont::TypeWriter);
     courier.setFixedPitch(true);
     courier.setPointSize(8);
-    AddLabel("lblDrillCharts", tr("Drill charts: pick a drill to fill the diameter"), 120, 4080, 4635,
-             255);
+    AddLabel("lblDrillCharts", tr("Drill charts: pick a drill to fill the diameter"), 120, 4080,
+             4635, 255);
     cboChartName_ = AddComboBox("cboChartName", 120, 4350, 4635, 330);
     cboChartName_->setFont(courier);
     cboDrillCharts_ = AddComboBox("cboDrillCharts", 120, 4770, 4635, 330);
@@ -267,11 +268,12 @@ void frmSpeedFeedV74::BuildCommands() {
                       {Command::Calculate, Command::Reset, RowPlace::Own(), RowPlace::Own(),
                        Command::Print, Command::Help, RowPlace::Calculator(), Command::Close});
     const QRect m = places[2], f = places[3];
-    auto* materials = AddScreenCommand("lblMaterials", tr("MATERIAL LIST"), FaceDrawing::Blank, m.x(),
-                                       m.y(), m.width(), m.height(), [this] { OpenMaterials(); });
+    auto* materials =
+        AddScreenCommand("lblMaterials", tr("MATERIAL LIST"), FaceDrawing::Blank, m.x(), m.y(),
+                         m.width(), m.height(), [this] { OpenMaterials(); });
     new FaceOverlay(materials->Face(), PaintMaterialsFace);
-    surfFin_ = AddScreenCommand("lblSurfFin", tr("Surface Finish"), FaceDrawing::Blank, f.x(), f.y(),
-                                f.width(), f.height(), [this] { OpenSurfaceFinish(); });
+    surfFin_ = AddScreenCommand("lblSurfFin", tr("Surface Finish"), FaceDrawing::Blank, f.x(),
+                                f.y(), f.width(), f.height(), [this] { OpenSurfaceFinish(); });
     new FaceOverlay(surfFin_->Face(), PaintSurfaceFinishFace);
     if (!RegisteredScreen(kSurfaceFinishPicture)) {
         surfFin_->SetEnabled(false);

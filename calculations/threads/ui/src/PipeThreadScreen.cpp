@@ -32,11 +32,12 @@ double Read(const QLineEdit* box) {
 }  // namespace
 
 frmNPTmeasureV74::frmNPTmeasureV74(CalcEnv& env, QWidget* parent)
-    : CalcScreen(env,
-                 {"frmNPTmeasureV74", tr("NPT Thread Measure"), tr("Measure NPT Threads with Wires"), 5050,
-                  7930, "html\\NPTMeasure.htm", "", "DecimalPlaces", true, kMenuBack,
-                  /*closesHelp=*/false},
-                 parent) {
+    : CalcScreen(
+          env,
+          {"frmNPTmeasureV74", tr("NPT Thread Measure"), tr("Measure NPT Threads with Wires"), 5050,
+           7930, "html\\NPTMeasure.htm", "", "DecimalPlaces", true, kMenuBack,
+           /*closesHelp=*/false},
+          parent) {
     BuildPipeSizes();
     BuildValues();
     AddCommandRow({.xTw = 90, .yTw = 6690, .stepTw = 975, .sizeTw = 945, .heightTw = 1065},

@@ -156,8 +156,8 @@ void frmThreadMeasureV74::BuildEntries() {
     AddCaption("lblMOWCaption", tr("Measurement over wires"), 120, 4920, 3120);
     lblMOW_ = AddHiddenResultField("lblMOW", kBoxX, 4920, kBoxW);
     txtMOW_ = AddValueBox("txtMOW", "0", kBoxX, 4920, kBoxW);
-    AddScreenCommand("lblBestWire", tr("CALCULATE BEST WIRE SIZE"), FaceDrawing::Blank, 120, 5340, 3120,
-                     450, [this] { BestWireSize(); });
+    AddScreenCommand("lblBestWire", tr("CALCULATE BEST WIRE SIZE"), FaceDrawing::Blank, 120, 5340,
+                     3120, 450, [this] { BestWireSize(); });
     txtBestWire_ = AddValueBox("txtBestWire", "0", kBoxX, 5415, kBoxW);
 
     cboNumOD_ = AddComboBox("cboNumOD", 120, 6030, 2400);
@@ -182,7 +182,8 @@ void frmThreadMeasureV74::BuildThreadData() {
     };
     AddCaption("lblMajDia", tr("Maximum Major Diameter, External:"), kLabelA, 4800, 3960);
     txtMajDiaScr_ = dataBox("txtMajDiaScr", kBoxB, 4800);
-    lblMinDiaScr_ = AddCaption("lblMinDiaScr", FormText("Minor Dia. External:"), kLabelA, 5175, 1920);
+    lblMinDiaScr_ =
+        AddCaption("lblMinDiaScr", FormText("Minor Dia. External:"), kLabelA, 5175, 1920);
     txtMinDiaScr_ = dataBox("txtMinDiaScr", kBoxA, 5175);
     lblMinDiaNut_ = AddCaption("lblMinDiaNut", FormText("Internal:"), kLabelB, 5175, 840);
     txtMinDiaNut_ = dataBox("txtMinDiaNut", kBoxB, 5175);

@@ -82,8 +82,8 @@ frmShaftTaperV74::frmShaftTaperV74(CalcEnv& env, QWidget* parent)
         {V::PerSide, "txtAnglePerSide", "lblAnglePerSide", QT_TR_NOOP("Angle per Side:"), 5520},
     };
     for (const Row& row : rows) {
-        QLabel* caption = AddCaption(QString(row.field).replace("lbl", "lblCap"), tr(row.caption), 240,
-                                     row.top + 15, 2220);
+        QLabel* caption = AddCaption(QString(row.field).replace("lbl", "lblCap"), tr(row.caption),
+                                     240, row.top + 15, 2220);
         if (row.value == V::Taper) {
             caption->setObjectName("lblTaper");
             lblTaper_ = caption;

@@ -20,6 +20,9 @@ class QTcpSocket;
 
 namespace sendrik::serve {
 
+// "5 s", "0.25 s": a duration as the log and --check write it.
+std::string Seconds(std::chrono::milliseconds duration);
+
 // Where the server tells what happens: one line an event on standard error, and one
 // JSON object a line per transfer in the log file.
 class EventLog {

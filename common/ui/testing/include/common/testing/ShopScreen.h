@@ -6,7 +6,12 @@
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
+#include <QRect>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QString>
+#include <QTest>
+#include <QWidget>
 
 namespace common::testing {
 
@@ -24,6 +29,27 @@ inline void UseOffscreenDisplay(int width, int height, double scaleFactor) {
     file.close();
     qputenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + path).toUtf8());
     qputenv("QT_SCALE_FACTOR", QByteArray::number(scaleFactor));
+}
+
+// Shows `window` and says what is wrong with its place in `area`: empty when it lies
+// inside and a scrolled body of it scrolls up and down only (nothing cut at the side).
+inline QString WindowFitProblem(QWidget* window, const QRect& area) {
+    window->show();
+    QString problem;
+    const QRect frame = window->frameGeometry();
+    if (!QTest::qWaitForWindowExposed(window))
+        problem = "not shown";
+    else if (!area.contains(frame))
+        problem = QString("%1,%2 %3x%4 outside the free area")
+                      .arg(frame.x())
+                      .arg(frame.y())
+                      .arg(frame.width())
+                      .arg(frame.height());
+    for (QScrollArea* scrolled : window->findChildren<QScrollArea*>())
+        if (problem.isEmpty() && scrolled->horizontalScrollBar()->isVisible())
+            problem = "scrolls sideways";
+    window->hide();
+    return problem;
 }
 
 }  // namespace common::testing

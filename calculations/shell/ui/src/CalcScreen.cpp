@@ -810,11 +810,12 @@ void CalcScreen::FitTexts() {
     // English one gets a smaller type rather than being cut (down to 8 px, still legible).
     constexpr int kSmallest = 8;
     const auto shrink = [](QWidget* w, const auto& needed) {
+        if (needed(w->fontMetrics()) <= 0) return;
         QFont f = w->font();
-        if (f.pixelSize() <= 0) f.setPixelSize(QFontInfo(f).pixelSize());
+        f.setPixelSize(QFontInfo(f).pixelSize());
         while (needed(QFontMetrics(f)) > 0 && f.pixelSize() > kSmallest)
             f.setPixelSize(f.pixelSize() - 1);
-        if (f != w->font()) w->setFont(f);
+        w->setFont(f);
     };
     for (QAbstractButton* b : findChildren<QAbstractButton*>()) {
         if (b->text().isEmpty() ||

@@ -5,7 +5,6 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
-#include <QRegularExpression>
 #include <QWindow>
 #include <algorithm>
 #include <cmath>
@@ -256,16 +255,6 @@ CommandButton::CommandButton(QWidget* parent, const QString& baseName, const QSt
     QFont f = caption_->font();
     f.setBold(true);
     f.setPixelSize(9);
-    // A long word (German and French captions have them) gets a smaller type on the
-    // narrow faces rather than running out of the button.
-    const int room = faceRect.width() - 4;
-    for (; f.pixelSize() > 6; f.setPixelSize(f.pixelSize() - 1)) {
-        const QFontMetrics metrics(f);
-        int widest = 0;
-        for (const QString& word : caption.split(QRegularExpression("\\s+"), Qt::SkipEmptyParts))
-            widest = std::max(widest, metrics.horizontalAdvance(word));
-        if (widest <= room) break;
-    }
     caption_->setFont(f);
     SetTextColour(caption_, Qt::white);
     caption_->setAttribute(Qt::WA_TranslucentBackground);
